@@ -1,0 +1,64 @@
+#include "bankfile.h"
+
+#include "failure.h"
+
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <atomic>
+
+namespace {
+std::atomic<quint64> g_counter{0};
+}
+
+void BankFile::write(const QString &path, const std::vector<Answers> &questions)
+{
+    if (QFileInfo::exists(path))
+        throw Failure(QStringLiteral("A question bank file is already there."), path,
+                      QStringLiteral("Choose another place, or remove the old file first."));
+    const QString name = QStringLiteral("bankfile-%1").arg(++g_counter);
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        auto run = [&](QSqlQuery &query, const QString &sql) {
+            if (error.isEmpty() && !query.exec(sql))
+                error = query.lastError().text();
+        };
+        if (!db.open()) {
+            error = db.lastError().text();
+        } else {
+            QSqlQuery query(db);
+            run(query, QStringLiteral("PRAGMA journal_mode=DELETE"));
+            run(query, QStringLiteral("create table soaal (ID INTEGER PRIMARY KEY, "
+                                      "YN BOOLEAN NOT NULL DEFAULT 0 CHECK (YN IN (0,1)), "
+                                      "a1 TEXT, a2 TEXT, a3 TEXT, a4 TEXT)"));
+            run(query, QStringLiteral("create index soaal_yn on soaal(YN)"));
+            if (error.isEmpty() && !db.transaction())
+                error = db.lastError().text();
+            QSqlQuery insert(db);
+            if (error.isEmpty() && !insert.prepare(QStringLiteral("insert into soaal (ID, YN, a1, a2, a3, a4) values (?, 0, ?, ?, ?, ?)")))
+                error = insert.lastError().text();
+            qint64 id = 0;
+            for (const Answers &answers : questions) {
+                if (!error.isEmpty())
+                    break;
+                insert.bindValue(0, ++id);
+                for (int i = 0; i < 4; ++i)
+                    insert.bindValue(i + 1, answers[i]);
+                if (!insert.exec())
+                    error = QStringLiteral("question %1: %2").arg(id).arg(insert.lastError().text());
+            }
+            insert.finish();
+            if (error.isEmpty() && !db.commit())
+                error = db.lastError().text();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!error.isEmpty())
+        throw Failure(QStringLiteral("The question bank could not be written: %1.").arg(error), path,
+                      QStringLiteral("Make sure the folder can be written to and the disk is not full."));
+}

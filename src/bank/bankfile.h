@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <vector>
+
+// Writes a new question bank file: table soaal with IDs 1..N in the order
+// given, every used mark False.
+class BankFile {
+public:
+    using Answers = std::array<QString, 4>; // a1 (the correct one) .. a4
+
+    // Writes the bank at path, which must not exist yet. All questions go in
+    // one transaction. Throws a Failure naming the file.
+    static void write(const QString &path, const std::vector<Answers> &questions);
+};

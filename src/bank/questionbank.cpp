@@ -1,0 +1,268 @@
+#include "questionbank.h"
+
+#include "failure.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QStringList>
+
+#include <atomic>
+
+namespace {
+
+std::atomic<quint64> g_connectionCounter{0};
+
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
+constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteNotADatabase = 26;
+
+const QString kAdvice = QStringLiteral(
+    "Check the question bank with \"mathcontest-bank check\" in the program folder, or make it again with \"mathcontest-bank create\".");
+
+QString question(qint64 id)
+{
+    return QStringLiteral("question %1").arg(id);
+}
+
+} // namespace
+
+QString QuestionBank::filePath(const QString &programFolder)
+{
+    return QDir(programFolder).filePath(QString::fromLatin1(kFileName));
+}
+
+QuestionBank::QuestionBank(QString path)
+    : m_path(std::move(path))
+    , m_connectionName(QStringLiteral("questionbank-%1").arg(++g_connectionCounter))
+{
+}
+
+QuestionBank::QuestionBank(QuestionBank &&other) noexcept
+    : m_path(std::move(other.m_path))
+    , m_connectionName(std::move(other.m_connectionName))
+    , m_db(std::move(other.m_db))
+    , m_table(std::move(other.m_table))
+{
+    other.m_connectionName.clear();
+}
+
+QuestionBank::~QuestionBank()
+{
+    if (m_connectionName.isEmpty())
+        return;
+    m_table = QSqlQuery();
+    if (m_db.isOpen())
+        m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+QuestionBank QuestionBank::openBank(const QString &programFolder)
+{
+    QuestionBank bank(filePath(programFolder));
+    const QString &path = bank.m_path;
+
+    // SQLite would make a new empty bank where none is, so look first.
+    QFileInfo info(path);
+    if (!info.exists())
+        throw Failure(QStringLiteral("The question bank file is missing."), path,
+                      QStringLiteral("Put the question bank db1.sqlite (made with \"mathcontest-bank create\") in the program folder."));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(QStringLiteral("The question bank file could not be read: %1.").arg(file.errorString()), path,
+                      QStringLiteral("Make sure the file can be read and written by the player's account."));
+    const QByteArray header = file.read(16);
+    file.close();
+    if (header != QByteArray("SQLite format 3\0", 16))
+        throw Failure(QStringLiteral("The question bank file is not an SQLite database%1.")
+                          .arg(info.size() == 0 ? QStringLiteral(" (the file is empty)") : QString()),
+                      path, kAdvice);
+
+    bank.m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), bank.m_connectionName);
+    bank.m_db.setDatabaseName(path);
+    bank.m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (!bank.m_db.open())
+        bank.fail(QStringLiteral("open the question bank"), bank.m_db.lastError());
+
+    // The table record set, on the whole table.
+    bank.m_table = QSqlQuery(bank.m_db);
+    bank.m_table.setForwardOnly(true);
+    if (!bank.m_table.prepare(QStringLiteral("select * from soaal")))
+        bank.fail(QStringLiteral("open table soaal"), bank.m_table.lastError());
+    return bank;
+}
+
+void QuestionBank::fail(const QString &operation, const QSqlError &error, qint64 questionId) const
+{
+    const QString where = questionId > 0 ? QStringLiteral("%1, %2").arg(m_path, question(questionId)) : m_path;
+    const int code = error.nativeErrorCode().toInt();
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    if (code == kSqliteBusy || code == kSqliteLocked)
+        throw Failure(QStringLiteral("The question bank is locked by another program, so the program could not %1.").arg(operation),
+                      where, QStringLiteral("Close any other program that has the question bank open, then start the contest again."));
+    if (code == kSqliteCorrupt || code == kSqliteNotADatabase)
+        throw Failure(QStringLiteral("The question bank file is damaged, so the program could not %1 (%2).").arg(operation, text), where,
+                      kAdvice);
+    if (text.contains(QStringLiteral("no such table")))
+        throw Failure(QStringLiteral("The question bank has no table soaal."), where, kAdvice);
+    throw Failure(QStringLiteral("The program could not %1: %2.").arg(operation, text), where, kAdvice);
+}
+
+qint64 QuestionBank::scalar(const QString &sql, const QString &operation)
+{
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.exec(sql))
+        fail(operation, query.lastError());
+    if (!query.next())
+        fail(operation, query.lastError());
+    return query.value(0).toLongLong();
+}
+
+qint64 QuestionBank::countQuestions()
+{
+    return scalar(QStringLiteral("select count(*) from soaal"), QStringLiteral("count the questions"));
+}
+
+qint64 QuestionBank::countUsedQuestions()
+{
+    return scalar(QStringLiteral("select count(*) from soaal where YN=1"), QStringLiteral("count the used questions"));
+}
+
+void QuestionBank::checkForContest(qint64 n)
+{
+    const QString operation = QStringLiteral("check the question bank");
+    {
+        QSqlQuery check(m_db);
+        if (!check.exec(QStringLiteral("PRAGMA quick_check")))
+            fail(operation, check.lastError());
+        QStringList problems;
+        while (check.next())
+            problems << check.value(0).toString();
+        if (problems != QStringList{QStringLiteral("ok")})
+            throw Failure(QStringLiteral("The question bank file is damaged: %1").arg(problems.mid(0, 3).join(QStringLiteral("; "))),
+                          m_path, kAdvice);
+    }
+    {
+        QSqlQuery columns(m_db);
+        if (!columns.exec(QStringLiteral("PRAGMA table_info(soaal)")))
+            fail(operation, columns.lastError());
+        QStringList present;
+        while (columns.next())
+            present << columns.value(1).toString().toLower();
+        for (const char *field : {"ID", "YN", "a1", "a2", "a3", "a4"}) {
+            if (!present.contains(QString::fromLatin1(field).toLower()))
+                throw Failure(QStringLiteral("Table soaal of the question bank has no field %1.").arg(QString::fromLatin1(field)), m_path,
+                              kAdvice);
+        }
+    }
+    if (n == 0)
+        throw Failure(QStringLiteral("The question bank holds no questions (table soaal is empty)."), m_path,
+                      QStringLiteral("Add questions with \"mathcontest-bank create\"."));
+
+    const QString idAdvice = QStringLiteral("The questions must be numbered 1, 2, 3 ... with no gap and no number twice; make the bank again with \"mathcontest-bank create\".");
+    {
+        QSqlQuery bad(m_db);
+        if (!bad.exec(QStringLiteral("select quote(ID) from soaal where typeof(ID)<>'integer' limit 1")))
+            fail(operation, bad.lastError());
+        if (bad.next())
+            throw Failure(QStringLiteral("A question number (ID) is not a whole number: %1.").arg(bad.value(0).toString()), m_path,
+                          idAdvice);
+    }
+    {
+        QSqlQuery twice(m_db);
+        if (!twice.exec(QStringLiteral("select ID from soaal group by ID having count(*)>1 order by ID limit 1")))
+            fail(operation, twice.lastError());
+        if (twice.next())
+            throw Failure(QStringLiteral("Question number %1 is used twice.").arg(twice.value(0).toLongLong()), m_path, idAdvice);
+    }
+    {
+        QSqlQuery gap(m_db);
+        gap.prepare(QStringLiteral(
+            "select case when not exists (select 1 from soaal where ID=1) then 1 else "
+            "(select a.ID+1 from soaal a where a.ID>=1 and a.ID<:n and not exists (select 1 from soaal b where b.ID=a.ID+1) "
+            "order by a.ID limit 1) end"));
+        gap.bindValue(QStringLiteral(":n"), n);
+        if (!gap.exec() || !gap.next())
+            fail(operation, gap.lastError());
+        if (!gap.value(0).isNull())
+            throw Failure(QStringLiteral("Question number %1 is missing: the %2 questions must be numbered 1 to %2.")
+                              .arg(gap.value(0).toLongLong())
+                              .arg(n),
+                          m_path, idAdvice);
+    }
+    {
+        QSqlQuery marks(m_db);
+        if (!marks.exec(QStringLiteral("select ID, quote(YN) from soaal where YN is null or YN not in (0,1) order by ID limit 1")))
+            fail(operation, marks.lastError());
+        if (marks.next())
+            throw Failure(QStringLiteral("The used mark (YN) of question %1 is %2, not 0 or 1.")
+                              .arg(marks.value(0).toLongLong())
+                              .arg(marks.value(1).toString()),
+                          QStringLiteral("%1, %2").arg(m_path, question(marks.value(0).toLongLong())), kAdvice);
+    }
+}
+
+void QuestionBank::clearUsedMarks(qint64 n)
+{
+    const QString operation = QStringLiteral("clear the used marks");
+    if (n <= 0)
+        return;
+    if (!m_db.transaction())
+        fail(operation, m_db.lastError());
+    QSqlQuery sweep(m_db);
+    sweep.prepare(QStringLiteral("update soaal set YN=0 where YN=1 and ID between 1 and :n"));
+    sweep.bindValue(QStringLiteral(":n"), n);
+    if (!sweep.exec()) {
+        const QSqlError error = sweep.lastError();
+        m_db.rollback();
+        fail(operation, error);
+    }
+    sweep.finish();
+    if (!m_db.commit()) {
+        const QSqlError error = m_db.lastError();
+        m_db.rollback();
+        fail(operation, error);
+    }
+}
+
+QuestionRecord QuestionBank::openQuestion(qint64 id)
+{
+    QuestionRecord record;
+    record.m_query = QSqlQuery(m_db);
+    record.m_query.setForwardOnly(true);
+    // The ID is a number the program formats itself; nothing else enters the text.
+    if (!record.m_query.exec(QStringLiteral("SELECT * FROM soaal WHERE ID=") + QString::number(id) + QStringLiteral(" ")))
+        fail(QStringLiteral("open %1").arg(question(id)), record.m_query.lastError(), id);
+    if (!record.m_query.next()) {
+        if (record.m_query.lastError().isValid())
+            fail(QStringLiteral("open %1").arg(question(id)), record.m_query.lastError(), id);
+        throw Failure(QStringLiteral("Question number %1 is missing from the question bank.").arg(id),
+                      QStringLiteral("%1, %2").arg(m_path, question(id)), kAdvice);
+    }
+    record.m_id = id;
+    record.m_open = true;
+    return record;
+}
+
+void QuestionBank::releaseQuestion(QuestionRecord &record)
+{
+    record.m_query = QSqlQuery();
+    record.m_open = false;
+}
+
+void QuestionBank::markQuestionUsed(QuestionRecord &record)
+{
+    const qint64 id = record.m_id;
+    releaseQuestion(record);
+    QSqlQuery mark(m_db);
+    mark.prepare(QStringLiteral("update soaal set YN=1 where ID=:id"));
+    mark.bindValue(QStringLiteral(":id"), id);
+    // Outside a transaction the update is committed before exec() returns.
+    if (!mark.exec())
+        fail(QStringLiteral("mark %1 as used").arg(question(id)), mark.lastError(), id);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "questionrecord.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+
+class QSqlError;
+
+// The question bank: the file db1.sqlite in the program folder, table soaal
+// with ID (1..N), the used mark YN and the answers a1..a4 (a1 is the correct
+// one). One QuestionBank is one handler run's connection: openBank() opens it
+// with the table record set, and everything is released when it goes out of
+// scope. Every failure is a Failure that names the file and, where there is
+// one, the question number.
+class QuestionBank {
+public:
+    static constexpr auto kFileName = "db1.sqlite";
+    static constexpr auto kTable = "soaal";
+    // How long a bank locked by another program is waited for.
+    static constexpr int kBusyTimeoutMs = 1500;
+
+    static QString filePath(const QString &programFolder);
+
+    static QuestionBank openBank(const QString &programFolder);
+    ~QuestionBank();
+    QuestionBank(QuestionBank &&other) noexcept;
+    QuestionBank &operator=(QuestionBank &&) = delete;
+
+    // N, the number of questions.
+    qint64 countQuestions();
+    // The number of questions whose used mark is set.
+    qint64 countUsedQuestions();
+
+    // Everything that would stop a contest on this bank: damage, a missing
+    // field, no rows, IDs that are not exactly 1..n, a used mark that is not
+    // 0 or 1. Throws a Failure for the first fault found.
+    void checkForContest(qint64 n);
+
+    // Sets every used mark of questions 1..n to False, all or nothing; only
+    // the rows that were marked are written.
+    void clearUsedMarks(qint64 n);
+
+    // The question record set standing on question id's row.
+    QuestionRecord openQuestion(qint64 id);
+    // Closes it; nothing is written.
+    void releaseQuestion(QuestionRecord &record);
+    // Sets its used mark, saved before this returns, and closes it.
+    void markQuestionUsed(QuestionRecord &record);
+
+    const QString &path() const { return m_path; }
+
+private:
+    explicit QuestionBank(QString path);
+    [[noreturn]] void fail(const QString &operation, const QSqlError &error, qint64 questionId = 0) const;
+    qint64 scalar(const QString &sql, const QString &operation);
+
+    QString m_path;
+    QString m_connectionName;
+    QSqlDatabase m_db;
+    QSqlQuery m_table;
+};

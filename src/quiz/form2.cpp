@@ -1,0 +1,253 @@
+#include "form2.h"
+
+#include "answerbutton.h"
+#include "application.h"
+#include "countertext.h"
+#include "messagebox.h"
+#include "picture.h"
+#include "programfolder.h"
+#include "questionbank.h"
+#include "random.h"
+#include "ui_quiz.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+const QString Form2::kAnswerPlaceholder = QStringLiteral("الاجابة");
+const QString Form2::kCorrectVerdict = QStringLiteral("الاجابة صحيحة");
+const QString Form2::kWrongVerdict = QStringLiteral("الاجابة خاطئة");
+const QString Form2::kContestOver = QStringLiteral("انتهت المسابقة");
+const QString Form2::kExhaustedPrompt = QStringLiteral("عفواً لقد نفذت الاسئلة");
+const QString Form2::kExhaustedTitle = QStringLiteral("نفاذ الاسئلة");
+
+namespace {
+const QString kPlaceholderPicture = QStringLiteral("img/soal.jpg");
+const QString kPlaceholderRole = QStringLiteral("the question placeholder picture");
+} // namespace
+
+Form2::Form2(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , ui(std::make_unique<Ui::Form2>())
+    , Timermove(new QTimer(this))
+    , Timeranswar(new QTimer(this))
+{
+    ui->setupUi(this);
+    resize(size());
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+
+    Timermove->setObjectName(QStringLiteral("Timermove"));
+    Timermove->setInterval(kTimermoveIntervalMs);
+    Timermove->setTimerType(Qt::PreciseTimer);
+    Timeranswar->setObjectName(QStringLiteral("Timeranswar"));
+    Timeranswar->setInterval(kTimeranswarIntervalMs);
+    Timeranswar->setTimerType(Qt::PreciseTimer);
+
+    // Only the window's bare surface reports mouse moves to Form_MouseMove:
+    // no move over a control (label, picture box, frame, button, enabled or
+    // not) travels on to the window.
+    setMouseTracking(true);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->setAttribute(Qt::WA_NoMousePropagation);
+
+    connect(ui->soal, &PictureBox::clicked, this, &Form2::soal_Click);
+    connect(Timermove, &QTimer::timeout, this, &Form2::Timermove_Timer);
+    connect(ui->tta1, &AnswerButton::clicked, this, &Form2::tta1_Click);
+    connect(ui->tta2, &AnswerButton::clicked, this, &Form2::tta2_Click);
+    connect(ui->tta3, &AnswerButton::clicked, this, &Form2::tta3_Click);
+    connect(ui->tta4, &AnswerButton::clicked, this, &Form2::tta4_Click);
+    connect(Timeranswar, &QTimer::timeout, this, &Form2::Timeranswar_Timer);
+    connect(ui->tta1, &AnswerButton::mouseMoved, this, &Form2::tta1_MouseMove);
+    connect(ui->tta2, &AnswerButton::mouseMoved, this, &Form2::tta2_MouseMove);
+    connect(ui->tta3, &AnswerButton::mouseMoved, this, &Form2::tta3_MouseMove);
+    connect(ui->tta4, &AnswerButton::mouseMoved, this, &Form2::tta4_MouseMove);
+    connect(ui->Label1, &ClickLabel::clicked, this, &Form2::Label1_Click);
+}
+
+Form2::~Form2() = default;
+
+AnswerButton *Form2::answerButton(int number) const
+{
+    switch (number) {
+    case 1: return ui->tta1;
+    case 2: return ui->tta2;
+    case 3: return ui->tta3;
+    default: return ui->tta4;
+    }
+}
+
+QPoint Form2::slot(int number) const
+{
+    switch (number) {
+    case 1: return {left1, top1};
+    case 2: return {left2, top2};
+    case 3: return {left3, top3};
+    default: return {left4, top4};
+    }
+}
+
+void Form2::setAnswerCaptions(const std::array<QString, 4> &captions)
+{
+    for (int i = 0; i < 4; ++i)
+        answerButton(i + 1)->setText(captions[i]);
+}
+
+void Form2::showPlaceholderQuestion()
+{
+    ui->q->setPicture(Picture::load(apppath + kPlaceholderPicture, kPlaceholderRole));
+}
+
+void Form2::Form_Load()
+{
+    apppath = ProgramFolder::withSeparator();
+    m_background = Picture::load(apppath + QStringLiteral("img/bak.jpg"), QStringLiteral("the quiz window's background"));
+    update();
+    showPlaceholderQuestion();
+    ui->soal->setPicture(Picture::load(apppath + QStringLiteral("img/bsoal.jpg"), QStringLiteral("the face of the question button")));
+    ui->namberq->setText(QStringLiteral("0"));
+    ui->nambertrue->setText(QStringLiteral("0"));
+    ui->namberfalse->setText(QStringLiteral("0"));
+    top1 = ui->tta1->y();
+    top2 = ui->tta2->y();
+    top3 = ui->tta3->y();
+    top4 = ui->tta4->y();
+    left1 = ui->tta1->x();
+    left2 = ui->tta2->x();
+    left3 = ui->tta3->x();
+    left4 = ui->tta4->x();
+    setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
+}
+
+void Form2::soal_Click()
+{
+    showPlaceholderQuestion();
+    setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
+
+    QuestionBank bank = QuestionBank::openBank(ProgramFolder::path());
+    const qint64 questions = bank.countQuestions();
+    const qint64 used = bank.countUsedQuestions();
+    if (used >= questions) {
+        MessageBox::warning(kExhaustedPrompt, kExhaustedTitle);
+        return;
+    }
+
+    // Every attempt reseeds and takes one value; 0 and used numbers are
+    // drawn again.
+    QuestionRecord record;
+    for (;;) {
+        Random::reseedFromClock();
+        const float r = Random::next();
+        const auto n = static_cast<qint64>(std::floor(static_cast<double>(questions + 1) * static_cast<double>(r)));
+        if (n < 1 || n > questions)
+            continue;
+        record = bank.openQuestion(n);
+        if (record.used()) {
+            bank.releaseQuestion(record);
+            continue;
+        }
+        break;
+    }
+
+    const qint64 n = record.id();
+    ui->q->setPicture(Picture::load(apppath + QStringLiteral("img/%1.jpg").arg(n), QStringLiteral("the picture of question %1").arg(n)));
+    setAnswerCaptions({record.answer(1), record.answer(2), record.answer(3), record.answer(4)});
+    for (int i = 1; i <= 4; ++i)
+        answerButton(i)->setEnabled(true);
+    Timermove->start();
+    ui->soal->setEnabled(false);
+    ui->namberq->setText(CounterText::increment(ui->namberq->text()));
+    bank.markQuestionUsed(record);
+}
+
+void Form2::Timermove_Timer()
+{
+    Random::reseedFromClock();
+    const float r = Random::next();
+    const int k = std::clamp(static_cast<int>(std::floor(4.0 * static_cast<double>(r))), 0, 3);
+    // Every button goes to a recorded slot, never relative to where it stands.
+    for (int slotNumber = 1; slotNumber <= 4; ++slotNumber)
+        answerButton(kArrangements[k][slotNumber - 1])->move(slot(slotNumber));
+    Timermove->stop();
+}
+
+void Form2::showVerdict(const QString &verdict)
+{
+    ui->natijatrueorfalse->setText(verdict);
+    // The verdict label takes the size of its caption, keeping its left edge.
+    ui->natijatrueorfalse->adjustSize();
+    ui->natijatrueorfalse->setVisible(true);
+}
+
+void Form2::judge(bool correct)
+{
+    for (int i = 1; i <= 4; ++i)
+        answerButton(i)->setEnabled(false);
+    showVerdict(correct ? kCorrectVerdict : kWrongVerdict);
+    QLabel *counter = correct ? ui->nambertrue : ui->namberfalse;
+    counter->setText(CounterText::increment(counter->text()));
+    Timeranswar->start();
+}
+
+// Correctness belongs to the button: tta1 always carries the correct answer,
+// wherever the shuffle has put it.
+void Form2::tta1_Click() { judge(true); }
+void Form2::tta2_Click() { judge(false); }
+void Form2::tta3_Click() { judge(false); }
+void Form2::tta4_Click() { judge(false); }
+
+void Form2::Timeranswar_Timer()
+{
+    showPlaceholderQuestion();
+    setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
+    ui->Lanatija25->setText(ui->nambertrue->text());
+    ui->soal->setEnabled(true);
+    ui->natijatrueorfalse->setVisible(false);
+    if (CounterText::toNumber(ui->namberq->text()) >= kContestLength) {
+        showVerdict(kContestOver);
+        ui->soal->setEnabled(false);
+    }
+    Timeranswar->stop();
+}
+
+void Form2::Form_MouseMove()
+{
+    for (int i = 1; i <= 4; ++i)
+        answerButton(i)->setBackColor(QColor(kNormalColour));
+}
+
+void Form2::tta1_MouseMove() { ui->tta1->setBackColor(QColor(kHighlightColour)); }
+void Form2::tta2_MouseMove() { ui->tta2->setBackColor(QColor(kHighlightColour)); }
+void Form2::tta3_MouseMove() { ui->tta3->setBackColor(QColor(kHighlightColour)); }
+void Form2::tta4_MouseMove() { ui->tta4->setBackColor(QColor(kHighlightColour)); }
+
+void Form2::Label1_Click()
+{
+    Application::endProgram(0);
+}
+
+void Form2::paintEvent(QPaintEvent *)
+{
+    // The background picture at its own size at the top-left corner, cut at
+    // the edges; the window colour shows where it does not reach.
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.drawPixmap(0, 0, m_background);
+}
+
+void Form2::mouseMoveEvent(QMouseEvent *event)
+{
+    Form_MouseMove();
+    event->accept();
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    // The splash window stays loaded but hidden; closing the quiz window
+    // ends the program rather than leaving an invisible process behind.
+    event->accept();
+    Application::endProgram(0);
+}

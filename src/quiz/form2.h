@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class AnswerButton;
+class QTimer;
+
+namespace Ui {
+class Form2;
+}
+
+// The quiz window and the play of the contest: each click on the question
+// button draws an unused question, the shuffle moves the answer buttons, a
+// click on an answer is judged and counted, and the round end returns to the
+// waiting state until 25 questions have been asked.
+class Form2 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kTimermoveIntervalMs = 50;
+    static constexpr int kTimeranswarIntervalMs = 3000;
+    static constexpr int kContestLength = 25;
+    static constexpr QRgb kNormalColour = qRgb(255, 255, 0);     // yellow
+    static constexpr QRgb kHighlightColour = qRgb(192, 255, 192); // light green
+
+    static const QString kAnswerPlaceholder;
+    static const QString kCorrectVerdict;
+    static const QString kWrongVerdict;
+    static const QString kContestOver;
+    static const QString kExhaustedPrompt;
+    static const QString kExhaustedTitle;
+
+    // Which button stands in slot 1..4 for each arrangement number k.
+    static constexpr std::array<std::array<int, 4>, 4> kArrangements{{
+        {1, 2, 3, 4},
+        {2, 1, 3, 4},
+        {3, 2, 1, 4},
+        {4, 2, 3, 1},
+    }};
+
+    explicit Form2(QWidget *parent = nullptr);
+    ~Form2() override;
+
+    // Program folder, the three pictures, counters, answer slots, captions.
+    void Form_Load();
+
+    // The top-left corner of answer slot 1..4.
+    QPoint slot(int number) const;
+
+public slots:
+    void soal_Click();
+    void Timermove_Timer();
+    void tta1_Click();
+    void tta2_Click();
+    void tta3_Click();
+    void tta4_Click();
+    void Timeranswar_Timer();
+    void Form_MouseMove();
+    void tta1_MouseMove();
+    void tta2_MouseMove();
+    void tta3_MouseMove();
+    void tta4_MouseMove();
+    void Label1_Click();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    AnswerButton *answerButton(int number) const;
+    void setAnswerCaptions(const std::array<QString, 4> &captions);
+    void showPlaceholderQuestion();
+    void showVerdict(const QString &verdict);
+    void judge(bool correct);
+
+    std::unique_ptr<Ui::Form2> ui;
+    QTimer *Timermove;
+    QTimer *Timeranswar;
+    QPixmap m_background;
+
+    QString apppath;
+    int top1 = 0, top2 = 0, top3 = 0, top4 = 0;
+    int left1 = 0, left2 = 0, left3 = 0, left4 = 0;
+};

@@ -1,0 +1,33 @@
+#include "failurereport.h"
+
+#include "application.h"
+#include "failure.h"
+#include "messagebox.h"
+
+#include <cstdio>
+
+namespace {
+
+void reportText(const QString &text)
+{
+    const QByteArray utf8 = QStringLiteral("mathcontest: %1\n").arg(text).toUtf8();
+    std::fputs(utf8.constData(), stderr);
+    std::fflush(stderr);
+    MessageBox::critical(text, QStringLiteral("تعذّر متابعة المسابقة"));
+    Application::endProgram(FailureReport::kExitStatus);
+}
+
+} // namespace
+
+void FailureReport::report(const Failure &failure)
+{
+    reportText(failure.message());
+}
+
+void FailureReport::report(const std::exception &error)
+{
+    reportText(Failure(QStringLiteral("The program stopped on an unexpected error: %1").arg(QString::fromLocal8Bit(error.what())),
+                       QString(),
+                       QStringLiteral("Start the program again; if it happens again, tell the person who prepared the contest."))
+                   .message());
+}

@@ -1,0 +1,16 @@
+#include "picturebox.h"
+
+PictureBox::PictureBox(QWidget *parent)
+    : ClickLabel(parent)
+{
+    setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Plain);
+    setLineWidth(kBorder);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void PictureBox::setPicture(const QPixmap &picture)
+{
+    setPixmap(picture);
+    resize(picture.width() + 2 * kBorder, picture.height() + 2 * kBorder);
+}

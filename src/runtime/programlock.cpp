@@ -1,0 +1,27 @@
+#include "programlock.h"
+
+#include "failure.h"
+
+#include <QDir>
+
+ProgramLock::ProgramLock(const QString &programFolder)
+    : m_lock(QDir(programFolder).filePath(QString::fromLatin1(kLockFileName)))
+{
+    // Only the owner's process id decides whether a lock is stale, never its
+    // age: a contest may run for hours.
+    m_lock.setStaleLockTime(0);
+    if (m_lock.tryLock(0))
+        return;
+    const QString path = QDir(programFolder).filePath(QString::fromLatin1(kLockFileName));
+    if (m_lock.error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString host, app;
+        m_lock.getLockInfo(&pid, &host, &app);
+        throw Failure(QStringLiteral("Another copy of the contest is already running on this question bank (process %1).").arg(pid),
+                      path,
+                      QStringLiteral("Use the contest window that is already open, or close it before starting the program again."));
+    }
+    throw Failure(QStringLiteral("The program could not create its lock file in the program folder."),
+                  path,
+                  QStringLiteral("Make sure the program folder can be written to, then start the program again."));
+}

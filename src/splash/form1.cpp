@@ -1,0 +1,49 @@
+#include "form1.h"
+
+#include "application.h"
+#include "form2.h"
+#include "programfolder.h"
+#include "questionbank.h"
+#include "ui_splash.h"
+
+#include <QTimer>
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , ui(std::make_unique<Ui::Form1>())
+    , Timer1(new QTimer(this))
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    // The title label takes the size of its caption and stays centred.
+    ui->Label1->adjustSize();
+    ui->Label1->move((width() - ui->Label1->width()) / 2, ui->Label1->y());
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kTimer1IntervalMs);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    // The interval counts from the window's creation, before its load.
+    Timer1->start();
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load()
+{
+    QuestionBank bank = QuestionBank::openBank(ProgramFolder::path());
+    const qint64 n = bank.countQuestions();
+    bank.checkForContest(n);
+    bank.clearUsedMarks(n);
+}
+
+void Form1::Timer1_Timer()
+{
+    hide();
+    if (!m_form2) {
+        m_form2 = std::make_unique<Form2>();
+        m_form2->Form_Load();
+    }
+    Application::showCentred(m_form2.get());
+    Timer1->stop();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class QTimer;
+class Form2;
+
+namespace Ui {
+class Form1;
+}
+
+// The splash window: borderless, with the contest's title. Its load clears
+// every used mark of the question bank before it is shown; Timer1, counting
+// from the window's creation, hands over to the quiz window once.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kTimer1IntervalMs = 2000;
+
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Checks the question bank, then clears its used marks.
+    void Form_Load();
+
+    // The quiz window, once the hand-over has made it.
+    Form2 *quizWindow() const { return m_form2.get(); }
+
+public slots:
+    void Timer1_Timer();
+
+private:
+    std::unique_ptr<Ui::Form1> ui;
+    QTimer *Timer1;
+    std::unique_ptr<Form2> m_form2;
+};

@@ -1,0 +1,242 @@
+#include "answerbutton.h"
+#include "application.h"
+#include "countertext.h"
+#include "failure.h"
+#include "failurereport.h"
+#include "messagebox.h"
+#include "picture.h"
+#include "picturebox.h"
+#include "programfolder.h"
+#include "programlock.h"
+#include "random.h"
+#include "testmain.h"
+
+#include <QFile>
+#include <QFontInfo>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+namespace {
+
+// An object whose handler fails, to see the failure pass through the
+// application's one catching place.
+class FailingObject : public QObject {
+public:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::User)
+            throw Failure(QStringLiteral("Test step failed."), QStringLiteral("/some/file.jpg"), QStringLiteral("Do this."));
+        return QObject::event(event);
+    }
+};
+
+} // namespace
+
+class TestRuntime : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        MessageBox::clearHistory();
+        Random::clearQueuedValues();
+        Random::setClock({});
+    }
+
+    void counterReadsLeadingNumber_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<double>("value");
+        QTest::newRow("zero") << "0" << 0.0;
+        QTest::newRow("seven") << "7" << 7.0;
+        QTest::newRow("twenty-five") << "25" << 25.0;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("not a number") << "abc" << 0.0;
+        QTest::newRow("leading blank") << "  12" << 12.0;
+        QTest::newRow("trailing text") << "12abc" << 12.0;
+        QTest::newRow("negative") << "-3" << -3.0;
+        QTest::newRow("decimal") << "2.5x" << 2.5;
+        QTest::newRow("exponent") << "1e3" << 1000.0;
+        QTest::newRow("bare exponent sign") << "4e" << 4.0;
+        QTest::newRow("arabic digits are not read") << "٣" << 0.0;
+    }
+    void counterReadsLeadingNumber()
+    {
+        QFETCH(QString, caption);
+        QFETCH(double, value);
+        QCOMPARE(CounterText::toNumber(caption), value);
+    }
+
+    void counterIncrements_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("first") << "0" << "1";
+        QTest::newRow("nine to ten") << "9" << "10";
+        QTest::newRow("to twenty-five") << "24" << "25";
+        QTest::newRow("empty reads as zero") << "" << "1";
+        QTest::newRow("blank before") << " 3" << "4";
+        QTest::newRow("large stays whole") << "123456789" << "123456790";
+    }
+    void counterIncrements()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, next);
+        QCOMPARE(CounterText::increment(caption), next);
+    }
+
+    void counterOverflowIsAFailure()
+    {
+        QVERIFY_THROWS_EXCEPTION(Failure, CounterText::increment(QStringLiteral("1e999")));
+    }
+
+    void randomValuesStayBelowOne()
+    {
+        int counts[4] = {0, 0, 0, 0};
+        const int draws = 40000;
+        for (int i = 0; i < draws; ++i) {
+            Random::reseedFromClock();
+            const float r = Random::next();
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            ++counts[static_cast<int>(std::floor(4.0f * r))];
+        }
+        // Each arrangement about a quarter of the time.
+        for (int k = 0; k < 4; ++k)
+            QVERIFY2(counts[k] > draws * 22 / 100 && counts[k] < draws * 28 / 100, qPrintable(QString::number(counts[k])));
+    }
+
+    void reseedAtAnEqualClockReadingDoesNotReplay()
+    {
+        Random::setClock([] { return std::int64_t{1234567890}; });
+        QSet<float> seen;
+        for (int i = 0; i < 1000; ++i) {
+            Random::reseedFromClock();
+            seen.insert(Random::next());
+        }
+        QVERIFY2(seen.size() > 990, qPrintable(QString::number(seen.size())));
+    }
+
+    void queuedValuesComeFirst()
+    {
+        Random::queueValues({0.5f, 0.25f});
+        QCOMPARE(Random::next(), 0.5f);
+        QCOMPARE(Random::next(), 0.25f);
+    }
+
+    void pictureFailuresNameThePath_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("create");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("missing") << QByteArray() << false << "missing";
+        QTest::newRow("empty file") << QByteArray() << true << "not a JPEG";
+        QTest::newRow("text file") << QByteArray("hello") << true << "not a JPEG";
+        QTest::newRow("png file") << QByteArray("\x89PNG\r\n\x1a\n0000") << true << "not a JPEG";
+        QTest::newRow("damaged jpeg") << QByteArray("\xFF\xD8\xFF\xE0garbage-garbage") << true << "damaged";
+    }
+    void pictureFailuresNameThePath()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, create);
+        QFETCH(QString, fault);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("7.jpg"));
+        if (create) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        try {
+            Picture::load(path, QStringLiteral("the picture of question 7"));
+            QFAIL("no failure");
+        } catch (const Failure &failure) {
+            QVERIFY2(failure.whatFailed().contains(fault), qPrintable(failure.message()));
+            QVERIFY(failure.where().contains(path));
+            QVERIFY(failure.where().contains(QStringLiteral("question 7")));
+            QVERIFY(!failure.whatToDo().isEmpty());
+        }
+    }
+
+    void pictureBoxSizesItselfWithBorder()
+    {
+        QWidget parent;
+        PictureBox box(&parent);
+        box.setGeometry(168, 104, 452, 132);
+        QTemporaryDir dir;
+        QImage image(300, 200, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(dir.filePath(QStringLiteral("p.jpg")), "JPEG"));
+        box.setPicture(Picture::load(dir.filePath(QStringLiteral("p.jpg"))));
+        QCOMPARE(box.geometry(), QRect(168, 104, 302, 202));
+    }
+
+    void programFolderEndsInOneSeparator_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << "/tmp/contest" << "/tmp/contest/";
+        QTest::newRow("with separator") << "/tmp/contest/" << "/tmp/contest/";
+        QTest::newRow("root") << "/" << "/";
+    }
+    void programFolderEndsInOneSeparator()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, expected);
+        ProgramFolder::setOverride(folder);
+        QCOMPARE(ProgramFolder::withSeparator(), expected);
+        ProgramFolder::clearOverride();
+    }
+
+    void secondCopyIsRefusedAndStaleLockTakenOver()
+    {
+        QTemporaryDir dir;
+        {
+            ProgramLock first(dir.path());
+            QVERIFY_THROWS_EXCEPTION(Failure, ProgramLock second(dir.path()));
+        }
+        // A lock left by a process that is gone.
+        QFile stale(dir.filePath(QString::fromLatin1(ProgramLock::kLockFileName)));
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("2147483000\nmathcontest\n\n");
+        stale.close();
+        ProgramLock taken(dir.path());
+        QVERIFY(QFile::exists(stale.fileName()));
+    }
+
+    void failureInAHandlerIsReportedAndEndsWithStatusOne()
+    {
+        int status = -1;
+        Application::setEndProgramHook([&](int s) { status = s; });
+        FailingObject object;
+        QCoreApplication::postEvent(&object, new QEvent(QEvent::User));
+        QCoreApplication::processEvents();
+        Application::setEndProgramHook({});
+        QCOMPARE(status, FailureReport::kExitStatus);
+        QCOMPARE(MessageBox::history().size(), 1);
+        const MessageBox::Shown shown = MessageBox::history().first();
+        QCOMPARE(shown.icon, MessageBox::Icon::Critical);
+        QVERIFY(shown.prompt.contains(QStringLiteral("Test step failed.")));
+        QVERIFY(shown.prompt.contains(QStringLiteral("/some/file.jpg")));
+    }
+
+    void windowsFontsAreReplaced_data()
+    {
+        QTest::addColumn<QString>("design");
+        QTest::addColumn<QString>("family");
+        QTest::newRow("Traditional Arabic") << "Traditional Arabic" << "Amiri";
+        QTest::newRow("Arabic Transparent") << "Arabic Transparent" << "Noto Naskh Arabic";
+        QTest::newRow("Simplified Arabic") << "Simplified Arabic" << "Noto Naskh Arabic";
+        QTest::newRow("Arial") << "Arial" << "Liberation Sans";
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "Noto Sans";
+    }
+    void windowsFontsAreReplaced()
+    {
+        QFETCH(QString, design);
+        QFETCH(QString, family);
+        QCOMPARE(QFontInfo(QFont(design)).family(), family);
+    }
+};
+
+MC_TEST_MAIN(TestRuntime)
+#include "tst_runtime.moc"

@@ -1,0 +1,180 @@
+#include "answerbutton.h"
+#include "application.h"
+#include "form1.h"
+#include "form2.h"
+#include "messagebox.h"
+#include "picturebox.h"
+#include "programfolder.h"
+#include "testfolder.h"
+#include "testmain.h"
+
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+template <typename T>
+T *control(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        MessageBox::clearHistory();
+        m_endStatus = -1;
+        Application::setEndProgramHook([this](int status) { m_endStatus = status; });
+    }
+    void cleanup()
+    {
+        Application::setEndProgramHook({});
+        ProgramFolder::clearOverride();
+    }
+
+    void loadClearsMarksBeforeTheSplashShows()
+    {
+        TestFolder folder;
+        folder.writeBank(30, {3, 4, 28});
+        folder.writePictures(30);
+        folder.use();
+        Form1 splash;
+        QVERIFY(control<QTimer>(&splash, "Timer1")->isActive());
+        splash.Form_Load();
+        QVERIFY(!splash.isVisible());
+        QCOMPARE(folder.usedIds(), QList<int>{});
+        QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(splash.size(), QSize(364, 345));
+        QCOMPARE(control<QLabel>(&splash, "Label1")->text(), QStringLiteral("مسابقة رياضيات"));
+    }
+
+    void handOverOnceAfterTwoSeconds()
+    {
+        TestFolder folder;
+        folder.writeBank(30);
+        folder.writePictures(30);
+        folder.use();
+        QElapsedTimer sinceCreation;
+        sinceCreation.start();
+        Form1 splash;
+        splash.Form_Load();
+        Application::showCentred(&splash);
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        QTRY_VERIFY_WITH_TIMEOUT(splash.quizWindow() != nullptr, 5000);
+        QVERIFY(sinceCreation.elapsed() >= Form1::kTimer1IntervalMs - 20);
+        Form2 *quiz = splash.quizWindow();
+        QVERIFY(quiz->isVisible());
+        QVERIFY(!splash.isVisible());
+        QVERIFY(!control<QTimer>(&splash, "Timer1")->isActive());
+        // No second hand-over.
+        QTest::qWait(Form1::kTimer1IntervalMs + 200);
+        QCOMPARE(splash.quizWindow(), quiz);
+        QVERIFY(!splash.isVisible());
+        QCOMPARE(m_endStatus, -1);
+    }
+
+    void quizWindowOpensWaiting()
+    {
+        TestFolder folder;
+        folder.writeBank(30);
+        folder.writePictures(30);
+        folder.use();
+        Form2 quiz;
+        quiz.Form_Load();
+        quiz.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&quiz));
+        QCOMPARE(quiz.size(), QSize(792, 566));
+        for (const char *counter : {"namberq", "nambertrue", "namberfalse"})
+            QCOMPARE(control<QLabel>(&quiz, counter)->text(), QStringLiteral("0"));
+        QCOMPARE(control<QLabel>(&quiz, "Lanatija25")->text(), QStringLiteral("00"));
+        QCOMPARE(control<QGroupBox>(&quiz, "Frame1")->title(), QStringLiteral("الدرجة من 25"));
+        const QPoint designSlots[4] = {{56, 256}, {56, 312}, {56, 368}, {56, 424}};
+        for (int i = 1; i <= 4; ++i) {
+            auto *button = control<AnswerButton>(&quiz, qPrintable(QStringLiteral("tta%1").arg(i)));
+            QCOMPARE(button->text(), Form2::kAnswerPlaceholder);
+            QVERIFY(!button->isEnabled());
+            QCOMPARE(button->pos(), designSlots[i - 1]);
+            QCOMPARE(quiz.slot(i), designSlots[i - 1]);
+            QCOMPARE(button->backColor(), QColor(Form2::kNormalColour));
+        }
+        QVERIFY(control<PictureBox>(&quiz, "soal")->isEnabled());
+        QVERIFY(!control<QLabel>(&quiz, "natijatrueorfalse")->isVisible());
+        QVERIFY(!control<QTimer>(&quiz, "Timermove")->isActive());
+        QVERIFY(!control<QTimer>(&quiz, "Timeranswar")->isActive());
+        QCOMPARE(control<QTimer>(&quiz, "Timermove")->interval(), Form2::kTimermoveIntervalMs);
+        QCOMPARE(control<QTimer>(&quiz, "Timeranswar")->interval(), Form2::kTimeranswarIntervalMs);
+        // The pictures from img, each box one pixel wider on every side.
+        QCOMPARE(control<PictureBox>(&quiz, "q")->geometry(), QRect(168, 104, 452, 132));
+        QCOMPARE(control<PictureBox>(&quiz, "soal")->geometry(), QRect(672, 136, 106, 59));
+        const QImage shown = quiz.grab().toImage();
+        QVERIFY(qAbs(shown.pixelColor(300, 170).hue() - TestFolder::pictureColour(0).hue()) <= 4);
+    }
+
+    void backgroundIsNeitherStretchedNorTiled()
+    {
+        TestFolder folder;
+        folder.writeBank(30);
+        folder.writePictures(30, {100, 80});
+        folder.use();
+        Form2 quiz;
+        quiz.Form_Load();
+        quiz.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&quiz));
+        const QImage shown = quiz.grab().toImage();
+        const QColor inside = shown.pixelColor(5, 90 - 20);
+        QVERIFY(qAbs(inside.red() - 30) <= 6 && qAbs(inside.blue() - 90) <= 6);
+        // Beyond the picture: the window colour, not the picture again.
+        QCOMPARE(shown.pixelColor(150, 530), quiz.palette().color(QPalette::Window));
+        QCOMPARE(shown.pixelColor(50, 530), quiz.palette().color(QPalette::Window));
+    }
+
+    void missingBackgroundIsReportedWithItsPath()
+    {
+        TestFolder folder;
+        folder.writeBank(30);
+        folder.writePictures(30);
+        QFile::remove(folder.imgPath(QStringLiteral("bak.jpg")));
+        folder.use();
+        Form1 splash;
+        splash.Form_Load();
+        splash.show();
+        // The hand-over fails inside the timer's tick; the application
+        // reports it and ends the program with status 1.
+        QTRY_COMPARE_WITH_TIMEOUT(m_endStatus, 1, 5000);
+        QCOMPARE(MessageBox::history().size(), 1);
+        const QString prompt = MessageBox::history().first().prompt;
+        QVERIFY2(prompt.contains(folder.imgPath(QStringLiteral("bak.jpg"))), qPrintable(prompt));
+        QVERIFY(prompt.contains(QStringLiteral("missing")));
+        // The window's load stopped at that step: the counters were never set.
+        QVERIFY(splash.quizWindow() == nullptr || !splash.quizWindow()->isVisible());
+    }
+
+    void closingTheQuizWindowEndsTheProgram()
+    {
+        TestFolder folder;
+        folder.writeBank(30);
+        folder.writePictures(30);
+        folder.use();
+        Form2 quiz;
+        quiz.Form_Load();
+        quiz.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&quiz));
+        quiz.close();
+        QCOMPARE(m_endStatus, 0);
+    }
+
+private:
+    int m_endStatus = -1;
+};
+
+MC_TEST_MAIN(TestStartup)
+#include "tst_startup.moc"

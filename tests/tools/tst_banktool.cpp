@@ -1,0 +1,206 @@
+#include "banktool.h"
+#include "csvreader.h"
+#include "failure.h"
+#include "questionbank.h"
+#include "questionpicture.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+Run runTool(const QStringList &arguments)
+{
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    const int status = BankTool::run(arguments, outStream, errStream);
+    outStream.flush();
+    errStream.flush();
+    return {status, out, err};
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(content);
+}
+
+QList<QStringList> bankRows(const QString &bankPath)
+{
+    QList<QStringList> rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        db.setDatabaseName(bankPath);
+        db.open();
+        QSqlQuery q(QStringLiteral("select ID, YN, a1, a2, a3, a4 from soaal order by ID"), db);
+        while (q.next()) {
+            QStringList row;
+            for (int i = 0; i < 6; ++i)
+                row << q.value(i).toString();
+            rows << row;
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    return rows;
+}
+
+const QByteArray kHeader = "question,a1,a2,a3,a4\n";
+
+} // namespace
+
+class TestBankTool : public QObject {
+    Q_OBJECT
+private slots:
+    void csvErrorsNameTheLine_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("missing column") << kHeader + "ما ناتج 2 + 2 ؟,4,3,5,6\nما ناتج 3 + 3 ؟,6,5,7\n" << ":3: expected 5 columns, found 4";
+        QTest::newRow("extra column") << kHeader + "س,1,2,3,4,5\n" << ":2: expected 5 columns, found 6";
+        QTest::newRow("empty answer") << kHeader + "س,1,2,3,4\nص,1,,3,4\n" << ":3: answer a2 is empty";
+        QTest::newRow("blank answer") << kHeader + "س,1,2,3,\"  \"\n" << ":2: answer a4 is empty";
+        QTest::newRow("bad utf-8") << kHeader + "س,1,2,3,4\nص,1,2,3,4\n\xC3\x28,1,2,3,4\n" << ":4: the text is not valid UTF-8";
+        QTest::newRow("unclosed quote") << kHeader + "س,1,2,3,4\n\"ص,1,2,3,4\n" << ":3: the CSV is malformed";
+        QTest::newRow("line after a multi-line question")
+            << kHeader + "\"سطر أول\nسطر ثان\",1,2,3,4\nص,1,2\n" << ":4: expected 5 columns, found 3";
+        QTest::newRow("unknown header") << QByteArray("question,a1,a2,a3,a5\n") << ":1: unknown column \"a5\"";
+        QTest::newRow("missing header column") << QByteArray("question,a1,a2,a3\nس,1,2,3\n") << ":1: the header has no column \"a4\"";
+        QTest::newRow("header only") << kHeader << ":1: the file holds no questions";
+        QTest::newRow("empty file") << QByteArray() << ":1: the file is empty";
+        QTest::newRow("no text, no picture") << kHeader + ",1,2,3,4\n" << ":2: the question has neither text nor a picture";
+        QTest::newRow("missing picture") << QByteArray("question,a1,a2,a3,a4,picture\nس,1,2,3,4,\nص,1,2,3,4,nothere.jpg\n")
+                                         << ":3: picture \"nothere.jpg\": A picture file is missing.";
+    }
+    void csvErrorsNameTheLine()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString csvPath = dir.filePath(QStringLiteral("questions.csv"));
+        writeFile(csvPath, csv);
+        const QString out = dir.filePath(QStringLiteral("out"));
+        const Run run = runTool({QStringLiteral("create"), QStringLiteral("--from"), csvPath, QStringLiteral("--out"), out});
+        QCOMPARE(run.status, BankTool::kFailed);
+        QVERIFY2(run.err.contains(csvPath + expected), qPrintable(run.err));
+        // Nothing is written on failure.
+        QVERIFY(!QFileInfo::exists(out));
+    }
+
+    void createWritesTheWholeBank()
+    {
+        QTemporaryDir dir;
+        QImage given(300, 200, QImage::Format_RGB32);
+        given.fill(Qt::green);
+        QVERIFY(given.save(dir.filePath(QStringLiteral("circle.jpg")), "JPEG"));
+        const QString csvPath = dir.filePath(QStringLiteral("questions.csv"));
+        writeFile(csvPath, "\xEF\xBB\xBFquestion,a1,a2,a3,a4,picture\r\n"
+                           "ما ناتج 5 - 9 ؟,-4,4,14,-14,\r\n"
+                           "\"كم مساحة الدائرة، تقريباً؟\",\"3,14\",2,3,4,circle.jpg\r\n"
+                           "ما ناتج 3/4 + 1/4 ؟,1,\"\"\"1\"\"\",2/4,4/8,\r\n");
+        const QString out = dir.filePath(QStringLiteral("app"));
+        const Run run = runTool({QStringLiteral("create"), QStringLiteral("--from"), csvPath, QStringLiteral("--out"), out});
+        QVERIFY2(run.status == BankTool::kOk, qPrintable(run.err));
+        QCOMPARE(bankRows(QuestionBank::filePath(out)),
+                 (QList<QStringList>{{"1", "0", "-4", "4", "14", "-14"},
+                                     {"2", "0", "3,14", "2", "3", "4"},
+                                     {"3", "0", "1", "\"1\"", "2/4", "4/8"}}));
+        const QStringList pictures = QDir(out + QStringLiteral("/img")).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(pictures, (QStringList{"1.jpg", "2.jpg", "3.jpg", "bak.jpg", "bsoal.jpg", "soal.jpg"}));
+        // A given picture is copied as it is.
+        QFile original(dir.filePath(QStringLiteral("circle.jpg"))), copied(out + QStringLiteral("/img/2.jpg"));
+        QVERIFY(original.open(QIODevice::ReadOnly) && copied.open(QIODevice::ReadOnly));
+        QCOMPARE(copied.readAll(), original.readAll());
+        QCOMPARE(QImage(out + QStringLiteral("/img/1.jpg")).size(), QSize(450, 130));
+        QCOMPARE(QImage(out + QStringLiteral("/img/bak.jpg")).size(), QSize(800, 600));
+        QCOMPARE(QImage(out + QStringLiteral("/img/soal.jpg")).size(), QSize(450, 130));
+        QCOMPARE(QImage(out + QStringLiteral("/img/bsoal.jpg")).size(), QSize(104, 57));
+        // No staging leftovers.
+        QCOMPARE(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{"db1.sqlite", "img"}));
+    }
+
+    void existingBankIsReplacedOnlyWithForce()
+    {
+        QTemporaryDir dir;
+        const QString csvPath = dir.filePath(QStringLiteral("q.csv"));
+        writeFile(csvPath, kHeader + "س,1,2,3,4\n");
+        const QString out = dir.filePath(QStringLiteral("app"));
+        const QStringList create{QStringLiteral("create"), QStringLiteral("--from"), csvPath, QStringLiteral("--out"), out};
+        QCOMPARE(runTool(create).status, BankTool::kOk);
+        writeFile(csvPath, kHeader + "س,1,2,3,4\nص,5,6,7,8\n");
+        const Run refused = runTool(create);
+        QCOMPARE(refused.status, BankTool::kFailed);
+        QVERIFY(refused.err.contains(QStringLiteral("--force")));
+        QCOMPARE(bankRows(QuestionBank::filePath(out)).size(), 1);
+        QCOMPARE(runTool(create + QStringList{QStringLiteral("--force")}).status, BankTool::kOk);
+        QCOMPARE(bankRows(QuestionBank::filePath(out)).size(), 2);
+        QVERIFY(QFile::exists(out + QStringLiteral("/img/2.jpg")));
+        QCOMPARE(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{"db1.sqlite", "img"}));
+    }
+
+    void usage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("help") << QStringList{"--help"} << int(BankTool::kOk) << "Usage: mathcontest-bank";
+        QTest::newRow("command help") << QStringList{"create", "--help"} << int(BankTool::kOk) << "create --from FILE.csv";
+        QTest::newRow("version") << QStringList{"--version"} << int(BankTool::kOk) << "mathcontest-bank";
+        QTest::newRow("nothing") << QStringList{} << int(BankTool::kUsage) << "no command given";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << int(BankTool::kUsage) << "unknown command 'frobnicate'";
+        QTest::newRow("missing value") << QStringList{"create", "--from"} << int(BankTool::kUsage) << "--from needs a value";
+        QTest::newRow("missing out") << QStringList{"create", "--from", "x.csv"} << int(BankTool::kUsage) << "needs --from FILE.csv and --out DIR";
+        QTest::newRow("unreadable csv") << QStringList{"create", "--from", "/nonexistent/q.csv", "--out", "/tmp/x"} << int(BankTool::kFailed)
+                                        << "/nonexistent/q.csv";
+    }
+    void usage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        const Run run = runTool(arguments);
+        QCOMPARE(run.status, status);
+        QVERIFY2((run.out + run.err).contains(output), qPrintable(run.out + run.err));
+    }
+
+    void expressionsKeepTheirOrder_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("isolated");
+        const QString lri = QString(QChar(0x2066)), pdi = QString(QChar(0x2069));
+        QTest::newRow("subtraction") << "ما ناتج 5 - 9 ؟" << "ما ناتج " + lri + "5 - 9" + pdi + " ؟";
+        QTest::newRow("fractions") << "ما ناتج 3/4 + 1/8 ؟" << "ما ناتج " + lri + "3/4 + 1/8" + pdi + " ؟";
+        QTest::newRow("ratio") << "النسبة 6 : 9" << "النسبة " + lri + "6 : 9" + pdi;
+        QTest::newRow("negative") << "كم -2 ؟" << "كم " + lri + "-2" + pdi + " ؟";
+        QTest::newRow("no numbers") << "سؤال" << "سؤال";
+    }
+    void expressionsKeepTheirOrder()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, isolated);
+        QCOMPARE(QuestionPicture::isolateExpressions(text), isolated);
+    }
+
+    void longQuestionsGrowThePicture()
+    {
+        QCOMPARE(QuestionPicture::render(QStringLiteral("ما ناتج 7 × 8 ؟")).size(), QSize(450, 130));
+        const QImage tall = QuestionPicture::render(QString(QStringLiteral("سؤال طويل جداً ")).repeated(30));
+        QCOMPARE(tall.width(), 450);
+        QVERIFY(tall.height() > 130);
+    }
+};
+
+MC_TEST_MAIN(TestBankTool)
+#include "tst_banktool.moc"

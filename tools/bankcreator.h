@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Makes a program folder's bank from a question file: DIR/db1.sqlite and
+// DIR/img with one picture per question and the quiz window's three
+// pictures. The output appears whole or not at all.
+class BankCreator {
+public:
+    struct Result {
+        int questions = 0;
+        QString bankPath;
+    };
+
+    // Throws a Failure (with the CSV line where there is one). An existing
+    // bank or img folder in outDir is replaced only when replace is true.
+    static Result create(const QString &csvPath, const QString &outDir, bool replace);
+};

@@ -1,0 +1,21 @@
+#include "banktool.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    // The tool draws pictures but shows no window.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("mathcontest-bank"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(MATHCONTEST_VERSION));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int status = BankTool::run(QGuiApplication::arguments().mid(1), out, err);
+    out.flush();
+    err.flush();
+    return status;
+}

@@ -37,8 +37,6 @@ Form2::Form2(QWidget *parent)
     , Timeranswar(new QTimer(this))
 {
     ui->setupUi(this);
-    resize(size());
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
 
     Timermove->setObjectName(QStringLiteral("Timermove"));
     Timermove->setInterval(kTimermoveIntervalMs);

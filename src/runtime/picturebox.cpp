@@ -1,5 +1,7 @@
 #include "picturebox.h"
 
+#include <QPainter>
+
 PictureBox::PictureBox(QWidget *parent)
     : ClickLabel(parent)
 {
@@ -13,4 +15,11 @@ void PictureBox::setPicture(const QPixmap &picture)
 {
     setPixmap(picture);
     resize(picture.width() + 2 * kBorder, picture.height() + 2 * kBorder);
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    drawFrame(&painter);
+    painter.drawPixmap(contentsRect().topLeft(), pixmap());
 }

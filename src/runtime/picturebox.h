@@ -12,4 +12,9 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     void setPicture(const QPixmap &picture);
+
+protected:
+    // The picture is drawn as it is, enabled or not: a disabled picture box
+    // is not greyed out.
+    void paintEvent(QPaintEvent *event) override;
 };

@@ -116,6 +116,11 @@ QList<QVariant> TestFolder::query(const QString &sql) const
     return rows;
 }
 
+QSize TestFolder::questionPictureSize(int id)
+{
+    return {kQuestionPictureWidth + id, 100};
+}
+
 QColor TestFolder::pictureColour(int id)
 {
     // Far apart hues, so JPEG noise never makes two pictures alike.
@@ -134,7 +139,7 @@ void TestFolder::writePictures(int n, QSize background)
     save(QStringLiteral("soal.jpg"), {450, 130}, pictureColour(0));
     save(QStringLiteral("bsoal.jpg"), {104, 57}, QColor(20, 80, 160));
     for (int id = 1; id <= n; ++id)
-        save(QStringLiteral("%1.jpg").arg(id), {450, 130}, pictureColour(id));
+        save(QStringLiteral("%1.jpg").arg(id), questionPictureSize(id), pictureColour(id));
 }
 
 void TestFolder::use() const

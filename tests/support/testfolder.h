@@ -30,6 +30,10 @@ public:
     void writePictures(int n, QSize background = {800, 600});
     // The colour of question picture id (and the placeholder's, id 0).
     static QColor pictureColour(int id);
+    // Question picture id is kQuestionPictureWidth + id pixels wide, so the
+    // size of the picture box tells which question is on show.
+    static constexpr int kQuestionPictureWidth = 300;
+    static QSize questionPictureSize(int id);
 
     // Runs a query on the bank and returns the first column of every row.
     QList<QVariant> query(const QString &sql) const;

@@ -1,0 +1,577 @@
+#include "answerbutton.h"
+#include "application.h"
+#include "form2.h"
+#include "messagebox.h"
+#include "picturebox.h"
+#include "programfolder.h"
+#include "random.h"
+#include "testfolder.h"
+#include "testmain.h"
+
+#include <QAccessible>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QSet>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// The quiz window on a test folder, loaded and shown.
+struct Quiz {
+    explicit Quiz(int questions, const QList<int> &used = {})
+    {
+        folder.writeBank(questions, used);
+        folder.writePictures(questions);
+        folder.use();
+        window = std::make_unique<Form2>();
+        window->Form_Load();
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qFatal("quiz window not exposed");
+    }
+
+    template <typename T>
+    T *control(const QString &name) const
+    {
+        T *found = window->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    AnswerButton *button(int number) const { return control<AnswerButton>(QStringLiteral("tta%1").arg(number)); }
+    QLabel *label(const char *name) const { return control<QLabel>(QString::fromLatin1(name)); }
+    PictureBox *soal() const { return control<PictureBox>(QStringLiteral("soal")); }
+    QTimer *timer(const char *name) const { return control<QTimer>(QString::fromLatin1(name)); }
+
+    // The question on show in q, by the size of its picture; 0 for the
+    // placeholder.
+    int questionShown() const
+    {
+        const int width = control<PictureBox>(QStringLiteral("q"))->width() - 2;
+        return width == 450 ? 0 : width - TestFolder::kQuestionPictureWidth;
+    }
+    // The button standing in slot 1..4.
+    int buttonInSlot(int slot) const
+    {
+        for (int b = 1; b <= 4; ++b)
+            if (button(b)->pos() == window->slot(slot))
+                return b;
+        return 0;
+    }
+    QStringList captions() const
+    {
+        QStringList all;
+        for (int b = 1; b <= 4; ++b)
+            all << button(b)->text();
+        return all;
+    }
+    bool answersEnabled() const
+    {
+        bool all = true, none = true;
+        for (int b = 1; b <= 4; ++b) {
+            all = all && button(b)->isEnabled();
+            none = none && !button(b)->isEnabled();
+        }
+        if (!all && !none)
+            qFatal("answer buttons half enabled");
+        return all;
+    }
+    // Moves the pointer to pos within a control, as the window system reports it.
+    void moveTo(QWidget *target, QPoint pos) const
+    {
+        QTest::mouseMove(window->windowHandle(), target->mapTo(window.get(), pos));
+    }
+    // Clicks the question button as the player would.
+    void draw() const { QTest::mouseClick(soal(), Qt::LeftButton); }
+    void answer(int number) const { QTest::mouseClick(button(number), Qt::LeftButton); }
+
+    TestFolder folder;
+    std::unique_ptr<Form2> window;
+};
+
+enum class State { Waiting, Answering, RoundEnding, ContestOver };
+
+// Checks every control of the state table for the given state.
+void verifyState(const Quiz &quiz, State state, int question = 0)
+{
+    const bool waiting = state == State::Waiting || state == State::ContestOver;
+    QCOMPARE(quiz.soal()->isEnabled(), state == State::Waiting);
+    QCOMPARE(quiz.answersEnabled(), state == State::Answering);
+    if (waiting) {
+        QCOMPARE(quiz.captions(), QStringList(4, Form2::kAnswerPlaceholder));
+        QCOMPARE(quiz.questionShown(), 0);
+    } else {
+        QCOMPARE(quiz.captions(), (QStringList{QStringLiteral("q%1a1").arg(question), QStringLiteral("q%1a2").arg(question),
+                                               QStringLiteral("q%1a3").arg(question), QStringLiteral("q%1a4").arg(question)}));
+        QCOMPARE(quiz.questionShown(), question);
+    }
+    QCOMPARE(quiz.label("natijatrueorfalse")->isVisible(), state == State::RoundEnding || state == State::ContestOver);
+    if (state == State::ContestOver)
+        QCOMPARE(quiz.label("natijatrueorfalse")->text(), Form2::kContestOver);
+    // Answering keeps Timermove running only until its tick; callers check it.
+    if (state != State::Answering)
+        QVERIFY(!quiz.timer("Timermove")->isActive());
+    QCOMPARE(quiz.timer("Timeranswar")->isActive(), state == State::RoundEnding);
+}
+
+int counter(const Quiz &quiz, const char *name)
+{
+    return quiz.label(name)->text().toInt();
+}
+
+// Columns of the button's face that hold dark caption ink, grouped into runs.
+struct InkRun {
+    int left, right, top, bottom;
+};
+QList<InkRun> inkRuns(const QImage &image)
+{
+    QList<InkRun> runs;
+    bool inRun = false;
+    for (int x = 3; x < image.width() - 3; ++x) {
+        int top = image.height(), bottom = -1;
+        for (int y = 3; y < image.height() - 3; ++y) {
+            if (qGray(image.pixel(x, y)) < 100) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+        if (bottom >= 0) {
+            if (!inRun)
+                runs.append({x, x, top, bottom});
+            InkRun &run = runs.last();
+            run.right = x;
+            run.top = std::min(run.top, top);
+            run.bottom = std::max(run.bottom, bottom);
+            inRun = true;
+        } else {
+            inRun = false;
+        }
+    }
+    return runs;
+}
+
+} // namespace
+
+class TestQuiz : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        MessageBox::clearHistory();
+        Random::clearQueuedValues();
+        m_endStatus = -1;
+        Application::setEndProgramHook([this](int status) { m_endStatus = status; });
+    }
+    void cleanup()
+    {
+        Application::setEndProgramHook({});
+        Random::clearQueuedValues();
+        ProgramFolder::clearOverride();
+    }
+
+    void stateTableWalk_data()
+    {
+        QTest::addColumn<int>("clicked");
+        QTest::newRow("correct answer") << 1;
+        QTest::newRow("wrong answer tta2") << 2;
+        QTest::newRow("wrong answer tta3") << 3;
+        QTest::newRow("wrong answer tta4") << 4;
+    }
+    void stateTableWalk()
+    {
+        QFETCH(int, clicked);
+        Quiz quiz(30);
+        verifyState(quiz, State::Waiting);
+
+        // r = 0.3 draws question floor(31 * 0.3) = 9.
+        Random::queueValues({0.3f});
+        quiz.draw();
+        verifyState(quiz, State::Answering, 9);
+        QVERIFY(quiz.timer("Timermove")->isActive());
+        QCOMPARE(quiz.label("namberq")->text(), QStringLiteral("1"));
+        QCOMPARE(quiz.folder.usedIds(), QList<int>{9});
+        for (int slot = 1; slot <= 4; ++slot)
+            QCOMPARE(quiz.buttonInSlot(slot), slot);
+
+        Random::queueValues({0.6f}); // k = 2
+        quiz.window->Timermove_Timer();
+        verifyState(quiz, State::Answering, 9);
+        QCOMPARE(quiz.timer("Timermove")->isActive(), false);
+        QCOMPARE(quiz.buttonInSlot(3), 1);
+
+        quiz.answer(clicked);
+        verifyState(quiz, State::RoundEnding, 9);
+        const bool correct = clicked == 1;
+        QCOMPARE(quiz.label("natijatrueorfalse")->text(), correct ? Form2::kCorrectVerdict : Form2::kWrongVerdict);
+        QCOMPARE(counter(quiz, "nambertrue"), correct ? 1 : 0);
+        QCOMPARE(counter(quiz, "namberfalse"), correct ? 0 : 1);
+        QCOMPARE(quiz.label("Lanatija25")->text(), QStringLiteral("00"));
+        // A second click on any answer changes nothing.
+        for (int b = 1; b <= 4; ++b)
+            quiz.answer(b);
+        QCOMPARE(counter(quiz, "nambertrue") + counter(quiz, "namberfalse"), 1);
+
+        quiz.window->Timeranswar_Timer();
+        verifyState(quiz, State::Waiting);
+        QCOMPARE(quiz.label("Lanatija25")->text(), correct ? QStringLiteral("1") : QStringLiteral("0"));
+        // The verdict keeps its caption while hidden; the buttons stay where
+        // the shuffle put them.
+        QCOMPARE(quiz.label("natijatrueorfalse")->text(), correct ? Form2::kCorrectVerdict : Form2::kWrongVerdict);
+        QCOMPARE(quiz.buttonInSlot(3), 1);
+    }
+
+    void drawRejectsZeroAndUsedNumbers_data()
+    {
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QList<int>>("used");
+        QTest::addColumn<QList<float>>("values");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("one question, zeros first") << 1 << QList<int>{} << QList<float>{0.0f, 0.3f, 0.49f, 0.5f} << 1;
+        QTest::newRow("one left") << 5 << QList<int>{1, 2, 4, 5} << QList<float>{0.0f, 0.2f, 0.4f, 0.7f, 0.9f, 0.6f} << 3;
+        QTest::newRow("highest number") << 5 << QList<int>{} << QList<float>{0.9999f} << 5;
+    }
+    void drawRejectsZeroAndUsedNumbers()
+    {
+        QFETCH(int, questions);
+        QFETCH(QList<int>, used);
+        QFETCH(QList<float>, values);
+        QFETCH(int, expected);
+        Quiz quiz(questions, used);
+        Random::queueValues(std::deque<float>(values.begin(), values.end()));
+        quiz.draw();
+        QCOMPARE(quiz.questionShown(), expected);
+        QList<int> nowUsed = used;
+        nowUsed.append(expected);
+        std::sort(nowUsed.begin(), nowUsed.end());
+        QCOMPARE(quiz.folder.usedIds(), nowUsed);
+    }
+
+    void exhaustedBankShowsTheMessage()
+    {
+        Quiz quiz(3);
+        for (int round = 1; round <= 3; ++round) {
+            quiz.draw();
+            quiz.window->Timermove_Timer();
+            quiz.answer(1);
+            quiz.window->Timeranswar_Timer();
+        }
+        QCOMPARE(quiz.folder.usedIds(), (QList<int>{1, 2, 3}));
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            quiz.draw();
+            QCOMPARE(MessageBox::history().size(), attempt);
+            const MessageBox::Shown shown = MessageBox::history().last();
+            QCOMPARE(shown.icon, MessageBox::Icon::Warning);
+            QCOMPARE(shown.prompt, QStringLiteral("عفواً لقد نفذت الاسئلة"));
+            QCOMPARE(shown.title, QStringLiteral("نفاذ الاسئلة"));
+            verifyState(quiz, State::Waiting);
+            QCOMPARE(quiz.label("namberq")->text(), QStringLiteral("3"));
+        }
+        QCOMPARE(quiz.folder.usedIds(), (QList<int>{1, 2, 3}));
+        QVERIFY(!quiz.label("natijatrueorfalse")->isVisible());
+    }
+
+    void wholeContest()
+    {
+        Quiz quiz(40);
+        QSet<int> asked;
+        for (int round = 1; round <= Form2::kContestLength; ++round) {
+            quiz.draw();
+            const int question = quiz.questionShown();
+            QVERIFY(question >= 1 && question <= 40);
+            QVERIFY2(!asked.contains(question), qPrintable(QString::number(question)));
+            asked.insert(question);
+            verifyState(quiz, State::Answering, question);
+            quiz.window->Timermove_Timer();
+            quiz.answer(1 + round % 4);
+            quiz.window->Timeranswar_Timer();
+            QCOMPARE(counter(quiz, "nambertrue") + counter(quiz, "namberfalse"), counter(quiz, "namberq"));
+            QCOMPARE(quiz.label("Lanatija25")->text(), quiz.label("nambertrue")->text());
+            if (round < Form2::kContestLength)
+                verifyState(quiz, State::Waiting);
+        }
+        verifyState(quiz, State::ContestOver);
+        QCOMPARE(quiz.label("namberq")->text(), QStringLiteral("25"));
+        // Rounds 4, 8 .. 24 clicked tta1.
+        QCOMPARE(quiz.label("nambertrue")->text(), QStringLiteral("6"));
+        QCOMPARE(quiz.label("Lanatija25")->text(), QStringLiteral("6"));
+        QCOMPARE(quiz.folder.usedIds().size(), 25);
+        // Nothing restarts it.
+        quiz.draw();
+        verifyState(quiz, State::ContestOver);
+        QCOMPARE(quiz.folder.usedIds().size(), 25);
+    }
+
+    void shuffleGoesToRecordedSlots_data()
+    {
+        QTest::addColumn<int>("previous");
+        QTest::addColumn<int>("k");
+        for (int previous = 0; previous < 4; ++previous)
+            for (int k = 0; k < 4; ++k)
+                QTest::addRow("from %d to %d", previous, k) << previous << k;
+    }
+    void shuffleGoesToRecordedSlots()
+    {
+        QFETCH(int, previous);
+        QFETCH(int, k);
+        Quiz quiz(30);
+        quiz.draw();
+        Random::queueValues({(previous + 0.5f) / 4.0f});
+        quiz.window->Timermove_Timer();
+        quiz.window->tta1_MouseMove(); // a lit button stays lit at its new place
+        const QSize size = quiz.button(2)->size();
+        Random::queueValues({(k + 0.5f) / 4.0f});
+        quiz.window->Timermove_Timer();
+        for (int slot = 1; slot <= 4; ++slot)
+            QCOMPARE(quiz.buttonInSlot(slot), Form2::kArrangements[k][slot - 1]);
+        QCOMPARE(quiz.button(2)->size(), size);
+        QCOMPARE(quiz.button(1)->backColor(), QColor(Form2::kHighlightColour));
+        QCOMPARE(quiz.button(2)->backColor(), QColor(Form2::kNormalColour));
+        QVERIFY(quiz.answersEnabled());
+        QCOMPARE(quiz.button(1)->text(), QStringLiteral("q%1a1").arg(quiz.questionShown()));
+        // Judged by the button, not by its place: the one in slot 1 is right
+        // only when it is tta1.
+        QTest::mouseClick(quiz.button(quiz.buttonInSlot(1)), Qt::LeftButton);
+        QCOMPARE(counter(quiz, "nambertrue"), k == 0 ? 1 : 0);
+    }
+
+    void shuffleGivesOnlyFourOrders()
+    {
+        Quiz quiz(30);
+        quiz.draw();
+        QSet<QString> orders;
+        int correctInSlot[5] = {0, 0, 0, 0, 0};
+        for (int i = 0; i < 400; ++i) {
+            quiz.window->Timermove_Timer();
+            QString order;
+            for (int slot = 1; slot <= 4; ++slot) {
+                order += QString::number(quiz.buttonInSlot(slot));
+                if (quiz.buttonInSlot(slot) == 1)
+                    ++correctInSlot[slot];
+            }
+            orders.insert(order);
+        }
+        QCOMPARE(orders, (QSet<QString>{"1234", "2134", "3214", "4231"}));
+        for (int slot = 1; slot <= 4; ++slot)
+            QVERIFY2(correctInSlot[slot] > 50, qPrintable(QString::number(correctInSlot[slot])));
+    }
+
+    void answerBeforeTheShuffleTick()
+    {
+        Quiz quiz(30);
+        Random::queueValues({0.3f, 0.9f}); // question 9, then arrangement 3
+        quiz.draw();
+        quiz.answer(2);
+        QVERIFY(quiz.timer("Timermove")->isActive());
+        QVERIFY(quiz.timer("Timeranswar")->isActive());
+        // The real 50 ms tick still comes and moves the disabled buttons.
+        QTRY_VERIFY_WITH_TIMEOUT(!quiz.timer("Timermove")->isActive(), 1000);
+        QCOMPARE(quiz.buttonInSlot(1), 4);
+        QCOMPARE(quiz.buttonInSlot(4), 1);
+        verifyState(quiz, State::RoundEnding, 9);
+        QCOMPARE(counter(quiz, "namberfalse"), 1);
+    }
+
+    void realTimersDriveTheRound()
+    {
+        Quiz quiz(30);
+        Random::queueValues({0.5f, 0.3f}); // question 15, then arrangement 1
+        QElapsedTimer clock;
+        quiz.draw();
+        clock.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!quiz.timer("Timermove")->isActive(), 1000);
+        QCOMPARE(quiz.buttonInSlot(2), 1);
+        quiz.answer(1);
+        clock.restart();
+        QTRY_VERIFY_WITH_TIMEOUT(quiz.soal()->isEnabled(), 5000);
+        QVERIFY(clock.elapsed() >= Form2::kTimeranswarIntervalMs - 10);
+        verifyState(quiz, State::Waiting);
+        QCOMPARE(quiz.label("Lanatija25")->text(), QStringLiteral("1"));
+    }
+
+    void missingQuestionPictureStopsTheDraw()
+    {
+        Quiz quiz(5, {1, 2, 4, 5});
+        QFile::remove(quiz.folder.imgPath(QStringLiteral("3.jpg")));
+        quiz.draw();
+        QCOMPARE(m_endStatus, 1);
+        QCOMPARE(MessageBox::history().size(), 1);
+        const QString prompt = MessageBox::history().first().prompt;
+        QVERIFY2(prompt.contains(quiz.folder.imgPath(QStringLiteral("3.jpg"))), qPrintable(prompt));
+        QVERIFY(prompt.contains(QStringLiteral("question 3")));
+        // Stopped at that step: placeholders shown, nothing enabled or marked.
+        QCOMPARE(quiz.questionShown(), 0);
+        QCOMPARE(quiz.captions(), QStringList(4, Form2::kAnswerPlaceholder));
+        QVERIFY(quiz.soal()->isEnabled());
+        QCOMPARE(quiz.label("namberq")->text(), QStringLiteral("0"));
+        QCOMPARE(quiz.folder.usedIds(), (QList<int>{1, 2, 4, 5}));
+    }
+
+    void hoverLightsTheButtonUnderThePointer()
+    {
+        Quiz quiz(30);
+        const QColor green(192, 255, 192), yellow(255, 255, 0);
+        auto painted = [&](int b) {
+            const QImage shown = quiz.window->grab().toImage();
+            return shown.pixelColor(quiz.button(b)->geometry().topLeft() + QPoint(6, 6));
+        };
+        // Disabled buttons never light up, and stop the move reaching the window.
+        quiz.moveTo(quiz.button(1), QPoint(20, 20));
+        QCOMPARE(quiz.button(1)->backColor(), yellow);
+        quiz.draw();
+        quiz.moveTo(quiz.button(1), QPoint(24, 20));
+        QCOMPARE(quiz.button(1)->backColor(), green);
+        QCOMPARE(painted(1), green);
+        // Straight onto the next button: both stay lit.
+        quiz.moveTo(quiz.button(2), QPoint(30, 20));
+        QCOMPARE(quiz.button(1)->backColor(), green);
+        QCOMPARE(quiz.button(2)->backColor(), green);
+        // Over a label, a picture box or the frame: nothing changes.
+        for (const char *name : {"lanateega1", "Label1", "Lanatija25"}) {
+            quiz.moveTo(quiz.label(name), QPoint(5, 5));
+            QCOMPARE(quiz.button(1)->backColor(), green);
+        }
+        quiz.moveTo(quiz.control<PictureBox>(QStringLiteral("q")), QPoint(10, 10));
+        quiz.moveTo(quiz.control<QGroupBox>(QStringLiteral("Frame1")), QPoint(5, 5));
+        QCOMPARE(quiz.button(2)->backColor(), green);
+        // The bare surface turns all four yellow.
+        quiz.moveTo(quiz.window.get(), QPoint(400, 540));
+        for (int b = 1; b <= 4; ++b) {
+            QCOMPARE(quiz.button(b)->backColor(), yellow);
+            QCOMPARE(painted(b), yellow);
+        }
+        // The clicked button stays lit after the answer disables it.
+        quiz.moveTo(quiz.button(3), QPoint(20, 20));
+        quiz.answer(3);
+        QCOMPARE(painted(3), green);
+    }
+
+    void captionsReadInTheirOwnDirection_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("minusFirst");
+        QTest::newRow("negative number") << "-4" << true;
+        QTest::newRow("negative two digits") << "-12" << true;
+        QTest::newRow("negative fraction") << "-3/4" << true;
+        QTest::newRow("positive number") << "4" << false;
+    }
+    void captionsReadInTheirOwnDirection()
+    {
+        QFETCH(QString, caption);
+        QFETCH(bool, minusFirst);
+        Quiz quiz(30);
+        quiz.draw();
+        AnswerButton *button = quiz.button(1);
+        button->setText(caption);
+        QCOMPARE(button->text(), caption);
+        const QList<InkRun> runs = inkRuns(button->grab().toImage());
+        QVERIFY(!runs.isEmpty());
+        // A minus sign is a short flat stroke; the leftmost ink must be it.
+        const InkRun first = runs.first();
+        QCOMPARE(first.bottom - first.top <= 4, minusFirst);
+    }
+
+    void rightToLeftTextWithoutIsolateIsReversed()
+    {
+        // The same measure on text painted right to left without the isolate
+        // finds "4-": the fault the isolate mends.
+        QImage image(200, 40, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setLayoutDirection(Qt::RightToLeft);
+        painter.setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
+        painter.setPen(Qt::black);
+        painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("-4"));
+        painter.end();
+        const QList<InkRun> runs = inkRuns(image);
+        QVERIFY(runs.size() >= 2);
+        QVERIFY(runs.first().bottom - runs.first().top > 4);
+        QVERIFY(runs.last().bottom - runs.last().top <= 4);
+    }
+
+    void arabicAnswerStillReadsRightToLeft()
+    {
+        Quiz quiz(30);
+        quiz.draw();
+        AnswerButton *button = quiz.button(1);
+        button->setText(QStringLiteral("40 سم²"));
+        // The number stands at the left end, after the Arabic unit.
+        const QList<InkRun> runs = inkRuns(button->grab().toImage());
+        QVERIFY(runs.size() >= 3);
+        const int centre = button->width() / 2;
+        QVERIFY(runs.first().right < centre);
+        QVERIFY(runs.last().left > centre - 60);
+    }
+
+    void picturesHaveAccessibleNames()
+    {
+        Quiz quiz(30);
+        quiz.draw();
+        auto name = [](QObject *object) {
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+            return iface ? iface->text(QAccessible::Name) : QString();
+        };
+        QCOMPARE(name(quiz.soal()), QStringLiteral("سؤال"));
+        QCOMPARE(name(quiz.control<PictureBox>(QStringLiteral("q"))), QStringLiteral("صورة السؤال"));
+        QCOMPARE(name(quiz.button(2)), QStringLiteral("q%1a2").arg(quiz.questionShown()));
+        QCOMPARE(name(quiz.label("Label1")), QStringLiteral("خروج"));
+    }
+
+    void exitLabelEndsTheProgramAtOnce()
+    {
+        Quiz quiz(30);
+        quiz.draw();
+        QTest::mouseClick(quiz.label("Label1"), Qt::LeftButton);
+        QCOMPARE(m_endStatus, 0);
+        QCOMPARE(quiz.folder.usedIds().size(), 1);
+    }
+
+    void screenshotsOfEachState()
+    {
+        const QString dir = qEnvironmentVariable("MC_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("MC_SCREENSHOT_DIR is not set");
+        QDir().mkpath(dir);
+        Quiz quiz(30);
+        // With the sample bank's questions and pictures where the build made them.
+        const QString sample = qEnvironmentVariable("MC_PROGRAM_DIR");
+        if (QFile::exists(sample + QStringLiteral("/db1.sqlite"))) {
+            QFile::remove(quiz.folder.bankPath());
+            QVERIFY(QFile::copy(sample + QStringLiteral("/db1.sqlite"), quiz.folder.bankPath()));
+            for (const QString &name : QDir(sample + QStringLiteral("/img")).entryList(QDir::Files)) {
+                QFile::remove(quiz.folder.imgPath(name));
+                QVERIFY(QFile::copy(sample + QStringLiteral("/img/") + name, quiz.folder.imgPath(name)));
+            }
+            quiz.window->Form_Load();
+        }
+        auto save = [&](const char *name) {
+            QVERIFY(quiz.window->grab().save(dir + QStringLiteral("/quiz-%1.png").arg(QString::fromLatin1(name))));
+        };
+        save("waiting");
+        Random::queueValues({0.15f, 0.6f}); // question 7, arrangement 2
+        quiz.draw();
+        quiz.window->Timermove_Timer();
+        quiz.moveTo(quiz.button(3), QPoint(100, 20));
+        save("answering");
+        quiz.answer(1);
+        save("round-ending");
+        for (int round = 2; round <= Form2::kContestLength; ++round) {
+            quiz.window->Timeranswar_Timer();
+            quiz.draw();
+            quiz.window->Timermove_Timer();
+            quiz.answer(round % 3 == 0 ? 2 : 1);
+        }
+        quiz.window->Timeranswar_Timer();
+        verifyState(quiz, State::ContestOver);
+        save("contest-over");
+    }
+
+private:
+    int m_endStatus = -1;
+};
+
+MC_TEST_MAIN(TestQuiz)
+#include "tst_quiz.moc"

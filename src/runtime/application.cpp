@@ -3,6 +3,7 @@
 #include "failure.h"
 #include "failurereport.h"
 #include "fonts.h"
+#include "programlock.h"
 
 #include <QScreen>
 #include <QWidget>
@@ -51,6 +52,7 @@ void Application::endProgram(int status)
         g_endHook(status);
         return;
     }
+    ProgramLock::releaseAtExit();
     std::fflush(stdout);
     std::fflush(stderr);
     std::_Exit(status);

@@ -4,14 +4,20 @@
 
 #include <QDir>
 
+namespace {
+QLockFile *g_held = nullptr;
+} // namespace
+
 ProgramLock::ProgramLock(const QString &programFolder)
     : m_lock(QDir(programFolder).filePath(QString::fromLatin1(kLockFileName)))
 {
     // Only the owner's process id decides whether a lock is stale, never its
     // age: a contest may run for hours.
     m_lock.setStaleLockTime(0);
-    if (m_lock.tryLock(0))
+    if (m_lock.tryLock(0)) {
+        g_held = &m_lock;
         return;
+    }
     const QString path = QDir(programFolder).filePath(QString::fromLatin1(kLockFileName));
     if (m_lock.error() == QLockFile::LockFailedError) {
         qint64 pid = 0;
@@ -24,4 +30,16 @@ ProgramLock::ProgramLock(const QString &programFolder)
     throw Failure(QStringLiteral("The program could not create its lock file in the program folder."),
                   path,
                   QStringLiteral("Make sure the program folder can be written to, then start the program again."));
+}
+
+ProgramLock::~ProgramLock()
+{
+    if (g_held == &m_lock)
+        g_held = nullptr;
+}
+
+void ProgramLock::releaseAtExit()
+{
+    if (g_held)
+        g_held->unlock();
 }

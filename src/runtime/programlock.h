@@ -12,6 +12,11 @@ public:
 
     // Throws a Failure naming the folder when another copy holds the lock.
     explicit ProgramLock(const QString &programFolder);
+    ~ProgramLock();
+
+    // Removes the lock of this process, for a program that ends at once
+    // without running destructors.
+    static void releaseAtExit();
 
 private:
     QLockFile m_lock;

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "application.h"
+#include "fonts.h"
 #include "form2.h"
 #include "programfolder.h"
 #include "questionbank.h"
@@ -14,6 +15,7 @@ Form1::Form1(QWidget *parent)
     , Timer1(new QTimer(this))
 {
     ui->setupUi(this);
+    Fonts::useReplacements(this);
     setFixedSize(size());
     // The title label takes the size of its caption and stays centred.
     ui->Label1->adjustSize();

@@ -94,4 +94,5 @@ xdotool mousemove --window "$quiz" 726 107 click 1
 status=$(status_of "$game")
 [ "$status" = 0 ] || fail "the exit label ended the game with status $status, not 0: $(cat "$work/first.err")"
 [ "$(used_marks)" = 1 ] || fail "the mark written before the exit was lost"
+[ ! -e "$work/mathcontest.lock" ] || fail "the game left its lock file behind"
 echo "PASS: real game: exit label ends with status 0, marks kept; a second copy is refused"

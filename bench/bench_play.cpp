@@ -1,0 +1,139 @@
+// The start-up sweep and the handlers of the play, timed on banks of 25,
+// 1 000 and 100 000 questions.
+#include "application.h"
+#include "form2.h"
+#include "messagebox.h"
+#include "programfolder.h"
+#include "questionbank.h"
+#include "testfolder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
+
+#include <map>
+#include <unistd.h>
+#include <memory>
+
+namespace {
+
+constexpr int kMarked = 25;
+
+// One program folder per bank size: the bank and one question picture, hard
+// linked under every question's name.
+TestFolder &folderOf(int questions)
+{
+    static std::map<int, std::unique_ptr<TestFolder>> folders;
+    auto &folder = folders[questions];
+    if (!folder) {
+        folder = std::make_unique<TestFolder>();
+        folder->writeBank(questions);
+        folder->writePictures(1);
+        const QByteArray first = folder->imgPath(QStringLiteral("1.jpg")).toLocal8Bit();
+        for (int id = 2; id <= questions; ++id) {
+            const QByteArray name = folder->imgPath(QStringLiteral("%1.jpg").arg(id)).toLocal8Bit();
+            if (::link(first.constData(), name.constData()) != 0)
+                qFatal("cannot link %s", name.constData());
+        }
+    }
+    return *folder;
+}
+
+void setMarks(const TestFolder &folder, int marked)
+{
+    folder.query(QStringLiteral("update soaal set YN=(ID<=%1) where YN<>(ID<=%1)").arg(marked));
+}
+
+void BM_StartupSweep(benchmark::State &state)
+{
+    const TestFolder &folder = folderOf(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        setMarks(folder, kMarked);
+        state.ResumeTiming();
+        QuestionBank bank = QuestionBank::openBank(folder.path());
+        bank.clearUsedMarks(bank.countQuestions());
+    }
+}
+
+void BM_StartupCheck(benchmark::State &state)
+{
+    const TestFolder &folder = folderOf(static_cast<int>(state.range(0)));
+    setMarks(folder, 0);
+    for (auto _ : state) {
+        QuestionBank bank = QuestionBank::openBank(folder.path());
+        bank.checkForContest(bank.countQuestions());
+    }
+}
+
+struct LoadedQuiz {
+    explicit LoadedQuiz(const TestFolder &folder)
+    {
+        folder.use();
+        window.Form_Load();
+    }
+    Form2 window;
+};
+
+void BM_Draw(benchmark::State &state)
+{
+    const TestFolder &folder = folderOf(static_cast<int>(state.range(0)));
+    const int marked = static_cast<int>(state.range(1));
+    setMarks(folder, marked);
+    LoadedQuiz quiz(folder);
+    auto *timer = quiz.window.findChild<QTimer *>(QStringLiteral("Timermove"));
+    for (auto _ : state) {
+        quiz.window.soal_Click();
+        state.PauseTiming();
+        timer->stop();
+        setMarks(folder, marked);
+        state.ResumeTiming();
+    }
+}
+
+void BM_Shuffle(benchmark::State &state)
+{
+    const TestFolder &folder = folderOf(static_cast<int>(state.range(0)));
+    setMarks(folder, 0);
+    LoadedQuiz quiz(folder);
+    quiz.window.soal_Click();
+    for (auto _ : state)
+        quiz.window.Timermove_Timer();
+}
+
+void BM_RoundEnd(benchmark::State &state)
+{
+    const TestFolder &folder = folderOf(static_cast<int>(state.range(0)));
+    setMarks(folder, 0);
+    LoadedQuiz quiz(folder);
+    auto *namberq = quiz.window.findChild<QLabel *>(QStringLiteral("namberq"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        namberq->setText(QStringLiteral("3"));
+        quiz.window.tta2_Click();
+        state.ResumeTiming();
+        quiz.window.Timeranswar_Timer();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_StartupSweep)->Arg(25)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupCheck)->Arg(25)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Draw)->ArgsProduct({{25, 1000, 100000}, {0, 24}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Shuffle)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RoundEnd)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Application app(argc, argv);
+    MessageBox::answerInAdvance();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

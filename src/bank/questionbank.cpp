@@ -147,13 +147,25 @@ void QuestionBank::checkForContest(qint64 n)
             throw Failure(QStringLiteral("The question bank file is damaged: %1").arg(problems.mid(0, 3).join(QStringLiteral("; "))),
                           m_path, kAdvice);
     }
+    // With ID the table's integer primary key, the numbers are whole and
+    // distinct already, and 1..n is a matter of the smallest and largest.
+    bool idIsKey = false;
     {
         QSqlQuery columns(m_db);
         if (!columns.exec(QStringLiteral("PRAGMA table_info(soaal)")))
             fail(operation, columns.lastError());
         QStringList present;
-        while (columns.next())
-            present << columns.value(1).toString().toLower();
+        int keyColumns = 0;
+        while (columns.next()) {
+            const QString name = columns.value(1).toString().toLower();
+            present << name;
+            if (columns.value(5).toInt() > 0)
+                ++keyColumns;
+            if (name == QLatin1String("id") && columns.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0
+                && columns.value(5).toInt() == 1)
+                idIsKey = true;
+        }
+        idIsKey = idIsKey && keyColumns == 1;
         for (const char *field : {"ID", "YN", "a1", "a2", "a3", "a4"}) {
             if (!present.contains(QString::fromLatin1(field).toLower()))
                 throw Failure(QStringLiteral("Table soaal of the question bank has no field %1.").arg(QString::fromLatin1(field)), m_path,
@@ -165,22 +177,27 @@ void QuestionBank::checkForContest(qint64 n)
                       QStringLiteral("Add questions with \"mathcontest-bank create\"."));
 
     const QString idAdvice = QStringLiteral("The questions must be numbered 1, 2, 3 ... with no gap and no number twice; make the bank again with \"mathcontest-bank create\".");
-    {
+    if (!idIsKey) {
         QSqlQuery bad(m_db);
         if (!bad.exec(QStringLiteral("select quote(ID) from soaal where typeof(ID)<>'integer' limit 1")))
             fail(operation, bad.lastError());
         if (bad.next())
             throw Failure(QStringLiteral("A question number (ID) is not a whole number: %1.").arg(bad.value(0).toString()), m_path,
                           idAdvice);
-    }
-    {
         QSqlQuery twice(m_db);
         if (!twice.exec(QStringLiteral("select ID from soaal group by ID having count(*)>1 order by ID limit 1")))
             fail(operation, twice.lastError());
         if (twice.next())
             throw Failure(QStringLiteral("Question number %1 is used twice.").arg(twice.value(0).toLongLong()), m_path, idAdvice);
     }
-    {
+    bool numberedOneToN = false;
+    if (idIsKey) {
+        QSqlQuery range(m_db);
+        if (!range.exec(QStringLiteral("select min(ID), max(ID) from soaal")) || !range.next())
+            fail(operation, range.lastError());
+        numberedOneToN = range.value(0).toLongLong() == 1 && range.value(1).toLongLong() == n;
+    }
+    if (!numberedOneToN) {
         QSqlQuery gap(m_db);
         gap.prepare(QStringLiteral(
             "select case when not exists (select 1 from soaal where ID=1) then 1 else "
@@ -197,7 +214,9 @@ void QuestionBank::checkForContest(qint64 n)
     }
     {
         QSqlQuery marks(m_db);
-        if (!marks.exec(QStringLiteral("select ID, quote(YN) from soaal where YN is null or YN not in (0,1) order by ID limit 1")))
+        // Written as ranges, so an index on YN serves it.
+        if (!marks.exec(QStringLiteral("select ID, quote(YN) from soaal where YN is null or YN<0 or (YN>0 and YN<1) or YN>1 "
+                                       "order by ID limit 1")))
             fail(operation, marks.lastError());
         if (marks.next())
             throw Failure(QStringLiteral("The used mark (YN) of question %1 is %2, not 0 or 1.")

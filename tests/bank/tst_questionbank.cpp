@@ -121,6 +121,8 @@ private slots:
         QTest::newRow("empty table") << QStringList{create} << QByteArray() << "holds no questions";
         QTest::newRow("gap") << QStringList{create, QStringLiteral("insert into soaal values (1,0,'a','b','c','d'),(2,0,'a','b','c','d'),(4,0,'a','b','c','d')")}
                              << QByteArray() << "Question number 3 is missing";
+        QTest::newRow("gap before the last") << QStringList{create, QStringLiteral("insert into soaal values (1,0,'a','b','c','d'),(2,0,'a','b','c','d'),(3,0,'a','b','c','d'),(5,0,'a','b','c','d')")}
+                                             << QByteArray() << "Question number 4 is missing";
         QTest::newRow("starts at two") << QStringList{create, QStringLiteral("insert into soaal values (2,0,'a','b','c','d'),(3,0,'a','b','c','d')")}
                                        << QByteArray() << "Question number 1 is missing";
         QTest::newRow("duplicate") << QStringList{loose, QStringLiteral("insert into soaal values (1,0,'a','b','c','d'),(2,0,'a','b','c','d'),(2,0,'a','b','c','d')")}
@@ -129,6 +131,10 @@ private slots:
                                  << "not a whole number: 'one'";
         QTest::newRow("bad mark") << QStringList{loose, QStringLiteral("insert into soaal values (1,0,'a','b','c','d'),(2,'yes','a','b','c','d')")}
                                   << QByteArray() << "used mark (YN) of question 2";
+        QTest::newRow("half mark") << QStringList{create, QStringLiteral("insert into soaal values (1,0,'a','b','c','d'),(2,0.5,'a','b','c','d')")}
+                                   << QByteArray() << "used mark (YN) of question 2 is 0.5";
+        QTest::newRow("negative mark") << QStringList{create, QStringLiteral("insert into soaal values (1,-1,'a','b','c','d')")}
+                                       << QByteArray() << "used mark (YN) of question 1 is -1";
         QTest::newRow("null mark") << QStringList{loose, QStringLiteral("insert into soaal values (1,NULL,'a','b','c','d')")} << QByteArray()
                                    << "used mark (YN) of question 1 is NULL";
     }

@@ -1,9 +1,14 @@
 #include "banktool.h"
 
+#include "accessimport.h"
+#include "bankcheck.h"
 #include "bankcreator.h"
+#include "bankexport.h"
+#include "questionbank.h"
 #include "failure.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace {
 
@@ -20,6 +25,19 @@ const char *const kUsageText =
     "      header question,a1,a2,a3,a4[,picture]; a1 is the correct answer.\n"
     "      A picture path is relative to the CSV file's folder, or absolute.\n"
     "      --force replaces a bank and img folder that DIR already holds.\n"
+    "  import FILE.mdb --out DIR [--force]\n"
+    "      Makes DIR/db1.sqlite from table soaal (ID, YN, a1..a4) of an Access\n"
+    "      question bank (.mdb or .accdb), none used. The Access file and the\n"
+    "      img folder are not touched.\n"
+    "  export DIR --csv FILE.csv\n"
+    "      Writes the bank of program folder DIR as a CSV file that create\n"
+    "      reads back into the same bank: UTF-8 with a byte-order mark, the\n"
+    "      question column empty and each question's picture named instead.\n"
+    "  check DIR\n"
+    "      Lists, one a line, everything that would stop or spoil a contest in\n"
+    "      program folder DIR. Exit status 0 when it is ready, 1 when not.\n"
+    "  reset DIR\n"
+    "      Clears every used mark of DIR's bank, as the game does at start.\n"
     "\n"
     "Options:\n"
     "  -h, --help     show this help and exit\n"
@@ -33,6 +51,109 @@ int usageError(QTextStream &err, const QString &message)
         << "Try 'mathcontest-bank --help'.\n";
     err.flush();
     return BankTool::kUsage;
+}
+
+// Options of a command: the one plain argument it takes (if any), values of
+// --from, --out, --csv, and --force.
+struct Options {
+    QString argument, from, out, csv;
+    bool force = false;
+};
+
+// Returns false, after a usage message, when an option is unknown or lacks
+// its value.
+bool parseOptions(const QString &command, const QStringList &arguments, const QStringList &allowed, Options &options,
+                  QTextStream &err, int &status)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &option = arguments[i];
+        if (option.startsWith(QLatin1String("--")) && !allowed.contains(option)) {
+            status = usageError(err, QStringLiteral("%1: unknown option '%2'").arg(command, option));
+            return false;
+        }
+        if (option == QLatin1String("--force")) {
+            options.force = true;
+        } else if (option.startsWith(QLatin1String("--"))) {
+            if (i + 1 >= arguments.size()) {
+                status = usageError(err, QStringLiteral("%1 needs a value").arg(option));
+                return false;
+            }
+            QString &target = option == QLatin1String("--from") ? options.from : option == QLatin1String("--out") ? options.out : options.csv;
+            target = arguments[++i];
+        } else if (options.argument.isEmpty()) {
+            options.argument = option;
+        } else {
+            status = usageError(err, QStringLiteral("%1: unexpected argument '%2'").arg(command, option));
+            return false;
+        }
+    }
+    return true;
+}
+
+int import(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    Options options;
+    int status = BankTool::kOk;
+    if (!parseOptions(QStringLiteral("import"), arguments, {QStringLiteral("--out"), QStringLiteral("--force")}, options, err, status))
+        return status;
+    if (options.argument.isEmpty() || options.out.isEmpty())
+        return usageError(err, QStringLiteral("import needs FILE.mdb and --out DIR"));
+    if (!QDir().mkpath(options.out))
+        throw Failure(QStringLiteral("The output folder could not be made."), options.out, QStringLiteral("Make sure the parent folder can be written to."));
+    const QString bank = QuestionBank::filePath(QDir(options.out).absolutePath());
+    const int questions = AccessImport::importFile(options.argument, bank, options.force);
+    out << "mathcontest-bank: imported " << questions << " questions to " << bank << "\n";
+    return BankTool::kOk;
+}
+
+int exportBank(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    Options options;
+    int status = BankTool::kOk;
+    if (!parseOptions(QStringLiteral("export"), arguments, {QStringLiteral("--csv")}, options, err, status))
+        return status;
+    if (options.argument.isEmpty() || options.csv.isEmpty())
+        return usageError(err, QStringLiteral("export needs DIR and --csv FILE.csv"));
+    const int questions = BankExport::write(options.argument, options.csv);
+    out << "mathcontest-bank: wrote " << questions << " questions to " << options.csv << "\n";
+    return BankTool::kOk;
+}
+
+int check(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    Options options;
+    int status = BankTool::kOk;
+    if (!parseOptions(QStringLiteral("check"), arguments, {}, options, err, status))
+        return status;
+    if (options.argument.isEmpty())
+        return usageError(err, QStringLiteral("check needs DIR"));
+    const BankCheck::Report report = BankCheck::run(options.argument);
+    for (const QString &problem : report.problems)
+        out << "problem: " << problem << "\n";
+    for (const QString &warning : report.warnings)
+        out << "warning: " << warning << "\n";
+    if (report.ready())
+        out << "ready: " << report.questions << " questions in " << options.argument << "\n";
+    else
+        out << "not ready: " << report.problems.size() << " problem(s) in " << options.argument << "\n";
+    return report.ready() ? BankTool::kOk : BankTool::kFailed;
+}
+
+int reset(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    Options options;
+    int status = BankTool::kOk;
+    if (!parseOptions(QStringLiteral("reset"), arguments, {}, options, err, status))
+        return status;
+    if (options.argument.isEmpty())
+        return usageError(err, QStringLiteral("reset needs DIR"));
+    QuestionBank bank = QuestionBank::openBank(QDir(options.argument).absolutePath());
+    const qint64 n = bank.countQuestions();
+    bank.checkForContest(n);
+    const qint64 used = bank.countUsedQuestions();
+    bank.clearUsedMarks(n);
+    out << "mathcontest-bank: cleared " << used << " used mark(s) of " << n << " questions in " << bank.path() << "\n";
+    return BankTool::kOk;
 }
 
 int create(const QStringList &options, QTextStream &out, QTextStream &err)
@@ -81,6 +202,14 @@ int BankTool::run(const QStringList &arguments, QTextStream &out, QTextStream &e
     try {
         if (command == QLatin1String("create"))
             return create(options, out, err);
+        if (command == QLatin1String("import"))
+            return import(options, out, err);
+        if (command == QLatin1String("export"))
+            return exportBank(options, out, err);
+        if (command == QLatin1String("check"))
+            return check(options, out, err);
+        if (command == QLatin1String("reset"))
+            return reset(options, out, err);
     } catch (const Failure &failure) {
         err << "mathcontest-bank: " << failure.message() << "\n";
         err.flush();

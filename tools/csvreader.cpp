@@ -141,15 +141,16 @@ std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const Q
         Question question;
         question.line = record.line;
         auto field = [&](int which) {
-            return column[which] < 0 ? QString() : QString::fromUtf8(record.fields[static_cast<size_t>(column[which])]).trimmed();
+            return column[which] < 0 ? QString() : QString::fromUtf8(record.fields[static_cast<size_t>(column[which])]);
         };
-        question.question = field(0);
+        question.question = field(0).trimmed();
+        // Answers are kept as written, blanks and all.
         for (int a = 0; a < 4; ++a) {
             question.answers[a] = field(a + 1);
-            if (question.answers[a].isEmpty())
+            if (question.answers[a].trimmed().isEmpty())
                 fail(fileName, record.line, QStringLiteral("answer a%1 is empty").arg(a + 1));
         }
-        question.picture = field(5);
+        question.picture = field(5).trimmed();
         if (question.question.isEmpty() && question.picture.isEmpty())
             fail(fileName, record.line, QStringLiteral("the question has neither text nor a picture"));
         questions.push_back(std::move(question));

@@ -2,7 +2,11 @@
 
 #include "failure.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -61,4 +65,32 @@ void BankFile::write(const QString &path, const std::vector<Answers> &questions)
     if (!error.isEmpty())
         throw Failure(QStringLiteral("The question bank could not be written: %1.").arg(error), path,
                       QStringLiteral("Make sure the folder can be written to and the disk is not full."));
+}
+
+void BankFile::writeWhole(const QString &path, const std::vector<Answers> &questions, bool replace)
+{
+    if (!replace && QFileInfo::exists(path))
+        throw Failure(QStringLiteral("A question bank file is already there."), path,
+                      QStringLiteral("Choose another folder, or add --force to replace it."));
+    QString temporary;
+    {
+        // Only a free name is wanted; SQLite makes the file itself.
+        QTemporaryFile name(QFileInfo(path).absoluteDir().filePath(QStringLiteral(".db1-XXXXXX.sqlite")));
+        if (!name.open())
+            throw Failure(QStringLiteral("A new question bank could not be made in the folder."), path,
+                          QStringLiteral("Make sure the folder exists and can be written to."));
+        temporary = name.fileName();
+    }
+    try {
+        write(temporary, questions);
+    } catch (const Failure &) {
+        QFile::remove(temporary);
+        throw;
+    }
+    // rename() replaces the old file in one step.
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(temporary);
+        throw Failure(QStringLiteral("The new question bank could not be moved into place."), path,
+                      QStringLiteral("Make sure the folder can be written to."));
+    }
 }

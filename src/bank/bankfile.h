@@ -13,4 +13,9 @@ public:
     // Writes the bank at path, which must not exist yet. All questions go in
     // one transaction. Throws a Failure naming the file.
     static void write(const QString &path, const std::vector<Answers> &questions);
+
+    // The same, whole or not at all: written beside path under another name,
+    // then renamed into place. An existing file at path is replaced only when
+    // replace is true.
+    static void writeWhole(const QString &path, const std::vector<Answers> &questions, bool replace);
 };

@@ -285,3 +285,21 @@ void QuestionBank::markQuestionUsed(QuestionRecord &record)
     if (!mark.exec())
         fail(QStringLiteral("mark %1 as used").arg(question(id)), mark.lastError(), id);
 }
+
+std::vector<std::array<QString, 4>> QuestionBank::allAnswers()
+{
+    QSqlQuery rows(m_db);
+    rows.setForwardOnly(true);
+    if (!rows.exec(QStringLiteral("select a1, a2, a3, a4 from soaal order by ID")))
+        fail(QStringLiteral("read the answers"), rows.lastError());
+    std::vector<std::array<QString, 4>> answers;
+    while (rows.next()) {
+        std::array<QString, 4> row;
+        for (int i = 0; i < 4; ++i)
+            row[static_cast<size_t>(i)] = rows.value(i).isNull() ? QString() : rows.value(i).toString();
+        answers.push_back(std::move(row));
+    }
+    if (rows.lastError().isValid())
+        fail(QStringLiteral("read the answers"), rows.lastError());
+    return answers;
+}

@@ -6,6 +6,9 @@
 #include <QSqlQuery>
 #include <QString>
 
+#include <array>
+#include <vector>
+
 class QSqlError;
 
 // The question bank: the file db1.sqlite in the program folder, table soaal
@@ -48,6 +51,10 @@ public:
     void releaseQuestion(QuestionRecord &record);
     // Sets its used mark, saved before this returns, and closes it.
     void markQuestionUsed(QuestionRecord &record);
+
+    // Every question's answers a1..a4, in ID order (NULL as an empty text),
+    // and how many are marked used.
+    std::vector<std::array<QString, 4>> allAnswers();
 
     const QString &path() const { return m_path; }
 

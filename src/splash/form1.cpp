@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessimport.h"
 #include "application.h"
 #include "fonts.h"
 #include "form2.h"
@@ -33,6 +34,9 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load()
 {
+    // A contest folder brought with its Access bank only gets the game's bank
+    // made from it first; the Access file is never written.
+    AccessImport::importIfOnlyAccess(ProgramFolder::path());
     QuestionBank bank = QuestionBank::openBank(ProgramFolder::path());
     const qint64 n = bank.countQuestions();
     bank.checkForContest(n);

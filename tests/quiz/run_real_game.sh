@@ -47,16 +47,16 @@ window_of() {
   return 1
 }
 
-# The exit status of process $1, which must end within 5 s.
-status_of() {
+# Waits for process $1, which must end within 5 s, and puts its exit status
+# in $status (run in this shell, not a subshell: only the parent can wait).
+wait_for_end() {
   local pid=$1
   for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
   if kill -0 "$pid" 2>/dev/null; then
     kill -9 "$pid"
     fail "process $pid did not end"
   fi
-  set +e; wait "$pid"; local status=$?; set -e
-  echo "$status"
+  set +e; wait "$pid"; status=$?; set -e
 }
 
 used_marks() {
@@ -82,7 +82,7 @@ for _ in $(seq 1 50); do
   done
   sleep 0.1
 done
-status=$(status_of "$second")
+wait_for_end "$second"
 [ "$status" = 1 ] || fail "the second copy ended with status $status, not 1"
 [ "$(used_marks)" = 0 ] || fail "the second copy changed the bank"
 
@@ -91,7 +91,7 @@ xdotool mousemove --window "$quiz" 725 165 click 1
 for _ in $(seq 1 100); do [ "$(used_marks)" = 1 ] && break; sleep 0.05; done
 [ "$(used_marks)" = 1 ] || fail "the click on the question button drew no question"
 xdotool mousemove --window "$quiz" 726 107 click 1
-status=$(status_of "$game")
+wait_for_end "$game"
 [ "$status" = 0 ] || fail "the exit label ended the game with status $status, not 0: $(cat "$work/first.err")"
 [ "$(used_marks)" = 1 ] || fail "the mark written before the exit was lost"
 [ ! -e "$work/mathcontest.lock" ] || fail "the game left its lock file behind"

@@ -11,6 +11,7 @@
 #include "random.h"
 #include "testmain.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFontInfo>
 #include <QSet>
@@ -19,6 +20,17 @@
 #include <cmath>
 
 namespace {
+
+QByteArray validJpeg()
+{
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG");
+    return bytes;
+}
 
 // An object whose handler fails, to see the failure pass through the
 // application's one catching place.
@@ -133,7 +145,8 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << true << "not a JPEG";
         QTest::newRow("text file") << QByteArray("hello") << true << "not a JPEG";
         QTest::newRow("png file") << QByteArray("\x89PNG\r\n\x1a\n0000") << true << "not a JPEG";
-        QTest::newRow("damaged jpeg") << QByteArray("\xFF\xD8\xFF\xE0garbage-garbage") << true << "damaged";
+        QTest::newRow("damaged jpeg") << QByteArray("\xFF\xD8\xFF\xE0garbage-garbage\xFF\xD9") << true << "damaged";
+        QTest::newRow("truncated jpeg") << validJpeg().left(validJpeg().size() / 2) << true << "cut short";
     }
     void pictureFailuresNameThePath()
     {
@@ -147,15 +160,31 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);
         }
-        try {
-            Picture::load(path, QStringLiteral("the picture of question 7"));
-            QFAIL("no failure");
-        } catch (const Failure &failure) {
-            QVERIFY2(failure.whatFailed().contains(fault), qPrintable(failure.message()));
-            QVERIFY(failure.where().contains(path));
-            QVERIFY(failure.where().contains(QStringLiteral("question 7")));
-            QVERIFY(!failure.whatToDo().isEmpty());
+        // Loading and the quick check find the same fault.
+        for (const auto &step : {std::function<void()>([&] { Picture::load(path, QStringLiteral("the picture of question 7")); }),
+                                 std::function<void()>([&] { Picture::verify(path, QStringLiteral("the picture of question 7")); })}) {
+            try {
+                step();
+                QFAIL("no failure");
+            } catch (const Failure &failure) {
+                QVERIFY2(failure.whatFailed().contains(fault), qPrintable(failure.message()));
+                QVERIFY(failure.where().contains(path));
+                QVERIFY(failure.where().contains(QStringLiteral("question 7")));
+                QVERIFY(!failure.whatToDo().isEmpty());
+            }
         }
+    }
+
+    void goodPictureLoadsAndVerifies()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("1.jpg"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(validJpeg());
+        file.close();
+        Picture::verify(path);
+        QCOMPARE(Picture::load(path).size(), QSize(64, 48));
     }
 
     void pictureBoxSizesItselfWithBorder()

@@ -1,0 +1,102 @@
+#include "accessimport.h"
+
+#include "failure.h"
+#include "questionbank.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace {
+
+const QString kAdvice = QStringLiteral("Correct table soaal in Microsoft Access, or make the bank with \"mathcontest-bank create\".");
+
+// A whole number written as text ("7", "7.0"); false for anything else.
+bool wholeNumber(const QVariant &value, qint64 &number)
+{
+    if (value.isNull())
+        return false;
+    bool ok = false;
+    const double d = value.toString().trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(d) || d != std::floor(d) || std::fabs(d) > 9e15)
+        return false;
+    number = static_cast<qint64>(d);
+    return true;
+}
+
+bool isBoolean(const QVariant &value)
+{
+    static const QStringList words{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("-1"), QStringLiteral("true"),
+                                   QStringLiteral("false"), QStringLiteral("yes"), QStringLiteral("no")};
+    return !value.isNull() && words.contains(value.toString().trimmed().toLower());
+}
+
+} // namespace
+
+std::vector<BankFile::Answers> AccessImport::questions(const AccessReader::Table &table, const QString &path)
+{
+    const QStringList fields{QStringLiteral("ID"), QStringLiteral("YN"), QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("a3"),
+                             QStringLiteral("a4")};
+    qsizetype column[6];
+    for (int i = 0; i < 6; ++i) {
+        column[i] = table.column(fields[i]);
+        if (column[i] < 0)
+            throw Failure(QStringLiteral("Table soaal of the Access database has no field %1.").arg(fields[i]), path, kAdvice);
+    }
+    if (table.rows.isEmpty())
+        throw Failure(QStringLiteral("Table soaal of the Access database holds no questions."), path, kAdvice);
+
+    const qsizetype n = table.rows.size();
+    std::vector<const QList<QVariant> *> byId(static_cast<size_t>(n), nullptr);
+    for (qsizetype r = 0; r < n; ++r) {
+        const QList<QVariant> &row = table.rows[r];
+        qint64 id = 0;
+        if (!wholeNumber(row[column[0]], id))
+            throw Failure(QStringLiteral("Row %1 of table soaal has an ID that is not a whole number: \"%2\".")
+                              .arg(r + 1)
+                              .arg(row[column[0]].isNull() ? QStringLiteral("(empty)") : row[column[0]].toString()),
+                          path, kAdvice);
+        if (!isBoolean(row[column[1]]))
+            throw Failure(QStringLiteral("Question %1 has a used mark YN that is not a boolean: \"%2\".")
+                              .arg(id)
+                              .arg(row[column[1]].isNull() ? QStringLiteral("(empty)") : row[column[1]].toString()),
+                          QStringLiteral("%1, question %2").arg(path).arg(id), kAdvice);
+        if (id < 1 || id > n)
+            throw Failure(QStringLiteral("Question number %1 is outside 1 to %2: the %2 questions must be numbered 1 to %2.").arg(id).arg(n),
+                          path, kAdvice);
+        if (byId[static_cast<size_t>(id - 1)])
+            throw Failure(QStringLiteral("Question number %1 is used twice.").arg(id), path, kAdvice);
+        byId[static_cast<size_t>(id - 1)] = &row;
+    }
+    std::vector<BankFile::Answers> questions;
+    questions.reserve(static_cast<size_t>(n));
+    for (const QList<QVariant> *row : byId) {
+        // Every number 1..n is there: n distinct numbers within 1..n.
+        BankFile::Answers answers;
+        for (int a = 0; a < 4; ++a) {
+            const QVariant &value = (*row)[column[a + 2]];
+            answers[a] = value.isNull() ? QString() : value.toString();
+        }
+        questions.push_back(std::move(answers));
+    }
+    return questions;
+}
+
+int AccessImport::importFile(const QString &mdbPath, const QString &bankPath, bool replace, const QString &helper)
+{
+    const AccessReader::Table table = AccessReader::readTable(mdbPath, QString::fromLatin1(QuestionBank::kTable), helper);
+    const std::vector<BankFile::Answers> rows = questions(table, mdbPath);
+    BankFile::writeWhole(bankPath, rows, replace);
+    return static_cast<int>(rows.size());
+}
+
+bool AccessImport::importIfOnlyAccess(const QString &programFolder)
+{
+    const QString bank = QuestionBank::filePath(programFolder);
+    const QString access = QDir(programFolder).filePath(QString::fromLatin1(kAccessFileName));
+    if (QFileInfo::exists(bank) || !QFileInfo::exists(access))
+        return false;
+    importFile(access, bank, false);
+    return true;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "accessreader.h"
+#include "bankfile.h"
+
+#include <QString>
+#include <vector>
+
+// Turns an Access question bank (table soaal: ID, YN, a1..a4) into the
+// game's bank. The Access file is only ever read.
+class AccessImport {
+public:
+    static constexpr auto kAccessFileName = "db1.mdb";
+
+    // The questions of table soaal in ID order, checked: every field there,
+    // IDs whole numbers exactly 1..N, YN a boolean. Throws a Failure naming
+    // the file and the row or question.
+    static std::vector<BankFile::Answers> questions(const AccessReader::Table &table, const QString &path);
+
+    // Reads table soaal of mdbPath and writes the bank at bankPath, whole or
+    // not at all; an existing bank is replaced only when replace is true.
+    // Gives the number of questions.
+    static int importFile(const QString &mdbPath, const QString &bankPath, bool replace, const QString &helper = QString());
+
+    // A program folder that holds db1.mdb and no db1.sqlite gets its bank
+    // imported; gives whether it did.
+    static bool importIfOnlyAccess(const QString &programFolder);
+};

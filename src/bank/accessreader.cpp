@@ -1,0 +1,145 @@
+#include "accessreader.h"
+
+#include "failure.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include <algorithm>
+
+namespace {
+
+const QString kAdvice = QStringLiteral(
+    "Open the file in Microsoft Access, repair it (Compact and Repair) and save it without a password, or make the bank with \"mathcontest-bank create\".");
+
+[[noreturn]] void fail(const QString &path, const QString &what)
+{
+    throw Failure(QStringLiteral("The Access question bank could not be read: %1.").arg(what), path, kAdvice);
+}
+
+QString unescape(QByteArrayView field)
+{
+    QByteArray out;
+    out.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const char c = field[i];
+        if (c != '\\' || i + 1 == field.size()) {
+            out.append(c);
+            continue;
+        }
+        switch (field[++i]) {
+        case 't': out.append('\t'); break;
+        case 'n': out.append('\n'); break;
+        case 'r': out.append('\r'); break;
+        default: out.append(field[i]);
+        }
+    }
+    return QString::fromUtf8(out);
+}
+
+QList<QByteArrayView> splitTabs(QByteArrayView line)
+{
+    QList<QByteArrayView> fields;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= line.size(); ++i) {
+        if (i == line.size() || line[i] == '\t') {
+            fields.append(line.sliced(start, i - start));
+            start = i + 1;
+        }
+    }
+    return fields;
+}
+
+} // namespace
+
+qsizetype AccessReader::Table::column(const QString &name) const
+{
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        if (columns[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+AccessReader::Table AccessReader::parse(const QByteArray &output, const QString &path, const QString &table)
+{
+    const QList<QByteArray> lines = output.split('\n');
+    if (lines.isEmpty())
+        fail(path, QStringLiteral("the Access engine gave no answer"));
+    if (lines.first().startsWith("ERROR ")) {
+        const QByteArray kind = lines.first().mid(6).split(' ').value(0);
+        const QString message = unescape(lines.first().mid(6 + kind.size() + 1));
+        if (kind == "not-access")
+            throw Failure(QStringLiteral("The file is not a Microsoft Access database."), path,
+                          QStringLiteral("Give the path of the contest's Access file (db1.mdb), or make the bank with \"mathcontest-bank create\"."));
+        if (kind == "no-table")
+            throw Failure(QStringLiteral("The Access database has no table %1.").arg(table), path,
+                          QStringLiteral("The questions must be in a table named %1 with the fields ID, YN, a1, a2, a3 and a4.").arg(table));
+        fail(path, QStringLiteral("%1; the file may be encrypted, password-protected or damaged").arg(message));
+    }
+    if (lines.size() < 4 || lines[0] != "MDBTABLE 1")
+        fail(path, QStringLiteral("the Access engine's answer was not understood; the file may be damaged"));
+    bool ok = false;
+    const qsizetype columnCount = lines[1].toLongLong(&ok);
+    if (!ok || columnCount < 0 || !lines[2].startsWith('C'))
+        fail(path, QStringLiteral("the Access engine's answer was not understood; the file may be damaged"));
+    Table result;
+    const QList<QByteArrayView> names = splitTabs(QByteArrayView(lines[2]).sliced(1));
+    if (names.size() != columnCount + 1 || !names.first().isEmpty())
+        fail(path, QStringLiteral("the columns of table %1 could not be read; the file may be damaged").arg(table));
+    for (qsizetype i = 1; i < names.size(); ++i)
+        result.columns.append(unescape(names[i]));
+
+    qsizetype line = 3;
+    for (; line < lines.size() && lines[line].startsWith('R'); ++line) {
+        const QList<QByteArrayView> fields = splitTabs(QByteArrayView(lines[line]).sliced(1));
+        if (fields.size() != columnCount + 1 || !fields.first().isEmpty())
+            fail(path, QStringLiteral("row %1 of table %2 could not be read; the file may be damaged").arg(result.rows.size() + 1).arg(table));
+        QList<QVariant> row;
+        row.reserve(columnCount);
+        for (qsizetype i = 1; i < fields.size(); ++i)
+            row.append(fields[i] == "\\N" ? QVariant() : QVariant(unescape(fields[i])));
+        result.rows.append(std::move(row));
+    }
+    // The last line tells how many rows were sent: a cut answer is caught.
+    if (line >= lines.size() || lines[line] != "END " + QByteArray::number(result.rows.size()))
+        fail(path, QStringLiteral("the Access engine stopped part-way through table %1; the file may be damaged").arg(table));
+    return result;
+}
+
+AccessReader::Table AccessReader::readTable(const QString &path, const QString &table, const QString &helper, int timeLimitMs)
+{
+    if (!QFileInfo::exists(path))
+        throw Failure(QStringLiteral("The Access question bank file is missing."), path,
+                      QStringLiteral("Check the path of the Access file."));
+    const QString program = helper.isEmpty() ? QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kHelperName)) : helper;
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments({path, table});
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.start(QIODevice::ReadOnly);
+    if (!process.waitForStarted())
+        throw Failure(QStringLiteral("The Access reader %1 could not be started: %2.").arg(program, process.errorString()), path,
+                      QStringLiteral("Install the program again: mathcontest-mdb belongs beside it."));
+    QByteArray output;
+    QElapsedTimer clock;
+    clock.start();
+    // Read as it comes, so a large table never fills the pipe.
+    while (process.state() != QProcess::NotRunning) {
+        const qint64 left = timeLimitMs - clock.elapsed();
+        if (left <= 0) {
+            process.kill();
+            process.waitForFinished();
+            fail(path, QStringLiteral("the Access engine did not finish within %1 seconds; the file may be damaged").arg(timeLimitMs / 1000));
+        }
+        process.waitForReadyRead(static_cast<int>(std::min<qint64>(left, 200)));
+        output += process.readAllStandardOutput();
+    }
+    output += process.readAllStandardOutput();
+    if (process.exitStatus() == QProcess::CrashExit)
+        fail(path, QStringLiteral("the Access engine crashed on this file; it is damaged or not a database it can read"));
+    return parse(output, path, table);
+}

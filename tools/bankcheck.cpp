@@ -1,0 +1,65 @@
+#include "bankcheck.h"
+
+#include "failure.h"
+#include "picture.h"
+#include "questionbank.h"
+
+#include <QDir>
+#include <QSet>
+
+namespace {
+// The contest ends after this many questions (the quiz window's length).
+constexpr int kContestLength = 25;
+} // namespace
+
+BankCheck::Report BankCheck::run(const QString &programFolder)
+{
+    Report report;
+    const QDir folder(programFolder);
+    auto checkPicture = [&](const QString &name, const QString &role) {
+        try {
+            Picture::verify(folder.filePath(QStringLiteral("img/") + name), role);
+        } catch (const Failure &failure) {
+            report.problems << QStringLiteral("%1: %2").arg(failure.where(), failure.whatFailed());
+        }
+    };
+    checkPicture(QStringLiteral("bak.jpg"), QStringLiteral("the quiz window's background"));
+    checkPicture(QStringLiteral("soal.jpg"), QStringLiteral("the question placeholder picture"));
+    checkPicture(QStringLiteral("bsoal.jpg"), QStringLiteral("the face of the question button"));
+
+    std::vector<std::array<QString, 4>> answers;
+    try {
+        QuestionBank bank = QuestionBank::openBank(folder.absolutePath());
+        const qint64 n = bank.countQuestions();
+        bank.checkForContest(n);
+        answers = bank.allAnswers();
+    } catch (const Failure &failure) {
+        report.problems << QStringLiteral("%1: %2").arg(failure.where(), failure.whatFailed());
+        return report;
+    }
+    report.questions = static_cast<int>(answers.size());
+    for (size_t i = 0; i < answers.size(); ++i) {
+        const int id = static_cast<int>(i) + 1;
+        const QString question = QStringLiteral("question %1").arg(id);
+        QSet<QString> seen;
+        for (int a = 0; a < 4; ++a) {
+            const QString text = answers[i][static_cast<size_t>(a)].trimmed();
+            if (text.isEmpty()) {
+                report.problems << QStringLiteral("%1: answer a%2 is empty").arg(question).arg(a + 1);
+                continue;
+            }
+            if (seen.contains(text))
+                report.problems << QStringLiteral("%1: answer a%2 \"%3\" is the same as an earlier answer of the question")
+                                       .arg(question)
+                                       .arg(a + 1)
+                                       .arg(text);
+            seen.insert(text);
+        }
+        checkPicture(QStringLiteral("%1.jpg").arg(id), QStringLiteral("the picture of %1").arg(question));
+    }
+    if (report.questions < kContestLength)
+        report.warnings << QStringLiteral("the bank holds %1 questions, fewer than the %2 a contest asks: the contest could never end")
+                               .arg(report.questions)
+                               .arg(kContestLength);
+    return report;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Writes a program folder's bank as a question file in the format that
+// "create" reads: the bank holds no question text, so each question names
+// its picture instead. create --from that file gives back the same bank.
+class BankExport {
+public:
+    // UTF-8 with a byte-order mark, so spreadsheet programs read the Arabic
+    // right; picture paths relative to the CSV file's folder. Whole or not at
+    // all. Gives the number of questions.
+    static int write(const QString &programFolder, const QString &csvPath);
+};

@@ -1,6 +1,7 @@
 #include "answerbutton.h"
 #include "application.h"
 #include "form1.h"
+#include "failure.h"
 #include "form2.h"
 #include "messagebox.h"
 #include "picturebox.h"
@@ -55,6 +56,26 @@ private slots:
         QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(splash.size(), QSize(364, 345));
         QCOMPARE(control<QLabel>(&splash, "Label1")->text(), QStringLiteral("مسابقة رياضيات"));
+    }
+
+    void accessBankIsReadBeforeTheStart()
+    {
+        // A folder brought with only its Access bank: the game reads it
+        // first (this one has no table soaal, so the start stops, clearly).
+        TestFolder folder;
+        folder.writePictures(30);
+        const QString access = folder.path() + QStringLiteral("/db1.mdb");
+        QVERIFY(QFile::copy(qEnvironmentVariable("MC_SOURCE_DIR") + QStringLiteral("/../shared/fixtures/access/V2000-test.mdb"), access));
+        folder.use();
+        Form1 splash;
+        try {
+            splash.Form_Load();
+            QFAIL("the start went on");
+        } catch (const Failure &failure) {
+            QVERIFY2(failure.message().contains(QStringLiteral("has no table soaal")), qPrintable(failure.message()));
+            QVERIFY(failure.message().contains(access));
+        }
+        QVERIFY(!QFile::exists(folder.bankPath()));
     }
 
     void handOverOnceAfterTwoSeconds()

@@ -150,6 +150,133 @@ private slots:
         QCOMPARE(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{"db1.sqlite", "img"}));
     }
 
+    void exportThenCreateGivesTheSameBank()
+    {
+        QTemporaryDir dir;
+        const QString csvPath = dir.filePath(QStringLiteral("q.csv"));
+        writeFile(csvPath, kHeader + "ما ناتج 5 - 9 ؟,-4,\" 4 \",\"قيمة، مع فاصلة\",\"قال \"\"نعم\"\"\"\n"
+                                     "\"سطر\nثان\",٣/٤,3/4,0.75,\"a\tb\"\n");
+        const QString first = dir.filePath(QStringLiteral("first"));
+        QCOMPARE(runTool({QStringLiteral("create"), QStringLiteral("--from"), csvPath, QStringLiteral("--out"), first}).status, BankTool::kOk);
+        QDir().mkpath(dir.filePath(QStringLiteral("sheets")));
+        const QString exported = dir.filePath(QStringLiteral("sheets/export.csv"));
+        const Run run = runTool({QStringLiteral("export"), first, QStringLiteral("--csv"), exported});
+        QVERIFY2(run.status == BankTool::kOk, qPrintable(run.err));
+        QFile file(exported);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray csv = file.readAll();
+        QVERIFY(csv.startsWith("\xEF\xBB\xBFquestion,a1,a2,a3,a4,picture"));
+        QVERIFY(csv.contains("../first/img/2.jpg")); // relative to the CSV file's folder
+        const QString second = dir.filePath(QStringLiteral("second"));
+        QCOMPARE(runTool({QStringLiteral("create"), QStringLiteral("--from"), exported, QStringLiteral("--out"), second}).status, BankTool::kOk);
+        QCOMPARE(bankRows(QuestionBank::filePath(second)), bankRows(QuestionBank::filePath(first)));
+        QCOMPARE(bankRows(QuestionBank::filePath(first))[0][3], QStringLiteral(" 4 "));
+        for (const char *name : {"1.jpg", "2.jpg"}) {
+            QFile a(first + QStringLiteral("/img/") + QLatin1String(name)), b(second + QStringLiteral("/img/") + QLatin1String(name));
+            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+            QCOMPARE(b.readAll(), a.readAll());
+        }
+    }
+
+    void checkListsEveryProblem_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("ready, but short") << "" << int(BankTool::kOk)
+                                          << QStringList{"warning: the bank holds 3 questions, fewer than the 25", "ready: 3 questions"};
+        QTest::newRow("no bank") << "remove bank" << int(BankTool::kFailed) << QStringList{"problem: ", "db1.sqlite: The question bank file is missing."};
+        QTest::newRow("pictures") << "pictures" << int(BankTool::kFailed)
+                                  << QStringList{"img/2.jpg (the picture of question 2): A picture file is missing.",
+                                                 "img/bak.jpg (the quiz window's background): A picture file is not a JPEG picture.",
+                                                 "img/3.jpg (the picture of question 3): A JPEG picture is cut short", "not ready: 3 problem(s)"};
+        QTest::newRow("answers") << "answers" << int(BankTool::kFailed)
+                                 << QStringList{"problem: question 1: answer a3 is empty", "problem: question 2: answer a4 \"7\" is the same as an earlier answer",
+                                                "not ready: 2 problem(s)"};
+        QTest::newRow("numbering") << "gap" << int(BankTool::kFailed) << QStringList{"Question number 2 is missing"};
+    }
+    void checkListsEveryProblem()
+    {
+        QFETCH(QString, damage);
+        QFETCH(int, status);
+        QFETCH(QStringList, expected);
+        QTemporaryDir dir;
+        const QString csvPath = dir.filePath(QStringLiteral("q.csv"));
+        writeFile(csvPath, kHeader + "س,1,2,3,4\nص,5,6,7,8\nع,9,10,11,12\n");
+        const QString app = dir.filePath(QStringLiteral("app"));
+        QCOMPARE(runTool({QStringLiteral("create"), QStringLiteral("--from"), csvPath, QStringLiteral("--out"), app}).status, BankTool::kOk);
+        auto sql = [&](const QString &statement) {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("damage"));
+            db.setDatabaseName(QuestionBank::filePath(app));
+            db.open();
+            QSqlQuery(statement, db);
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(QStringLiteral("damage"));
+        };
+        if (damage == QLatin1String("remove bank"))
+            QFile::remove(QuestionBank::filePath(app));
+        if (damage == QLatin1String("pictures")) {
+            QFile::remove(app + QStringLiteral("/img/2.jpg"));
+            writeFile(app + QStringLiteral("/img/bak.jpg"), "not a picture");
+            QFile three(app + QStringLiteral("/img/3.jpg"));
+            three.open(QIODevice::ReadWrite);
+            three.resize(three.size() / 2);
+        }
+        if (damage == QLatin1String("answers")) {
+            sql(QStringLiteral("update soaal set a3=NULL where ID=1"));
+            sql(QStringLiteral("update soaal set a4='7' where ID=2"));
+        }
+        if (damage == QLatin1String("gap"))
+            sql(QStringLiteral("update soaal set ID=4 where ID=2"));
+        const Run run = runTool({QStringLiteral("check"), app});
+        QCOMPARE(run.status, status);
+        for (const QString &line : expected)
+            QVERIFY2(run.out.contains(line), qPrintable(run.out));
+    }
+
+    void resetClearsEveryMark()
+    {
+        QTemporaryDir dir;
+        const QString csvPath = dir.filePath(QStringLiteral("q.csv"));
+        writeFile(csvPath, kHeader + "س,1,2,3,4\nص,5,6,7,8\nع,9,10,11,12\n");
+        const QString app = dir.filePath(QStringLiteral("app"));
+        QCOMPARE(runTool({QStringLiteral("create"), QStringLiteral("--from"), csvPath, QStringLiteral("--out"), app}).status, BankTool::kOk);
+        {
+            QuestionBank bank = QuestionBank::openBank(app);
+            QuestionRecord record = bank.openQuestion(2);
+            bank.markQuestionUsed(record);
+            record = bank.openQuestion(3);
+            bank.markQuestionUsed(record);
+        }
+        const Run run = runTool({QStringLiteral("reset"), app});
+        QCOMPARE(run.status, BankTool::kOk);
+        QVERIFY2(run.out.contains(QStringLiteral("cleared 2 used mark(s) of 3 questions")), qPrintable(run.out));
+        QuestionBank bank = QuestionBank::openBank(app);
+        QCOMPARE(bank.countUsedQuestions(), 0);
+    }
+
+    void importReportsAccessFaults_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("expected");
+        const QString fixtures = qEnvironmentVariable("MC_SOURCE_DIR") + QStringLiteral("/../shared/fixtures/access/");
+        QTest::newRow("no table soaal") << fixtures + "V1997-test.mdb" << "has no table soaal";
+        QTest::newRow("not Access") << qEnvironmentVariable("MC_SOURCE_DIR") + "/sample/questions.csv" << "not a Microsoft Access database";
+        QTest::newRow("missing") << "/nonexistent/db1.mdb" << "file is missing";
+    }
+    void importReportsAccessFaults()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("app"));
+        const Run run = runTool({QStringLiteral("import"), file, QStringLiteral("--out"), out});
+        QCOMPARE(run.status, BankTool::kFailed);
+        QVERIFY2(run.err.contains(expected) && run.err.contains(file), qPrintable(run.err));
+        QVERIFY(!QFile::exists(QuestionBank::filePath(out)));
+    }
+
     void usage_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -162,6 +289,11 @@ private slots:
         QTest::newRow("unknown command") << QStringList{"frobnicate"} << int(BankTool::kUsage) << "unknown command 'frobnicate'";
         QTest::newRow("missing value") << QStringList{"create", "--from"} << int(BankTool::kUsage) << "--from needs a value";
         QTest::newRow("missing out") << QStringList{"create", "--from", "x.csv"} << int(BankTool::kUsage) << "needs --from FILE.csv and --out DIR";
+        QTest::newRow("check without folder") << QStringList{"check"} << int(BankTool::kUsage) << "check needs DIR";
+        QTest::newRow("export without csv") << QStringList{"export", "/tmp"} << int(BankTool::kUsage) << "export needs DIR and --csv FILE.csv";
+        QTest::newRow("import without out") << QStringList{"import", "x.mdb"} << int(BankTool::kUsage) << "import needs FILE.mdb and --out DIR";
+        QTest::newRow("reset with an option") << QStringList{"reset", "--force", "/tmp"} << int(BankTool::kUsage) << "reset: unknown option '--force'";
+        QTest::newRow("two folders") << QStringList{"check", "/a", "/b"} << int(BankTool::kUsage) << "unexpected argument '/b'";
         QTest::newRow("unreadable csv") << QStringList{"create", "--from", "/nonexistent/q.csv", "--out", "/tmp/x"} << int(BankTool::kFailed)
                                         << "/nonexistent/q.csv";
     }

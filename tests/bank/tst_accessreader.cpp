@@ -1,0 +1,255 @@
+#include "accessimport.h"
+#include "accessreader.h"
+#include "failure.h"
+#include "questionbank.h"
+#include "testfolder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+QString fixture(const QString &name)
+{
+    return qEnvironmentVariable("MC_SOURCE_DIR") + QStringLiteral("/../shared/fixtures/access/") + name;
+}
+
+QString helper()
+{
+    return qEnvironmentVariable("MC_PROGRAM_DIR") + QStringLiteral("/mathcontest-mdb");
+}
+
+QString failureOf(const std::function<void()> &step)
+{
+    try {
+        step();
+    } catch (const Failure &failure) {
+        return failure.message();
+    }
+    return QString();
+}
+
+void writeFile(const QString &path, const QByteArray &content, bool executable = false)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(content);
+    file.close();
+    if (executable)
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// A stand-in for the helper process that prints what a test wants.
+QString fakeHelper(const QTemporaryDir &dir, const QByteArray &script)
+{
+    const QString path = dir.filePath(QStringLiteral("fake-mdb"));
+    writeFile(path, "#!/bin/sh\n" + script, true);
+    return path;
+}
+
+AccessReader::Table table(const QStringList &columns, const QList<QList<QVariant>> &rows)
+{
+    AccessReader::Table t;
+    t.columns = columns;
+    t.rows = rows;
+    return t;
+}
+
+const QStringList kSoaal{"ID", "YN", "a1", "a2", "a3", "a4"};
+
+} // namespace
+
+class TestAccessReader : public QObject {
+    Q_OBJECT
+private slots:
+    void readsAccessTables_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("Jet 3, Access 97") << "V1997-test.mdb";
+        QTest::newRow("Jet 4, Access 2000") << "V2000-test.mdb";
+        QTest::newRow("ACE, Access 2007") << "V2007-test.accdb";
+    }
+    void readsAccessTables()
+    {
+        QFETCH(QString, file);
+        const AccessReader::Table t = AccessReader::readTable(fixture(file), QStringLiteral("Table1"), helper());
+        QCOMPARE(t.columns, (QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I"}));
+        QCOMPARE(t.rows.size(), 2);
+        QCOMPARE(t.column(QStringLiteral("e")), 4);
+        const auto &first = t.rows[0][0].toString() == QLatin1String("abcdefg") ? t.rows[0] : t.rows[1];
+        const auto &second = t.rows[0][0].toString() == QLatin1String("abcdefg") ? t.rows[1] : t.rows[0];
+        QCOMPARE(first[0].toString(), QStringLiteral("abcdefg"));
+        QCOMPARE(first[1].toString(), QStringLiteral("hijklmnop"));
+        QCOMPARE(first[4].toString(), QStringLiteral("333333333")); // long integer
+        QCOMPARE(first[8].toString(), QStringLiteral("1"));         // boolean True
+        QCOMPARE(second[0].toString(), QStringLiteral("a"));
+        QCOMPARE(second[4].toString(), QStringLiteral("0"));
+        QCOMPARE(second[8].toString(), QStringLiteral("0"));        // boolean False
+    }
+
+    void noTableSoaal_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("Jet 3") << "V1997-test.mdb";
+        QTest::newRow("Jet 4") << "V2000-test.mdb";
+        QTest::newRow("Jet 4, empty") << "V2000-empty.mdb";
+        QTest::newRow("ACE") << "V2007-test.accdb";
+    }
+    void noTableSoaal()
+    {
+        QFETCH(QString, file);
+        QTemporaryDir dir;
+        const QString bank = dir.filePath(QStringLiteral("db1.sqlite"));
+        const QString message = failureOf([&] { AccessImport::importFile(fixture(file), bank, false, helper()); });
+        QVERIFY2(message.contains(QStringLiteral("has no table soaal")), qPrintable(message));
+        QVERIFY(message.contains(fixture(file)));
+        QVERIFY(!QFile::exists(bank));
+    }
+
+    void damagedFilesGiveClearErrors_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("expected");
+        const QByteArray good = fileBytes(fixture(QStringLiteral("V2000-test.mdb")));
+        QByteArray noise(200000, Qt::Uninitialized);
+        QRandomGenerator random(20261206);
+        for (char &c : noise)
+            c = static_cast<char>(random.bounded(256));
+        QTest::newRow("empty file") << QByteArray() << "not a Microsoft Access database";
+        QTest::newRow("random bytes") << noise << "not a Microsoft Access database";
+        QTest::newRow("cut after the first page") << good.left(4096) << "could not be read";
+        QTest::newRow("cut in the middle") << good.left(good.size() / 2) << "could not be read";
+        QTest::newRow("first page then noise") << good.left(4096) + noise << "could not be read";
+        QTest::newRow("pages shuffled") << good.mid(8192) + good.left(8192) << "not a Microsoft Access database";
+    }
+    void damagedFilesGiveClearErrors()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("db1.mdb"));
+        writeFile(path, content);
+        const QString message = failureOf([&] { AccessReader::readTable(path, QStringLiteral("soaal"), helper(), 10000); });
+        // Whatever the engine made of it: a clear error naming the file.
+        QVERIFY2(message.contains(path), qPrintable(message));
+        QVERIFY2(message.contains(expected) || message.contains(QStringLiteral("has no table soaal")), qPrintable(message));
+    }
+
+    void helperBoundary_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("hangs") << QByteArray("exec sleep 30\n") << "did not finish within";
+        QTest::newRow("crashes") << QByteArray("kill -SEGV $$\n") << "crashed";
+        QTest::newRow("garbage") << QByteArray("echo hello\n") << "was not understood";
+        QTest::newRow("no answer") << QByteArray("exit 0\n") << "was not understood";
+        QTest::newRow("cut short") << QByteArray("printf 'MDBTABLE 1\\n1\\nC\\tID\\nR\\t1\\n'\n") << "stopped part-way";
+        QTest::newRow("wrong row count") << QByteArray("printf 'MDBTABLE 1\\n1\\nC\\tID\\nR\\t1\\nEND 2\\n'\n") << "stopped part-way";
+        QTest::newRow("row too short") << QByteArray("printf 'MDBTABLE 1\\n2\\nC\\tID\\tYN\\nR\\t1\\nEND 1\\n'\n") << "row 1 of table soaal";
+        QTest::newRow("engine error") << QByteArray("echo 'ERROR unreadable the list of tables could not be read'; exit 1\n")
+                                      << "may be encrypted, password-protected or damaged";
+    }
+    void helperBoundary()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString path = fixture(QStringLiteral("V2000-test.mdb"));
+        const QString message = failureOf([&] { AccessReader::readTable(path, QStringLiteral("soaal"), fakeHelper(dir, script), 500); });
+        QVERIFY2(message.contains(expected), qPrintable(message));
+        QVERIFY(message.contains(path));
+    }
+
+    void soaalRowsBecomeQuestions_data()
+    {
+        QTest::addColumn<QStringList>("columns");
+        QTest::addColumn<QList<QList<QVariant>>>("rows");
+        QTest::addColumn<QString>("expected"); // a fault, or the a1 of each question in order
+        const QVariant null;
+        QTest::newRow("in order") << kSoaal << QList<QList<QVariant>>{{"1", "0", "-4", "4", "x", "y"}, {"2", "1", "3/4", "b", "c", "d"}}
+                                  << "-4|3/4";
+        QTest::newRow("out of order, fields in another order, any case")
+            << QStringList{"a4", "a3", "a2", "a1", "yn", "id"}
+            << QList<QList<QVariant>>{{"d", "c", "b", "ثلاثة", "False", "3"}, {"d", "c", "b", "واحد", "-1", "1.0"}, {"d", "c", "b", "اثنان", "0", "2"}}
+            << "واحد|اثنان|ثلاثة";
+        QTest::newRow("empty answer kept empty") << kSoaal << QList<QList<QVariant>>{{"1", "0", "a", null, "c", "d"}} << "a";
+        QTest::newRow("missing field") << QStringList{"ID", "YN", "a1", "a2", "a3"} << QList<QList<QVariant>>{} << "has no field a4";
+        QTest::newRow("no rows") << kSoaal << QList<QList<QVariant>>{} << "holds no questions";
+        QTest::newRow("text ID") << kSoaal << QList<QList<QVariant>>{{"one", "0", "a", "b", "c", "d"}} << "Row 1 of table soaal has an ID that is not a whole number: \"one\"";
+        QTest::newRow("fraction ID") << kSoaal << QList<QList<QVariant>>{{"1.5", "0", "a", "b", "c", "d"}} << "not a whole number: \"1.5\"";
+        QTest::newRow("empty ID") << kSoaal << QList<QList<QVariant>>{{null, "0", "a", "b", "c", "d"}} << "not a whole number: \"(empty)\"";
+        QTest::newRow("YN not boolean") << kSoaal << QList<QList<QVariant>>{{"1", "maybe", "a", "b", "c", "d"}} << "Question 1 has a used mark YN that is not a boolean: \"maybe\"";
+        QTest::newRow("gap") << kSoaal << QList<QList<QVariant>>{{"1", "0", "a", "b", "c", "d"}, {"3", "0", "a", "b", "c", "d"}} << "Question number 3 is outside 1 to 2";
+        QTest::newRow("twice") << kSoaal << QList<QList<QVariant>>{{"2", "0", "a", "b", "c", "d"}, {"2", "0", "a", "b", "c", "d"}} << "Question number 2 is used twice";
+        QTest::newRow("zero") << kSoaal << QList<QList<QVariant>>{{"0", "0", "a", "b", "c", "d"}} << "Question number 0 is outside 1 to 1";
+    }
+    void soaalRowsBecomeQuestions()
+    {
+        QFETCH(QStringList, columns);
+        QFETCH(QList<QList<QVariant>>, rows);
+        QFETCH(QString, expected);
+        QString result;
+        try {
+            QStringList firsts;
+            for (const auto &answers : AccessImport::questions(table(columns, rows), QStringLiteral("/x/db1.mdb")))
+                firsts << answers[0];
+            result = firsts.join(u'|');
+        } catch (const Failure &failure) {
+            result = failure.message();
+            QVERIFY(result.contains(QStringLiteral("/x/db1.mdb")));
+        }
+        QVERIFY2(result.startsWith(expected) || result.contains(expected), qPrintable(result));
+    }
+
+    void importWritesTheWholeBank()
+    {
+        // The helper's answer for a real soaal table, Arabic text and all.
+        QTemporaryDir dir;
+        const QString fake = fakeHelper(dir, "printf 'MDBTABLE 1\\n6\\nC\\tID\\tYN\\ta1\\ta2\\ta3\\ta4\\n"
+                                             "R\\t2\\t1\\t\\330\\263\\331\\205\\t-4\\t\\\\N\\tx\\\\ty\\n"
+                                             "R\\t1\\t0\\t3/4\\tb\\tc\\td\\n"
+                                             "END 2\\n'\n");
+        TestFolder folder;
+        const QString access = folder.path() + QStringLiteral("/db1.mdb");
+        writeFile(access, "not read by the fake helper");
+        QCOMPARE(AccessImport::importFile(access, folder.bankPath(), false, fake), 2);
+        QCOMPARE(folder.query(QStringLiteral("select a1 from soaal order by ID")), (QList<QVariant>{"3/4", QStringLiteral("سم")}));
+        QCOMPARE(folder.query(QStringLiteral("select a4 from soaal where ID=2")), QList<QVariant>{"x\ty"});
+        QVERIFY(folder.query(QStringLiteral("select a3 from soaal where ID=2")).first().isNull());
+        QCOMPARE(folder.usedIds(), QList<int>{}); // every mark False
+        QCOMPARE(fileBytes(access), QByteArray("not read by the fake helper"));
+        // A bank already there is kept unless replacing is asked for.
+        QVERIFY(failureOf([&] { AccessImport::importFile(access, folder.bankPath(), false, fake); }).contains(QStringLiteral("already there")));
+        QCOMPARE(AccessImport::importFile(access, folder.bankPath(), true, fake), 2);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"db1.mdb", "db1.sqlite"}));
+    }
+
+    void gameFolderImportsOnlyWithoutItsOwnBank()
+    {
+        TestFolder folder;
+        QVERIFY(!AccessImport::importIfOnlyAccess(folder.path())); // neither file
+        QVERIFY(QFile::copy(fixture(QStringLiteral("V2000-test.mdb")), folder.path() + QStringLiteral("/db1.mdb")));
+        folder.writeBank(3);
+        QVERIFY(!AccessImport::importIfOnlyAccess(folder.path())); // its own bank wins
+        QFile::remove(folder.bankPath());
+        const QString message = failureOf([&] { AccessImport::importIfOnlyAccess(folder.path()); });
+        QVERIFY2(message.contains(QStringLiteral("has no table soaal")), qPrintable(message));
+        QVERIFY(!QFile::exists(folder.bankPath()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAccessReader)
+#include "tst_accessreader.moc"

@@ -5,6 +5,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QTextLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -50,20 +53,30 @@ QString QuestionPicture::isolateExpressions(const QString &text)
 
 QImage QuestionPicture::render(const QString &text)
 {
-    const QString shown = isolateExpressions(text);
-    const QFont font = questionFont(kQuestionPixelSize);
-    const QFontMetrics metrics(font);
-    const QRect textArea(kMargin, kMargin, kWidth - 2 * kMargin, 100000);
-    const int needed = metrics.boundingRect(textArea, Qt::AlignCenter | Qt::TextWordWrap, shown).height() + 2 * kMargin;
-    const int height = std::max(kHeight, needed);
+    // One layout both measures and draws the text.
+    QTextLayout layout(isolateExpressions(text), questionFont(kQuestionPixelSize));
+    QTextOption option(Qt::AlignHCenter);
+    option.setTextDirection(Qt::RightToLeft);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    const qreal width = kWidth - 2 * kMargin;
+    qreal textHeight = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, textHeight));
+        textHeight += line.height();
+    }
+    layout.endLayout();
+    const int height = std::max(kHeight, static_cast<int>(std::ceil(textHeight)) + 2 * kMargin);
 
     QImage image(kWidth, height, QImage::Format_RGB32);
     image.fill(QColor(255, 255, 250));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(font);
     painter.setPen(kInk);
-    drawCentred(painter, image.rect().adjusted(kMargin, kMargin, -kMargin, -kMargin), shown);
+    // Centred on the picture, top to bottom as well as across.
+    layout.draw(&painter, QPointF(kMargin, (height - textHeight) / 2));
     return image;
 }
 

@@ -1,0 +1,109 @@
+// The bank tool on 10 000 questions: create (with and without rendering the
+// question pictures), import (from the Access helper's answer) and check.
+#include "accessimport.h"
+#include "bankcheck.h"
+#include "bankcreator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr int kQuestions = 10000;
+
+struct Inputs {
+    Inputs()
+    {
+        QImage picture(450, 130, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        picture.save(dir.filePath(QStringLiteral("picture.jpg")), "JPEG");
+        QByteArray rendered = "question,a1,a2,a3,a4\n", given = "question,a1,a2,a3,a4,picture\n";
+        QByteArray helperOutput = "MDBTABLE 1\n6\nC\tID\tYN\ta1\ta2\ta3\ta4\n";
+        for (int i = 1; i <= kQuestions; ++i) {
+            const QByteArray n = QByteArray::number(i);
+            const QByteArray answers = n + "," + n + "1," + n + "2," + n + "3";
+            rendered += "\"ما ناتج " + n + " + " + n + " ؟\"," + answers + "\n";
+            given += "," + answers + ",picture.jpg\n";
+            helperOutput += "R\t" + n + "\t0\t" + n + "\t" + n + "1\t" + n + "2\t" + n + "3\n";
+        }
+        helperOutput += "END " + QByteArray::number(kQuestions) + "\n";
+        write(QStringLiteral("rendered.csv"), rendered);
+        write(QStringLiteral("given.csv"), given);
+        write(QStringLiteral("helper-output.txt"), helperOutput);
+        write(QStringLiteral("db1.mdb"), "read by the stand-in helper only");
+        write(QStringLiteral("helper"), "#!/bin/sh\nexec cat '" + dir.filePath(QStringLiteral("helper-output.txt")).toLocal8Bit() + "'\n");
+        QFile(dir.filePath(QStringLiteral("helper"))).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    void write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir dir;
+};
+
+Inputs &inputs()
+{
+    static Inputs in;
+    return in;
+}
+
+void BM_CreateRendered(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QTemporaryDir out;
+        BankCreator::create(inputs().path("rendered.csv"), out.path(), false);
+    }
+}
+
+void BM_CreateWithPictures(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QTemporaryDir out;
+        BankCreator::create(inputs().path("given.csv"), out.path(), false);
+    }
+}
+
+void BM_Import(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QTemporaryDir out;
+        AccessImport::importFile(inputs().path("db1.mdb"), out.filePath(QStringLiteral("db1.sqlite")), false, inputs().path("helper"));
+    }
+}
+
+void BM_Check(benchmark::State &state)
+{
+    QTemporaryDir out;
+    BankCreator::create(inputs().path("given.csv"), out.path(), false);
+    for (auto _ : state) {
+        const BankCheck::Report report = BankCheck::run(out.path());
+        if (!report.ready())
+            state.SkipWithError("the folder is not ready");
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_CreateRendered)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_CreateWithPictures)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Check)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -3,6 +3,7 @@
 #include "failure.h"
 #include "questionbank.h"
 #include "testfolder.h"
+#include "testhelpers.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -22,27 +23,6 @@ QString fixture(const QString &name)
 QString helper()
 {
     return qEnvironmentVariable("MC_PROGRAM_DIR") + QStringLiteral("/mathcontest-mdb");
-}
-
-QString failureOf(const std::function<void()> &step)
-{
-    try {
-        step();
-    } catch (const Failure &failure) {
-        return failure.message();
-    }
-    return QString();
-}
-
-void writeFile(const QString &path, const QByteArray &content, bool executable = false)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(content);
-    file.close();
-    if (executable)
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
 }
 
 QByteArray fileBytes(const QString &path)

@@ -1,6 +1,7 @@
 #include "failure.h"
 #include "questionbank.h"
 #include "testfolder.h"
+#include "testhelpers.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -18,16 +19,6 @@ void startUp(const QString &folder)
     const qint64 n = bank.countQuestions();
     bank.checkForContest(n);
     bank.clearUsedMarks(n);
-}
-
-QString failureOf(const std::function<void()> &step)
-{
-    try {
-        step();
-    } catch (const Failure &failure) {
-        return failure.message();
-    }
-    return QString();
 }
 
 } // namespace

@@ -24,9 +24,7 @@ namespace {
 struct Quiz {
     explicit Quiz(int questions, const QList<int> &used = {})
     {
-        folder.writeBank(questions, used);
-        folder.writePictures(questions);
-        folder.use();
+        folder.prepareContest(questions, used);
         window = std::make_unique<Form2>();
         window->Form_Load();
         window->show();

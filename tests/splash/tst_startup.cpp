@@ -25,6 +25,14 @@ T *control(QWidget *window, const char *name)
     return found;
 }
 
+// Loads and shows the quiz window as the hand-over does.
+bool openQuiz(Form2 &quiz)
+{
+    quiz.Form_Load();
+    quiz.show();
+    return QTest::qWaitForWindowExposed(&quiz);
+}
+
 } // namespace
 
 class TestStartup : public QObject {
@@ -45,9 +53,7 @@ private slots:
     void loadClearsMarksBeforeTheSplashShows()
     {
         TestFolder folder;
-        folder.writeBank(30, {3, 4, 28});
-        folder.writePictures(30);
-        folder.use();
+        folder.prepareContest(30, {3, 4, 28});
         Form1 splash;
         QVERIFY(control<QTimer>(&splash, "Timer1")->isActive());
         splash.Form_Load();
@@ -81,9 +87,7 @@ private slots:
     void handOverOnceAfterTwoSeconds()
     {
         TestFolder folder;
-        folder.writeBank(30);
-        folder.writePictures(30);
-        folder.use();
+        folder.prepareContest(30);
         QElapsedTimer sinceCreation;
         sinceCreation.start();
         Form1 splash;
@@ -106,13 +110,9 @@ private slots:
     void quizWindowOpensWaiting()
     {
         TestFolder folder;
-        folder.writeBank(30);
-        folder.writePictures(30);
-        folder.use();
+        folder.prepareContest(30);
         Form2 quiz;
-        quiz.Form_Load();
-        quiz.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&quiz));
+        QVERIFY(openQuiz(quiz));
         QCOMPARE(quiz.size(), QSize(792, 566));
         for (const char *counter : {"namberq", "nambertrue", "namberfalse"})
             QCOMPARE(control<QLabel>(&quiz, counter)->text(), QStringLiteral("0"));
@@ -147,9 +147,7 @@ private slots:
         folder.writePictures(30, {100, 80});
         folder.use();
         Form2 quiz;
-        quiz.Form_Load();
-        quiz.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&quiz));
+        QVERIFY(openQuiz(quiz));
         const QImage shown = quiz.grab().toImage();
         const QColor inside = shown.pixelColor(5, 90 - 20);
         QVERIFY(qAbs(inside.red() - 30) <= 6 && qAbs(inside.blue() - 90) <= 6);
@@ -182,13 +180,9 @@ private slots:
     void closingTheQuizWindowEndsTheProgram()
     {
         TestFolder folder;
-        folder.writeBank(30);
-        folder.writePictures(30);
-        folder.use();
+        folder.prepareContest(30);
         Form2 quiz;
-        quiz.Form_Load();
-        quiz.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&quiz));
+        QVERIFY(openQuiz(quiz));
         quiz.close();
         QCOMPARE(m_endStatus, 0);
     }

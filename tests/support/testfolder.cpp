@@ -146,3 +146,10 @@ void TestFolder::use() const
 {
     ProgramFolder::setOverride(path());
 }
+
+void TestFolder::prepareContest(int n, const QList<int> &used)
+{
+    writeBank(n, used);
+    writePictures(n);
+    use();
+}

@@ -41,6 +41,10 @@ public:
     // Makes this the program folder of the code under test.
     void use() const;
 
+    // A contest folder in one step: a bank of n questions (those in used
+    // marked), every picture, and made the program folder.
+    void prepareContest(int n, const QList<int> &used = {});
+
 private:
     QTemporaryDir m_dir;
 };

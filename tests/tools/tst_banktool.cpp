@@ -3,6 +3,7 @@
 #include "failure.h"
 #include "questionbank.h"
 #include "questionpicture.h"
+#include "testhelpers.h"
 #include "testmain.h"
 
 #include <QDir>
@@ -27,14 +28,6 @@ Run runTool(const QStringList &arguments)
     outStream.flush();
     errStream.flush();
     return {status, out, err};
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(content);
 }
 
 QList<QStringList> bankRows(const QString &bankPath)

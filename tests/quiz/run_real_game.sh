@@ -21,17 +21,14 @@ trap cleanup EXIT
 cp "$app/mathcontest" "$app/db1.sqlite" "$work/"
 cp -r "$app/img" "$work/img"
 
-# A free display number.
-disp=""
-for n in $(seq 91 140); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then disp=":$n"; break; fi
-done
-[ -n "$disp" ] || fail "no free display number"
-Xvfb "$disp" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of its own: Xvfb picks a free number and writes it once it is
+# ready to take clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
-export DISPLAY=$disp
+for _ in $(seq 1 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "the virtual display did not start"
+export DISPLAY=":$(head -n 1 "$work/display")"
 unset QT_QPA_PLATFORM
-for _ in $(seq 1 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.05; done
 
 # The visible window of process $1 that is $2 pixels wide (any width when $2
 # is empty); waits up to 10 s.

@@ -129,13 +129,6 @@ private slots:
         QVERIFY2(seen.size() > 990, qPrintable(QString::number(seen.size())));
     }
 
-    void queuedValuesComeFirst()
-    {
-        Random::queueValues({0.5f, 0.25f});
-        QCOMPARE(Random::next(), 0.5f);
-        QCOMPARE(Random::next(), 0.25f);
-    }
-
     void pictureFailuresNameThePath_data()
     {
         QTest::addColumn<QByteArray>("content");

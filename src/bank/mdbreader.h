@@ -6,7 +6,9 @@
 
 // The one place that speaks to libmdb: opens an Access file (Jet 3, Jet 4 or
 // ACE), finds a table by name and gives its columns by name and its rows of
-// values as UTF-8 text (NULL as no value, booleans as "1" and "0").
+// values as UTF-8 text (NULL as no value, booleans as "1" and "0"). Jet 3
+// text is converted from the code page the file names (Windows-1256 for
+// Arabic banks), Jet 4 and ACE text from Unicode.
 // libmdb is not safe on damaged files, so this runs only in the helper
 // process that AccessReader starts.
 class MdbReader {

@@ -80,6 +80,27 @@ private slots:
         QCOMPARE(second[8].toString(), QStringLiteral("0"));        // boolean False
     }
 
+    void jet3TextInTheFilesCodePage()
+    {
+        // The Jet 3 file marked as written in Windows-1256 (the header field
+        // is stored masked, so one bit pattern is flipped: 1252 -> 1256), with
+        // "العربية" in Windows-1256 bytes in place of "abcdefg".
+        QByteArray bytes = fileBytes(fixture(QStringLiteral("V1997-test.mdb")));
+        QVERIFY2(bytes.size() > 4096, "the Access fixtures are not where MC_SOURCE_DIR says");
+        bytes[0x3C] = static_cast<char>(bytes[0x3C] ^ (1252 ^ 1256));
+        const qsizetype at = bytes.indexOf("abcdefg");
+        QVERIFY(at > 0);
+        bytes.replace(at, 7, QByteArray("\xC7\xE1\xDA\xD1\xC8\xED\xC9"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("arabic.mdb"));
+        writeFile(path, bytes);
+        const AccessReader::Table t = AccessReader::readTable(path, QStringLiteral("Table1"), helper());
+        QStringList firstColumn;
+        for (const auto &row : t.rows)
+            firstColumn << row[0].toString();
+        QVERIFY2(firstColumn.contains(QStringLiteral("العربية")), qPrintable(firstColumn.join(u',')));
+    }
+
     void noTableSoaal_data()
     {
         QTest::addColumn<QString>("file");

@@ -132,7 +132,7 @@ constexpr int kRepetitions = 7;
 BENCHMARK(BM_StartupSweep)->Arg(25)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_StartupCheck)->Arg(25)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Draw)->ArgsProduct({{25, 1000, 100000}, {0, 24}})->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Shuffle)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Shuffle)->Arg(100000)->Unit(benchmark::kMicrosecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RoundEnd)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)

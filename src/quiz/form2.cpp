@@ -128,6 +128,9 @@ void Form2::soal_Click()
     QuestionBank bank = QuestionBank::openBank(ProgramFolder::path());
     const qint64 questions = bank.countQuestions();
     const qint64 used = bank.countUsedQuestions();
+    // Every question used: the one condition the draw reports itself. (More
+    // used than there are cannot happen in a checked bank; it must not send
+    // the draw below looking for a question that is not there.)
     if (used >= questions) {
         MessageBox::warning(kExhaustedPrompt, kExhaustedTitle);
         return;

@@ -53,22 +53,33 @@ int usageError(QTextStream &err, const QString &message)
     return BankTool::kUsage;
 }
 
-// Options of a command: the one plain argument it takes (if any), values of
-// --from, --out, --csv, and --force.
+// What a command was given: the one plain argument it takes (a folder or a
+// file), the values of --from, --out and --csv, and --force.
 struct Options {
     QString argument, from, out, csv;
     bool force = false;
 };
 
-// Returns false, after a usage message, when an option is unknown or lacks
-// its value.
-bool parseOptions(const QString &command, const QStringList &arguments, const QStringList &allowed, Options &options,
-                  QTextStream &err, int &status)
+// A command: the options it allows, whether it takes a plain argument, what
+// it cannot do without (and says so when missing), and its work.
+struct Command {
+    const char *name;
+    QStringList allowed;
+    bool takesArgument;
+    bool (*complete)(const Options &);
+    const char *needs;
+    int (*work)(const Options &, QTextStream &out);
+};
+
+// Parses arguments for command; false, after a usage message, when an option
+// is unknown, lacks its value, or an argument is too many.
+bool parseOptions(const Command &command, const QStringList &arguments, Options &options, QTextStream &err, int &status)
 {
+    const QString name = QString::fromLatin1(command.name);
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &option = arguments[i];
-        if (option.startsWith(QLatin1String("--")) && !allowed.contains(option)) {
-            status = usageError(err, QStringLiteral("%1: unknown option '%2'").arg(command, option));
+        if (option.startsWith(QLatin1String("--")) && !command.allowed.contains(option)) {
+            status = usageError(err, QStringLiteral("%1: unknown option '%2'").arg(name, option));
             return false;
         }
         if (option == QLatin1String("--force")) {
@@ -80,24 +91,29 @@ bool parseOptions(const QString &command, const QStringList &arguments, const QS
             }
             QString &target = option == QLatin1String("--from") ? options.from : option == QLatin1String("--out") ? options.out : options.csv;
             target = arguments[++i];
-        } else if (options.argument.isEmpty()) {
+        } else if (command.takesArgument && options.argument.isEmpty()) {
             options.argument = option;
         } else {
-            status = usageError(err, QStringLiteral("%1: unexpected argument '%2'").arg(command, option));
+            status = usageError(err, QStringLiteral("%1: unexpected argument '%2'").arg(name, option));
             return false;
         }
+    }
+    if (!command.complete(options)) {
+        status = usageError(err, QString::fromLatin1(command.needs));
+        return false;
     }
     return true;
 }
 
-int import(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int create(const Options &options, QTextStream &out)
 {
-    Options options;
-    int status = BankTool::kOk;
-    if (!parseOptions(QStringLiteral("import"), arguments, {QStringLiteral("--out"), QStringLiteral("--force")}, options, err, status))
-        return status;
-    if (options.argument.isEmpty() || options.out.isEmpty())
-        return usageError(err, QStringLiteral("import needs FILE.mdb and --out DIR"));
+    const BankCreator::Result result = BankCreator::create(options.from, options.out, options.force);
+    out << "mathcontest-bank: wrote " << result.questions << " questions to " << result.bankPath << "\n";
+    return BankTool::kOk;
+}
+
+int import(const Options &options, QTextStream &out)
+{
     if (!QDir().mkpath(options.out))
         throw Failure(QStringLiteral("The output folder could not be made."), options.out, QStringLiteral("Make sure the parent folder can be written to."));
     const QString bank = QuestionBank::filePath(QDir(options.out).absolutePath());
@@ -106,27 +122,15 @@ int import(const QStringList &arguments, QTextStream &out, QTextStream &err)
     return BankTool::kOk;
 }
 
-int exportBank(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int exportBank(const Options &options, QTextStream &out)
 {
-    Options options;
-    int status = BankTool::kOk;
-    if (!parseOptions(QStringLiteral("export"), arguments, {QStringLiteral("--csv")}, options, err, status))
-        return status;
-    if (options.argument.isEmpty() || options.csv.isEmpty())
-        return usageError(err, QStringLiteral("export needs DIR and --csv FILE.csv"));
     const int questions = BankExport::write(options.argument, options.csv);
     out << "mathcontest-bank: wrote " << questions << " questions to " << options.csv << "\n";
     return BankTool::kOk;
 }
 
-int check(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int check(const Options &options, QTextStream &out)
 {
-    Options options;
-    int status = BankTool::kOk;
-    if (!parseOptions(QStringLiteral("check"), arguments, {}, options, err, status))
-        return status;
-    if (options.argument.isEmpty())
-        return usageError(err, QStringLiteral("check needs DIR"));
     const BankCheck::Report report = BankCheck::run(options.argument);
     for (const QString &problem : report.problems)
         out << "problem: " << problem << "\n";
@@ -139,14 +143,8 @@ int check(const QStringList &arguments, QTextStream &out, QTextStream &err)
     return report.ready() ? BankTool::kOk : BankTool::kFailed;
 }
 
-int reset(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int reset(const Options &options, QTextStream &out)
 {
-    Options options;
-    int status = BankTool::kOk;
-    if (!parseOptions(QStringLiteral("reset"), arguments, {}, options, err, status))
-        return status;
-    if (options.argument.isEmpty())
-        return usageError(err, QStringLiteral("reset needs DIR"));
     QuestionBank bank = QuestionBank::openBank(QDir(options.argument).absolutePath());
     const qint64 n = bank.countQuestions();
     bank.checkForContest(n);
@@ -156,28 +154,17 @@ int reset(const QStringList &arguments, QTextStream &out, QTextStream &err)
     return BankTool::kOk;
 }
 
-int create(const QStringList &options, QTextStream &out, QTextStream &err)
-{
-    QString from, outDir;
-    bool force = false;
-    for (qsizetype i = 0; i < options.size(); ++i) {
-        const QString &option = options[i];
-        if (option == QLatin1String("--force")) {
-            force = true;
-        } else if (option == QLatin1String("--from") || option == QLatin1String("--out")) {
-            if (i + 1 >= options.size())
-                return usageError(err, QStringLiteral("%1 needs a value").arg(option));
-            (option == QLatin1String("--from") ? from : outDir) = options[++i];
-        } else {
-            return usageError(err, QStringLiteral("create: unknown option '%1'").arg(option));
-        }
-    }
-    if (from.isEmpty() || outDir.isEmpty())
-        return usageError(err, QStringLiteral("create needs --from FILE.csv and --out DIR"));
-    const BankCreator::Result result = BankCreator::create(from, outDir, force);
-    out << "mathcontest-bank: wrote " << result.questions << " questions to " << result.bankPath << "\n";
-    return BankTool::kOk;
-}
+const QString kForce = QStringLiteral("--force");
+const Command kCommands[] = {
+    {"create", {QStringLiteral("--from"), QStringLiteral("--out"), kForce}, false,
+     [](const Options &o) { return !o.from.isEmpty() && !o.out.isEmpty(); }, "create needs --from FILE.csv and --out DIR", create},
+    {"import", {QStringLiteral("--out"), kForce}, true, [](const Options &o) { return !o.argument.isEmpty() && !o.out.isEmpty(); },
+     "import needs FILE.mdb and --out DIR", import},
+    {"export", {QStringLiteral("--csv")}, true, [](const Options &o) { return !o.argument.isEmpty() && !o.csv.isEmpty(); },
+     "export needs DIR and --csv FILE.csv", exportBank},
+    {"check", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, "check needs DIR", check},
+    {"reset", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, "reset needs DIR", reset},
+};
 
 } // namespace
 
@@ -199,21 +186,20 @@ int BankTool::run(const QStringList &arguments, QTextStream &out, QTextStream &e
         out << kUsageText;
         return kOk;
     }
-    try {
-        if (command == QLatin1String("create"))
-            return create(options, out, err);
-        if (command == QLatin1String("import"))
-            return import(options, out, err);
-        if (command == QLatin1String("export"))
-            return exportBank(options, out, err);
-        if (command == QLatin1String("check"))
-            return check(options, out, err);
-        if (command == QLatin1String("reset"))
-            return reset(options, out, err);
-    } catch (const Failure &failure) {
-        err << "mathcontest-bank: " << failure.message() << "\n";
-        err.flush();
-        return kFailed;
+    for (const Command &known : kCommands) {
+        if (command != QLatin1String(known.name))
+            continue;
+        Options parsed;
+        int status = kOk;
+        if (!parseOptions(known, options, parsed, err, status))
+            return status;
+        try {
+            return known.work(parsed, out);
+        } catch (const Failure &failure) {
+            err << "mathcontest-bank: " << failure.message() << "\n";
+            err.flush();
+            return kFailed;
+        }
     }
     return usageError(err, QStringLiteral("unknown command '%1'").arg(command));
 }

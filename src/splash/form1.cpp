@@ -47,8 +47,10 @@ void Form1::Timer1_Timer()
 {
     hide();
     if (!m_form2) {
-        m_form2 = std::make_unique<Form2>();
-        m_form2->Form_Load();
+        // Kept only once loaded: a load that fails leaves no half-made window.
+        auto quiz = std::make_unique<Form2>();
+        quiz->Form_Load();
+        m_form2 = std::move(quiz);
     }
     Application::showCentred(m_form2.get());
     Timer1->stop();

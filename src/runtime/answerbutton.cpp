@@ -13,7 +13,6 @@ AnswerButton::AnswerButton(QWidget *parent)
     : QPushButton(parent)
 {
     setMouseTracking(true);
-    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void AnswerButton::setBackColor(const QColor &color)

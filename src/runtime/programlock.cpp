@@ -6,10 +6,15 @@
 
 namespace {
 QLockFile *g_held = nullptr;
+
+QString lockPath(const QString &programFolder)
+{
+    return QDir(programFolder).filePath(QString::fromLatin1(ProgramLock::kLockFileName));
+}
 } // namespace
 
 ProgramLock::ProgramLock(const QString &programFolder)
-    : m_lock(QDir(programFolder).filePath(QString::fromLatin1(kLockFileName)))
+    : m_lock(lockPath(programFolder))
 {
     // Only the owner's process id decides whether a lock is stale, never its
     // age: a contest may run for hours.
@@ -18,7 +23,7 @@ ProgramLock::ProgramLock(const QString &programFolder)
         g_held = &m_lock;
         return;
     }
-    const QString path = QDir(programFolder).filePath(QString::fromLatin1(kLockFileName));
+    const QString path = lockPath(programFolder);
     if (m_lock.error() == QLockFile::LockFailedError) {
         qint64 pid = 0;
         QString host, app;

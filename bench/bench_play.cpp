@@ -3,7 +3,7 @@
 #include "application.h"
 #include "form2.h"
 #include "messagebox.h"
-#include "programfolder.h"
+#include "contestfolder.h"
 #include "questionbank.h"
 #include "testfolder.h"
 

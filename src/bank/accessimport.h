@@ -2,6 +2,7 @@
 
 #include "accessreader.h"
 #include "bankfile.h"
+#include "contestfolder.h"
 
 #include <QString>
 #include <vector>
@@ -10,7 +11,7 @@
 // game's bank. The Access file is only ever read.
 class AccessImport {
 public:
-    static constexpr auto kAccessFileName = "db1.mdb";
+    static constexpr auto kAccessFileName = ContestFolder::kAccessFileName;
 
     // The questions of table soaal in ID order, checked: every field there,
     // IDs whole numbers exactly 1..N, YN a boolean. Throws a Failure naming

@@ -1,9 +1,8 @@
 #include "accessreader.h"
 
 #include "failure.h"
+#include "installpaths.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -115,7 +114,7 @@ AccessReader::Table AccessReader::readTable(const QString &path, const QString &
     if (!QFileInfo::exists(path))
         throw Failure(QStringLiteral("The Access question bank file is missing."), path,
                       QStringLiteral("Check the path of the Access file."));
-    const QString program = helper.isEmpty() ? QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kHelperName)) : helper;
+    const QString program = helper.isEmpty() ? InstallPaths::helper(QString::fromLatin1(kHelperName)) : helper;
     QProcess process;
     process.setProgram(program);
     process.setArguments({path, table});
@@ -123,7 +122,7 @@ AccessReader::Table AccessReader::readTable(const QString &path, const QString &
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted())
         throw Failure(QStringLiteral("The Access reader %1 could not be started: %2.").arg(program, process.errorString()), path,
-                      QStringLiteral("Install the program again: mathcontest-mdb belongs beside it."));
+                      QStringLiteral("Install the program again: mathcontest-mdb belongs beside it, or in ../libexec/mathcontest/ from it."));
     QByteArray output;
     QElapsedTimer clock;
     clock.start();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contestfolder.h"
 #include "questionrecord.h"
 
 #include <QSqlDatabase>
@@ -19,7 +20,7 @@ class QSqlError;
 // one, the question number.
 class QuestionBank {
 public:
-    static constexpr auto kFileName = "db1.sqlite";
+    static constexpr auto kFileName = ContestFolder::kBankFileName;
     static constexpr auto kTable = "soaal";
     // How long a bank locked by another program is waited for.
     static constexpr int kBusyTimeoutMs = 1500;

@@ -5,12 +5,13 @@
 #include "countertext.h"
 #include "messagebox.h"
 #include "picture.h"
-#include "programfolder.h"
+#include "contestfolder.h"
 #include "questionbank.h"
 #include "random.h"
 #include "ui_quiz.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -37,6 +38,7 @@ Form2::Form2(QWidget *parent)
     , Timeranswar(new QTimer(this))
 {
     ui->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/org.mathcontest.MathContest.svg")));
 
     Timermove->setObjectName(QStringLiteral("Timermove"));
     Timermove->setInterval(kTimermoveIntervalMs);
@@ -101,7 +103,7 @@ void Form2::showPlaceholderQuestion()
 
 void Form2::Form_Load()
 {
-    apppath = ProgramFolder::withSeparator();
+    apppath = ContestFolder::withSeparator();
     m_background = Picture::load(apppath + QStringLiteral("img/bak.jpg"), QStringLiteral("the quiz window's background"));
     update();
     showPlaceholderQuestion();
@@ -125,7 +127,7 @@ void Form2::soal_Click()
     showPlaceholderQuestion();
     setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
 
-    QuestionBank bank = QuestionBank::openBank(ProgramFolder::path());
+    QuestionBank bank = QuestionBank::openBank(ContestFolder::path());
     const qint64 questions = bank.countQuestions();
     const qint64 used = bank.countUsedQuestions();
     // Every question used: the one condition the draw reports itself. (More

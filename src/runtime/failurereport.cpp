@@ -1,6 +1,7 @@
 #include "failurereport.h"
 
 #include "application.h"
+#include "contestfolder.h"
 #include "failure.h"
 #include "messagebox.h"
 
@@ -8,8 +9,11 @@
 
 namespace {
 
-void reportText(const QString &text)
+void reportText(QString text)
 {
+    // Every report names the contest it stopped, once one is chosen.
+    if (!ContestFolder::chosen().isEmpty())
+        text += QStringLiteral("\nContest folder: ") + ContestFolder::chosen();
     const QByteArray utf8 = QStringLiteral("mathcontest: %1\n").arg(text).toUtf8();
     std::fputs(utf8.constData(), stderr);
     std::fflush(stderr);

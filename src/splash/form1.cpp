@@ -4,7 +4,7 @@
 #include "application.h"
 #include "fonts.h"
 #include "form2.h"
-#include "programfolder.h"
+#include "contestfolder.h"
 #include "questionbank.h"
 #include "ui_splash.h"
 
@@ -36,8 +36,8 @@ void Form1::Form_Load()
 {
     // A contest folder brought with its Access bank only gets the game's bank
     // made from it first; the Access file is never written.
-    AccessImport::importIfOnlyAccess(ProgramFolder::path());
-    QuestionBank bank = QuestionBank::openBank(ProgramFolder::path());
+    AccessImport::importIfOnlyAccess(ContestFolder::path());
+    QuestionBank bank = QuestionBank::openBank(ContestFolder::path());
     const qint64 n = bank.countQuestions();
     bank.checkForContest(n);
     bank.clearUsedMarks(n);

@@ -1,12 +1,16 @@
 #include "game.h"
 
 #include "application.h"
+#include "conteststart.h"
 #include "form1.h"
-#include "programfolder.h"
-#include "programlock.h"
 
+#include <QCommandLineParser>
 #include <QEvent>
+#include <QStringList>
+
+#include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -34,16 +38,78 @@ private:
     std::function<void()> m_callback;
 };
 
+const char *const kDescription =
+    "A mathematics contest of 25 questions with an Arabic interface.\n"
+    "\n"
+    "The contest folder holds the question bank (db1.sqlite, or db1.mdb from\n"
+    "Access) and its img folder of pictures; the game writes there which\n"
+    "questions were asked. It is chosen at start:\n"
+    "  mathcontest FOLDER          the contest in FOLDER\n"
+    "  mathcontest FILE            the folder of FILE, a db1.sqlite or an Access\n"
+    "                              .mdb bank (imported when no db1.sqlite is there)\n"
+    "  mathcontest QUESTIONS.csv   a contest made from the CSV question file (as\n"
+    "                              mathcontest-bank create makes it), kept in\n"
+    "                              $XDG_DATA_HOME/mathcontest/csv/ and made anew\n"
+    "                              when the file changes\n"
+    "  mathcontest                 the program's own folder when it holds a bank,\n"
+    "                              else your own contest folder,\n"
+    "                              $XDG_DATA_HOME/mathcontest/contest (by default\n"
+    "                              ~/.local/share/mathcontest/contest), made from\n"
+    "                              the sample contest at the first start";
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fflush(stream);
+}
+
+// Reads the command line before any window system is needed. Gives the exit
+// status when the program ends here (help, version, a usage error).
+std::optional<int> parseCommandLine(int argc, char **argv, QString &argument)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    parser.addPositionalArgument(QStringLiteral("FOLDER|FILE"), QStringLiteral("The contest folder, a bank in it, or a CSV question file."),
+                                 QStringLiteral("[FOLDER|FILE]"));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help and exits."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version and exits."));
+    parser.addOptions({help, version});
+    const bool parsed = parser.parse(arguments);
+    if (parsed && parser.isSet(help)) {
+        print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("mathcontest")));
+        return 0;
+    }
+    if (parsed && parser.isSet(version)) {
+        print(stdout, QStringLiteral("mathcontest %1\n").arg(QStringLiteral(MATHCONTEST_VERSION)));
+        return 0;
+    }
+    const QString error = !parsed ? parser.errorText()
+        : parser.positionalArguments().size() > 1 ? QStringLiteral("more than one contest folder or file given")
+                                                   : QString();
+    if (!error.isEmpty()) {
+        print(stderr, QStringLiteral("mathcontest: %1\nTry 'mathcontest --help'.\n").arg(error));
+        return 2;
+    }
+    argument = parser.positionalArguments().value(0);
+    return std::nullopt;
+}
+
 } // namespace
 
 int Game::run(int argc, char **argv, std::function<void()> splashShown)
 {
+    QString argument;
+    if (const std::optional<int> status = parseCommandLine(argc, argv, argument))
+        return *status;
     Application app(argc, argv);
     std::unique_ptr<ProgramLock> lock;
     std::unique_ptr<Form1> splash;
     std::unique_ptr<FirstPaint> firstPaint;
     return app.run([&] {
-        lock = std::make_unique<ProgramLock>(ProgramFolder::path());
+        lock = ContestStart::open(argument);
         splash = std::make_unique<Form1>();
         splash->Form_Load();
         if (splashShown) {

@@ -3,7 +3,7 @@
 #include "form2.h"
 #include "messagebox.h"
 #include "picturebox.h"
-#include "programfolder.h"
+#include "contestfolder.h"
 #include "random.h"
 #include "testfolder.h"
 #include "testmain.h"
@@ -168,7 +168,7 @@ private slots:
     {
         Application::setEndProgramHook({});
         Random::clearQueuedValues();
-        ProgramFolder::clearOverride();
+        ContestFolder::use(QString());
     }
 
     void stateTableWalk_data()

@@ -6,12 +6,14 @@
 #include "messagebox.h"
 #include "picture.h"
 #include "picturebox.h"
-#include "programfolder.h"
+#include "contestfolder.h"
 #include "programlock.h"
 #include "random.h"
+#include "testhelpers.h"
 #include "testmain.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QSet>
@@ -193,21 +195,55 @@ private slots:
         QCOMPARE(box.geometry(), QRect(168, 104, 302, 202));
     }
 
-    void programFolderEndsInOneSeparator_data()
+    void contestFolderIsChosenOnceAtStart_data()
     {
+        // Paths relative to a work folder that holds program/ (with
+        // programHolds, if any), data/, and contests/ with a folder with
+        // blanks and Arabic letters, a link to it and a few files.
+        QTest::addColumn<QString>("programHolds");
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<int>("source");
         QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "/tmp/contest" << "/tmp/contest/";
-        QTest::newRow("with separator") << "/tmp/contest/" << "/tmp/contest/";
-        QTest::newRow("root") << "/" << "/";
+        using S = ContestFolder::Source;
+        const QString arabic = QStringLiteral("contests/الصف الأول");
+        QTest::newRow("own folder with a bank") << "db1.sqlite" << "" << int(S::ProgramFolder) << "program";
+        QTest::newRow("own folder with an Access bank") << "db1.mdb" << "" << int(S::ProgramFolder) << "program";
+        QTest::newRow("installed: the player's own") << "" << "" << int(S::PerUser) << "data/contest";
+        QTest::newRow("a folder") << "db1.sqlite" << arabic << int(S::Folder) << arabic;
+        QTest::newRow("a link to a folder") << "" << "contests/link" << int(S::Folder) << arabic;
+        QTest::newRow("its bank") << "" << arabic + "/db1.sqlite" << int(S::BankFile) << arabic;
+        QTest::newRow("an Access bank") << "" << "contests/old bank.MDB" << int(S::AccessFile) << "contests";
+        QTest::newRow("a question file") << "" << "contests/my questions.csv" << int(S::QuestionFile) << "data/csv/my questions";
+        QTest::newRow("missing") << "" << "contests/none" << -1 << "was not found";
+        QTest::newRow("another file") << "" << "contests/notes.txt" << -1 << "cannot start on this file";
+        QTest::newRow("a bank of another name") << "" << "contests/other.sqlite" << -1 << "cannot start on this file";
     }
-    void programFolderEndsInOneSeparator()
+    void contestFolderIsChosenOnceAtStart()
     {
+        QFETCH(QString, programHolds);
+        QFETCH(QString, argument);
+        QFETCH(int, source);
         QFETCH(QString, folder);
-        QFETCH(QString, expected);
-        ProgramFolder::setOverride(folder);
-        QCOMPARE(ProgramFolder::withSeparator(), expected);
-        ProgramFolder::clearOverride();
+        QTemporaryDir dir;
+        const QDir work(dir.path());
+        work.mkpath(QStringLiteral("program"));
+        work.mkpath(QStringLiteral("contests/الصف الأول"));
+        for (const QString &file : {QStringLiteral("contests/الصف الأول/db1.sqlite"), QStringLiteral("contests/old bank.MDB"),
+                                    QStringLiteral("contests/my questions.csv"), QStringLiteral("contests/notes.txt"),
+                                    QStringLiteral("contests/other.sqlite"), QStringLiteral("program/") + programHolds})
+            QFile(work.filePath(file)).open(QIODevice::WriteOnly);
+        QFile::link(work.filePath(QStringLiteral("contests/الصف الأول")), work.filePath(QStringLiteral("contests/link")));
+        const auto choose = [&] {
+            return ContestFolder::choose(argument.isEmpty() ? QString() : work.filePath(argument), work.filePath(QStringLiteral("program")),
+                                         work.filePath(QStringLiteral("data")));
+        };
+        if (source < 0) {
+            QVERIFY2(failureOf([&] { choose(); }).contains(folder), qPrintable(failureOf([&] { choose(); })));
+            return;
+        }
+        const ContestFolder::Choice choice = choose();
+        QCOMPARE(int(choice.source), source);
+        QCOMPARE(choice.folder, QFileInfo(work.filePath(folder)).absoluteFilePath());
     }
 
     void secondCopyIsRefusedAndStaleLockTakenOver()

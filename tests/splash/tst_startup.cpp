@@ -5,7 +5,10 @@
 #include "form2.h"
 #include "messagebox.h"
 #include "picturebox.h"
-#include "programfolder.h"
+#include "contestfolder.h"
+#include "conteststart.h"
+#include "questionbank.h"
+#include "testhelpers.h"
 #include "testfolder.h"
 #include "testmain.h"
 
@@ -47,7 +50,52 @@ private slots:
     void cleanup()
     {
         Application::setEndProgramHook({});
-        ProgramFolder::clearOverride();
+        ContestFolder::use(QString());
+    }
+
+    void questionFileStartsOnAFolderMadeFromIt_data()
+    {
+        QTest::addColumn<QByteArray>("secondFile");
+        QTest::addColumn<int>("usedAfter");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("unchanged: reused") << QByteArray() << 1 << QString();
+        QTest::newRow("changed: made anew") << QByteArray("question,a1,a2,a3,a4\nq,1,2,3,4\nq2,5,6,7,8\n") << 0 << QString();
+        QTest::newRow("an error: its line") << QByteArray("question,a1,a2,a3,a4\nq,1,2,3\n") << 1 << "line 2";
+    }
+    void questionFileStartsOnAFolderMadeFromIt()
+    {
+        QFETCH(QByteArray, secondFile);
+        QFETCH(int, usedAfter);
+        QFETCH(QString, failure);
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toUtf8());
+        const QString csv = data.filePath(QStringLiteral("أسئلتي.csv"));
+        writeFile(csv, "question,a1,a2,a3,a4\nq,1,2,3,4\nq2,5,6,7,8\nq3,9,10,11,12\n");
+        const QString folder = data.filePath(QStringLiteral("mathcontest/csv/أسئلتي"));
+        ContestStart::open(csv).reset();
+        QCOMPARE(ContestFolder::path(), folder);
+        {
+            QuestionBank bank = QuestionBank::openBank(folder);
+            QCOMPARE(bank.countQuestions(), 3);
+            QuestionRecord second = bank.openQuestion(2);
+            bank.markQuestionUsed(second);
+        }
+        if (!secondFile.isEmpty())
+            writeFile(csv, secondFile);
+        const QString failed = failureOf([&] { ContestStart::open(csv); });
+        QVERIFY2(failure.isEmpty() ? failed.isEmpty() : failed.contains(failure), qPrintable(failed));
+        QCOMPARE(QuestionBank::openBank(folder).countUsedQuestions(), usedAfter);
+    }
+
+    void ownFolderGetsWhatTheSampleHasButKeepsItsBank()
+    {
+        TestFolder sample, own;
+        sample.prepareContest(3);
+        own.writeBank(5, {4});
+        ContestFolder::fillFromSample(own.path(), sample.path());
+        QCOMPARE(own.usedIds(), QList<int>{4});
+        QVERIFY(QFile::exists(own.imgPath(QStringLiteral("3.jpg"))));
+        QVERIFY(failureOf([&] { ContestFolder::fillFromSample(own.path(), own.imgPath(QString())); }).contains("sample contest"));
     }
 
     void loadClearsMarksBeforeTheSplashShows()

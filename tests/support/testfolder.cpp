@@ -1,6 +1,6 @@
 #include "testfolder.h"
 
-#include "programfolder.h"
+#include "contestfolder.h"
 #include "questionbank.h"
 
 #include <QDir>
@@ -144,7 +144,7 @@ void TestFolder::writePictures(int n, QSize background)
 
 void TestFolder::use() const
 {
-    ProgramFolder::setOverride(path());
+    ContestFolder::use(path());
 }
 
 void TestFolder::prepareContest(int n, const QList<int> &used)

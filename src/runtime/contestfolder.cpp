@@ -1,0 +1,132 @@
+#include "contestfolder.h"
+
+#include "failure.h"
+#include "installpaths.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+namespace {
+QString g_folder;
+
+const QString kToUseYourOwn = QStringLiteral("start mathcontest without an argument to use your own contest folder");
+
+QString resolved(const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return QDir::cleanPath(canonical.isEmpty() ? QFileInfo(path).absoluteFilePath() : canonical);
+}
+
+bool holdsBank(const QString &folder)
+{
+    const QDir dir(folder);
+    return QFileInfo::exists(dir.filePath(QString::fromLatin1(ContestFolder::kBankFileName)))
+        || QFileInfo::exists(dir.filePath(QString::fromLatin1(ContestFolder::kAccessFileName)));
+}
+
+bool canWrite(const QString &path)
+{
+    return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
+}
+} // namespace
+
+ContestFolder::Choice ContestFolder::choose(const QString &argument, const QString &programFolder, const QString &userDataFolder)
+{
+    if (argument.isEmpty()) {
+        if (holdsBank(programFolder))
+            return {Source::ProgramFolder, resolved(programFolder), {}};
+        return {Source::PerUser, QDir::cleanPath(userDataFolder + QStringLiteral("/contest")), {}};
+    }
+    const QFileInfo given(argument);
+    if (!given.exists())
+        throw Failure(QStringLiteral("The contest folder or file given to the game was not found."), given.absoluteFilePath(),
+                      QStringLiteral("Check the name, or %1.").arg(kToUseYourOwn));
+    const QString path = resolved(argument);
+    if (QFileInfo(path).isDir())
+        return {Source::Folder, path, {}};
+    const QString folder = QFileInfo(path).absolutePath();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (QFileInfo(path).fileName() == QLatin1String(kBankFileName))
+        return {Source::BankFile, folder, path};
+    if (suffix == QLatin1String("mdb") || suffix == QLatin1String("accdb"))
+        return {Source::AccessFile, folder, path};
+    if (suffix == QLatin1String("csv"))
+        return {Source::QuestionFile, QDir::cleanPath(userDataFolder + QStringLiteral("/csv/") + QFileInfo(path).completeBaseName()), path};
+    throw Failure(QStringLiteral("The game cannot start on this file: it is not a contest folder, a question bank (db1.sqlite or an "
+                                 "Access .mdb file) or a question file (.csv)."),
+                  path, QStringLiteral("Give a contest folder, its db1.sqlite, an Access bank or a CSV question file, or %1.").arg(kToUseYourOwn));
+}
+
+QString ContestFolder::userDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/mathcontest");
+}
+
+void ContestFolder::fillFromSample(const QString &folder, const QString &sampleFolder)
+{
+    const QDir sample(sampleFolder);
+    if (!QFileInfo::exists(sample.filePath(QString::fromLatin1(kBankFileName))))
+        throw Failure(QStringLiteral("The sample contest that the game copies into your own contest folder was not found."), sampleFolder,
+                      QStringLiteral("Install the program again, or start it on a contest folder: mathcontest FOLDER."));
+    QStringList files;
+    for (QDirIterator it(sampleFolder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        files.append(sample.relativeFilePath(it.next()));
+    // The bank goes last: a folder with a bank is complete, so a first start
+    // that was cut short is finished by the next one.
+    files.removeAll(QString::fromLatin1(kBankFileName));
+    files.append(QString::fromLatin1(kBankFileName));
+    const QDir target(folder);
+    for (const QString &file : files) {
+        const QString to = target.filePath(file);
+        if (QFileInfo::exists(to))
+            continue;
+        const QString part = to + QStringLiteral(".part");
+        QFile::remove(part);
+        if (!QDir().mkpath(QFileInfo(to).absolutePath()) || !QFile::copy(sample.filePath(file), part) || !QFile::rename(part, to)) {
+            QFile::remove(part);
+            throw Failure(QStringLiteral("Your own contest folder could not be made from the sample contest."), to,
+                          QStringLiteral("Make sure your data folder can be written to and the disk is not full, then start the game again."));
+        }
+        QFile(to).setPermissions(QFile(to).permissions() | QFileDevice::WriteOwner);
+    }
+}
+
+void ContestFolder::checkWritable(const QString &folder)
+{
+    const QString bank = QDir(folder).filePath(QString::fromLatin1(kBankFileName));
+    const QString refused = !canWrite(folder) ? folder : QFileInfo::exists(bank) && !canWrite(bank) ? bank : QString();
+    if (refused.isEmpty())
+        return;
+    throw Failure(QStringLiteral("The contest folder cannot be written to, and the game writes into its bank which questions were asked."),
+                  refused,
+                  QStringLiteral("Copy the contest folder somewhere you can write to and start the game on the copy (mathcontest FOLDER), or %1.")
+                      .arg(kToUseYourOwn));
+}
+
+void ContestFolder::use(const QString &folder)
+{
+    g_folder = folder;
+}
+
+QString ContestFolder::chosen()
+{
+    return g_folder;
+}
+
+QString ContestFolder::path()
+{
+    return g_folder.isEmpty() ? InstallPaths::programFolder() : QDir::cleanPath(g_folder);
+}
+
+QString ContestFolder::withSeparator()
+{
+    QString folder = path();
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    return folder;
+}

@@ -1,0 +1,69 @@
+#include "conteststart.h"
+
+#include "accessimport.h"
+#include "bankcreator.h"
+#include "contestfolder.h"
+#include "failure.h"
+#include "installpaths.h"
+#include "questionbank.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// The question file's path and a digest of its content: the same file,
+// unchanged, gives the same record.
+QByteArray sourceRecord(const QString &csvPath)
+{
+    QFile file(csvPath);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        throw Failure(QStringLiteral("The question file could not be read."), csvPath,
+                      QStringLiteral("Make sure the file can be read, then start the game again."));
+    return csvPath.toUtf8() + '\n' + hash.result().toHex() + '\n';
+}
+
+// A folder made from a question file is made anew when the file has changed
+// since, and reused as it is when not.
+void makeFromQuestionFile(const QString &csvPath, const QString &folder)
+{
+    const QByteArray record = sourceRecord(csvPath);
+    const QString recordPath = QDir(folder).filePath(QString::fromLatin1(ContestStart::kSourceFileName));
+    QFile old(recordPath);
+    if (QFileInfo::exists(QuestionBank::filePath(folder)) && old.open(QIODevice::ReadOnly) && old.readAll() == record)
+        return;
+    old.close();
+    QFile::remove(recordPath);
+    BankCreator::create(csvPath, folder, true);
+    QSaveFile file(recordPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(record) != record.size() || !file.commit())
+        throw Failure(QStringLiteral("The contest folder made from the question file could not be completed."), recordPath,
+                      QStringLiteral("Make sure the disk is not full, then start the game again."));
+}
+
+} // namespace
+
+std::unique_ptr<ProgramLock> ContestStart::open(const QString &argument)
+{
+    using Source = ContestFolder::Source;
+    const ContestFolder::Choice choice = ContestFolder::choose(argument, InstallPaths::programFolder(), ContestFolder::userDataFolder());
+    if (choice.source == Source::PerUser)
+        ContestFolder::fillFromSample(choice.folder, InstallPaths::sampleFolder());
+    if (choice.source == Source::QuestionFile && !QDir().mkpath(choice.folder))
+        throw Failure(QStringLiteral("The contest folder for the question file could not be made."), choice.folder,
+                      QStringLiteral("Make sure your data folder can be written to."));
+    ContestFolder::checkWritable(choice.folder);
+    // Taken before anything is written, so a running contest is never changed.
+    auto lock = std::make_unique<ProgramLock>(choice.folder);
+    const QString bank = QuestionBank::filePath(choice.folder);
+    if (choice.source == Source::QuestionFile)
+        makeFromQuestionFile(choice.file, choice.folder);
+    else if (choice.source == Source::AccessFile && !QFileInfo::exists(bank))
+        AccessImport::importFile(choice.file, bank, false);
+    ContestFolder::use(choice.folder);
+    return lock;
+}

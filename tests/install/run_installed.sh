@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary DESTDIR and runs the installed game and
+# tool from there, as a teacher would after installing the package:
+#  - no argument: the first start makes the player's own contest folder from
+#    the sample, and a draw marks the question there;
+#  - a contest folder (its name with blanks and Arabic letters) and a CSV
+#    question file: the game starts on them;
+#  - a read-only contest folder is refused with a message naming it;
+#  - --help, --version and usage errors; nothing under the prefix changes;
+#  - the desktop entry and the metadata pass their validators, and the Debian
+#    package holds the installed files and names its dependencies.
+set -euo pipefail
+build=${1:?usage: run_installed.sh BUILD_FOLDER}
+source "$(dirname "$0")/../support/display.sh"
+
+root=$work/root
+DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
+bin=$root/usr/bin
+sums() { (cd "$root" && find . -type f -print0 | sort -z | xargs -0 sha256sum); }
+before=$(sums)
+export HOME=$work/home XDG_DATA_HOME=$work/home/data
+mine=$XDG_DATA_HOME/mathcontest
+
+"$bin/mathcontest" --help | grep -q "mathcontest QUESTIONS.csv" || fail "--help does not name the ways to start"
+"$bin/mathcontest" --version | grep -qx "mathcontest [0-9.]*" || fail "--version"
+"$bin/mathcontest-bank" --version | grep -qx "mathcontest-bank [0-9.]*" || fail "the tool's --version"
+for usage in "--bogus" "one two"; do
+  set +e; "$bin/mathcontest" $usage 2>"$work/usage.err"; status=$?; set -e
+  [ "$status" = 2 ] && grep -q "Try 'mathcontest --help'" "$work/usage.err" || fail "'$usage' is not a usage error (status $status)"
+done
+
+# Starts the installed game with the given arguments, draws one question in
+# contest folder $1, and ends the game with the exit label.
+play_in() {
+  local folder=$1; shift
+  "$bin/mathcontest" "$@" </dev/null >"$work/game.out" 2>"$work/game.err" &
+  local game=$!
+  pids+=($game)
+  local quiz
+  quiz=$(window_of "$game" 792) || fail "the quiz window did not open ($*): $(cat "$work/game.err")"
+  draw_question "$quiz" "$folder" 1
+  click_exit "$quiz"
+  wait_for_end "$game"
+  [ "$status" = 0 ] || fail "the game ($*) ended with status $status"
+}
+
+play_in "$mine/contest"
+folder="$work/مسابقة الصف الأول"
+cp -r "$root/usr/share/mathcontest/sample" "$folder"
+play_in "$folder" "$folder"
+{ echo "question,a1,a2,a3,a4"; for i in $(seq 1 30); do echo "كم يساوي $i + 1 ؟,$((i + 1)),$((i + 2)),$((i + 3)),$i"; done; } >"$work/my questions.csv"
+play_in "$mine/csv/my questions" "$work/my questions.csv"
+
+# A read-only contest folder, read-only for root too (a read-only bind mount
+# in a mount namespace of its own; chmod is enough for anyone else).
+readonly_folder=$work/readonly
+cp -r "$root/usr/share/mathcontest/sample" "$readonly_folder"
+if [ "$(id -u)" != 0 ]; then
+  chmod -R a-w "$readonly_folder"
+  "$bin/mathcontest" "$readonly_folder" </dev/null 2>"$work/ro.err" &
+elif unshare -m true 2>/dev/null; then
+  unshare -m sh -c 'mount --bind -o ro "$1" "$1" && exec "$2" "$1"' - "$readonly_folder" "$bin/mathcontest" </dev/null 2>"$work/ro.err" &
+else
+  fail "cannot make a read-only folder here: run as another user than root, or where unshare -m is allowed"
+fi
+ro=$!
+pids+=($ro)
+close_message "$ro"
+[ "$status" = 1 ] && grep -q "cannot be written to" "$work/ro.err" && grep -qF "$readonly_folder" "$work/ro.err" \
+  || fail "the read-only folder was not refused: status $status, $(cat "$work/ro.err")"
+chmod -R u+w "$readonly_folder"
+
+[ "$before" = "$(sums)" ] || fail "files under the install prefix changed"
+
+desktop-file-validate "$root"/usr/share/applications/*.desktop
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null || fail "the AppStream metadata does not validate"
+
+(cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
+deb=$(ls "$work"/package/mathcontest_*_*.deb) || fail "cpack made no package"
+files=$(dpkg-deb -c "$deb")
+for f in usr/bin/mathcontest usr/bin/mathcontest-bank usr/libexec/mathcontest/mathcontest-mdb usr/share/mathcontest/sample/db1.sqlite \
+         usr/share/applications/ usr/share/metainfo/ usr/share/icons/hicolor/scalable/apps/ usr/share/man/man6/mathcontest.6.gz; do
+  grep -q "\./$f" <<<"$files" || fail "the package lacks $f"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for d in libqt6widgets6 libqt6sql6-sqlite libmdb3 fonts-hosny-amiri fonts-noto-core; do
+  grep -q "$d" <<<"$depends" || fail "the package does not depend on $d: $depends"
+done
+echo "PASS: installed game and tool, desktop files, Debian package"

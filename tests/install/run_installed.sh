@@ -24,6 +24,10 @@ mine=$XDG_DATA_HOME/mathcontest
 "$bin/mathcontest" --help | grep -q "mathcontest QUESTIONS.csv" || fail "--help does not name the ways to start"
 "$bin/mathcontest" --version | grep -qx "mathcontest [0-9.]*" || fail "--version"
 "$bin/mathcontest-bank" --version | grep -qx "mathcontest-bank [0-9.]*" || fail "the tool's --version"
+# The installed tool finds its Access helper in libexec (this file has no
+# table soaal: the helper read it and said so).
+set +e; "$bin/mathcontest-bank" import "$(dirname "$0")/../../../shared/fixtures/access/V2000-test.mdb" --out "$work/imported" 2>"$work/import.err"; set -e
+grep -q "soaal" "$work/import.err" || fail "the installed tool could not use its Access helper: $(cat "$work/import.err")"
 for usage in "--bogus" "one two"; do
   set +e; "$bin/mathcontest" $usage 2>"$work/usage.err"; status=$?; set -e
   [ "$status" = 2 ] && grep -q "Try 'mathcontest --help'" "$work/usage.err" || fail "'$usage' is not a usage error (status $status)"

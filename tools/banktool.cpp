@@ -6,6 +6,8 @@
 #include "bankexport.h"
 #include "questionbank.h"
 #include "failure.h"
+#include "newfolder.h"
+#include "programlock.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,10 +31,11 @@ const char *const kUsageText =
     "      Makes DIR/db1.sqlite from table soaal (ID, YN, a1..a4) of an Access\n"
     "      question bank (.mdb or .accdb), none used. The Access file and the\n"
     "      img folder are not touched.\n"
-    "  export DIR --csv FILE.csv\n"
+    "  export DIR --csv FILE.csv [--force]\n"
     "      Writes the bank of program folder DIR as a CSV file that create\n"
     "      reads back into the same bank: UTF-8 with a byte-order mark, the\n"
     "      question column empty and each question's picture named instead.\n"
+    "      --force replaces an existing FILE.csv (never a file of DIR's contest).\n"
     "  check DIR\n"
     "      Lists, one a line, everything that would stop or spoil a contest in\n"
     "      program folder DIR. Exit status 0 when it is ready, 1 when not.\n"
@@ -107,24 +110,29 @@ bool parseOptions(const Command &command, const QStringList &arguments, Options 
 
 int create(const Options &options, QTextStream &out)
 {
+    // A folder that a running contest uses is never written under it.
+    NewFolder outFolder(options.out);
+    const ProgramLock lock(options.out, ProgramLock::Holder::BankTool);
     const BankCreator::Result result = BankCreator::create(options.from, options.out, options.force);
+    outFolder.keep();
     out << "mathcontest-bank: wrote " << result.questions << " questions to " << result.bankPath << "\n";
     return BankTool::kOk;
 }
 
 int import(const Options &options, QTextStream &out)
 {
-    if (!QDir().mkpath(options.out))
-        throw Failure(QStringLiteral("The output folder could not be made."), options.out, QStringLiteral("Make sure the parent folder can be written to."));
+    NewFolder outFolder(options.out);
+    const ProgramLock lock(options.out, ProgramLock::Holder::BankTool);
     const QString bank = QuestionBank::filePath(QDir(options.out).absolutePath());
     const int questions = AccessImport::importFile(options.argument, bank, options.force);
+    outFolder.keep();
     out << "mathcontest-bank: imported " << questions << " questions to " << bank << "\n";
     return BankTool::kOk;
 }
 
 int exportBank(const Options &options, QTextStream &out)
 {
-    const int questions = BankExport::write(options.argument, options.csv);
+    const int questions = BankExport::write(options.argument, options.csv, options.force);
     out << "mathcontest-bank: wrote " << questions << " questions to " << options.csv << "\n";
     return BankTool::kOk;
 }
@@ -146,6 +154,7 @@ int check(const Options &options, QTextStream &out)
 int reset(const Options &options, QTextStream &out)
 {
     QuestionBank bank = QuestionBank::openBank(QDir(options.argument).absolutePath());
+    const ProgramLock lock(options.argument, ProgramLock::Holder::BankTool);
     const qint64 n = bank.countQuestions();
     bank.checkForContest(n);
     const qint64 used = bank.countUsedQuestions();
@@ -160,7 +169,7 @@ const Command kCommands[] = {
      [](const Options &o) { return !o.from.isEmpty() && !o.out.isEmpty(); }, "create needs --from FILE.csv and --out DIR", create},
     {"import", {QStringLiteral("--out"), kForce}, true, [](const Options &o) { return !o.argument.isEmpty() && !o.out.isEmpty(); },
      "import needs FILE.mdb and --out DIR", import},
-    {"export", {QStringLiteral("--csv")}, true, [](const Options &o) { return !o.argument.isEmpty() && !o.csv.isEmpty(); },
+    {"export", {QStringLiteral("--csv"), kForce}, true, [](const Options &o) { return !o.argument.isEmpty() && !o.csv.isEmpty(); },
      "export needs DIR and --csv FILE.csv", exportBank},
     {"check", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, "check needs DIR", check},
     {"reset", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, "reset needs DIR", reset},

@@ -2,6 +2,7 @@
 
 #include "failure.h"
 #include "installpaths.h"
+#include "regularfile.h"
 
 #include <QFileInfo>
 #include <QElapsedTimer>
@@ -10,6 +11,9 @@
 #include <algorithm>
 
 namespace {
+
+constexpr qsizetype kMaxSaidBytes = 4096;
+constexpr qsizetype kMaxDetailChars = 300;
 
 const QString kAdvice = QStringLiteral(
     "Open the file in Microsoft Access, repair it (Compact and Repair) and save it without a password, or make the bank with \"mathcontest-bank create\".");
@@ -111,9 +115,7 @@ AccessReader::Table AccessReader::parse(const QByteArray &output, const QString 
 
 AccessReader::Table AccessReader::readTable(const QString &path, const QString &table, const QString &helper, int timeLimitMs)
 {
-    if (!QFileInfo::exists(path))
-        throw Failure(QStringLiteral("The Access question bank file is missing."), path,
-                      QStringLiteral("Check the path of the Access file."));
+    RegularFile::require(path, QStringLiteral("The Access question bank file"), QStringLiteral("Check the path of the Access file."));
     const QString program = helper.isEmpty() ? InstallPaths::helper(QString::fromLatin1(kHelperName)) : helper;
     QProcess process;
     process.setProgram(program);
@@ -123,22 +125,34 @@ AccessReader::Table AccessReader::readTable(const QString &path, const QString &
     if (!process.waitForStarted())
         throw Failure(QStringLiteral("The Access reader %1 could not be started: %2.").arg(program, process.errorString()), path,
                       QStringLiteral("Install the program again: mathcontest-mdb belongs beside it, or in ../libexec/mathcontest/ from it."));
-    QByteArray output;
+    QByteArray output, said;
+    // What the library printed, kept for the report as far as it is useful.
+    auto readBoth = [&] {
+        output += process.readAllStandardOutput();
+        said += process.readAllStandardError().left(std::max<qsizetype>(0, kMaxSaidBytes - said.size()));
+    };
     QElapsedTimer clock;
     clock.start();
-    // Read as it comes, so a large table never fills the pipe.
-    while (process.state() != QProcess::NotRunning) {
-        const qint64 left = timeLimitMs - clock.elapsed();
-        if (left <= 0) {
-            process.kill();
-            process.waitForFinished();
-            fail(path, QStringLiteral("the Access engine did not finish within %1 seconds; the file may be damaged").arg(timeLimitMs / 1000));
+    try {
+        // Read as it comes, so a large table never fills a pipe.
+        while (process.state() != QProcess::NotRunning) {
+            const qint64 left = timeLimitMs - clock.elapsed();
+            if (left <= 0) {
+                process.kill();
+                process.waitForFinished();
+                fail(path, QStringLiteral("the Access engine did not finish within %1 seconds; the file may be damaged").arg(timeLimitMs / 1000));
+            }
+            process.waitForReadyRead(static_cast<int>(std::min<qint64>(left, 200)));
+            readBoth();
         }
-        process.waitForReadyRead(static_cast<int>(std::min<qint64>(left, 200)));
-        output += process.readAllStandardOutput();
+        readBoth();
+        if (process.exitStatus() == QProcess::CrashExit)
+            fail(path, QStringLiteral("the Access engine crashed on this file; it is damaged or not a database it can read"));
+        return parse(output, path, table);
+    } catch (const Failure &failure) {
+        const QString detail = QString::fromUtf8(said).simplified().left(kMaxDetailChars);
+        if (detail.isEmpty())
+            throw;
+        throw Failure(failure.whatFailed() + QStringLiteral(" (the Access engine said: %1)").arg(detail), failure.where(), failure.whatToDo());
     }
-    output += process.readAllStandardOutput();
-    if (process.exitStatus() == QProcess::CrashExit)
-        fail(path, QStringLiteral("the Access engine crashed on this file; it is damaged or not a database it can read"));
-    return parse(output, path, table);
 }

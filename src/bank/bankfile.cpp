@@ -1,6 +1,7 @@
 #include "bankfile.h"
 
 #include "failure.h"
+#include "questionbank.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +23,7 @@ void BankFile::write(const QString &path, const std::vector<Answers> &questions)
     if (QFileInfo::exists(path))
         throw Failure(QStringLiteral("A question bank file is already there."), path,
                       QStringLiteral("Choose another place, or remove the old file first."));
+    QuestionBank::checkPathLength(path);
     const QString name = QStringLiteral("bankfile-%1").arg(++g_counter);
     QString error;
     {

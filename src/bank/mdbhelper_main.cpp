@@ -1,6 +1,8 @@
 // mathcontest-mdb FILE TABLE: the helper process that reads one table of an
 // Access file for AccessReader, so that a damaged file can crash or hang only
-// this process. Output on standard output:
+// this process. The Access library prints notes and hex dumps of damaged
+// pages on standard output: that goes to standard error, and the answer
+// keeps the original standard output to itself:
 //   MDBTABLE 1
 //   <number of columns>
 //   C <name> ...            one line, fields separated by tabs
@@ -14,17 +16,21 @@
 #include <cstdio>
 #include <string>
 
+#include <unistd.h>
+
 namespace {
+
+std::FILE *g_answer = stdout;
 
 void putEscaped(const std::string &text)
 {
     for (const char c : text) {
         switch (c) {
-        case '\\': std::fputs("\\\\", stdout); break;
-        case '\t': std::fputs("\\t", stdout); break;
-        case '\n': std::fputs("\\n", stdout); break;
-        case '\r': std::fputs("\\r", stdout); break;
-        default: std::fputc(c, stdout);
+        case '\\': std::fputs("\\\\", g_answer); break;
+        case '\t': std::fputs("\\t", g_answer); break;
+        case '\n': std::fputs("\\n", g_answer); break;
+        case '\r': std::fputs("\\r", g_answer); break;
+        default: std::fputc(c, g_answer);
         }
     }
 }
@@ -46,32 +52,39 @@ int main(int argc, char **argv)
         std::fputs("usage: mathcontest-mdb FILE TABLE\n", stderr);
         return 2;
     }
+    // The answer gets a descriptor of its own; the library's standard output
+    // becomes standard error.
+    const int answer = dup(STDOUT_FILENO);
+    if (answer < 0 || dup2(STDERR_FILENO, STDOUT_FILENO) < 0 || !(g_answer = fdopen(answer, "w"))) {
+        std::perror("mathcontest-mdb");
+        return 1;
+    }
     MdbReader::Fault fault = MdbReader::Fault::None;
     std::string message;
     const MdbReader::Table table = MdbReader::read(argv[1], argv[2], fault, message);
     if (fault != MdbReader::Fault::None) {
-        std::printf("ERROR %s ", faultName(fault));
+        std::fprintf(g_answer, "ERROR %s ", faultName(fault));
         putEscaped(message);
-        std::fputc('\n', stdout);
+        std::fputc('\n', g_answer);
         return 1;
     }
-    std::printf("MDBTABLE 1\n%zu\nC", table.columns.size());
+    std::fprintf(g_answer, "MDBTABLE 1\n%zu\nC", table.columns.size());
     for (const std::string &name : table.columns) {
-        std::fputc('\t', stdout);
+        std::fputc('\t', g_answer);
         putEscaped(name);
     }
-    std::fputc('\n', stdout);
+    std::fputc('\n', g_answer);
     for (const auto &row : table.rows) {
-        std::fputc('R', stdout);
+        std::fputc('R', g_answer);
         for (const auto &value : row) {
-            std::fputc('\t', stdout);
+            std::fputc('\t', g_answer);
             if (value)
                 putEscaped(*value);
             else
-                std::fputs("\\N", stdout);
+                std::fputs("\\N", g_answer);
         }
-        std::fputc('\n', stdout);
+        std::fputc('\n', g_answer);
     }
-    std::printf("END %zu\n", table.rows.size());
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    std::fprintf(g_answer, "END %zu\n", table.rows.size());
+    return std::fflush(g_answer) == 0 ? 0 : 1;
 }

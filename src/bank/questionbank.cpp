@@ -1,6 +1,7 @@
 #include "questionbank.h"
 
 #include "failure.h"
+#include "regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +18,9 @@ std::atomic<quint64> g_connectionCounter{0};
 
 constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
+constexpr int kSqliteReadOnly = 8;
 constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteFull = 13;
 constexpr int kSqliteNotADatabase = 26;
 
 const QString kAdvice = QStringLiteral(
@@ -67,10 +70,13 @@ QuestionBank QuestionBank::openBank(const QString &programFolder)
     const QString &path = bank.m_path;
 
     // SQLite would make a new empty bank where none is, so look first.
-    QFileInfo info(path);
-    if (!info.exists())
-        throw Failure(QStringLiteral("The question bank file is missing."), path,
-                      QStringLiteral("Put the question bank db1.sqlite (made with \"mathcontest-bank create\") in the program folder."));
+    if (!QFileInfo(programFolder).isDir())
+        throw Failure(QStringLiteral("The contest folder does not exist."), programFolder,
+                      QStringLiteral("Check the folder's name and where it is."));
+    checkPathLength(path);
+    RegularFile::require(path, QStringLiteral("The question bank file"),
+                         QStringLiteral("Put the question bank db1.sqlite (made with \"mathcontest-bank create\") in the contest folder."));
+    const QFileInfo info(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Failure(QStringLiteral("The question bank file could not be read: %1.").arg(file.errorString()), path,
@@ -96,10 +102,21 @@ QuestionBank QuestionBank::openBank(const QString &programFolder)
     return bank;
 }
 
+void QuestionBank::checkPathLength(const QString &path)
+{
+    const qsizetype bytes = QFile::encodeName(QFileInfo(path).absoluteFilePath()).size();
+    if (bytes > kMaxPathBytes)
+        throw Failure(QStringLiteral("The path of the question bank is too long for the database engine: %1 bytes, at most %2.")
+                          .arg(bytes)
+                          .arg(kMaxPathBytes),
+                      path, QStringLiteral("Move the contest folder to a folder with a shorter path, then try again."));
+}
+
 void QuestionBank::fail(const QString &operation, const QSqlError &error, qint64 questionId) const
 {
     const QString where = questionId > 0 ? QStringLiteral("%1, %2").arg(m_path, question(questionId)) : m_path;
-    const int code = error.nativeErrorCode().toInt();
+    // The primary result code, without the extended code's upper bits.
+    const int code = error.nativeErrorCode().toInt() & 0xff;
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     if (code == kSqliteBusy || code == kSqliteLocked)
         throw Failure(QStringLiteral("The question bank is locked by another program, so the program could not %1.").arg(operation),
@@ -107,6 +124,13 @@ void QuestionBank::fail(const QString &operation, const QSqlError &error, qint64
     if (code == kSqliteCorrupt || code == kSqliteNotADatabase)
         throw Failure(QStringLiteral("The question bank file is damaged, so the program could not %1 (%2).").arg(operation, text), where,
                       kAdvice);
+    if (code == kSqliteReadOnly)
+        throw Failure(QStringLiteral("The question bank file cannot be written to, so the program could not %1.").arg(operation), where,
+                      QStringLiteral("Make the file (and its folder) writable for the player's account, or copy the contest folder "
+                                     "somewhere you can write to; nothing in the bank was lost."));
+    if (code == kSqliteFull)
+        throw Failure(QStringLiteral("The disk is full, so the program could not %1.").arg(operation), where,
+                      QStringLiteral("Free some space on the disk, then start the contest again; nothing in the bank was lost."));
     if (text.contains(QStringLiteral("no such table")))
         throw Failure(QStringLiteral("The question bank has no table soaal."), where, kAdvice);
     throw Failure(QStringLiteral("The program could not %1: %2.").arg(operation, text), where, kAdvice);

@@ -25,7 +25,12 @@ public:
     // How long a bank locked by another program is waited for.
     static constexpr int kBusyTimeoutMs = 1500;
 
+    // The longest bank path the database engine opens.
+    static constexpr qsizetype kMaxPathBytes = 512;
+
     static QString filePath(const QString &programFolder);
+    // Throws a Failure when path is longer than the engine opens.
+    static void checkPathLength(const QString &path);
 
     static QuestionBank openBank(const QString &programFolder);
     ~QuestionBank();

@@ -5,6 +5,7 @@
 #include "questionbank.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSet>
 
 namespace {
@@ -16,9 +17,20 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
 {
     Report report;
     const QDir folder(programFolder);
+    if (!QFileInfo(programFolder).isDir()) {
+        report.problems << QStringLiteral("%1: the folder does not exist").arg(programFolder);
+        return report;
+    }
     auto checkPicture = [&](const QString &name, const QString &role) {
         try {
-            Picture::verify(folder.filePath(QStringLiteral("img/") + name), role);
+            const QSize size = Picture::verify(folder.filePath(QStringLiteral("img/") + name), role);
+            if (role.startsWith(QLatin1String("the picture of question")) && size.boundedTo(Picture::kQuestionBox) != size)
+                report.warnings << QStringLiteral("img/%1 is %2 x %3 pixels, larger than the question box (%4 x %5): it spreads under the answer buttons")
+                                       .arg(name)
+                                       .arg(size.width())
+                                       .arg(size.height())
+                                       .arg(Picture::kQuestionBox.width())
+                                       .arg(Picture::kQuestionBox.height());
         } catch (const Failure &failure) {
             report.problems << QStringLiteral("%1: %2").arg(failure.where(), failure.whatFailed());
         }

@@ -3,6 +3,7 @@
 #include "bankfile.h"
 #include "csvreader.h"
 #include "failure.h"
+#include "newfolder.h"
 #include "picture.h"
 #include "questionbank.h"
 #include "questionpicture.h"
@@ -10,11 +11,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <functional>
+#include <optional>
 #include <numeric>
 #include <vector>
 
@@ -22,9 +23,17 @@ namespace {
 
 constexpr int kJpegQuality = 88;
 
+// The largest side a JPEG file can have.
+constexpr int kMaxJpegSide = 65535;
+
+bool saved(const QImage &image, const QString &path)
+{
+    return image.save(path, "JPEG", kJpegQuality);
+}
+
 void save(const QImage &image, const QString &path)
 {
-    if (!image.save(path, "JPEG", kJpegQuality))
+    if (!saved(image, path))
         throw Failure(QStringLiteral("A picture could not be written."), path,
                       QStringLiteral("Make sure the folder can be written to and the disk is not full."));
 }
@@ -41,6 +50,27 @@ bool copyFile(const QString &from, const QString &to)
     return source.error() == QFileDevice::NoError && target.write(bytes) == bytes.size() && target.flush();
 }
 
+// Writes question's picture at target: its text rendered, or the picture
+// the file gives, copied as it is when it fits the question box and scaled
+// down to fit it when not. Throws a Failure saying what went wrong.
+void writeQuestionPicture(const CsvReader::Question &question, const QString &given, const QString &target)
+{
+    if (!given.isEmpty()) {
+        const std::optional<QImage> scaled = Picture::fitted(given, Picture::kQuestionBox);
+        if (scaled ? saved(*scaled, target) : copyFile(given, target))
+            return;
+    } else {
+        const QImage rendered = QuestionPicture::render(question.question);
+        if (rendered.height() > kMaxJpegSide)
+            throw Failure(QStringLiteral("the question's text is too long for its picture (%1 pixels high)").arg(rendered.height()), target,
+                          QStringLiteral("Shorten the question, or give a picture for it."));
+        if (saved(rendered, target))
+            return;
+    }
+    throw Failure(QStringLiteral("the picture could not be written"), target,
+                  QStringLiteral("Make sure the folder can be written to and the disk is not full."));
+}
+
 void moveInto(const QString &from, const QString &to)
 {
     if (!QDir().rename(from, to))
@@ -55,28 +85,10 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     const std::vector<CsvReader::Question> questions = CsvReader::read(csvPath);
     const QDir csvFolder = QFileInfo(csvPath).absoluteDir();
 
-    // Question pictures given in the file must be JPEG files that decode;
-    // each file is checked once, however many questions name it.
     std::vector<QString> givenPictures(questions.size());
-    QSet<QString> checked;
     for (size_t i = 0; i < questions.size(); ++i) {
-        if (questions[i].picture.isEmpty())
-            continue;
-        const QString path = QDir::cleanPath(csvFolder.absoluteFilePath(questions[i].picture));
-        givenPictures[i] = path;
-        if (checked.contains(path))
-            continue;
-        checked.insert(path);
-        try {
-            Picture::verify(path);
-        } catch (const Failure &failure) {
-            throw Failure(QStringLiteral("%1:%2: picture \"%3\": %4")
-                              .arg(csvPath)
-                              .arg(questions[i].line)
-                              .arg(questions[i].picture, failure.whatFailed()),
-                          QStringLiteral("%1, line %2").arg(csvPath).arg(questions[i].line),
-                          QStringLiteral("Give the path of a JPEG picture, relative to the question file's folder or absolute."));
-        }
+        if (!questions[i].picture.isEmpty())
+            givenPictures[i] = QDir::cleanPath(csvFolder.absoluteFilePath(questions[i].picture));
     }
 
     const QDir out(outDir);
@@ -85,9 +97,7 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     if (!replace && (QFileInfo::exists(bankPath) || QFileInfo::exists(imgPath)))
         throw Failure(QStringLiteral("The folder already holds a question bank or an img folder."), out.absolutePath(),
                       QStringLiteral("Choose an empty folder, or add --force to replace them."));
-    if (!QDir().mkpath(out.absolutePath()))
-        throw Failure(QStringLiteral("The output folder could not be made."), out.absolutePath(),
-                      QStringLiteral("Make sure the parent folder can be written to."));
+    NewFolder outFolder(out.absolutePath());
 
     // Everything is made in a staging folder beside the output, then moved
     // into place; the staging folder and whatever it replaced go at the end.
@@ -104,23 +114,33 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
 
     const QString stagedImg = stage.filePath(QStringLiteral("img"));
     stage.mkdir(QStringLiteral("img"));
-    // The question pictures, rendered or copied on every core; the first
-    // picture that could not be written is reported.
+    // The question pictures, rendered, copied or scaled down on every core;
+    // the first fault, in the file's order, is reported with its line.
     std::vector<int> order(questions.size());
     std::iota(order.begin(), order.end(), 0);
-    std::vector<char> written(questions.size(), 0);
+    std::vector<std::optional<Failure>> faults(questions.size());
     QtConcurrent::blockingMap(order, [&](int i) {
         const auto index = static_cast<size_t>(i);
-        const QString target = QStringLiteral("%1/%2.jpg").arg(stagedImg).arg(i + 1);
-        written[index] = givenPictures[index].isEmpty()
-            ? QuestionPicture::render(questions[index].question).save(target, "JPEG", kJpegQuality)
-            : copyFile(givenPictures[index], target);
+        try {
+            writeQuestionPicture(questions[index], givenPictures[index], QStringLiteral("%1/%2.jpg").arg(stagedImg).arg(i + 1));
+        } catch (const Failure &failure) {
+            faults[index] = failure;
+        }
     });
     for (size_t i = 0; i < questions.size(); ++i) {
-        if (!written[i])
-            throw Failure(QStringLiteral("The picture of question %1 could not be written.").arg(i + 1),
-                          QStringLiteral("%1/%2.jpg").arg(stagedImg).arg(i + 1),
-                          QStringLiteral("Make sure the folder can be written to and the disk is not full."));
+        if (!faults[i])
+            continue;
+        const auto &question = questions[i];
+        if (givenPictures[i].isEmpty())
+            throw Failure(QStringLiteral("%1:%2: the picture of question %3 could not be made: %4")
+                              .arg(csvPath)
+                              .arg(question.line)
+                              .arg(i + 1)
+                              .arg(faults[i]->whatFailed()),
+                          QStringLiteral("%1, line %2").arg(csvPath).arg(question.line), faults[i]->whatToDo());
+        throw Failure(QStringLiteral("%1:%2: picture \"%3\": %4").arg(csvPath).arg(question.line).arg(question.picture, faults[i]->whatFailed()),
+                      QStringLiteral("%1, line %2").arg(csvPath).arg(question.line),
+                      QStringLiteral("Give the path of a JPEG picture, relative to the question file's folder or absolute."));
     }
     save(QuestionPicture::background(), stagedImg + QStringLiteral("/bak.jpg"));
     save(QuestionPicture::placeholder(), stagedImg + QStringLiteral("/soal.jpg"));
@@ -145,5 +165,6 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     step(imgPath, stage.filePath(QStringLiteral("old-img")));
     step(stagedImg, imgPath);
     step(stage.filePath(QString::fromLatin1(QuestionBank::kFileName)), bankPath);
+    outFolder.keep();
     return {static_cast<int>(questions.size()), bankPath};
 }

@@ -1,6 +1,8 @@
 #include "bankexport.h"
 
+#include "contestfolder.h"
 #include "failure.h"
+#include "programlock.h"
 #include "questionbank.h"
 
 #include <QDir>
@@ -21,10 +23,42 @@ QByteArray quoted(const QString &text)
     return out;
 }
 
+// The file a path names once every symbolic link on the way is resolved
+// (the path itself when it does not exist yet: its folder, resolved).
+QString resolved(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.canonicalFilePath();
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : QDir(folder).filePath(info.fileName());
+}
+
+// Whether path is the bank or any other file of the contest folder.
+bool isContestFile(const QString &path, const QString &programFolder)
+{
+    const QString folder = resolved(programFolder) + u'/';
+    if (path.startsWith(folder + QStringLiteral("img/")))
+        return true;
+    for (const char *name : {ContestFolder::kBankFileName, ContestFolder::kAccessFileName, ProgramLock::kLockFileName, ".mathcontest-source"}) {
+        if (path == folder + QLatin1String(name))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
-int BankExport::write(const QString &programFolder, const QString &csvPath)
+int BankExport::write(const QString &programFolder, const QString &csvPath, bool replace)
 {
+    const QString target = resolved(csvPath);
+    if (isContestFile(target, programFolder))
+        throw Failure(QStringLiteral("The question file would be written over a file of the contest folder."), csvPath,
+                      QStringLiteral("Choose another name for the question file, outside the img folder."));
+    if (!replace && QFileInfo::exists(target))
+        throw Failure(QStringLiteral("A file is already there."), csvPath,
+                      QStringLiteral("Choose another name, or add --force to replace it."));
+
     QuestionBank bank = QuestionBank::openBank(QDir(programFolder).absolutePath());
     bank.checkForContest(bank.countQuestions());
     const auto answers = bank.allAnswers();
@@ -40,7 +74,9 @@ int BankExport::write(const QString &programFolder, const QString &csvPath)
         line += ',' + quoted(picture) + "\r\n";
         text += line;
     }
-    QSaveFile file(csvPath);
+    // Written beside it under another name and renamed into place: a failure
+    // leaves the old file whole.
+    QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         throw Failure(QStringLiteral("The question file could not be written: %1.").arg(file.errorString()), csvPath,
                       QStringLiteral("Make sure the folder can be written to and the disk is not full."));

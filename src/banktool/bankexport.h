@@ -9,6 +9,7 @@ class BankExport {
 public:
     // UTF-8 with a byte-order mark, so spreadsheet programs read the Arabic
     // right; picture paths relative to the CSV file's folder. Whole or not at
-    // all. Gives the number of questions.
-    static int write(const QString &programFolder, const QString &csvPath);
+    // all. An existing file is replaced only when replace is true, and never
+    // one of the contest folder's own files. Gives the number of questions.
+    static int write(const QString &programFolder, const QString &csvPath, bool replace = false);
 };

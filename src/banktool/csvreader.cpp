@@ -1,8 +1,8 @@
 #include "csvreader.h"
 
 #include "failure.h"
+#include "regularfile.h"
 
-#include <QFile>
 #include <QStringDecoder>
 
 #include <csv.h>
@@ -70,11 +70,10 @@ int firstBadUtf8Line(const QByteArray &data)
 
 std::vector<CsvReader::Question> CsvReader::read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("The question file could not be read: %1.").arg(file.errorString()), path,
-                      QStringLiteral("Check the path of the question file."));
-    return parse(file.readAll(), path);
+    constexpr qint64 kMaxQuestionFileBytes = 64LL * 1024 * 1024;
+    return parse(RegularFile::read(path, QStringLiteral("The question file"), QStringLiteral("Check the path of the question file."),
+                                   kMaxQuestionFileBytes),
+                 path);
 }
 
 std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const QString &fileName)

@@ -1,67 +1,110 @@
 #include "picture.h"
 
 #include "failure.h"
+#include "regularfile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QBuffer>
-#include <QImage>
 #include <QImageReader>
 
 namespace {
+
+// The largest picture the bank tool reads to scale down (a 20000 x 20000
+// scan is fine); a header claiming more is not a real picture.
+constexpr qint64 kMaxFittedPixels = 25000LL * 25000LL;
+
+const QString kAdvice = QStringLiteral(
+    "Put a JPEG picture at this path (the bank tool's check command lists every picture that is missing or damaged), then start the program again.");
+const QString kTooLargeAdvice = QStringLiteral(
+    "Make the picture smaller (a question picture fits in 450 x 130 pixels), or make the bank again with \"mathcontest-bank create\", "
+    "which scales given pictures down.");
 
 QString where(const QString &path, const QString &role)
 {
     return role.isEmpty() ? path : QStringLiteral("%1 (%2)").arg(path, role);
 }
 
-} // namespace
+[[noreturn]] void damaged(const QString &place)
+{
+    throw Failure(QStringLiteral("A JPEG picture could not be decoded; the file is damaged."), place, kAdvice);
+}
 
-namespace {
-constexpr qsizetype kEndMarkerWindow = 64;
-const QString kAdvice = QStringLiteral(
-    "Put a JPEG picture at this path (the bank tool's check command lists every picture that is missing or damaged), then start the program again.");
+// The size the JPEG's header gives, read without decoding the picture.
+QSize headerSize(QImageReader &reader, const QString &place)
+{
+    const QSize size = reader.size();
+    if (!size.isValid())
+        damaged(place);
+    return size;
+}
+
 } // namespace
 
 QByteArray Picture::jpegBytes(const QString &path, const QString &role)
 {
     const QString place = where(path, role);
-    if (!QFileInfo::exists(path))
-        throw Failure(QStringLiteral("A picture file is missing."), place, kAdvice);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("A picture file could not be read: %1.").arg(file.errorString()), place, kAdvice);
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("A picture file could not be read: %1.").arg(file.errorString()), place, kAdvice);
+    QByteArray data = RegularFile::read(path, QStringLiteral("A picture file"), kAdvice, RegularFile::kMaxBytes, place);
     // Every JPEG file starts with the marker FF D8 FF.
-    if (data.size() < 3 || static_cast<unsigned char>(data[0]) != 0xFF || static_cast<unsigned char>(data[1]) != 0xD8
-        || static_cast<unsigned char>(data[2]) != 0xFF)
+    if (!data.startsWith("\xFF\xD8\xFF"))
         throw Failure(QStringLiteral("A picture file is not a JPEG picture."), place, kAdvice);
-    // A JPEG ends with the marker FF D9 (a few bytes of padding may follow);
-    // without it the file was cut short.
-    if (data.right(kEndMarkerWindow).lastIndexOf("\xFF\xD9") < 0)
+    // The image data starts at the first scan (FF DA) and ends with the marker
+    // FF D9, which cannot stand inside it: without one after the scan the file
+    // was cut short. Cameras and editors may write more after it.
+    const qsizetype scan = data.indexOf("\xFF\xDA");
+    if (scan < 0 || data.indexOf("\xFF\xD9", scan) < 0)
         throw Failure(QStringLiteral("A JPEG picture is cut short; the file is damaged."), place, kAdvice);
     return data;
 }
 
-QPixmap Picture::load(const QString &path, const QString &role)
-{
-    const QByteArray data = jpegBytes(path, role);
-    QImage image;
-    if (!image.loadFromData(data, "JPEG") || image.isNull())
-        throw Failure(QStringLiteral("A JPEG picture could not be decoded; the file is damaged."), where(path, role), kAdvice);
-    return QPixmap::fromImage(std::move(image));
-}
-
-void Picture::verify(const QString &path, const QString &role)
+QImage Picture::decode(const QString &path, const QString &role)
 {
     QByteArray data = jpegBytes(path, role);
+    const QString place = where(path, role);
     QBuffer buffer(&data);
     QImageReader reader(&buffer, "JPEG");
-    const QSize size = reader.size();
-    if (size.isValid())
-        reader.setScaledSize(QSize((size.width() + 7) / 8, (size.height() + 7) / 8));
-    if (!size.isValid() || reader.read().isNull())
-        throw Failure(QStringLiteral("A JPEG picture could not be decoded; the file is damaged."), where(path, role), kAdvice);
+    // What the game can decode: Qt refuses pictures over its allocation
+    // limit, so one is refused from its header, as too large, not damaged.
+    const QSize size = headerSize(reader, place);
+    const qint64 limitBytes = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    if (limitBytes > 0 && qint64(size.width()) * size.height() * 4 > limitBytes)
+        throw Failure(QStringLiteral("A picture is too large for the game to show: %1 x %2 pixels.").arg(size.width()).arg(size.height()),
+                      place, kTooLargeAdvice);
+    QImage image = reader.read();
+    if (image.isNull())
+        damaged(place);
+    return image;
+}
+
+QPixmap Picture::load(const QString &path, const QString &role)
+{
+    return QPixmap::fromImage(decode(path, role));
+}
+
+QSize Picture::verify(const QString &path, const QString &role)
+{
+    return decode(path, role).size();
+}
+
+std::optional<QImage> Picture::fitted(const QString &path, QSize box, const QString &role)
+{
+    QByteArray data = jpegBytes(path, role);
+    const QString place = where(path, role);
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, "JPEG");
+    const QSize size = headerSize(reader, place);
+    if (qint64(size.width()) * size.height() > kMaxFittedPixels)
+        throw Failure(QStringLiteral("A JPEG picture claims to be %1 x %2 pixels, more than any real picture; the file is damaged.")
+                          .arg(size.width())
+                          .arg(size.height()),
+                      place, kAdvice);
+    const QSize target = size.boundedTo(box) == size ? size : size.scaled(box, Qt::KeepAspectRatio);
+    // The decoder scales by eighths on the way (never below twice the
+    // target); the last step is a smooth scale.
+    if (target != size)
+        reader.setScaledSize(size.scaled(target * 2, Qt::KeepAspectRatio).boundedTo(size));
+    QImage image = reader.read();
+    if (image.isNull())
+        damaged(place);
+    if (target == size)
+        return std::nullopt;
+    return image.size() == target ? image : image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

@@ -13,7 +13,7 @@ QString lockPath(const QString &programFolder)
 }
 } // namespace
 
-ProgramLock::ProgramLock(const QString &programFolder)
+ProgramLock::ProgramLock(const QString &programFolder, Holder holder)
     : m_lock(lockPath(programFolder))
 {
     // Only the owner's process id decides whether a lock is stale, never its
@@ -28,13 +28,16 @@ ProgramLock::ProgramLock(const QString &programFolder)
         qint64 pid = 0;
         QString host, app;
         m_lock.getLockInfo(&pid, &host, &app);
+        if (holder == Holder::BankTool)
+            throw Failure(QStringLiteral("A contest is running on this folder (process %1); its bank is not changed under it.").arg(pid), path,
+                          QStringLiteral("End the contest with its exit label, then run the command again."));
         throw Failure(QStringLiteral("Another copy of the contest is already running on this question bank (process %1).").arg(pid),
                       path,
                       QStringLiteral("Use the contest window that is already open, or close it before starting the program again."));
     }
-    throw Failure(QStringLiteral("The program could not create its lock file in the program folder."),
+    throw Failure(QStringLiteral("The program could not create its lock file in the contest folder."),
                   path,
-                  QStringLiteral("Make sure the program folder can be written to, then start the program again."));
+                  QStringLiteral("Make sure the contest folder can be written to, then try again."));
 }
 
 ProgramLock::~ProgramLock()

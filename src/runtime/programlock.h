@@ -3,15 +3,19 @@
 #include <QLockFile>
 #include <QString>
 
-// Keeps a second copy of the game from starting on the same program folder,
-// where it would clear the marks of the contest that is running. A lock left
-// behind by a run that crashed is taken over.
+// Keeps a second copy of the game from starting on the same contest folder,
+// where it would clear the marks of the contest that is running, and the bank
+// tool from changing a running contest's bank. A lock left behind by a run
+// that crashed is taken over.
 class ProgramLock {
 public:
     static constexpr auto kLockFileName = "mathcontest.lock";
 
-    // Throws a Failure naming the folder when another copy holds the lock.
-    explicit ProgramLock(const QString &programFolder);
+    enum class Holder { Game, BankTool };
+
+    // Throws a Failure naming the folder and the process when another holds
+    // the lock.
+    explicit ProgramLock(const QString &programFolder, Holder holder = Holder::Game);
     ~ProgramLock();
 
     // Removes the lock of this process, for a program that ends at once

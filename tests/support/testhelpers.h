@@ -2,7 +2,9 @@
 
 #include "failure.h"
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QImage>
 #include <QFile>
 #include <QString>
 
@@ -28,4 +30,26 @@ inline void writeFile(const QString &path, const QByteArray &content, bool execu
     file.close();
     if (executable)
         file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+}
+
+// A JPEG picture of one colour.
+inline QByteArray jpeg(QSize size, QColor colour = Qt::darkCyan)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG");
+    return bytes;
+}
+
+// A small JPEG whose header claims to be width x height pixels.
+inline QByteArray lyingJpeg(int width, int height)
+{
+    QByteArray bytes = jpeg({16, 16});
+    const qsizetype frame = bytes.indexOf("\xFF\xC0");
+    bytes[frame + 5] = char(height >> 8), bytes[frame + 6] = char(height & 0xff);
+    bytes[frame + 7] = char(width >> 8), bytes[frame + 8] = char(width & 0xff);
+    return bytes;
 }

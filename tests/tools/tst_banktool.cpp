@@ -7,10 +7,15 @@
 #include "testmain.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+
+#include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -51,6 +56,111 @@ QList<QStringList> bankRows(const QString &bankPath)
 }
 
 const QByteArray kHeader = "question,a1,a2,a3,a4\n";
+
+// The real tool in a process of its own, which must end within 20 s (a read
+// that never ends is a failure, not a hang), with env added.
+Run runChild(const QStringList &arguments, const QStringList &env = {})
+{
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &entry : env)
+        environment.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+    tool.setProcessEnvironment(environment);
+    tool.start(qEnvironmentVariable("MC_PROGRAM_DIR") + QStringLiteral("/mathcontest-bank"), arguments);
+    if (!tool.waitForFinished(20000)) {
+        tool.kill();
+        tool.waitForFinished();
+        return {-1, QString(), QStringLiteral("the tool did not end within 20 s")};
+    }
+    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()), QString::fromUtf8(tool.readAllStandardError())};
+}
+
+void writeJpeg(const QString &path, QSize size)
+{
+    writeFile(path, jpeg(size));
+}
+
+// A faulty input or command of the safety table: what to lay out in the work
+// folder (which holds the contest app/ of three questions and mine.csv), the
+// command (%D stands for the work folder), and what must hold after it.
+struct SafetyCase {
+    const char *name;
+    std::function<void(const QDir &)> prepare;
+    QStringList arguments;
+    int status;
+    QString message;
+    std::function<bool(const QDir &)> after;
+    QStringList env = {};
+};
+
+bool bankIntact(const QDir &dir)
+{
+    return bankRows(QuestionBank::filePath(dir.filePath(QStringLiteral("app")))).size() == 3;
+}
+
+bool mineIntact(const QDir &dir)
+{
+    QFile mine(dir.filePath(QStringLiteral("mine.csv")));
+    return mine.open(QIODevice::ReadOnly) && mine.readAll() == "my own questions";
+}
+
+void mkfifo(const QString &path)
+{
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        qFatal("cannot make the FIFO %s", qPrintable(path));
+}
+
+const auto kNothing = [](const QDir &) {};
+const auto kAlways = [](const QDir &) { return true; };
+const auto kNoOut = [](const QDir &dir) { return !QFileInfo::exists(dir.filePath(QStringLiteral("new"))); };
+
+QString picturesCsv(const QDir &dir, const QString &picture)
+{
+    writeFile(dir.filePath(QStringLiteral("p.csv")), "question,a1,a2,a3,a4,picture\nس,1,2,3,4," + picture.toUtf8() + "\n");
+    return dir.filePath(QStringLiteral("p.csv"));
+}
+
+const QList<SafetyCase> kSafetyCases = {
+    {"export over a teacher's file", kNothing, {"export", "%D/app", "--csv", "%D/mine.csv"}, 1, "--force", mineIntact},
+    {"export --force over the bank", kNothing, {"export", "%D/app", "--csv", "%D/app/db1.sqlite", "--force"}, 1,
+     "over a file of the contest folder", bankIntact},
+    {"export --force through a link to the bank",
+     [](const QDir &d) { QFile::link(d.filePath(QStringLiteral("app/db1.sqlite")), d.filePath(QStringLiteral("link.csv"))); },
+     {"export", "%D/app", "--csv", "%D/link.csv", "--force"}, 1, "over a file of the contest folder", bankIntact},
+    {"export --force over a picture", kNothing, {"export", "%D/app", "--csv", "%D/app/img/1.jpg", "--force"}, 1,
+     "over a file of the contest folder", bankIntact},
+    {"export --force over a teacher's file", kNothing, {"export", "%D/app", "--csv", "%D/mine.csv", "--force"}, 0, "wrote 3 questions",
+     [](const QDir &d) { return !mineIntact(d); }},
+    {"a phone photo, scaled to fit", [](const QDir &d) { writeJpeg(d.filePath(QStringLiteral("photo.jpg")), {4000, 3000}); },
+     {"create", "--from", "%D/p.csv", "--out", "%D/new"}, 0, "wrote 1 questions",
+     [](const QDir &d) { return QImage(d.filePath(QStringLiteral("new/img/1.jpg"))).size() == QSize(173, 130); }},
+    {"a picture claiming 65000 x 65000", [](const QDir &d) { writeFile(d.filePath(QStringLiteral("photo.jpg")), lyingJpeg(65000, 65000)); },
+     {"create", "--from", "%D/p.csv", "--out", "%D/new"}, 1, ":2: picture \"photo.jpg\": A JPEG picture claims to be 65000 x 65000", kNoOut},
+    {"a picture the game cannot show",
+     [](const QDir &d) { writeJpeg(d.filePath(QStringLiteral("app/img/2.jpg")), {600, 500}); },
+     {"check", "%D/app"}, 1, "too large for the game to show: 600 x 500 pixels", bankIntact, {"QT_IMAGEIO_MAXALLOC=1"}},
+    {"a question picture larger than its box", [](const QDir &d) { writeJpeg(d.filePath(QStringLiteral("app/img/2.jpg")), {600, 500}); },
+     {"check", "%D/app"}, 0, "warning: img/2.jpg is 600 x 500 pixels, larger than the question box", bankIntact},
+    {"a FIFO picture", [](const QDir &d) { mkfifo(d.filePath(QStringLiteral("photo.jpg"))); },
+     {"create", "--from", "%D/p.csv", "--out", "%D/new"}, 1, "is not a regular file", kNoOut},
+    {"/dev/zero as a picture", [](const QDir &d) { QFile::link(QStringLiteral("/dev/zero"), d.filePath(QStringLiteral("photo.jpg"))); },
+     {"create", "--from", "%D/p.csv", "--out", "%D/new"}, 1, "is not a regular file", kNoOut},
+    {"a FIFO question picture", [](const QDir &d) { QFile::remove(d.filePath(QStringLiteral("app/img/2.jpg"))); mkfifo(d.filePath(QStringLiteral("app/img/2.jpg"))); },
+     {"check", "%D/app"}, 1, "img/2.jpg (the picture of question 2): A picture file is not a regular file", bankIntact},
+    {"a FIFO question file", [](const QDir &d) { mkfifo(d.filePath(QStringLiteral("fifo.csv"))); },
+     {"create", "--from", "%D/fifo.csv", "--out", "%D/new"}, 1, "The question file is not a regular file", kNoOut},
+    {"a FIFO bank", [](const QDir &d) { QFile::remove(d.filePath(QStringLiteral("app/db1.sqlite"))); mkfifo(d.filePath(QStringLiteral("app/db1.sqlite"))); },
+     {"reset", "%D/app"}, 1, "The question bank file is not a regular file", kAlways},
+    {"a failed create leaves no folder", kNothing, {"create", "--from", "%D/p.csv", "--out", "%D/new/sub"}, 1, "picture file is missing", kNoOut},
+    {"check of a missing folder", kNothing, {"check", "%D/none"}, 1, "none: the folder does not exist\nnot ready: 1 problem(s)", kAlways},
+    {"--out names a file", kNothing, {"create", "--from", "%D/p.csv", "--out", "%D/mine.csv"}, 1, "is a file, not a folder", mineIntact},
+    {"a folder path too long for the engine",
+     [](const QDir &d) { d.mkpath(QStringLiteral("%1/%1/%1").arg(QString(200, u'x'))); },
+     {"reset", "%D/" + QStringLiteral("%1/%1/%1").arg(QString(200, u'x'))}, 1, "too long for the database engine", kAlways},
+    {"a question too long for any picture", [](const QDir &d) {
+         writeFile(d.filePath(QStringLiteral("long.csv")), "question,a1,a2,a3,a4\n\"" + QByteArray("سؤال طويل جدا ").repeated(60000) + "\",1,2,3,4\n"); },
+     {"create", "--from", "%D/long.csv", "--out", "%D/new"}, 1, "long.csv:2: the picture of question 1 could not be made: the question's text is too long", kNoOut},
+};
 
 } // namespace
 
@@ -95,7 +205,7 @@ private slots:
     void createWritesTheWholeBank()
     {
         QTemporaryDir dir;
-        QImage given(300, 200, QImage::Format_RGB32);
+        QImage given(300, 100, QImage::Format_RGB32);
         given.fill(Qt::green);
         QVERIFY(given.save(dir.filePath(QStringLiteral("circle.jpg")), "JPEG"));
         const QString csvPath = dir.filePath(QStringLiteral("questions.csv"));
@@ -169,6 +279,60 @@ private slots:
             QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
             QCOMPARE(b.readAll(), a.readAll());
         }
+    }
+
+    void teachersFilesAreSafe_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < kSafetyCases.size(); ++i)
+            QTest::newRow(kSafetyCases[i].name) << i;
+    }
+    void teachersFilesAreSafe()
+    {
+        QFETCH(int, index);
+        const SafetyCase &row = kSafetyCases[index];
+        QTemporaryDir work;
+        const QDir dir(work.path());
+        writeFile(dir.filePath(QStringLiteral("q.csv")), kHeader + "س,1,2,3,4\nص,5,6,7,8\nع,9,10,11,12\n");
+        writeFile(dir.filePath(QStringLiteral("mine.csv")), "my own questions");
+        QCOMPARE(runTool({QStringLiteral("create"), QStringLiteral("--from"), dir.filePath(QStringLiteral("q.csv")), QStringLiteral("--out"),
+                          dir.filePath(QStringLiteral("app"))}).status, BankTool::kOk);
+        picturesCsv(dir, QStringLiteral("photo.jpg"));
+        row.prepare(dir);
+        QStringList arguments = row.arguments;
+        arguments.replaceInStrings(QStringLiteral("%D"), dir.path());
+        const Run run = runChild(arguments, row.env);
+        QVERIFY2(run.status == row.status && (run.err + run.out).contains(row.message), qPrintable(run.err + run.out));
+        QVERIFY(row.after(dir));
+    }
+
+    void runningContestIsNeverChanged_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("reset") << QStringList{"reset", "%D/app"};
+        QTest::newRow("create --force") << QStringList{"create", "--from", "%D/q.csv", "--out", "%D/app", "--force"};
+        QTest::newRow("import --force") << QStringList{"import", "%D/q.mdb", "--out", "%D/app", "--force"};
+    }
+    void runningContestIsNeverChanged()
+    {
+        QFETCH(QStringList, arguments);
+        QTemporaryDir work;
+        writeFile(work.filePath(QStringLiteral("q.csv")), kHeader + "س,1,2,3,4\nص,5,6,7,8\n");
+        const QString app = work.filePath(QStringLiteral("app"));
+        QCOMPARE(runTool({QStringLiteral("create"), QStringLiteral("--from"), work.filePath(QStringLiteral("q.csv")), QStringLiteral("--out"), app}).status,
+                 BankTool::kOk);
+        // The real game, on this contest, in a process of its own.
+        QProcess game;
+        game.start(qEnvironmentVariable("MC_PROGRAM_DIR") + QStringLiteral("/mathcontest"), {app});
+        QTRY_VERIFY(QFileInfo::exists(app + QStringLiteral("/mathcontest.lock")));
+        arguments.replaceInStrings(QStringLiteral("%D"), work.path());
+        const Run run = runChild(arguments);
+        const qint64 pid = game.processId();
+        game.kill();
+        game.waitForFinished();
+        QVERIFY2(run.status == BankTool::kFailed && run.err.contains(QStringLiteral("A contest is running on this folder (process %1)").arg(pid)),
+                 qPrintable(run.err));
+        QCOMPARE(bankRows(QuestionBank::filePath(app)).size(), 2);
     }
 
     void checkListsEveryProblem_data()

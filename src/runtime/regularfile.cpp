@@ -1,0 +1,39 @@
+#include "regularfile.h"
+
+#include "failure.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+void RegularFile::require(const QString &path, const QString &what, const QString &whatToDo, const QString &where)
+{
+    const QString place = where.isEmpty() ? path : where;
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw Failure(QStringLiteral("%1 is missing.").arg(what), place, whatToDo);
+    // canonicalFilePath() resolves every link; isFile() alone follows links too.
+    const QFileInfo target(info.canonicalFilePath());
+    if (!target.isFile())
+        throw Failure(QStringLiteral("%1 is not a regular file (it is a %2).")
+                          .arg(what, target.isDir() ? QStringLiteral("folder") : QStringLiteral("device, pipe or socket")),
+                      place, whatToDo);
+}
+
+QByteArray RegularFile::read(const QString &path, const QString &what, const QString &whatToDo, qint64 maxBytes, const QString &where)
+{
+    require(path, what, whatToDo, where);
+    const QString place = where.isEmpty() ? path : where;
+    QFile file(path);
+    if (file.size() > maxBytes)
+        throw Failure(QStringLiteral("%1 is too large to be read: %2 MiB, more than %3 MiB.")
+                          .arg(what)
+                          .arg(file.size() / (1024 * 1024))
+                          .arg(maxBytes / (1024 * 1024)),
+                      place, whatToDo);
+    QByteArray data;
+    if (file.open(QIODevice::ReadOnly))
+        data = file.read(maxBytes);
+    if (!file.isOpen() || file.error() != QFileDevice::NoError)
+        throw Failure(QStringLiteral("%1 could not be read: %2.").arg(what, file.errorString()), place, whatToDo);
+    return data;
+}

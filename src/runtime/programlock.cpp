@@ -3,8 +3,15 @@
 #include "failure.h"
 
 #include <QDir>
+#include <QFile>
+#include <QStorageInfo>
+
+#include <unistd.h>
 
 namespace {
+// Less room than this on the disk is a full disk.
+constexpr qint64 kRoomNeeded = 64 * 1024;
+
 QLockFile *g_held = nullptr;
 
 QString lockPath(const QString &programFolder)
@@ -35,6 +42,13 @@ ProgramLock::ProgramLock(const QString &programFolder, Holder holder)
                       path,
                       QStringLiteral("Use the contest window that is already open, or close it before starting the program again."));
     }
+    // Say why: a folder that cannot be written to, or a full disk.
+    if (::access(QFile::encodeName(programFolder).constData(), W_OK) != 0)
+        throw Failure(QStringLiteral("The contest folder cannot be written to, so the lock file could not be made."), path,
+                      QStringLiteral("Make the folder writable, or copy the contest folder somewhere you can write to; nothing was changed."));
+    if (QStorageInfo(programFolder).bytesAvailable() < kRoomNeeded)
+        throw Failure(QStringLiteral("The disk is full, so the lock file could not be made."), path,
+                      QStringLiteral("Free some space on the disk, then try again; nothing was changed."));
     throw Failure(QStringLiteral("The program could not create its lock file in the contest folder."),
                   path,
                   QStringLiteral("Make sure the contest folder can be written to, then try again."));

@@ -74,6 +74,21 @@ close_message "$ro"
   || fail "the read-only folder was not refused: status $status, $(cat "$work/ro.err")"
 chmod -R u+w "$readonly_folder"
 
+# A full disk while marks are written (room for the lock, none for the bank's
+# journal) and a read-only one: the tool says what really happened (root
+# only: a small file system of its own).
+if [ "$(id -u)" = 0 ] && unshare -m true 2>/dev/null; then
+  mkdir "$work/small"
+  cp "$root/usr/share/mathcontest/sample/db1.sqlite" "$work/small.sqlite"
+  sqlite3 "$work/small.sqlite" 'update soaal set YN=1 where ID=1'
+  unshare -m sh -c 'mount -t tmpfs -o size=256k tmpfs "$1" && cp "$2" "$1/db1.sqlite" &&
+    dd if=/dev/zero of="$1/spare" bs=4k count=1 2>/dev/null && { dd if=/dev/zero of="$1/filler" bs=4k 2>/dev/null || true; } &&
+    rm "$1/spare" && "$3" reset "$1";
+    mount -o remount,ro "$1" && "$3" reset "$1"' - "$work/small" "$work/small.sqlite" "$bin/mathcontest-bank" 2>"$work/small.err" || true
+  grep -q "The disk is full" "$work/small.err" || fail "a full disk was not named: $(cat "$work/small.err")"
+  grep -q "cannot be written to" "$work/small.err" || fail "a read-only bank was not named: $(cat "$work/small.err")"
+fi
+
 [ "$before" = "$(sums)" ] || fail "files under the install prefix changed"
 
 desktop-file-validate "$root"/usr/share/applications/*.desktop

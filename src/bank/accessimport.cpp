@@ -3,10 +3,12 @@
 #include "failure.h"
 #include "questionbank.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -85,18 +87,40 @@ std::vector<BankFile::Answers> AccessImport::questions(const AccessReader::Table
 
 int AccessImport::importFile(const QString &mdbPath, const QString &bankPath, bool replace, const QString &helper)
 {
+    // Taken before the file is read: a change while it is read shows next time.
+    const QString source = sourceRecord(mdbPath);
     const AccessReader::Table table = AccessReader::readTable(mdbPath, QString::fromLatin1(QuestionBank::kTable), helper);
     const std::vector<BankFile::Answers> rows = questions(table, mdbPath);
-    BankFile::writeWhole(bankPath, rows, replace);
+    BankFile::writeWhole(bankPath, rows, replace, {source, {}});
     return static_cast<int>(rows.size());
 }
 
-bool AccessImport::importIfOnlyAccess(const QString &programFolder)
+QString AccessImport::sourceRecord(const QString &mdbPath)
+{
+    const QFileInfo info(mdbPath);
+    return QStringLiteral("%1\n%2\n%3").arg(info.canonicalFilePath()).arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+}
+
+bool AccessImport::importIfChanged(const QString &programFolder, const QString &helper)
 {
     const QString bank = QuestionBank::filePath(programFolder);
     const QString access = QDir(programFolder).filePath(QString::fromLatin1(kAccessFileName));
-    if (QFileInfo::exists(bank) || !QFileInfo::exists(access))
+    if (!QFileInfo::exists(access))
         return false;
-    importFile(access, bank, false);
+    if (!QFileInfo::exists(bank)) {
+        importFile(access, bank, false, helper);
+        return true;
+    }
+    const QString recorded = QuestionBank::openBank(programFolder).accessSource();
+    const QString now = sourceRecord(access);
+    // Only a bank imported from this very file follows its changes.
+    if (recorded.isEmpty() || recorded == now || recorded.section(u'\n', 0, 0) != now.section(u'\n', 0, 0))
+        return false;
+    importFile(access, bank, true, helper);
+    std::fputs(QStringLiteral("mathcontest: %1 has changed since its questions were imported; imported them again into %2\n")
+                   .arg(access, bank)
+                   .toUtf8()
+                   .constData(),
+               stderr);
     return true;
 }

@@ -23,7 +23,14 @@ public:
     // Gives the number of questions.
     static int importFile(const QString &mdbPath, const QString &bankPath, bool replace, const QString &helper = QString());
 
-    // A program folder that holds db1.mdb and no db1.sqlite gets its bank
-    // imported; gives whether it did.
-    static bool importIfOnlyAccess(const QString &programFolder);
+    // The record of an Access file that a bank imported from it keeps: where
+    // the file is, its size and when it was last changed.
+    static QString sourceRecord(const QString &mdbPath);
+
+    // A contest folder that holds db1.mdb gets its bank imported from it when
+    // it has no db1.sqlite, or when its db1.sqlite was imported from that
+    // db1.mdb and the file has changed since (the old bank is replaced only
+    // when the new import succeeds). A bank made otherwise is never replaced.
+    // Gives whether it imported.
+    static bool importIfChanged(const QString &programFolder, const QString &helper = QString());
 };

@@ -18,7 +18,7 @@ namespace {
 std::atomic<quint64> g_counter{0};
 }
 
-void BankFile::write(const QString &path, const std::vector<Answers> &questions)
+void BankFile::write(const QString &path, const std::vector<Answers> &questions, const Extras &extras)
 {
     if (QFileInfo::exists(path))
         throw Failure(QStringLiteral("A question bank file is already there."), path,
@@ -58,6 +58,28 @@ void BankFile::write(const QString &path, const std::vector<Answers> &questions)
                     error = QStringLiteral("question %1: %2").arg(id).arg(insert.lastError().text());
             }
             insert.finish();
+            if (!extras.accessSource.isEmpty()) {
+                run(query, QStringLiteral("create table access_source (source TEXT NOT NULL)"));
+                QSqlQuery source(db);
+                source.prepare(QStringLiteral("insert into access_source (source) values (?)"));
+                source.bindValue(0, extras.accessSource);
+                if (error.isEmpty() && !source.exec())
+                    error = source.lastError().text();
+            }
+            if (!extras.texts.empty()) {
+                run(query, QStringLiteral("create table question_text (ID INTEGER PRIMARY KEY, text TEXT NOT NULL)"));
+                QSqlQuery text(db);
+                if (error.isEmpty() && !text.prepare(QStringLiteral("insert into question_text (ID, text) values (?, ?)")))
+                    error = text.lastError().text();
+                for (size_t i = 0; i < extras.texts.size() && error.isEmpty(); ++i) {
+                    if (extras.texts[i].isEmpty())
+                        continue;
+                    text.bindValue(0, qint64(i + 1));
+                    text.bindValue(1, extras.texts[i]);
+                    if (!text.exec())
+                        error = QStringLiteral("question %1: %2").arg(i + 1).arg(text.lastError().text());
+                }
+            }
             if (error.isEmpty() && !db.commit())
                 error = db.lastError().text();
             db.close();
@@ -69,7 +91,7 @@ void BankFile::write(const QString &path, const std::vector<Answers> &questions)
                       QStringLiteral("Make sure the folder can be written to and the disk is not full."));
 }
 
-void BankFile::writeWhole(const QString &path, const std::vector<Answers> &questions, bool replace)
+void BankFile::writeWhole(const QString &path, const std::vector<Answers> &questions, bool replace, const Extras &extras)
 {
     if (!replace && QFileInfo::exists(path))
         throw Failure(QStringLiteral("A question bank file is already there."), path,
@@ -84,7 +106,7 @@ void BankFile::writeWhole(const QString &path, const std::vector<Answers> &quest
         temporary = name.fileName();
     }
     try {
-        write(temporary, questions);
+        write(temporary, questions, extras);
     } catch (const Failure &) {
         QFile::remove(temporary);
         throw;

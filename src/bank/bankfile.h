@@ -10,12 +10,21 @@ class BankFile {
 public:
     using Answers = std::array<QString, 4>; // a1 (the correct one) .. a4
 
+    // What a bank may hold beside table soaal, each in a table of its own.
+    struct Extras {
+        // The Access file it was imported from (table access_source).
+        QString accessSource;
+        // Each question's text, in ID order; empty for a question that has
+        // none (table question_text).
+        std::vector<QString> texts;
+    };
+
     // Writes the bank at path, which must not exist yet. All questions go in
     // one transaction. Throws a Failure naming the file.
-    static void write(const QString &path, const std::vector<Answers> &questions);
+    static void write(const QString &path, const std::vector<Answers> &questions, const Extras &extras = {});
 
     // The same, whole or not at all: written beside path under another name,
     // then renamed into place. An existing file at path is replaced only when
     // replace is true.
-    static void writeWhole(const QString &path, const std::vector<Answers> &questions, bool replace);
+    static void writeWhole(const QString &path, const std::vector<Answers> &questions, bool replace, const Extras &extras = {});
 };

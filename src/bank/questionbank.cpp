@@ -327,3 +327,50 @@ std::vector<std::array<QString, 4>> QuestionBank::allAnswers()
         fail(QStringLiteral("read the answers"), rows.lastError());
     return answers;
 }
+
+namespace {
+// Whether the bank has table name (the tables beside soaal are optional).
+bool hasTable(const QSqlDatabase &db, const QString &name)
+{
+    return db.tables().contains(name);
+}
+} // namespace
+
+QString QuestionBank::accessSource()
+{
+    if (!hasTable(m_db, QStringLiteral("access_source")))
+        return QString();
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("select source from access_source")))
+        fail(QStringLiteral("read which Access file the bank came from"), query.lastError());
+    return query.next() ? query.value(0).toString() : QString();
+}
+
+std::vector<QString> QuestionBank::questionTexts()
+{
+    std::vector<QString> texts(static_cast<size_t>(countQuestions()));
+    if (!hasTable(m_db, QStringLiteral("question_text")))
+        return texts;
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("select ID, text from question_text")))
+        fail(QStringLiteral("read the questions' texts"), query.lastError());
+    while (query.next()) {
+        const qint64 id = query.value(0).toLongLong();
+        if (id >= 1 && id <= qint64(texts.size()))
+            texts[static_cast<size_t>(id - 1)] = query.value(1).toString();
+    }
+    return texts;
+}
+
+QString QuestionBank::questionText(qint64 id)
+{
+    if (!hasTable(m_db, QStringLiteral("question_text")))
+        return QString();
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("select text from question_text where ID=?"));
+    query.bindValue(0, id);
+    if (!query.exec())
+        fail(QStringLiteral("read the question's text"), query.lastError(), id);
+    return query.next() ? query.value(0).toString() : QString();
+}

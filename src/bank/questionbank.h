@@ -62,6 +62,15 @@ public:
     // and how many are marked used.
     std::vector<std::array<QString, 4>> allAnswers();
 
+    // The record of the Access file the bank was imported from, or an empty
+    // text for a bank made otherwise.
+    QString accessSource();
+    // Each question's text in ID order (empty where the bank holds none; all
+    // empty for a bank without texts).
+    std::vector<QString> questionTexts();
+    // Question id's text, or an empty text.
+    QString questionText(qint64 id);
+
     const QString &path() const { return m_path; }
 
 private:

@@ -29,6 +29,7 @@ const QString Form2::kExhaustedTitle = QStringLiteral("نفاذ الاسئلة")
 namespace {
 const QString kPlaceholderPicture = QStringLiteral("img/soal.jpg");
 const QString kPlaceholderRole = QStringLiteral("the question placeholder picture");
+const QString kEmptyTitle = QStringLiteral("\u200B");
 } // namespace
 
 Form2::Form2(QWidget *parent)
@@ -38,6 +39,12 @@ Form2::Form2(QWidget *parent)
     , Timeranswar(new QTimer(this))
 {
     ui->setupUi(this);
+    // The title bar stays empty. Qt shows the application's name in place of
+    // an empty title, so the title is an invisible zero-width space.
+    setWindowTitle(kEmptyTitle);
+    // The exit label sizes itself to its caption, keeping its top-left corner.
+    ui->Label1->ensurePolished();
+    ui->Label1->adjustSize();
     setWindowIcon(QIcon(QStringLiteral(":/org.mathcontest.MathContest.svg")));
 
     Timermove->setObjectName(QStringLiteral("Timermove"));

@@ -34,9 +34,10 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load()
 {
-    // A contest folder brought with its Access bank only gets the game's bank
-    // made from it first; the Access file is never written.
-    AccessImport::importIfOnlyAccess(ContestFolder::path());
+    // A contest folder brought with its Access bank gets the game's bank made
+    // from it first, and again whenever the Access file changes; the Access
+    // file is never written.
+    AccessImport::importIfChanged(ContestFolder::path());
     QuestionBank bank = QuestionBank::openBank(ContestFolder::path());
     const qint64 n = bank.countQuestions();
     bank.checkForContest(n);

@@ -244,17 +244,49 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"db1.mdb", "db1.sqlite"}));
     }
 
-    void gameFolderImportsOnlyWithoutItsOwnBank()
+    void accessBankFollowsItsFile_data()
     {
+        // Before the start: which files the folder holds ("mdb", "create"d
+        // bank, "imported" from the mdb with question 1 used since), then
+        // whether the mdb is "changed" or "broken" (its helper fails).
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<bool>("imports");
+        QTest::addColumn<QList<int>>("usedAfter");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("neither file") << QStringList{} << false << QList<int>{} << "";
+        QTest::newRow("only the Access file") << QStringList{"mdb"} << true << QList<int>{} << "";
+        QTest::newRow("a bank made by create") << QStringList{"mdb", "create"} << false << QList<int>{1} << "";
+        QTest::newRow("imported, unchanged") << QStringList{"mdb", "imported"} << false << QList<int>{1} << "";
+        QTest::newRow("imported, then changed") << QStringList{"mdb", "imported", "changed"} << true << QList<int>{} << "";
+        QTest::newRow("changed, and now broken") << QStringList{"mdb", "imported", "changed", "broken"} << false << QList<int>{1} << "not understood";
+    }
+    void accessBankFollowsItsFile()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(bool, imports);
+        QFETCH(QList<int>, usedAfter);
+        QFETCH(QString, failure);
+        QTemporaryDir dir;
+        const QString fake = fakeHelper(dir, "printf 'MDBTABLE 1\\n6\\nC\\tID\\tYN\\ta1\\ta2\\ta3\\ta4\\nR\\t1\\t0\\t1\\t2\\t3\\t4\\nEND 1\\n'\n");
         TestFolder folder;
-        QVERIFY(!AccessImport::importIfOnlyAccess(folder.path())); // neither file
-        QVERIFY(QFile::copy(fixture(QStringLiteral("V2000-test.mdb")), folder.path() + QStringLiteral("/db1.mdb")));
-        folder.writeBank(3);
-        QVERIFY(!AccessImport::importIfOnlyAccess(folder.path())); // its own bank wins
-        QFile::remove(folder.bankPath());
-        const QString message = failureOf([&] { AccessImport::importIfOnlyAccess(folder.path()); });
-        QVERIFY2(message.contains(QStringLiteral("has no table soaal")), qPrintable(message));
-        QVERIFY(!QFile::exists(folder.bankPath()));
+        const QString access = folder.path() + QStringLiteral("/db1.mdb");
+        if (before.contains(QStringLiteral("mdb")))
+            writeFile(access, "an Access file");
+        if (before.contains(QStringLiteral("create")))
+            folder.writeBank(1, {1});
+        if (before.contains(QStringLiteral("imported"))) {
+            AccessImport::importFile(access, folder.bankPath(), false, fake);
+            folder.query(QStringLiteral("update soaal set YN=1 where ID=1"));
+        }
+        if (before.contains(QStringLiteral("changed")))
+            writeFile(access, "an Access file, edited");
+        const QString helper = before.contains(QStringLiteral("broken")) ? fakeHelper(dir, "echo nonsense\n") : fake;
+        bool imported = false;
+        const QString message = failureOf([&] { imported = AccessImport::importIfChanged(folder.path(), helper); });
+        QVERIFY2(failedAsExpected(message, failure), qPrintable(message));
+        QCOMPARE(imported, imports);
+        if (QFile::exists(folder.bankPath()))
+            QCOMPARE(folder.usedIds(), usedAfter);
     }
 };
 

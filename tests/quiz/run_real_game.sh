@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real game binary on a copy of the program folder, under a virtual
 # display of its own, and drives it with real mouse clicks:
+#  - the title bar of the quiz window shows nothing;
 #  - a click on the question button, then on the exit label "خروج": the game
 #    ends with status 0 and the mark of the drawn question stays in the bank;
 #  - a second copy started beside a running one refuses to start, says why,
@@ -16,6 +17,8 @@ cp -r "$app/img" "$work/img"
 game=$!
 pids+=($game)
 quiz=$(window_of "$game" 792) || fail "the quiz window did not open: $(cat "$work/first.err")"
+# The title the window system shows has nothing visible (a zero-width space).
+[ -z "$(xdotool getwindowname "$quiz" | sed 's/\xe2\x80\x8b//g')" ] || fail "the quiz window's title is \"$(xdotool getwindowname "$quiz")\""
 
 # A second copy on the same program folder.
 "$work/mathcontest" </dev/null >"$work/second.out" 2>"$work/second.err" &

@@ -21,6 +21,13 @@ inline QString failureOf(const std::function<void()> &step)
     return QString();
 }
 
+// Whether a failure message is as expected: none when expected is empty,
+// else one that contains it.
+inline bool failedAsExpected(const QString &message, const QString &expected)
+{
+    return expected.isEmpty() ? message.isEmpty() : message.contains(expected);
+}
+
 inline void writeFile(const QString &path, const QByteArray &content, bool executable = false)
 {
     QFile file(path);

@@ -363,6 +363,20 @@ std::vector<QString> QuestionBank::questionTexts()
     return texts;
 }
 
+std::vector<qint64> QuestionBank::questionTextIds()
+{
+    std::vector<qint64> ids;
+    if (!hasTable(m_db, QStringLiteral("question_text")))
+        return ids;
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("select ID from question_text order by ID")))
+        fail(QStringLiteral("read the questions' texts"), query.lastError());
+    while (query.next())
+        ids.push_back(query.value(0).toLongLong());
+    return ids;
+}
+
 QString QuestionBank::questionText(qint64 id)
 {
     if (!hasTable(m_db, QStringLiteral("question_text")))

@@ -68,6 +68,8 @@ public:
     // Each question's text in ID order (empty where the bank holds none; all
     // empty for a bank without texts).
     std::vector<QString> questionTexts();
+    // The IDs the table of texts holds, in order (none without the table).
+    std::vector<qint64> questionTextIds();
     // Question id's text, or an empty text.
     QString questionText(qint64 id);
 

@@ -45,6 +45,10 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
         const qint64 n = bank.countQuestions();
         bank.checkForContest(n);
         answers = bank.allAnswers();
+        for (const qint64 id : bank.questionTextIds()) {
+            if (id < 1 || id > n)
+                report.warnings << QStringLiteral("the table of question texts holds a text for question %1, which the bank does not have").arg(id);
+        }
     } catch (const Failure &failure) {
         report.problems << QStringLiteral("%1: %2").arg(failure.where(), failure.whatFailed());
         return report;

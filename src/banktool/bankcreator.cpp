@@ -107,10 +107,13 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
                       QStringLiteral("Make sure the folder can be written to."));
     const QDir stage(staging.path());
     std::vector<BankFile::Answers> answers;
+    BankFile::Extras extras;
     answers.reserve(questions.size());
-    for (const auto &question : questions)
+    for (const auto &question : questions) {
         answers.push_back({question.answers[0], question.answers[1], question.answers[2], question.answers[3]});
-    BankFile::write(stage.filePath(QString::fromLatin1(QuestionBank::kFileName)), answers);
+        extras.texts.push_back(question.question);
+    }
+    BankFile::write(stage.filePath(QString::fromLatin1(QuestionBank::kFileName)), answers, extras);
 
     const QString stagedImg = stage.filePath(QStringLiteral("img"));
     stage.mkdir(QStringLiteral("img"));

@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "accessibility.h"
 #include "answerbutton.h"
 #include "application.h"
 #include "countertext.h"
@@ -8,9 +9,12 @@
 #include "contestfolder.h"
 #include "questionbank.h"
 #include "random.h"
+#include "scaledview.h"
 #include "ui_quiz.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,6 +34,24 @@ namespace {
 const QString kPlaceholderPicture = QStringLiteral("img/soal.jpg");
 const QString kPlaceholderRole = QStringLiteral("the question placeholder picture");
 const QString kEmptyTitle = QStringLiteral("\u200B");
+} // namespace
+
+namespace {
+
+// Tells assistive technology that a control's name or description changed,
+// so that a screen reader speaks it without the player moving there.
+void setAccessibleText(QWidget *control, const QString &text, QAccessible::Event change)
+{
+    const bool name = change == QAccessible::NameChanged;
+    if ((name ? control->accessibleName() : control->accessibleDescription()) == text)
+        return;
+    if (name)
+        control->setAccessibleName(text);
+    else
+        control->setAccessibleDescription(text);
+    Accessibility::announce(control, change);
+}
+
 } // namespace
 
 Form2::Form2(QWidget *parent)
@@ -58,8 +80,11 @@ Form2::Form2(QWidget *parent)
     // no move over a control (label, picture box, frame, button, enabled or
     // not) travels on to the window.
     setMouseTracking(true);
-    for (QWidget *child : findChildren<QWidget *>())
+    for (QWidget *child : findChildren<QWidget *>()) {
         child->setAttribute(Qt::WA_NoMousePropagation);
+        // Keys reach the window first, wherever the focus is.
+        child->installEventFilter(this);
+    }
 
     connect(ui->soal, &PictureBox::clicked, this, &Form2::soal_Click);
     connect(Timermove, &QTimer::timeout, this, &Form2::Timermove_Timer);
@@ -97,6 +122,15 @@ QPoint Form2::slot(int number) const
     }
 }
 
+AnswerButton *Form2::buttonInSlot(int number) const
+{
+    for (int i = 1; i <= 4; ++i) {
+        if (answerButton(i)->pos() == slot(number))
+            return answerButton(i);
+    }
+    return nullptr;
+}
+
 void Form2::setAnswerCaptions(const std::array<QString, 4> &captions)
 {
     for (int i = 0; i < 4; ++i)
@@ -106,6 +140,7 @@ void Form2::setAnswerCaptions(const std::array<QString, 4> &captions)
 void Form2::showPlaceholderQuestion()
 {
     ui->q->setPicture(Picture::load(apppath + kPlaceholderPicture, kPlaceholderRole));
+    setAccessibleText(ui->q, QString(), QAccessible::DescriptionChanged);
 }
 
 void Form2::Form_Load()
@@ -127,6 +162,7 @@ void Form2::Form_Load()
     left3 = ui->tta3->x();
     left4 = ui->tta4->x();
     setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
+    describe();
 }
 
 void Form2::soal_Click()
@@ -164,6 +200,7 @@ void Form2::soal_Click()
 
     const qint64 n = record.id();
     ui->q->setPicture(Picture::load(apppath + QStringLiteral("img/%1.jpg").arg(n), QStringLiteral("the picture of question %1").arg(n)));
+    setAccessibleText(ui->q, bank.questionText(n), QAccessible::DescriptionChanged);
     setAnswerCaptions({record.answer(1), record.answer(2), record.answer(3), record.answer(4)});
     for (int i = 1; i <= 4; ++i)
         answerButton(i)->setEnabled(true);
@@ -171,6 +208,7 @@ void Form2::soal_Click()
     ui->soal->setEnabled(false);
     ui->namberq->setText(CounterText::increment(ui->namberq->text()));
     bank.markQuestionUsed(record);
+    describe();
 }
 
 void Form2::Timermove_Timer()
@@ -182,6 +220,7 @@ void Form2::Timermove_Timer()
     for (int slotNumber = 1; slotNumber <= 4; ++slotNumber)
         answerButton(kArrangements[k][slotNumber - 1])->move(slot(slotNumber));
     Timermove->stop();
+    describe();
 }
 
 void Form2::showVerdict(const QString &verdict)
@@ -200,6 +239,7 @@ void Form2::judge(bool correct)
     QLabel *counter = correct ? ui->nambertrue : ui->namberfalse;
     counter->setText(CounterText::increment(counter->text()));
     Timeranswar->start();
+    describe();
 }
 
 // Correctness belongs to the button: tta1 always carries the correct answer,
@@ -221,6 +261,7 @@ void Form2::Timeranswar_Timer()
         ui->soal->setEnabled(false);
     }
     Timeranswar->stop();
+    describe();
 }
 
 void Form2::Form_MouseMove()
@@ -237,6 +278,99 @@ void Form2::tta4_MouseMove() { ui->tta4->setBackColor(QColor(kHighlightColour));
 void Form2::Label1_Click()
 {
     Application::endProgram(0);
+}
+
+
+void Form2::describe()
+{
+    const std::pair<QLabel *, const char *> counters[] = {
+        {ui->namberq, "عدد الأسئلة"},
+        {ui->nambertrue, "عدد الإجابات الصحيحة"},
+        {ui->namberfalse, "عدد الإجابات الخاطئة"},
+        {ui->Lanatija25, "الدرجة من 25"},
+    };
+    for (const auto &[label, meaning] : counters)
+        setAccessibleText(label, QStringLiteral("%1: %2").arg(QString::fromUtf8(meaning), label->text()), QAccessible::NameChanged);
+    // The answers in their order on the screen, top to bottom (the order of
+    // the window's children is the order assistive technology reads), the
+    // score's frame kept on top of them.
+    for (int number = 1; number <= 4; ++number) {
+        if (AnswerButton *button = buttonInSlot(number)) {
+            setAccessibleText(button, button->text(), QAccessible::NameChanged);
+            button->raise();
+        }
+    }
+    ui->Frame1->raise();
+    QLabel *verdict = ui->natijatrueorfalse;
+    const QString said = verdict->isVisible() ? verdict->text() : QString();
+    if (verdict->accessibleName() != said) {
+        setAccessibleText(verdict, said, QAccessible::NameChanged);
+        if (!said.isEmpty()) {
+            Accessibility::announce(verdict, QAccessible::Alert);
+        }
+    }
+}
+
+bool Form2::Form_KeyDown(QKeyEvent *event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (key == Qt::Key_Q && modifiers == Qt::ControlModifier) {
+        Label1_Click();
+        return true;
+    }
+    if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)
+        return false;
+    // A held key acts once: its repeats are taken and do nothing.
+    const bool repeat = event->isAutoRepeat();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (!repeat && ui->soal->isEnabled())
+            ui->soal->click();
+        return true;
+    }
+    if (key == Qt::Key_F11 || key == Qt::Key_Escape) {
+        // Switched once this key's delivery (through the view) is over.
+        const bool fullScreen = key == Qt::Key_F11 && !m_view;
+        if (!repeat)
+            QMetaObject::invokeMethod(this, [this, fullScreen] { setFullScreenView(fullScreen); }, Qt::QueuedConnection);
+        return true;
+    }
+    // The digit's value, whichever digits the keyboard layout sends.
+    const QString text = event->text();
+    const int digit = text.size() == 1 && text.at(0).isDigit() ? text.at(0).digitValue() : -1;
+    if (digit < 1 || digit > 4)
+        return false;
+    AnswerButton *button = buttonInSlot(digit);
+    if (!repeat && button && button->isEnabled())
+        button->click();
+    return true;
+}
+
+void Form2::setFullScreenView(bool fullScreen)
+{
+    if (fullScreen == bool(m_view))
+        return;
+    if (fullScreen) {
+        QScreen *onScreen = screen();
+        m_view = std::make_unique<ScaledView>(this);
+        m_view->showOn(onScreen);
+        return;
+    }
+    m_view.reset();
+    Application::showCentred(this);
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && Form_KeyDown(static_cast<QKeyEvent *>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    if (!Form_KeyDown(event))
+        QWidget::keyPressEvent(event);
 }
 
 void Form2::paintEvent(QPaintEvent *)

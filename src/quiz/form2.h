@@ -8,6 +8,8 @@
 #include <memory>
 
 class AnswerButton;
+class ScaledView;
+class QKeyEvent;
 class QTimer;
 
 namespace Ui {
@@ -51,6 +53,19 @@ public:
     // The top-left corner of answer slot 1..4.
     QPoint slot(int number) const;
 
+    // The quiz window's keys, wherever the focus is in the window: 1..4 (and
+    // the keypad's and the Arabic-Indic digits) press the answer shown in
+    // that slot from the top, Space and Enter the question button, Ctrl+Q
+    // the exit label, F11 switches full screen, Escape leaves it. A held key
+    // acts once. Gives whether the key is one of these.
+    bool Form_KeyDown(QKeyEvent *event);
+
+    // Shows the window full screen (scaled to fit, on black), or as a window
+    // again, centred.
+    void setFullScreenView(bool fullScreen);
+    // The full-screen view while the window is shown in it.
+    ScaledView *fullScreenView() const { return m_view.get(); }
+
 public slots:
     void soal_Click();
     void Timermove_Timer();
@@ -67,6 +82,8 @@ public slots:
     void Label1_Click();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -77,11 +94,18 @@ private:
     void showPlaceholderQuestion();
     void showVerdict(const QString &verdict);
     void judge(bool correct);
+    // The answer button that stands in slot 1..4, counted from the top.
+    AnswerButton *buttonInSlot(int number) const;
+    // Gives assistive technology what the player sees now: the counters with
+    // their meaning, the answers in their order on the screen, the question's
+    // text, the verdict (announced when it appears).
+    void describe();
 
     std::unique_ptr<Ui::Form2> ui;
     QTimer *Timermove;
     QTimer *Timeranswar;
     QPixmap m_background;
+    std::unique_ptr<ScaledView> m_view;
 
     QString apppath;
     int top1 = 0, top2 = 0, top3 = 0, top4 = 0;

@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "accessibility.h"
+
 #include "failure.h"
 #include "failurereport.h"
 #include "fonts.h"
@@ -21,6 +23,7 @@ Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     Fonts::install();
+    Accessibility::install();
 }
 
 int Application::run(const std::function<void()> &start)

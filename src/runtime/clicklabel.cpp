@@ -28,3 +28,9 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
     }
     QLabel::mouseReleaseEvent(event);
 }
+
+void ClickLabel::click()
+{
+    if (isEnabled())
+        emit clicked();
+}

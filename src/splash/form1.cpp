@@ -53,6 +53,9 @@ void Form1::Timer1_Timer()
         quiz->Form_Load();
         m_form2 = std::move(quiz);
     }
-    Application::showCentred(m_form2.get());
+    if (m_quizFullScreen)
+        m_form2->setFullScreenView(true);
+    else
+        Application::showCentred(m_form2.get());
     Timer1->stop();
 }

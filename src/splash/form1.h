@@ -24,6 +24,9 @@ public:
     // Checks the question bank, then clears its used marks.
     void Form_Load();
 
+    // The hand-over shows the quiz window full screen (for a projector).
+    void setQuizFullScreen(bool fullScreen) { m_quizFullScreen = fullScreen; }
+
     // The quiz window, once the hand-over has made it.
     Form2 *quizWindow() const { return m_form2.get(); }
 
@@ -34,4 +37,5 @@ private:
     std::unique_ptr<Ui::Form1> ui;
     QTimer *Timer1;
     std::unique_ptr<Form2> m_form2;
+    bool m_quizFullScreen = false;
 };

@@ -65,7 +65,7 @@ void print(std::FILE *stream, const QString &text)
 
 // Reads the command line before any window system is needed. Gives the exit
 // status when the program ends here (help, version, a usage error).
-std::optional<int> parseCommandLine(int argc, char **argv, QString &argument)
+std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bool &fullScreen)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -76,7 +76,9 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument)
                                  QStringLiteral("[FOLDER|FILE]"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help and exits."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version and exits."));
-    parser.addOptions({help, version});
+    const QCommandLineOption fullScreenOption(QStringLiteral("fullscreen"),
+                                              QStringLiteral("Shows the quiz window full screen, for a projector (F11 switches, Escape leaves)."));
+    parser.addOptions({help, version, fullScreenOption});
     const bool parsed = parser.parse(arguments);
     if (parsed && parser.isSet(help)) {
         print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("mathcontest")));
@@ -94,6 +96,7 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument)
         return 2;
     }
     argument = parser.positionalArguments().value(0);
+    fullScreen = parser.isSet(fullScreenOption);
     return std::nullopt;
 }
 
@@ -102,7 +105,8 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument)
 int Game::run(int argc, char **argv, std::function<void()> splashShown)
 {
     QString argument;
-    if (const std::optional<int> status = parseCommandLine(argc, argv, argument))
+    bool fullScreen = false;
+    if (const std::optional<int> status = parseCommandLine(argc, argv, argument, fullScreen))
         return *status;
     Application app(argc, argv);
     std::unique_ptr<ProgramLock> lock;
@@ -111,6 +115,7 @@ int Game::run(int argc, char **argv, std::function<void()> splashShown)
     return app.run([&] {
         lock = ContestStart::open(argument);
         splash = std::make_unique<Form1>();
+        splash->setQuizFullScreen(fullScreen);
         splash->Form_Load();
         if (splashShown) {
             firstPaint = std::make_unique<FirstPaint>(std::move(splashShown));

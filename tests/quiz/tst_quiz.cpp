@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "answerbutton.h"
 #include "application.h"
 #include "form2.h"
@@ -5,11 +6,14 @@
 #include "picturebox.h"
 #include "contestfolder.h"
 #include "random.h"
+#include "scaledview.h"
 #include "testfolder.h"
 #include "testmain.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -119,6 +123,17 @@ void verifyState(const Quiz &quiz, State state, int question = 0)
 int counter(const Quiz &quiz, const char *name)
 {
     return quiz.label(name)->text().toInt();
+}
+
+// Plays the rounds left, to the end of the contest.
+void playWholeContest(const Quiz &quiz)
+{
+    for (int round = counter(quiz, "namberq") + 1; round <= Form2::kContestLength; ++round) {
+        quiz.draw();
+        quiz.window->Timermove_Timer();
+        quiz.answer(round % 3 == 0 ? 2 : 1);
+        quiz.window->Timeranswar_Timer();
+    }
 }
 
 // Columns of the button's face that hold dark caption ink, grouped into runs.
@@ -490,18 +505,128 @@ private slots:
         QVERIFY(runs.last().bottom - runs.last().top <= 4);
     }
 
-    void picturesHaveAccessibleNames()
+    void keysActAsTheirClicks_data()
+    {
+        // The state reached with question 9 and arrangement 2 (tta1 in slot
+        // 3), the key (its code, modifiers, text, held), and what it does.
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<QString>("effect");
+        const int keypad = Qt::KeypadModifier;
+        QTest::newRow("waiting: Space draws") << "waiting" << int(Qt::Key_Space) << 0 << " " << false << "draw";
+        QTest::newRow("waiting: Enter draws") << "waiting" << int(Qt::Key_Return) << 0 << "\r" << false << "draw";
+        QTest::newRow("waiting: keypad Enter draws") << "waiting" << int(Qt::Key_Enter) << keypad << "\r" << false << "draw";
+        QTest::newRow("waiting: a held Space") << "waiting" << int(Qt::Key_Space) << 0 << " " << true << "";
+        QTest::newRow("waiting: 1 does nothing") << "waiting" << int(Qt::Key_1) << 0 << "1" << false << "";
+        QTest::newRow("waiting: Escape does not end") << "waiting" << int(Qt::Key_Escape) << 0 << "\x1b" << false << "";
+        QTest::newRow("waiting: Ctrl+Q ends") << "waiting" << int(Qt::Key_Q) << int(Qt::ControlModifier) << "\x11" << false << "end";
+        QTest::newRow("shuffling: 1 is tta1") << "shuffling" << int(Qt::Key_1) << 0 << "1" << false << "correct";
+        QTest::newRow("shuffling: Space does nothing") << "shuffling" << int(Qt::Key_Space) << 0 << " " << false << "";
+        QTest::newRow("answering: 3 is the slot of tta1") << "answering" << int(Qt::Key_3) << 0 << "3" << false << "correct";
+        QTest::newRow("answering: 1 is the slot of tta3") << "answering" << int(Qt::Key_1) << 0 << "1" << false << "wrong";
+        QTest::newRow("answering: keypad 3") << "answering" << int(Qt::Key_3) << keypad << "3" << false << "correct";
+        QTest::newRow("answering: Arabic-Indic 3") << "answering" << 0x0663 << 0 << "٣" << false << "correct";
+        QTest::newRow("answering: a held 3") << "answering" << int(Qt::Key_3) << 0 << "3" << true << "";
+        QTest::newRow("answering: 5 does nothing") << "answering" << int(Qt::Key_5) << 0 << "5" << false << "";
+        QTest::newRow("answering: Space does nothing") << "answering" << int(Qt::Key_Space) << 0 << " " << false << "";
+        QTest::newRow("round end: 3 does nothing") << "round end" << int(Qt::Key_3) << 0 << "3" << false << "";
+        QTest::newRow("round end: Space does nothing") << "round end" << int(Qt::Key_Space) << 0 << " " << false << "";
+        QTest::newRow("round end: Ctrl+Q ends") << "round end" << int(Qt::Key_Q) << int(Qt::ControlModifier) << "\x11" << false << "end";
+        QTest::newRow("contest over: Space does nothing") << "contest over" << int(Qt::Key_Space) << 0 << " " << false << "";
+    }
+    void keysActAsTheirClicks()
+    {
+        QFETCH(QString, state);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(bool, held);
+        QFETCH(QString, effect);
+        Quiz quiz(30);
+        Random::queueValues({0.3f, 0.6f});
+        if (state == QLatin1String("contest over"))
+            playWholeContest(quiz);
+        if (state != QLatin1String("waiting") && state != QLatin1String("contest over"))
+            quiz.draw();
+        if (state == QLatin1String("answering") || state == QLatin1String("round end"))
+            quiz.window->Timermove_Timer();
+        if (state == QLatin1String("round end"))
+            quiz.answer(2);
+        const QList<int> before{counter(quiz, "namberq"), counter(quiz, "nambertrue"), counter(quiz, "namberfalse")};
+        // Sent where the focus may be: on an answer button, which would take
+        // Space for itself.
+        QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text, held);
+        QApplication::sendEvent(quiz.button(4), &press);
+        const QList<int> after{counter(quiz, "namberq"), counter(quiz, "nambertrue"), counter(quiz, "namberfalse")};
+        const QList<int> change{after[0] - before[0], after[1] - before[1], after[2] - before[2]};
+        const QList<int> expected = effect == QLatin1String("draw") ? QList<int>{1, 0, 0}
+            : effect == QLatin1String("correct")                  ? QList<int>{0, 1, 0}
+            : effect == QLatin1String("wrong")                    ? QList<int>{0, 0, 1}
+                                                                   : QList<int>{0, 0, 0};
+        QCOMPARE(change, expected);
+        QCOMPARE(m_endStatus, effect == QLatin1String("end") ? 0 : -1);
+    }
+
+    void fullScreenScalesAndMapsClicks()
     {
         Quiz quiz(30);
-        quiz.draw();
-        auto name = [](QObject *object) {
-            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
-            return iface ? iface->text(QAccessible::Name) : QString();
-        };
-        QCOMPARE(name(quiz.soal()), QStringLiteral("سؤال"));
-        QCOMPARE(name(quiz.control<PictureBox>(QStringLiteral("q"))), QStringLiteral("صورة السؤال"));
-        QCOMPARE(name(quiz.button(2)), QStringLiteral("q%1a2").arg(quiz.questionShown()));
-        QCOMPARE(name(quiz.label("Label1")), QStringLiteral("خروج"));
+        QTest::keyClick(quiz.window.get(), Qt::Key_F11);
+        QTRY_VERIFY(quiz.window->fullScreenView());
+        ScaledView *view = quiz.window->fullScreenView();
+        view->resize(1920, 1080);
+        QTRY_COMPARE(view->factor(), 1080.0 / 566.0);
+        // The question button's centre, where the view shows it.
+        const QPoint centre = view->mapFromScene(QRectF(quiz.soal()->geometry()).center());
+        QVERIFY(qAbs(centre.x() - 960 - (quiz.soal()->geometry().center().x() - 396) * 1080.0 / 566.0) <= 2);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+        QCOMPARE(counter(quiz, "namberq"), 1);
+        QTest::keyClick(view->viewport(), Qt::Key_Escape);
+        QTRY_VERIFY(!quiz.window->fullScreenView());
+        QTRY_VERIFY(quiz.window->isVisible());
+    }
+
+    void assistiveTechnologyFollowsThePlay()
+    {
+        Quiz quiz(30);
+        quiz.folder.query(QStringLiteral("create table question_text (ID INTEGER PRIMARY KEY, text TEXT NOT NULL)"));
+        quiz.folder.query(QStringLiteral("insert into question_text values (9, 'ما ناتج 5 - 9 ؟')"));
+        QList<std::pair<QObject *, QAccessible::Event>> events;
+        Accessibility::setAnnouncementHook([&](QObject *object, QAccessible::Event event) { events.append({object, event}); });
+        auto iface = [](QObject *object) { return QAccessible::queryAccessibleInterface(object); };
+        QAccessibleInterface *window = iface(quiz.window.get());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("مسابقة رياضيات"));
+        QCOMPARE(iface(quiz.soal())->role(), QAccessible::Button);
+        QCOMPARE(iface(quiz.label("Label1"))->role(), QAccessible::Button);
+        QCOMPARE(iface(quiz.control<PictureBox>(QStringLiteral("q")))->role(), QAccessible::Graphic);
+
+        Random::queueValues({0.3f, 0.6f}); // question 9, arrangement 2
+        iface(quiz.soal())->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        quiz.window->Timermove_Timer();
+        QCOMPARE(iface(quiz.control<PictureBox>(QStringLiteral("q")))->text(QAccessible::Description), QStringLiteral("ما ناتج 5 - 9 ؟"));
+        QVERIFY(events.contains({quiz.control<PictureBox>(QStringLiteral("q")), QAccessible::DescriptionChanged}));
+        // The answers in their order on the screen: tta3, tta2, tta1, tta4.
+        QStringList order;
+        for (int i = 0; i < window->childCount(); ++i) {
+            if (window->child(i)->object()->inherits("AnswerButton"))
+                order << window->child(i)->text(QAccessible::Name);
+        }
+        QCOMPARE(order, (QStringList{"q9a3", "q9a2", "q9a1", "q9a4"}));
+
+        quiz.answer(1);
+        QCOMPARE(iface(quiz.label("natijatrueorfalse"))->text(QAccessible::Name), Form2::kCorrectVerdict);
+        QVERIFY(events.contains({quiz.label("natijatrueorfalse"), QAccessible::Alert}));
+        quiz.window->Timeranswar_Timer();
+        const std::pair<const char *, const char *> counters[] = {{"namberq", "عدد الأسئلة: 1"}, {"nambertrue", "عدد الإجابات الصحيحة: 1"},
+                                                                 {"namberfalse", "عدد الإجابات الخاطئة: 0"}, {"Lanatija25", "الدرجة من 25: 1"}};
+        for (const auto &[name, said] : counters)
+            QCOMPARE(iface(quiz.label(name))->text(QAccessible::Name), QString::fromUtf8(said));
+        iface(quiz.label("Label1"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_endStatus, 0);
+        Accessibility::setAnnouncementHook({});
     }
 
     void screenshotsOfEachState()
@@ -533,13 +658,8 @@ private slots:
         save("answering");
         quiz.answer(1);
         save("round-ending");
-        for (int round = 2; round <= Form2::kContestLength; ++round) {
-            quiz.window->Timeranswar_Timer();
-            quiz.draw();
-            quiz.window->Timermove_Timer();
-            quiz.answer(round % 3 == 0 ? 2 : 1);
-        }
         quiz.window->Timeranswar_Timer();
+        playWholeContest(quiz);
         verifyState(quiz, State::ContestOver);
         save("contest-over");
     }

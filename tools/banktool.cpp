@@ -14,44 +14,64 @@
 
 namespace {
 
-const char *const kUsageText =
-    "Usage: mathcontest-bank COMMAND [OPTIONS]\n"
-    "\n"
-    "Prepares question banks for mathcontest.\n"
-    "\n"
-    "Commands:\n"
-    "  create --from FILE.csv --out DIR [--force]\n"
-    "      Makes DIR/db1.sqlite (questions numbered 1..N in file order, none\n"
-    "      used) and DIR/img/ (one picture per question and the quiz window's\n"
-    "      pictures bak.jpg, soal.jpg, bsoal.jpg) from a UTF-8 CSV file with the\n"
-    "      header question,a1,a2,a3,a4[,picture]; a1 is the correct answer.\n"
-    "      A picture path is relative to the CSV file's folder, or absolute.\n"
-    "      --force replaces a bank and img folder that DIR already holds.\n"
-    "  import FILE.mdb --out DIR [--force]\n"
-    "      Makes DIR/db1.sqlite from table soaal (ID, YN, a1..a4) of an Access\n"
-    "      question bank (.mdb or .accdb), none used. The Access file and the\n"
-    "      img folder are not touched.\n"
-    "  export DIR --csv FILE.csv [--force]\n"
-    "      Writes the bank of program folder DIR as a CSV file that create\n"
-    "      reads back into the same bank: UTF-8 with a byte-order mark, the\n"
-    "      question column empty and each question's picture named instead.\n"
-    "      --force replaces an existing FILE.csv (never a file of DIR's contest).\n"
-    "  check DIR\n"
-    "      Lists, one a line, everything that would stop or spoil a contest in\n"
-    "      program folder DIR. Exit status 0 when it is ready, 1 when not.\n"
-    "  reset DIR\n"
-    "      Clears every used mark of DIR's bank, as the game does at start.\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help     show this help and exit\n"
-    "  --version      show the version and exit\n"
-    "\n"
-    "Exit status: 0 done, 1 failed, 2 bad usage.\n";
+// The help of each command, and the tool's, which lists them.
+QString commandHelp(const QString &command)
+{
+    if (command == QLatin1String("create"))
+        return BankTool::tr("Usage: mathcontest-bank create --from FILE.csv --out DIR [--force]\n"
+                  "Makes DIR/db1.sqlite (questions numbered 1..N in file order, none used,\n"
+                  "each with its text) and DIR/img/ (one picture per question and the quiz\n"
+                  "window's pictures bak.jpg, soal.jpg, bsoal.jpg) from a question file.\n"
+                  "The file is CSV as spreadsheets save it: separated by commas, semicolons\n"
+                  "or tabs; UTF-8, UTF-16 or Windows-1256. Its header names the columns,\n"
+                  "in English or in Arabic:\n"
+                  "  question  السؤال            the question's text\n"
+                  "  a1        الإجابة الصحيحة   the correct answer\n"
+                  "  a2..a4    إجابة خاطئة 1..3  the wrong answers\n"
+                  "  picture   الصورة            (if wanted) a JPEG picture for the question,\n"
+                  "                              relative to the file's folder or absolute;\n"
+                  "                              a larger one than 450 x 130 is scaled down\n"
+                  "--force replaces a bank and img folder that DIR already holds.\n");
+    if (command == QLatin1String("import"))
+        return BankTool::tr("Usage: mathcontest-bank import FILE.mdb --out DIR [--force]\n"
+                  "Makes DIR/db1.sqlite from table soaal (ID, YN, a1..a4) of an Access\n"
+                  "question bank (.mdb or .accdb), none used. The Access file and the img\n"
+                  "folder are not touched. --force replaces a bank DIR already holds.\n");
+    if (command == QLatin1String("export"))
+        return BankTool::tr("Usage: mathcontest-bank export DIR --csv FILE.csv [--force]\n"
+                  "Writes the bank of contest folder DIR as a question file that create\n"
+                  "reads back into the same bank: UTF-8 with a byte-order mark, each\n"
+                  "question's text and picture. --force replaces an existing FILE.csv,\n"
+                  "never a file of the contest folder.\n");
+    if (command == QLatin1String("check"))
+        return BankTool::tr("Usage: mathcontest-bank check DIR\n"
+                  "Lists, one a line, everything that would stop or spoil a contest in\n"
+                  "contest folder DIR. Exit status 0 when it is ready, 1 when not.\n");
+    if (command == QLatin1String("reset"))
+        return BankTool::tr("Usage: mathcontest-bank reset DIR\n"
+                  "Clears every used mark of DIR's bank, as the game does at start.\n");
+    return BankTool::tr("Usage: mathcontest-bank COMMAND [OPTIONS]\n"
+              "\n"
+              "Prepares question banks for mathcontest.\n"
+              "\n"
+              "Commands:\n"
+              "  create --from FILE.csv --out DIR [--force]   a bank from a question file\n"
+              "  import FILE.mdb --out DIR [--force]          a bank from an Access bank\n"
+              "  export DIR --csv FILE.csv [--force]          a bank's questions as a file\n"
+              "  check DIR                                    what would spoil a contest\n"
+              "  reset DIR                                    clears every used mark\n"
+              "\n"
+              "Options:\n"
+              "  -h, --help     show this help (after a command, that command's) and exit\n"
+              "  --version      show the version and exit\n"
+              "\n"
+              "Exit status: 0 done, 1 failed, 2 bad usage.\n");
+}
 
 int usageError(QTextStream &err, const QString &message)
 {
     err << "mathcontest-bank: " << message << "\n"
-        << "Try 'mathcontest-bank --help'.\n";
+        << BankTool::tr("Try 'mathcontest-bank --help'.") << "\n";
     err.flush();
     return BankTool::kUsage;
 }
@@ -82,14 +102,14 @@ bool parseOptions(const Command &command, const QStringList &arguments, Options 
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &option = arguments[i];
         if (option.startsWith(QLatin1String("--")) && !command.allowed.contains(option)) {
-            status = usageError(err, QStringLiteral("%1: unknown option '%2'").arg(name, option));
+            status = usageError(err, BankTool::tr("%1: unknown option '%2'").arg(name, option));
             return false;
         }
         if (option == QLatin1String("--force")) {
             options.force = true;
         } else if (option.startsWith(QLatin1String("--"))) {
             if (i + 1 >= arguments.size()) {
-                status = usageError(err, QStringLiteral("%1 needs a value").arg(option));
+                status = usageError(err, BankTool::tr("%1 needs a value").arg(option));
                 return false;
             }
             QString &target = option == QLatin1String("--from") ? options.from : option == QLatin1String("--out") ? options.out : options.csv;
@@ -97,12 +117,12 @@ bool parseOptions(const Command &command, const QStringList &arguments, Options 
         } else if (command.takesArgument && options.argument.isEmpty()) {
             options.argument = option;
         } else {
-            status = usageError(err, QStringLiteral("%1: unexpected argument '%2'").arg(name, option));
+            status = usageError(err, BankTool::tr("%1: unexpected argument '%2'").arg(name, option));
             return false;
         }
     }
     if (!command.complete(options)) {
-        status = usageError(err, QString::fromLatin1(command.needs));
+        status = usageError(err, BankTool::tr(command.needs));
         return false;
     }
     return true;
@@ -115,7 +135,9 @@ int create(const Options &options, QTextStream &out)
     const ProgramLock lock(options.out, ProgramLock::Holder::BankTool);
     const BankCreator::Result result = BankCreator::create(options.from, options.out, options.force);
     outFolder.keep();
-    out << "mathcontest-bank: wrote " << result.questions << " questions to " << result.bankPath << "\n";
+    if (!result.note.isEmpty())
+        out << "mathcontest-bank: " << BankTool::tr("note: %1").arg(result.note) << "\n";
+    out << "mathcontest-bank: " << BankTool::tr("wrote %1 questions to %2").arg(result.questions).arg(result.bankPath) << "\n";
     return BankTool::kOk;
 }
 
@@ -126,14 +148,14 @@ int import(const Options &options, QTextStream &out)
     const QString bank = QuestionBank::filePath(QDir(options.out).absolutePath());
     const int questions = AccessImport::importFile(options.argument, bank, options.force);
     outFolder.keep();
-    out << "mathcontest-bank: imported " << questions << " questions to " << bank << "\n";
+    out << "mathcontest-bank: " << BankTool::tr("imported %1 questions to %2").arg(questions).arg(bank) << "\n";
     return BankTool::kOk;
 }
 
 int exportBank(const Options &options, QTextStream &out)
 {
     const int questions = BankExport::write(options.argument, options.csv, options.force);
-    out << "mathcontest-bank: wrote " << questions << " questions to " << options.csv << "\n";
+    out << "mathcontest-bank: " << BankTool::tr("wrote %1 questions to %2").arg(questions).arg(options.csv) << "\n";
     return BankTool::kOk;
 }
 
@@ -141,13 +163,13 @@ int check(const Options &options, QTextStream &out)
 {
     const BankCheck::Report report = BankCheck::run(options.argument);
     for (const QString &problem : report.problems)
-        out << "problem: " << problem << "\n";
+        out << BankTool::tr("problem: %1").arg(problem) << "\n";
     for (const QString &warning : report.warnings)
-        out << "warning: " << warning << "\n";
+        out << BankTool::tr("warning: %1").arg(warning) << "\n";
     if (report.ready())
-        out << "ready: " << report.questions << " questions in " << options.argument << "\n";
+        out << BankTool::tr("ready: %1 questions in %2").arg(report.questions).arg(options.argument) << "\n";
     else
-        out << "not ready: " << report.problems.size() << " problem(s) in " << options.argument << "\n";
+        out << BankTool::tr("not ready: %1 problem(s) in %2").arg(report.problems.size()).arg(options.argument) << "\n";
     return report.ready() ? BankTool::kOk : BankTool::kFailed;
 }
 
@@ -159,20 +181,20 @@ int reset(const Options &options, QTextStream &out)
     bank.checkForContest(n);
     const qint64 used = bank.countUsedQuestions();
     bank.clearUsedMarks(n);
-    out << "mathcontest-bank: cleared " << used << " used mark(s) of " << n << " questions in " << bank.path() << "\n";
+    out << "mathcontest-bank: " << BankTool::tr("cleared %1 used mark(s) of %2 questions in %3").arg(used).arg(n).arg(bank.path()) << "\n";
     return BankTool::kOk;
 }
 
 const QString kForce = QStringLiteral("--force");
 const Command kCommands[] = {
     {"create", {QStringLiteral("--from"), QStringLiteral("--out"), kForce}, false,
-     [](const Options &o) { return !o.from.isEmpty() && !o.out.isEmpty(); }, "create needs --from FILE.csv and --out DIR", create},
+     [](const Options &o) { return !o.from.isEmpty() && !o.out.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "create needs --from FILE.csv and --out DIR"), create},
     {"import", {QStringLiteral("--out"), kForce}, true, [](const Options &o) { return !o.argument.isEmpty() && !o.out.isEmpty(); },
-     "import needs FILE.mdb and --out DIR", import},
+     QT_TRANSLATE_NOOP("BankTool", "import needs FILE.mdb and --out DIR"), import},
     {"export", {QStringLiteral("--csv"), kForce}, true, [](const Options &o) { return !o.argument.isEmpty() && !o.csv.isEmpty(); },
-     "export needs DIR and --csv FILE.csv", exportBank},
-    {"check", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, "check needs DIR", check},
-    {"reset", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, "reset needs DIR", reset},
+     QT_TRANSLATE_NOOP("BankTool", "export needs DIR and --csv FILE.csv"), exportBank},
+    {"check", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "check needs DIR"), check},
+    {"reset", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "reset needs DIR"), reset},
 };
 
 } // namespace
@@ -180,10 +202,10 @@ const Command kCommands[] = {
 int BankTool::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     if (arguments.isEmpty())
-        return usageError(err, QStringLiteral("no command given"));
+        return usageError(err, BankTool::tr("no command given"));
     const QString &command = arguments.first();
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
-        out << kUsageText;
+        out << commandHelp(QString());
         return kOk;
     }
     if (command == QLatin1String("--version")) {
@@ -192,7 +214,7 @@ int BankTool::run(const QStringList &arguments, QTextStream &out, QTextStream &e
     }
     const QStringList options = arguments.mid(1);
     if (options.contains(QStringLiteral("--help")) || options.contains(QStringLiteral("-h"))) {
-        out << kUsageText;
+        out << commandHelp(command);
         return kOk;
     }
     for (const Command &known : kCommands) {
@@ -210,5 +232,5 @@ int BankTool::run(const QStringList &arguments, QTextStream &out, QTextStream &e
             return kFailed;
         }
     }
-    return usageError(err, QStringLiteral("unknown command '%1'").arg(command));
+    return usageError(err, BankTool::tr("unknown command '%1'").arg(command));
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
 
 // mathcontest-bank: the command-line tool that prepares question banks.
 class BankTool {
+    Q_DECLARE_TR_FUNCTIONS(BankTool)
 public:
     static constexpr int kOk = 0;
     static constexpr int kFailed = 1;

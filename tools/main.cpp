@@ -1,4 +1,5 @@
 #include "banktool.h"
+#include "translation.h"
 
 #include <QGuiApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("mathcontest-bank"));
     QGuiApplication::setApplicationVersion(QStringLiteral(MATHCONTEST_VERSION));
+    Translation::install();
     QTextStream out(stdout);
     QTextStream err(stderr);
     const int status = BankTool::run(QGuiApplication::arguments().mid(1), out, err);

@@ -9,10 +9,11 @@
 
 #include <cmath>
 #include <cstdio>
+#include <QCoreApplication>
 
 namespace {
 
-const QString kAdvice = QStringLiteral("Correct table soaal in Microsoft Access, or make the bank with \"mathcontest-bank create\".");
+const QString kAdvice = QCoreApplication::translate("AccessImport", "Correct table soaal in Microsoft Access, or make the bank with \"mathcontest-bank create\".");
 
 // A whole number written as text ("7", "7.0"); false for anything else.
 bool wholeNumber(const QVariant &value, qint64 &number)
@@ -44,10 +45,10 @@ std::vector<BankFile::Answers> AccessImport::questions(const AccessReader::Table
     for (int i = 0; i < 6; ++i) {
         column[i] = table.column(fields[i]);
         if (column[i] < 0)
-            throw Failure(QStringLiteral("Table soaal of the Access database has no field %1.").arg(fields[i]), path, kAdvice);
+            throw Failure(QCoreApplication::translate("AccessImport", "Table soaal of the Access database has no field %1.").arg(fields[i]), path, kAdvice);
     }
     if (table.rows.isEmpty())
-        throw Failure(QStringLiteral("Table soaal of the Access database holds no questions."), path, kAdvice);
+        throw Failure(QCoreApplication::translate("AccessImport", "Table soaal of the Access database holds no questions."), path, kAdvice);
 
     const qsizetype n = table.rows.size();
     std::vector<const QList<QVariant> *> byId(static_cast<size_t>(n), nullptr);
@@ -55,20 +56,20 @@ std::vector<BankFile::Answers> AccessImport::questions(const AccessReader::Table
         const QList<QVariant> &row = table.rows[r];
         qint64 id = 0;
         if (!wholeNumber(row[column[0]], id))
-            throw Failure(QStringLiteral("Row %1 of table soaal has an ID that is not a whole number: \"%2\".")
+            throw Failure(QCoreApplication::translate("AccessImport", "Row %1 of table soaal has an ID that is not a whole number: \"%2\".")
                               .arg(r + 1)
-                              .arg(row[column[0]].isNull() ? QStringLiteral("(empty)") : row[column[0]].toString()),
+                              .arg(row[column[0]].isNull() ? QCoreApplication::translate("AccessImport", "(empty)") : row[column[0]].toString()),
                           path, kAdvice);
         if (!isBoolean(row[column[1]]))
-            throw Failure(QStringLiteral("Question %1 has a used mark YN that is not a boolean: \"%2\".")
+            throw Failure(QCoreApplication::translate("AccessImport", "Question %1 has a used mark YN that is not a boolean: \"%2\".")
                               .arg(id)
-                              .arg(row[column[1]].isNull() ? QStringLiteral("(empty)") : row[column[1]].toString()),
-                          QStringLiteral("%1, question %2").arg(path).arg(id), kAdvice);
+                              .arg(row[column[1]].isNull() ? QCoreApplication::translate("AccessImport", "(empty)") : row[column[1]].toString()),
+                          QCoreApplication::translate("AccessImport", "%1, question %2").arg(path).arg(id), kAdvice);
         if (id < 1 || id > n)
-            throw Failure(QStringLiteral("Question number %1 is outside 1 to %2: the %2 questions must be numbered 1 to %2.").arg(id).arg(n),
+            throw Failure(QCoreApplication::translate("AccessImport", "Question number %1 is outside 1 to %2: the %2 questions must be numbered 1 to %2.").arg(id).arg(n),
                           path, kAdvice);
         if (byId[static_cast<size_t>(id - 1)])
-            throw Failure(QStringLiteral("Question number %1 is used twice.").arg(id), path, kAdvice);
+            throw Failure(QCoreApplication::translate("AccessImport", "Question number %1 is used twice.").arg(id), path, kAdvice);
         byId[static_cast<size_t>(id - 1)] = &row;
     }
     std::vector<BankFile::Answers> questions;
@@ -117,7 +118,7 @@ bool AccessImport::importIfChanged(const QString &programFolder, const QString &
     if (recorded.isEmpty() || recorded == now || recorded.section(u'\n', 0, 0) != now.section(u'\n', 0, 0))
         return false;
     importFile(access, bank, true, helper);
-    std::fputs(QStringLiteral("mathcontest: %1 has changed since its questions were imported; imported them again into %2\n")
+    std::fputs(QCoreApplication::translate("AccessImport", "mathcontest: %1 has changed since its questions were imported; imported them again into %2\n")
                    .arg(access, bank)
                    .toUtf8()
                    .constData(),

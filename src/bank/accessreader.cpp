@@ -9,18 +9,18 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace {
 
 constexpr qsizetype kMaxSaidBytes = 4096;
 constexpr qsizetype kMaxDetailChars = 300;
 
-const QString kAdvice = QStringLiteral(
-    "Open the file in Microsoft Access, repair it (Compact and Repair) and save it without a password, or make the bank with \"mathcontest-bank create\".");
+const QString kAdvice = QCoreApplication::translate("AccessReader", "Open the file in Microsoft Access, repair it (Compact and Repair) and save it without a password, or make the bank with \"mathcontest-bank create\".");
 
 [[noreturn]] void fail(const QString &path, const QString &what)
 {
-    throw Failure(QStringLiteral("The Access question bank could not be read: %1.").arg(what), path, kAdvice);
+    throw Failure(QCoreApplication::translate("AccessReader", "The Access question bank could not be read: %1.").arg(what), path, kAdvice);
 }
 
 QString unescape(QByteArrayView field)
@@ -71,28 +71,28 @@ AccessReader::Table AccessReader::parse(const QByteArray &output, const QString 
 {
     const QList<QByteArray> lines = output.split('\n');
     if (lines.isEmpty())
-        fail(path, QStringLiteral("the Access engine gave no answer"));
+        fail(path, QCoreApplication::translate("AccessReader", "the Access engine gave no answer"));
     if (lines.first().startsWith("ERROR ")) {
         const QByteArray kind = lines.first().mid(6).split(' ').value(0);
         const QString message = unescape(lines.first().mid(6 + kind.size() + 1));
         if (kind == "not-access")
-            throw Failure(QStringLiteral("The file is not a Microsoft Access database."), path,
-                          QStringLiteral("Give the path of the contest's Access file (db1.mdb), or make the bank with \"mathcontest-bank create\"."));
+            throw Failure(QCoreApplication::translate("AccessReader", "The file is not a Microsoft Access database."), path,
+                          QCoreApplication::translate("AccessReader", "Give the path of the contest's Access file (db1.mdb), or make the bank with \"mathcontest-bank create\"."));
         if (kind == "no-table")
-            throw Failure(QStringLiteral("The Access database has no table %1.").arg(table), path,
-                          QStringLiteral("The questions must be in a table named %1 with the fields ID, YN, a1, a2, a3 and a4.").arg(table));
-        fail(path, QStringLiteral("%1; the file may be encrypted, password-protected or damaged").arg(message));
+            throw Failure(QCoreApplication::translate("AccessReader", "The Access database has no table %1.").arg(table), path,
+                          QCoreApplication::translate("AccessReader", "The questions must be in a table named %1 with the fields ID, YN, a1, a2, a3 and a4.").arg(table));
+        fail(path, QCoreApplication::translate("AccessReader", "%1; the file may be encrypted, password-protected or damaged").arg(message));
     }
     if (lines.size() < 4 || lines[0] != "MDBTABLE 1")
-        fail(path, QStringLiteral("the Access engine's answer was not understood; the file may be damaged"));
+        fail(path, QCoreApplication::translate("AccessReader", "the Access engine's answer was not understood; the file may be damaged"));
     bool ok = false;
     const qsizetype columnCount = lines[1].toLongLong(&ok);
     if (!ok || columnCount < 0 || !lines[2].startsWith('C'))
-        fail(path, QStringLiteral("the Access engine's answer was not understood; the file may be damaged"));
+        fail(path, QCoreApplication::translate("AccessReader", "the Access engine's answer was not understood; the file may be damaged"));
     Table result;
     const QList<QByteArrayView> names = splitTabs(QByteArrayView(lines[2]).sliced(1));
     if (names.size() != columnCount + 1 || !names.first().isEmpty())
-        fail(path, QStringLiteral("the columns of table %1 could not be read; the file may be damaged").arg(table));
+        fail(path, QCoreApplication::translate("AccessReader", "the columns of table %1 could not be read; the file may be damaged").arg(table));
     for (qsizetype i = 1; i < names.size(); ++i)
         result.columns.append(unescape(names[i]));
 
@@ -100,7 +100,7 @@ AccessReader::Table AccessReader::parse(const QByteArray &output, const QString 
     for (; line < lines.size() && lines[line].startsWith('R'); ++line) {
         const QList<QByteArrayView> fields = splitTabs(QByteArrayView(lines[line]).sliced(1));
         if (fields.size() != columnCount + 1 || !fields.first().isEmpty())
-            fail(path, QStringLiteral("row %1 of table %2 could not be read; the file may be damaged").arg(result.rows.size() + 1).arg(table));
+            fail(path, QCoreApplication::translate("AccessReader", "row %1 of table %2 could not be read; the file may be damaged").arg(result.rows.size() + 1).arg(table));
         QList<QVariant> row;
         row.reserve(columnCount);
         for (qsizetype i = 1; i < fields.size(); ++i)
@@ -109,13 +109,13 @@ AccessReader::Table AccessReader::parse(const QByteArray &output, const QString 
     }
     // The last line tells how many rows were sent: a cut answer is caught.
     if (line >= lines.size() || lines[line] != "END " + QByteArray::number(result.rows.size()))
-        fail(path, QStringLiteral("the Access engine stopped part-way through table %1; the file may be damaged").arg(table));
+        fail(path, QCoreApplication::translate("AccessReader", "the Access engine stopped part-way through table %1; the file may be damaged").arg(table));
     return result;
 }
 
 AccessReader::Table AccessReader::readTable(const QString &path, const QString &table, const QString &helper, int timeLimitMs)
 {
-    RegularFile::require(path, QStringLiteral("The Access question bank file"), QStringLiteral("Check the path of the Access file."));
+    RegularFile::require(path, QCoreApplication::translate("AccessReader", "The Access question bank file"), QCoreApplication::translate("AccessReader", "Check the path of the Access file."));
     const QString program = helper.isEmpty() ? InstallPaths::helper(QString::fromLatin1(kHelperName)) : helper;
     QProcess process;
     process.setProgram(program);
@@ -123,8 +123,8 @@ AccessReader::Table AccessReader::readTable(const QString &path, const QString &
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted())
-        throw Failure(QStringLiteral("The Access reader %1 could not be started: %2.").arg(program, process.errorString()), path,
-                      QStringLiteral("Install the program again: mathcontest-mdb belongs beside it, or in ../libexec/mathcontest/ from it."));
+        throw Failure(QCoreApplication::translate("AccessReader", "The Access reader %1 could not be started: %2.").arg(program, process.errorString()), path,
+                      QCoreApplication::translate("AccessReader", "Install the program again: mathcontest-mdb belongs beside it, or in ../libexec/mathcontest/ from it."));
     QByteArray output, said;
     // What the library printed, kept for the report as far as it is useful.
     auto readBoth = [&] {
@@ -140,19 +140,19 @@ AccessReader::Table AccessReader::readTable(const QString &path, const QString &
             if (left <= 0) {
                 process.kill();
                 process.waitForFinished();
-                fail(path, QStringLiteral("the Access engine did not finish within %1 seconds; the file may be damaged").arg(timeLimitMs / 1000));
+                fail(path, QCoreApplication::translate("AccessReader", "the Access engine did not finish within %1 seconds; the file may be damaged").arg(timeLimitMs / 1000));
             }
             process.waitForReadyRead(static_cast<int>(std::min<qint64>(left, 200)));
             readBoth();
         }
         readBoth();
         if (process.exitStatus() == QProcess::CrashExit)
-            fail(path, QStringLiteral("the Access engine crashed on this file; it is damaged or not a database it can read"));
+            fail(path, QCoreApplication::translate("AccessReader", "the Access engine crashed on this file; it is damaged or not a database it can read"));
         return parse(output, path, table);
     } catch (const Failure &failure) {
         const QString detail = QString::fromUtf8(said).simplified().left(kMaxDetailChars);
         if (detail.isEmpty())
             throw;
-        throw Failure(failure.whatFailed() + QStringLiteral(" (the Access engine said: %1)").arg(detail), failure.where(), failure.whatToDo());
+        throw Failure(failure.whatFailed() + QCoreApplication::translate("AccessReader", " (the Access engine said: %1)").arg(detail), failure.where(), failure.whatToDo());
     }
 }

@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 
 #include <atomic>
+#include <QCoreApplication>
 
 namespace {
 std::atomic<quint64> g_counter{0};
@@ -21,8 +22,8 @@ std::atomic<quint64> g_counter{0};
 void BankFile::write(const QString &path, const std::vector<Answers> &questions, const Extras &extras)
 {
     if (QFileInfo::exists(path))
-        throw Failure(QStringLiteral("A question bank file is already there."), path,
-                      QStringLiteral("Choose another place, or remove the old file first."));
+        throw Failure(QCoreApplication::translate("BankFile", "A question bank file is already there."), path,
+                      QCoreApplication::translate("BankFile", "Choose another place, or remove the old file first."));
     QuestionBank::checkPathLength(path);
     const QString name = QStringLiteral("bankfile-%1").arg(++g_counter);
     QString error;
@@ -55,7 +56,7 @@ void BankFile::write(const QString &path, const std::vector<Answers> &questions,
                 for (int i = 0; i < 4; ++i)
                     insert.bindValue(i + 1, answers[i]);
                 if (!insert.exec())
-                    error = QStringLiteral("question %1: %2").arg(id).arg(insert.lastError().text());
+                    error = QCoreApplication::translate("BankFile", "question %1: %2").arg(id).arg(insert.lastError().text());
             }
             insert.finish();
             if (!extras.accessSource.isEmpty()) {
@@ -77,7 +78,7 @@ void BankFile::write(const QString &path, const std::vector<Answers> &questions,
                     text.bindValue(0, qint64(i + 1));
                     text.bindValue(1, extras.texts[i]);
                     if (!text.exec())
-                        error = QStringLiteral("question %1: %2").arg(i + 1).arg(text.lastError().text());
+                        error = QCoreApplication::translate("BankFile", "question %1: %2").arg(i + 1).arg(text.lastError().text());
                 }
             }
             if (error.isEmpty() && !db.commit())
@@ -87,22 +88,22 @@ void BankFile::write(const QString &path, const std::vector<Answers> &questions,
     }
     QSqlDatabase::removeDatabase(name);
     if (!error.isEmpty())
-        throw Failure(QStringLiteral("The question bank could not be written: %1.").arg(error), path,
-                      QStringLiteral("Make sure the folder can be written to and the disk is not full."));
+        throw Failure(QCoreApplication::translate("BankFile", "The question bank could not be written: %1.").arg(error), path,
+                      QCoreApplication::translate("BankFile", "Make sure the folder can be written to and the disk is not full."));
 }
 
 void BankFile::writeWhole(const QString &path, const std::vector<Answers> &questions, bool replace, const Extras &extras)
 {
     if (!replace && QFileInfo::exists(path))
-        throw Failure(QStringLiteral("A question bank file is already there."), path,
-                      QStringLiteral("Choose another folder, or add --force to replace it."));
+        throw Failure(QCoreApplication::translate("BankFile", "A question bank file is already there."), path,
+                      QCoreApplication::translate("BankFile", "Choose another folder, or add --force to replace it."));
     QString temporary;
     {
         // Only a free name is wanted; SQLite makes the file itself.
         QTemporaryFile name(QFileInfo(path).absoluteDir().filePath(QStringLiteral(".db1-XXXXXX.sqlite")));
         if (!name.open())
-            throw Failure(QStringLiteral("A new question bank could not be made in the folder."), path,
-                          QStringLiteral("Make sure the folder exists and can be written to."));
+            throw Failure(QCoreApplication::translate("BankFile", "A new question bank could not be made in the folder."), path,
+                          QCoreApplication::translate("BankFile", "Make sure the folder exists and can be written to."));
         temporary = name.fileName();
     }
     try {
@@ -114,7 +115,7 @@ void BankFile::writeWhole(const QString &path, const std::vector<Answers> &quest
     // rename() replaces the old file in one step.
     if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
         QFile::remove(temporary);
-        throw Failure(QStringLiteral("The new question bank could not be moved into place."), path,
-                      QStringLiteral("Make sure the folder can be written to."));
+        throw Failure(QCoreApplication::translate("BankFile", "The new question bank could not be moved into place."), path,
+                      QCoreApplication::translate("BankFile", "Make sure the folder can be written to."));
     }
 }

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <QCoreApplication>
 
 namespace {
 
@@ -23,12 +24,11 @@ constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteFull = 13;
 constexpr int kSqliteNotADatabase = 26;
 
-const QString kAdvice = QStringLiteral(
-    "Check the question bank with \"mathcontest-bank check\" in the program folder, or make it again with \"mathcontest-bank create\".");
+const QString kAdvice = QCoreApplication::translate("QuestionBank", "Check the question bank with \"mathcontest-bank check\" in the program folder, or make it again with \"mathcontest-bank create\".");
 
 QString question(qint64 id)
 {
-    return QStringLiteral("question %1").arg(id);
+    return QCoreApplication::translate("QuestionBank", "question %1").arg(id);
 }
 
 } // namespace
@@ -71,34 +71,34 @@ QuestionBank QuestionBank::openBank(const QString &programFolder)
 
     // SQLite would make a new empty bank where none is, so look first.
     if (!QFileInfo(programFolder).isDir())
-        throw Failure(QStringLiteral("The contest folder does not exist."), programFolder,
-                      QStringLiteral("Check the folder's name and where it is."));
+        throw Failure(QCoreApplication::translate("QuestionBank", "The contest folder does not exist."), programFolder,
+                      QCoreApplication::translate("QuestionBank", "Check the folder's name and where it is."));
     checkPathLength(path);
-    RegularFile::require(path, QStringLiteral("The question bank file"),
-                         QStringLiteral("Put the question bank db1.sqlite (made with \"mathcontest-bank create\") in the contest folder."));
+    RegularFile::require(path, QCoreApplication::translate("QuestionBank", "The question bank file"),
+                         QCoreApplication::translate("QuestionBank", "Put the question bank db1.sqlite (made with \"mathcontest-bank create\") in the contest folder."));
     const QFileInfo info(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("The question bank file could not be read: %1.").arg(file.errorString()), path,
-                      QStringLiteral("Make sure the file can be read and written by the player's account."));
+        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file could not be read: %1.").arg(file.errorString()), path,
+                      QCoreApplication::translate("QuestionBank", "Make sure the file can be read and written by the player's account."));
     const QByteArray header = file.read(16);
     file.close();
     if (header != QByteArray("SQLite format 3\0", 16))
-        throw Failure(QStringLiteral("The question bank file is not an SQLite database%1.")
-                          .arg(info.size() == 0 ? QStringLiteral(" (the file is empty)") : QString()),
+        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file is not an SQLite database%1.")
+                          .arg(info.size() == 0 ? QCoreApplication::translate("QuestionBank", " (the file is empty)") : QString()),
                       path, kAdvice);
 
     bank.m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), bank.m_connectionName);
     bank.m_db.setDatabaseName(path);
     bank.m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     if (!bank.m_db.open())
-        bank.fail(QStringLiteral("open the question bank"), bank.m_db.lastError());
+        bank.fail(QCoreApplication::translate("QuestionBank", "open the question bank"), bank.m_db.lastError());
 
     // The table record set, on the whole table.
     bank.m_table = QSqlQuery(bank.m_db);
     bank.m_table.setForwardOnly(true);
     if (!bank.m_table.prepare(QStringLiteral("select * from soaal")))
-        bank.fail(QStringLiteral("open table soaal"), bank.m_table.lastError());
+        bank.fail(QCoreApplication::translate("QuestionBank", "open table soaal"), bank.m_table.lastError());
     return bank;
 }
 
@@ -106,10 +106,10 @@ void QuestionBank::checkPathLength(const QString &path)
 {
     const qsizetype bytes = QFile::encodeName(QFileInfo(path).absoluteFilePath()).size();
     if (bytes > kMaxPathBytes)
-        throw Failure(QStringLiteral("The path of the question bank is too long for the database engine: %1 bytes, at most %2.")
+        throw Failure(QCoreApplication::translate("QuestionBank", "The path of the question bank is too long for the database engine: %1 bytes, at most %2.")
                           .arg(bytes)
                           .arg(kMaxPathBytes),
-                      path, QStringLiteral("Move the contest folder to a folder with a shorter path, then try again."));
+                      path, QCoreApplication::translate("QuestionBank", "Move the contest folder to a folder with a shorter path, then try again."));
 }
 
 void QuestionBank::fail(const QString &operation, const QSqlError &error, qint64 questionId) const
@@ -119,21 +119,21 @@ void QuestionBank::fail(const QString &operation, const QSqlError &error, qint64
     const int code = error.nativeErrorCode().toInt() & 0xff;
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     if (code == kSqliteBusy || code == kSqliteLocked)
-        throw Failure(QStringLiteral("The question bank is locked by another program, so the program could not %1.").arg(operation),
-                      where, QStringLiteral("Close any other program that has the question bank open, then start the contest again."));
+        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank is locked by another program, so the program could not %1.").arg(operation),
+                      where, QCoreApplication::translate("QuestionBank", "Close any other program that has the question bank open, then start the contest again."));
     if (code == kSqliteCorrupt || code == kSqliteNotADatabase)
-        throw Failure(QStringLiteral("The question bank file is damaged, so the program could not %1 (%2).").arg(operation, text), where,
+        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file is damaged, so the program could not %1 (%2).").arg(operation, text), where,
                       kAdvice);
     if (code == kSqliteReadOnly)
-        throw Failure(QStringLiteral("The question bank file cannot be written to, so the program could not %1.").arg(operation), where,
-                      QStringLiteral("Make the file (and its folder) writable for the player's account, or copy the contest folder "
+        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file cannot be written to, so the program could not %1.").arg(operation), where,
+                      QCoreApplication::translate("QuestionBank", "Make the file (and its folder) writable for the player's account, or copy the contest folder "
                                      "somewhere you can write to; nothing in the bank was lost."));
     if (code == kSqliteFull)
-        throw Failure(QStringLiteral("The disk is full, so the program could not %1.").arg(operation), where,
-                      QStringLiteral("Free some space on the disk, then start the contest again; nothing in the bank was lost."));
+        throw Failure(QCoreApplication::translate("QuestionBank", "The disk is full, so the program could not %1.").arg(operation), where,
+                      QCoreApplication::translate("QuestionBank", "Free some space on the disk, then start the contest again; nothing in the bank was lost."));
     if (text.contains(QStringLiteral("no such table")))
-        throw Failure(QStringLiteral("The question bank has no table soaal."), where, kAdvice);
-    throw Failure(QStringLiteral("The program could not %1: %2.").arg(operation, text), where, kAdvice);
+        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank has no table soaal."), where, kAdvice);
+    throw Failure(QCoreApplication::translate("QuestionBank", "The program could not %1: %2.").arg(operation, text), where, kAdvice);
 }
 
 qint64 QuestionBank::scalar(const QString &sql, const QString &operation)
@@ -149,17 +149,17 @@ qint64 QuestionBank::scalar(const QString &sql, const QString &operation)
 
 qint64 QuestionBank::countQuestions()
 {
-    return scalar(QStringLiteral("select count(*) from soaal"), QStringLiteral("count the questions"));
+    return scalar(QStringLiteral("select count(*) from soaal"), QCoreApplication::translate("QuestionBank", "count the questions"));
 }
 
 qint64 QuestionBank::countUsedQuestions()
 {
-    return scalar(QStringLiteral("select count(*) from soaal where YN=1"), QStringLiteral("count the used questions"));
+    return scalar(QStringLiteral("select count(*) from soaal where YN=1"), QCoreApplication::translate("QuestionBank", "count the used questions"));
 }
 
 void QuestionBank::checkForContest(qint64 n)
 {
-    const QString operation = QStringLiteral("check the question bank");
+    const QString operation = QCoreApplication::translate("QuestionBank", "check the question bank");
     {
         QSqlQuery check(m_db);
         if (!check.exec(QStringLiteral("PRAGMA quick_check")))
@@ -168,7 +168,7 @@ void QuestionBank::checkForContest(qint64 n)
         while (check.next())
             problems << check.value(0).toString();
         if (problems != QStringList{QStringLiteral("ok")})
-            throw Failure(QStringLiteral("The question bank file is damaged: %1").arg(problems.mid(0, 3).join(QStringLiteral("; "))),
+            throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file is damaged: %1").arg(problems.mid(0, 3).join(QStringLiteral("; "))),
                           m_path, kAdvice);
     }
     // With ID the table's integer primary key, the numbers are whole and
@@ -192,27 +192,27 @@ void QuestionBank::checkForContest(qint64 n)
         idIsKey = idIsKey && keyColumns == 1;
         for (const char *field : {"ID", "YN", "a1", "a2", "a3", "a4"}) {
             if (!present.contains(QString::fromLatin1(field).toLower()))
-                throw Failure(QStringLiteral("Table soaal of the question bank has no field %1.").arg(QString::fromLatin1(field)), m_path,
+                throw Failure(QCoreApplication::translate("QuestionBank", "Table soaal of the question bank has no field %1.").arg(QString::fromLatin1(field)), m_path,
                               kAdvice);
         }
     }
     if (n == 0)
-        throw Failure(QStringLiteral("The question bank holds no questions (table soaal is empty)."), m_path,
-                      QStringLiteral("Add questions with \"mathcontest-bank create\"."));
+        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank holds no questions (table soaal is empty)."), m_path,
+                      QCoreApplication::translate("QuestionBank", "Add questions with \"mathcontest-bank create\"."));
 
-    const QString idAdvice = QStringLiteral("The questions must be numbered 1, 2, 3 ... with no gap and no number twice; make the bank again with \"mathcontest-bank create\".");
+    const QString idAdvice = QCoreApplication::translate("QuestionBank", "The questions must be numbered 1, 2, 3 ... with no gap and no number twice; make the bank again with \"mathcontest-bank create\".");
     if (!idIsKey) {
         QSqlQuery bad(m_db);
         if (!bad.exec(QStringLiteral("select quote(ID) from soaal where typeof(ID)<>'integer' limit 1")))
             fail(operation, bad.lastError());
         if (bad.next())
-            throw Failure(QStringLiteral("A question number (ID) is not a whole number: %1.").arg(bad.value(0).toString()), m_path,
+            throw Failure(QCoreApplication::translate("QuestionBank", "A question number (ID) is not a whole number: %1.").arg(bad.value(0).toString()), m_path,
                           idAdvice);
         QSqlQuery twice(m_db);
         if (!twice.exec(QStringLiteral("select ID from soaal group by ID having count(*)>1 order by ID limit 1")))
             fail(operation, twice.lastError());
         if (twice.next())
-            throw Failure(QStringLiteral("Question number %1 is used twice.").arg(twice.value(0).toLongLong()), m_path, idAdvice);
+            throw Failure(QCoreApplication::translate("QuestionBank", "Question number %1 is used twice.").arg(twice.value(0).toLongLong()), m_path, idAdvice);
     }
     bool numberedOneToN = false;
     if (idIsKey) {
@@ -231,7 +231,7 @@ void QuestionBank::checkForContest(qint64 n)
         if (!gap.exec() || !gap.next())
             fail(operation, gap.lastError());
         if (!gap.value(0).isNull())
-            throw Failure(QStringLiteral("Question number %1 is missing: the %2 questions must be numbered 1 to %2.")
+            throw Failure(QCoreApplication::translate("QuestionBank", "Question number %1 is missing: the %2 questions must be numbered 1 to %2.")
                               .arg(gap.value(0).toLongLong())
                               .arg(n),
                           m_path, idAdvice);
@@ -243,7 +243,7 @@ void QuestionBank::checkForContest(qint64 n)
                                        "order by ID limit 1")))
             fail(operation, marks.lastError());
         if (marks.next())
-            throw Failure(QStringLiteral("The used mark (YN) of question %1 is %2, not 0 or 1.")
+            throw Failure(QCoreApplication::translate("QuestionBank", "The used mark (YN) of question %1 is %2, not 0 or 1.")
                               .arg(marks.value(0).toLongLong())
                               .arg(marks.value(1).toString()),
                           QStringLiteral("%1, %2").arg(m_path, question(marks.value(0).toLongLong())), kAdvice);
@@ -252,7 +252,7 @@ void QuestionBank::checkForContest(qint64 n)
 
 void QuestionBank::clearUsedMarks(qint64 n)
 {
-    const QString operation = QStringLiteral("clear the used marks");
+    const QString operation = QCoreApplication::translate("QuestionBank", "clear the used marks");
     if (n <= 0)
         return;
     if (!m_db.transaction())
@@ -280,11 +280,11 @@ QuestionRecord QuestionBank::openQuestion(qint64 id)
     record.m_query.setForwardOnly(true);
     // The ID is a number the program formats itself; nothing else enters the text.
     if (!record.m_query.exec(QStringLiteral("SELECT * FROM soaal WHERE ID=") + QString::number(id) + QStringLiteral(" ")))
-        fail(QStringLiteral("open %1").arg(question(id)), record.m_query.lastError(), id);
+        fail(QCoreApplication::translate("QuestionBank", "open %1").arg(question(id)), record.m_query.lastError(), id);
     if (!record.m_query.next()) {
         if (record.m_query.lastError().isValid())
-            fail(QStringLiteral("open %1").arg(question(id)), record.m_query.lastError(), id);
-        throw Failure(QStringLiteral("Question number %1 is missing from the question bank.").arg(id),
+            fail(QCoreApplication::translate("QuestionBank", "open %1").arg(question(id)), record.m_query.lastError(), id);
+        throw Failure(QCoreApplication::translate("QuestionBank", "Question number %1 is missing from the question bank.").arg(id),
                       QStringLiteral("%1, %2").arg(m_path, question(id)), kAdvice);
     }
     record.m_id = id;
@@ -307,7 +307,7 @@ void QuestionBank::markQuestionUsed(QuestionRecord &record)
     mark.bindValue(QStringLiteral(":id"), id);
     // Outside a transaction the update is committed before exec() returns.
     if (!mark.exec())
-        fail(QStringLiteral("mark %1 as used").arg(question(id)), mark.lastError(), id);
+        fail(QCoreApplication::translate("QuestionBank", "mark %1 as used").arg(question(id)), mark.lastError(), id);
 }
 
 std::vector<std::array<QString, 4>> QuestionBank::allAnswers()
@@ -315,7 +315,7 @@ std::vector<std::array<QString, 4>> QuestionBank::allAnswers()
     QSqlQuery rows(m_db);
     rows.setForwardOnly(true);
     if (!rows.exec(QStringLiteral("select a1, a2, a3, a4 from soaal order by ID")))
-        fail(QStringLiteral("read the answers"), rows.lastError());
+        fail(QCoreApplication::translate("QuestionBank", "read the answers"), rows.lastError());
     std::vector<std::array<QString, 4>> answers;
     while (rows.next()) {
         std::array<QString, 4> row;
@@ -324,7 +324,7 @@ std::vector<std::array<QString, 4>> QuestionBank::allAnswers()
         answers.push_back(std::move(row));
     }
     if (rows.lastError().isValid())
-        fail(QStringLiteral("read the answers"), rows.lastError());
+        fail(QCoreApplication::translate("QuestionBank", "read the answers"), rows.lastError());
     return answers;
 }
 
@@ -342,7 +342,7 @@ QString QuestionBank::accessSource()
         return QString();
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral("select source from access_source")))
-        fail(QStringLiteral("read which Access file the bank came from"), query.lastError());
+        fail(QCoreApplication::translate("QuestionBank", "read which Access file the bank came from"), query.lastError());
     return query.next() ? query.value(0).toString() : QString();
 }
 
@@ -354,7 +354,7 @@ std::vector<QString> QuestionBank::questionTexts()
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("select ID, text from question_text")))
-        fail(QStringLiteral("read the questions' texts"), query.lastError());
+        fail(QCoreApplication::translate("QuestionBank", "read the questions' texts"), query.lastError());
     while (query.next()) {
         const qint64 id = query.value(0).toLongLong();
         if (id >= 1 && id <= qint64(texts.size()))
@@ -371,7 +371,7 @@ std::vector<qint64> QuestionBank::questionTextIds()
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("select ID from question_text order by ID")))
-        fail(QStringLiteral("read the questions' texts"), query.lastError());
+        fail(QCoreApplication::translate("QuestionBank", "read the questions' texts"), query.lastError());
     while (query.next())
         ids.push_back(query.value(0).toLongLong());
     return ids;
@@ -385,6 +385,6 @@ QString QuestionBank::questionText(qint64 id)
     query.prepare(QStringLiteral("select text from question_text where ID=?"));
     query.bindValue(0, id);
     if (!query.exec())
-        fail(QStringLiteral("read the question's text"), query.lastError(), id);
+        fail(QCoreApplication::translate("QuestionBank", "read the question's text"), query.lastError(), id);
     return query.next() ? query.value(0).toString() : QString();
 }

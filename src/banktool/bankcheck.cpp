@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <QCoreApplication>
 
 namespace {
 // The contest ends after this many questions (the quiz window's length).
@@ -18,14 +19,14 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
     Report report;
     const QDir folder(programFolder);
     if (!QFileInfo(programFolder).isDir()) {
-        report.problems << QStringLiteral("%1: the folder does not exist").arg(programFolder);
+        report.problems << QCoreApplication::translate("BankCheck", "%1: the folder does not exist").arg(programFolder);
         return report;
     }
-    auto checkPicture = [&](const QString &name, const QString &role) {
+    auto checkPicture = [&](const QString &name, const QString &role, bool question = false) {
         try {
             const QSize size = Picture::verify(folder.filePath(QStringLiteral("img/") + name), role);
-            if (role.startsWith(QLatin1String("the picture of question")) && size.boundedTo(Picture::kQuestionBox) != size)
-                report.warnings << QStringLiteral("img/%1 is %2 x %3 pixels, larger than the question box (%4 x %5): it spreads under the answer buttons")
+            if (question && size.boundedTo(Picture::kQuestionBox) != size)
+                report.warnings << QCoreApplication::translate("BankCheck", "img/%1 is %2 x %3 pixels, larger than the question box (%4 x %5): it spreads under the answer buttons")
                                        .arg(name)
                                        .arg(size.width())
                                        .arg(size.height())
@@ -35,9 +36,9 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
             report.problems << QStringLiteral("%1: %2").arg(failure.where(), failure.whatFailed());
         }
     };
-    checkPicture(QStringLiteral("bak.jpg"), QStringLiteral("the quiz window's background"));
-    checkPicture(QStringLiteral("soal.jpg"), QStringLiteral("the question placeholder picture"));
-    checkPicture(QStringLiteral("bsoal.jpg"), QStringLiteral("the face of the question button"));
+    checkPicture(QStringLiteral("bak.jpg"), QCoreApplication::translate("BankCheck", "the quiz window's background"));
+    checkPicture(QStringLiteral("soal.jpg"), QCoreApplication::translate("BankCheck", "the question placeholder picture"));
+    checkPicture(QStringLiteral("bsoal.jpg"), QCoreApplication::translate("BankCheck", "the face of the question button"));
 
     std::vector<std::array<QString, 4>> answers;
     try {
@@ -47,7 +48,7 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
         answers = bank.allAnswers();
         for (const qint64 id : bank.questionTextIds()) {
             if (id < 1 || id > n)
-                report.warnings << QStringLiteral("the table of question texts holds a text for question %1, which the bank does not have").arg(id);
+                report.warnings << QCoreApplication::translate("BankCheck", "the table of question texts holds a text for question %1, which the bank does not have").arg(id);
         }
     } catch (const Failure &failure) {
         report.problems << QStringLiteral("%1: %2").arg(failure.where(), failure.whatFailed());
@@ -56,25 +57,25 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
     report.questions = static_cast<int>(answers.size());
     for (size_t i = 0; i < answers.size(); ++i) {
         const int id = static_cast<int>(i) + 1;
-        const QString question = QStringLiteral("question %1").arg(id);
+        const QString question = QCoreApplication::translate("BankCheck", "question %1").arg(id);
         QSet<QString> seen;
         for (int a = 0; a < 4; ++a) {
             const QString text = answers[i][static_cast<size_t>(a)].trimmed();
             if (text.isEmpty()) {
-                report.problems << QStringLiteral("%1: answer a%2 is empty").arg(question).arg(a + 1);
+                report.problems << QCoreApplication::translate("BankCheck", "%1: answer a%2 is empty").arg(question).arg(a + 1);
                 continue;
             }
             if (seen.contains(text))
-                report.problems << QStringLiteral("%1: answer a%2 \"%3\" is the same as an earlier answer of the question")
+                report.problems << QCoreApplication::translate("BankCheck", "%1: answer a%2 \"%3\" is the same as an earlier answer of the question")
                                        .arg(question)
                                        .arg(a + 1)
                                        .arg(text);
             seen.insert(text);
         }
-        checkPicture(QStringLiteral("%1.jpg").arg(id), QStringLiteral("the picture of %1").arg(question));
+        checkPicture(QStringLiteral("%1.jpg").arg(id), QCoreApplication::translate("BankCheck", "the picture of %1").arg(question), true);
     }
     if (report.questions < kContestLength)
-        report.warnings << QStringLiteral("the bank holds %1 questions, fewer than the %2 a contest asks: the contest could never end")
+        report.warnings << QCoreApplication::translate("BankCheck", "the bank holds %1 questions, fewer than the %2 a contest asks: the contest could never end")
                                .arg(report.questions)
                                .arg(kContestLength);
     return report;

@@ -18,13 +18,11 @@
 #include <optional>
 #include <numeric>
 #include <vector>
+#include <QCoreApplication>
 
 namespace {
 
 constexpr int kJpegQuality = 88;
-
-// The largest side a JPEG file can have.
-constexpr int kMaxJpegSide = 65535;
 
 bool saved(const QImage &image, const QString &path)
 {
@@ -34,8 +32,8 @@ bool saved(const QImage &image, const QString &path)
 void save(const QImage &image, const QString &path)
 {
     if (!saved(image, path))
-        throw Failure(QStringLiteral("A picture could not be written."), path,
-                      QStringLiteral("Make sure the folder can be written to and the disk is not full."));
+        throw Failure(QCoreApplication::translate("BankCreator", "A picture could not be written."), path,
+                      QCoreApplication::translate("BankCreator", "Make sure the folder can be written to and the disk is not full."));
 }
 
 // A plain copy: QFile::copy syncs every file to disk, which costs seconds
@@ -60,29 +58,26 @@ void writeQuestionPicture(const CsvReader::Question &question, const QString &gi
         if (scaled ? saved(*scaled, target) : copyFile(given, target))
             return;
     } else {
-        const QImage rendered = QuestionPicture::render(question.question);
-        if (rendered.height() > kMaxJpegSide)
-            throw Failure(QStringLiteral("the question's text is too long for its picture (%1 pixels high)").arg(rendered.height()), target,
-                          QStringLiteral("Shorten the question, or give a picture for it."));
-        if (saved(rendered, target))
+        if (saved(QuestionPicture::render(question.question), target))
             return;
     }
-    throw Failure(QStringLiteral("the picture could not be written"), target,
-                  QStringLiteral("Make sure the folder can be written to and the disk is not full."));
+    throw Failure(QCoreApplication::translate("BankCreator", "the picture could not be written"), target,
+                  QCoreApplication::translate("BankCreator", "Make sure the folder can be written to and the disk is not full."));
 }
 
 void moveInto(const QString &from, const QString &to)
 {
     if (!QDir().rename(from, to))
-        throw Failure(QStringLiteral("The new bank could not be moved into place."), to,
-                      QStringLiteral("Make sure the folder can be written to, then run the command again."));
+        throw Failure(QCoreApplication::translate("BankCreator", "The new bank could not be moved into place."), to,
+                      QCoreApplication::translate("BankCreator", "Make sure the folder can be written to, then run the command again."));
 }
 
 } // namespace
 
 BankCreator::Result BankCreator::create(const QString &csvPath, const QString &outDir, bool replace)
 {
-    const std::vector<CsvReader::Question> questions = CsvReader::read(csvPath);
+    QString note;
+    const std::vector<CsvReader::Question> questions = CsvReader::read(csvPath, &note);
     const QDir csvFolder = QFileInfo(csvPath).absoluteDir();
 
     std::vector<QString> givenPictures(questions.size());
@@ -95,16 +90,16 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     const QString bankPath = QuestionBank::filePath(out.absolutePath());
     const QString imgPath = out.absoluteFilePath(QStringLiteral("img"));
     if (!replace && (QFileInfo::exists(bankPath) || QFileInfo::exists(imgPath)))
-        throw Failure(QStringLiteral("The folder already holds a question bank or an img folder."), out.absolutePath(),
-                      QStringLiteral("Choose an empty folder, or add --force to replace them."));
+        throw Failure(QCoreApplication::translate("BankCreator", "The folder already holds a question bank or an img folder."), out.absolutePath(),
+                      QCoreApplication::translate("BankCreator", "Choose an empty folder, or add --force to replace them."));
     NewFolder outFolder(out.absolutePath());
 
     // Everything is made in a staging folder beside the output, then moved
     // into place; the staging folder and whatever it replaced go at the end.
     QTemporaryDir staging(out.absoluteFilePath(QStringLiteral(".mathcontest-bank-XXXXXX")));
     if (!staging.isValid())
-        throw Failure(QStringLiteral("A staging folder could not be made in the output folder."), out.absolutePath(),
-                      QStringLiteral("Make sure the folder can be written to."));
+        throw Failure(QCoreApplication::translate("BankCreator", "A staging folder could not be made in the output folder."), out.absolutePath(),
+                      QCoreApplication::translate("BankCreator", "Make sure the folder can be written to."));
     const QDir stage(staging.path());
     std::vector<BankFile::Answers> answers;
     BankFile::Extras extras;
@@ -135,15 +130,15 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
             continue;
         const auto &question = questions[i];
         if (givenPictures[i].isEmpty())
-            throw Failure(QStringLiteral("%1:%2: the picture of question %3 could not be made: %4")
+            throw Failure(QCoreApplication::translate("BankCreator", "%1:%2: the picture of question %3 could not be made: %4")
                               .arg(csvPath)
                               .arg(question.line)
                               .arg(i + 1)
                               .arg(faults[i]->whatFailed()),
-                          QStringLiteral("%1, line %2").arg(csvPath).arg(question.line), faults[i]->whatToDo());
-        throw Failure(QStringLiteral("%1:%2: picture \"%3\": %4").arg(csvPath).arg(question.line).arg(question.picture, faults[i]->whatFailed()),
-                      QStringLiteral("%1, line %2").arg(csvPath).arg(question.line),
-                      QStringLiteral("Give the path of a JPEG picture, relative to the question file's folder or absolute."));
+                          QCoreApplication::translate("BankCreator", "%1, line %2").arg(csvPath).arg(question.line), faults[i]->whatToDo());
+        throw Failure(QCoreApplication::translate("BankCreator", "%1:%2: picture \"%3\": %4").arg(csvPath).arg(question.line).arg(question.picture, faults[i]->whatFailed()),
+                      QCoreApplication::translate("BankCreator", "%1, line %2").arg(csvPath).arg(question.line),
+                      QCoreApplication::translate("BankCreator", "Give the path of a JPEG picture, relative to the question file's folder or absolute."));
     }
     save(QuestionPicture::background(), stagedImg + QStringLiteral("/bak.jpg"));
     save(QuestionPicture::placeholder(), stagedImg + QStringLiteral("/soal.jpg"));
@@ -169,5 +164,5 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     step(stagedImg, imgPath);
     step(stage.filePath(QString::fromLatin1(QuestionBank::kFileName)), bankPath);
     outFolder.keep();
-    return {static_cast<int>(questions.size()), bankPath};
+    return {static_cast<int>(questions.size()), bankPath, note};
 }

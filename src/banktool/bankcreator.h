@@ -10,6 +10,7 @@ public:
     struct Result {
         int questions = 0;
         QString bankPath;
+        QString note; // how the question file was read, when worth saying
     };
 
     // Throws a Failure (with the CSV line where there is one). An existing

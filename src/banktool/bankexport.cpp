@@ -10,6 +10,7 @@
 #include <QSaveFile>
 
 #include <csv.h>
+#include <QCoreApplication>
 
 namespace {
 
@@ -53,11 +54,11 @@ int BankExport::write(const QString &programFolder, const QString &csvPath, bool
 {
     const QString target = resolved(csvPath);
     if (isContestFile(target, programFolder))
-        throw Failure(QStringLiteral("The question file would be written over a file of the contest folder."), csvPath,
-                      QStringLiteral("Choose another name for the question file, outside the img folder."));
+        throw Failure(QCoreApplication::translate("BankExport", "The question file would be written over a file of the contest folder."), csvPath,
+                      QCoreApplication::translate("BankExport", "Choose another name for the question file, outside the img folder."));
     if (!replace && QFileInfo::exists(target))
-        throw Failure(QStringLiteral("A file is already there."), csvPath,
-                      QStringLiteral("Choose another name, or add --force to replace it."));
+        throw Failure(QCoreApplication::translate("BankExport", "A file is already there."), csvPath,
+                      QCoreApplication::translate("BankExport", "Choose another name, or add --force to replace it."));
 
     QuestionBank bank = QuestionBank::openBank(QDir(programFolder).absolutePath());
     bank.checkForContest(bank.countQuestions());
@@ -79,7 +80,7 @@ int BankExport::write(const QString &programFolder, const QString &csvPath, bool
     // leaves the old file whole.
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw Failure(QStringLiteral("The question file could not be written: %1.").arg(file.errorString()), csvPath,
-                      QStringLiteral("Make sure the folder can be written to and the disk is not full."));
+        throw Failure(QCoreApplication::translate("BankExport", "The question file could not be written: %1.").arg(file.errorString()), csvPath,
+                      QCoreApplication::translate("BankExport", "Make sure the folder can be written to and the disk is not full."));
     return static_cast<int>(answers.size());
 }

@@ -7,9 +7,12 @@
 
 #include <csv.h>
 
+#include <algorithm>
+#include <QCoreApplication>
+
 namespace {
 
-const QString kAdvice = QStringLiteral("Correct the question file and run the command again.");
+const QString kAdvice = QCoreApplication::translate("CsvReader", "Correct the question file and run the command again.");
 
 struct Record {
     int line = 0;
@@ -43,7 +46,7 @@ void onRecordEnd(int, void *context)
 
 [[noreturn]] void fail(const QString &fileName, int line, const QString &what)
 {
-    throw Failure(QStringLiteral("%1:%2: %3").arg(fileName).arg(line).arg(what), QStringLiteral("%1, line %2").arg(fileName).arg(line),
+    throw Failure(QStringLiteral("%1:%2: %3").arg(fileName).arg(line).arg(what), QCoreApplication::translate("CsvReader", "%1, line %2").arg(fileName).arg(line),
                   kAdvice);
 }
 
@@ -66,27 +69,84 @@ int firstBadUtf8Line(const QByteArray &data)
     return 0;
 }
 
-} // namespace
+// The columns, by their English and Arabic names (hamza forms of alef and
+// Arabic-Indic digits are taken as written either way).
+const char *const kColumns[6][2] = {
+    {"question", "السؤال"},          {"a1", "الإجابة الصحيحة"}, {"a2", "إجابة خاطئة 1"},
+    {"a3", "إجابة خاطئة 2"},        {"a4", "إجابة خاطئة 3"},   {"picture", "الصورة"},
+};
+const QString kHeaderHelp = QCoreApplication::translate("CsvReader", "question,a1,a2,a3,a4 and, if wanted, picture (in Arabic: السؤال,الإجابة الصحيحة,إجابة خاطئة 1,إجابة خاطئة 2,إجابة خاطئة 3,الصورة)");
 
-std::vector<CsvReader::Question> CsvReader::read(const QString &path)
+QString normalised(const QString &name)
 {
-    constexpr qint64 kMaxQuestionFileBytes = 64LL * 1024 * 1024;
-    return parse(RegularFile::read(path, QStringLiteral("The question file"), QStringLiteral("Check the path of the question file."),
-                                   kMaxQuestionFileBytes),
-                 path);
+    QString text = name.trimmed().toLower().simplified();
+    for (QChar &c : text) {
+        if (c == u'أ' || c == u'إ' || c == u'آ')
+            c = u'ا';
+        else if (c.isDigit())
+            c = QChar(u'0' + c.digitValue());
+    }
+    return text;
 }
 
-std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const QString &fileName)
+int columnOf(const QString &name)
 {
-    QByteArray data = raw;
-    if (data.startsWith("\xEF\xBB\xBF"))
-        data.remove(0, 3);
-    if (const int bad = firstBadUtf8Line(data))
-        fail(fileName, bad, QStringLiteral("the text is not valid UTF-8; save the file as UTF-8"));
+    const QString wanted = normalised(name);
+    for (int i = 0; i < 6; ++i) {
+        if (wanted == normalised(QString::fromUtf8(kColumns[i][0])) || wanted == normalised(QString::fromUtf8(kColumns[i][1])))
+            return i;
+    }
+    return -1;
+}
+
+// The separator of the header line: comma, semicolon (spreadsheets in
+// locales with a decimal comma) or tab, whichever it holds most of.
+char separator(const QByteArray &data)
+{
+    const QByteArray first = data.left(data.indexOf('\n'));
+    char best = ',';
+    for (const char candidate : {';', '\t'}) {
+        if (first.count(candidate) > first.count(best))
+            best = candidate;
+    }
+    return best;
+}
+
+} // namespace
+
+std::vector<CsvReader::Question> CsvReader::read(const QString &path, QString *note)
+{
+    constexpr qint64 kMaxQuestionFileBytes = 64LL * 1024 * 1024;
+    return parse(RegularFile::read(path, QCoreApplication::translate("CsvReader", "The question file"), QCoreApplication::translate("CsvReader", "Check the path of the question file."),
+                                   kMaxQuestionFileBytes),
+                 path, note);
+}
+
+QByteArray CsvReader::toUtf8(const QByteArray &raw, QString *note)
+{
+    // UTF-16 says so with its byte-order mark.
+    if (raw.startsWith("\xFF\xFE") || raw.startsWith("\xFE\xFF")) {
+        QStringDecoder decoder(raw.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        return QString(decoder.decode(QByteArrayView(raw).sliced(2))).toUtf8();
+    }
+    QByteArray data = raw.startsWith("\xEF\xBB\xBF") ? raw.mid(3) : raw;
+    if (firstBadUtf8Line(data) == 0)
+        return data;
+    // Not UTF-8: what spreadsheets on Arabic Windows write.
+    if (note)
+        *note = QCoreApplication::translate("CsvReader", "the file is not UTF-8; it was read as Windows-1256 (Arabic Windows)");
+    QStringDecoder decoder("windows-1256");
+    return QString(decoder.decode(data)).toUtf8();
+}
+
+std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const QString &fileName, QString *note)
+{
+    const QByteArray data = toUtf8(raw, note);
 
     csv_parser parser;
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0)
-        throw Failure(QStringLiteral("The CSV reader could not start."), fileName, kAdvice);
+        throw Failure(QCoreApplication::translate("CsvReader", "The CSV reader could not start."), fileName, kAdvice);
+    csv_set_delim(&parser, separator(data));
     ParseState state;
     qsizetype start = 0;
     bool ok = true;
@@ -106,37 +166,49 @@ std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const Q
     csv_free(&parser);
     if (!ok)
         fail(fileName, state.record.fields.empty() ? state.lastRecordEndLine + 1 : state.record.line,
-             QStringLiteral("the CSV is malformed (%1)").arg(QString::fromUtf8(csv_strerror(error))));
+             QCoreApplication::translate("CsvReader", "the CSV is malformed (%1)").arg(QString::fromUtf8(csv_strerror(error))));
 
+    // Rows with every field empty are left out, and so are empty columns at
+    // the end of the header (spreadsheets write both).
+    std::erase_if(state.records, [](const Record &record) {
+        return std::all_of(record.fields.begin(), record.fields.end(), [](const QByteArray &f) { return f.trimmed().isEmpty(); });
+    });
     if (state.records.empty())
-        fail(fileName, 1, QStringLiteral("the file is empty; it needs the header question,a1,a2,a3,a4"));
+        fail(fileName, 1, QCoreApplication::translate("CsvReader", "the file is empty; it needs the header %1").arg(kHeaderHelp));
+    Record header = state.records.front();
+    while (!header.fields.empty() && header.fields.back().trimmed().isEmpty())
+        header.fields.pop_back();
 
-    // The header names the columns.
-    const Record &header = state.records.front();
+    // The header names the columns, in English or in Arabic.
     int column[6] = {-1, -1, -1, -1, -1, -1}; // question, a1..a4, picture
-    const QStringList names{QStringLiteral("question"), QStringLiteral("a1"), QStringLiteral("a2"),
-                            QStringLiteral("a3"), QStringLiteral("a4"), QStringLiteral("picture")};
+    bool known = false;
+    for (size_t i = 0; i < header.fields.size(); ++i)
+        known = known || columnOf(QString::fromUtf8(header.fields[i])) >= 0;
+    if (!known)
+        fail(fileName, header.line, QCoreApplication::translate("CsvReader", "the first line is not a header; the file must start with the header %1").arg(kHeaderHelp));
     for (size_t i = 0; i < header.fields.size(); ++i) {
-        const QString name = QString::fromUtf8(header.fields[i]).trimmed().toLower();
-        const qsizetype which = names.indexOf(name);
+        const QString name = QString::fromUtf8(header.fields[i]).trimmed();
+        const int which = columnOf(name);
         if (which < 0)
-            fail(fileName, header.line, QStringLiteral("unknown column \"%1\"; the header is question,a1,a2,a3,a4 and, if wanted, picture").arg(name));
+            fail(fileName, header.line, QCoreApplication::translate("CsvReader", "unknown column \"%1\"; the header is %2").arg(name, kHeaderHelp));
         if (column[which] >= 0)
-            fail(fileName, header.line, QStringLiteral("column \"%1\" appears twice").arg(name));
+            fail(fileName, header.line, QCoreApplication::translate("CsvReader", "column \"%1\" appears twice").arg(name));
         column[which] = static_cast<int>(i);
     }
     for (int i = 0; i < 5; ++i) {
         if (column[i] < 0)
-            fail(fileName, header.line, QStringLiteral("the header has no column \"%1\"").arg(names[i]));
+            fail(fileName, header.line, QCoreApplication::translate("CsvReader", "the header has no column \"%1\"").arg(kColumns[i][0]));
     }
 
     std::vector<Question> questions;
     questions.reserve(state.records.size() - 1);
     for (size_t r = 1; r < state.records.size(); ++r) {
-        const Record &record = state.records[r];
+        Record &record = state.records[r];
+        while (record.fields.size() > header.fields.size() && record.fields.back().trimmed().isEmpty())
+            record.fields.pop_back();
         if (record.fields.size() != header.fields.size())
             fail(fileName, record.line,
-                 QStringLiteral("expected %1 columns, found %2").arg(header.fields.size()).arg(record.fields.size()));
+                 QCoreApplication::translate("CsvReader", "expected %1 columns, found %2").arg(header.fields.size()).arg(record.fields.size()));
         Question question;
         question.line = record.line;
         auto field = [&](int which) {
@@ -147,14 +219,14 @@ std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const Q
         for (int a = 0; a < 4; ++a) {
             question.answers[a] = field(a + 1);
             if (question.answers[a].trimmed().isEmpty())
-                fail(fileName, record.line, QStringLiteral("answer a%1 is empty").arg(a + 1));
+                fail(fileName, record.line, QCoreApplication::translate("CsvReader", "answer a%1 is empty").arg(a + 1));
         }
         question.picture = field(5).trimmed();
         if (question.question.isEmpty() && question.picture.isEmpty())
-            fail(fileName, record.line, QStringLiteral("the question has neither text nor a picture"));
+            fail(fileName, record.line, QCoreApplication::translate("CsvReader", "the question has neither text nor a picture"));
         questions.push_back(std::move(question));
     }
     if (questions.empty())
-        fail(fileName, header.line, QStringLiteral("the file holds no questions, only the header"));
+        fail(fileName, header.line, QCoreApplication::translate("CsvReader", "the file holds no questions, only the header"));
     return questions;
 }

@@ -4,9 +4,12 @@
 #include <QStringList>
 #include <vector>
 
-// Reads a question file: UTF-8 CSV (RFC 4180) with the header
-// question,a1,a2,a3,a4 and an optional picture column, in any order.
-// Every fault is a Failure that names the file and the line.
+// Reads a question file as spreadsheets write it: CSV (RFC 4180) separated
+// by commas, semicolons or tabs; UTF-8 (with or without a byte-order mark),
+// UTF-16 with one, or else Windows-1256; the header question,a1,a2,a3,a4 and
+// an optional picture column, in any order, in English or in Arabic; blank
+// rows and blank columns at the end left out. Every fault is a Failure that
+// names the file and the line.
 class CsvReader {
 public:
     struct Question {
@@ -16,6 +19,11 @@ public:
         QString picture;    // a JPEG path as written in the file, or empty
     };
 
-    static std::vector<Question> read(const QString &path);
-    static std::vector<Question> parse(const QByteArray &data, const QString &fileName);
+    // note, when given, gets a note for the user on how the file was read
+    // (an encoding other than UTF-8), or stays as it is.
+    static std::vector<Question> read(const QString &path, QString *note = nullptr);
+    static std::vector<Question> parse(const QByteArray &data, const QString &fileName, QString *note = nullptr);
+
+    // The file's text as UTF-8, whatever of the encodings above it is in.
+    static QByteArray toUtf8(const QByteArray &raw, QString *note);
 };

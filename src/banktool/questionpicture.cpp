@@ -1,18 +1,18 @@
 #include "questionpicture.h"
 
+#include "failure.h"
+#include "mathtext.h"
+
 #include <QFont>
-#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QTextLayout>
+#include <QCoreApplication>
 
-#include <cmath>
 
 namespace {
 
 constexpr int kMargin = 14;
-constexpr int kQuestionPixelSize = 28;
 const QColor kInk(20, 30, 90);
 
 QFont questionFont(int pixelSize)
@@ -31,52 +31,30 @@ void drawCentred(QPainter &painter, const QRect &area, const QString &text)
 
 } // namespace
 
-QString QuestionPicture::isolateExpressions(const QString &text)
+std::unique_ptr<QTextLayout> QuestionPicture::fit(const QString &text)
 {
-    // A run that starts with a digit, a sign or a bracket and ends with a
-    // digit, a bracket or a percent sign, holding only digits, operators,
-    // blanks and separators between.
-    static const QRegularExpression expression(
-        QStringLiteral(R"([-−+(]?[0-9(][0-9 .,:/+\-−×÷*=()%²³^√]*[0-9)%²³]|[-−+(]?[0-9])"));
-    QString result;
-    qsizetype last = 0;
-    auto it = expression.globalMatch(text);
-    while (it.hasNext()) {
-        const auto match = it.next();
-        result += text.mid(last, match.capturedStart() - last);
-        result += QChar(0x2066) + match.captured() + QChar(0x2069);
-        last = match.capturedEnd();
+    const qreal width = kWidth - 2 * kMargin;
+    for (int size = kPixelSize; size >= kMinPixelSize; --size) {
+        std::unique_ptr<QTextLayout> layout = MathText::layout(text, questionFont(size), width, true);
+        if (layout->boundingRect().height() <= kHeight - 2 * kMargin)
+            return layout;
     }
-    result += text.mid(last);
-    return result;
+    throw Failure(QCoreApplication::translate("QuestionPicture", "the question is too long for the question picture (%1 x %2 pixels, even at the smallest readable size)")
+                      .arg(kWidth)
+                      .arg(kHeight),
+                  QString(), QCoreApplication::translate("QuestionPicture", "Shorten the question, or give a picture for it."));
 }
 
 QImage QuestionPicture::render(const QString &text)
 {
-    // One layout both measures and draws the text.
-    QTextLayout layout(isolateExpressions(text), questionFont(kQuestionPixelSize));
-    QTextOption option(Qt::AlignHCenter);
-    option.setTextDirection(Qt::RightToLeft);
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    const qreal width = kWidth - 2 * kMargin;
-    qreal textHeight = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        line.setPosition(QPointF(0, textHeight));
-        textHeight += line.height();
-    }
-    layout.endLayout();
-    const int height = std::max(kHeight, static_cast<int>(std::ceil(textHeight)) + 2 * kMargin);
-
-    QImage image(kWidth, height, QImage::Format_RGB32);
+    const std::unique_ptr<QTextLayout> layout = fit(text);
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.fill(QColor(255, 255, 250));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(kInk);
     // Centred on the picture, top to bottom as well as across.
-    layout.draw(&painter, QPointF(kMargin, (height - textHeight) / 2));
+    layout->draw(&painter, QPointF(kMargin, (kHeight - layout->boundingRect().height()) / 2));
     return image;
 }
 

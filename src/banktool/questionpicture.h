@@ -3,6 +3,10 @@
 #include <QImage>
 #include <QString>
 
+#include <memory>
+
+class QTextLayout;
+
 // The pictures a bank's img folder needs: one per question, rendered from
 // its text, and the three pictures of the quiz window.
 class QuestionPicture {
@@ -10,15 +14,20 @@ public:
     static constexpr int kWidth = 450;
     static constexpr int kHeight = 130;
 
-    // The question's text, right to left, centred and wrapped; taller than
-    // 450 x 130 only when the text needs it. Numbers and expressions inside
-    // the text ("3/4 + 1/4", "-4") keep their left-to-right order.
+    static constexpr int kPixelSize = 28;    // the text's size, when it fits
+    static constexpr int kMinPixelSize = 18; // the smallest that reads well
+
+    // The question's text, right to left, centred and wrapped, at the largest
+    // size from kPixelSize down to kMinPixelSize at which it fits the
+    // question picture (a word too long for a line, such as a long number, is
+    // broken); mathematics in it is laid out as MathText says. A text that
+    // does not fit even at kMinPixelSize is a Failure.
+    static std::unique_ptr<QTextLayout> fit(const QString &text);
+    // That layout drawn on a 450 x 130 picture.
     static QImage render(const QString &text);
 
     static QImage background();        // bak.jpg, 800 x 600
     static QImage placeholder();       // soal.jpg, 450 x 130
     static QImage questionButtonFace(); // bsoal.jpg, 104 x 57
 
-    // Wraps every mathematical expression of text in a left-to-right isolate.
-    static QString isolateExpressions(const QString &text);
 };

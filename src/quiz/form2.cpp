@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 
 const QString Form2::kAnswerPlaceholder = QStringLiteral("الاجابة");
 const QString Form2::kCorrectVerdict = QStringLiteral("الاجابة صحيحة");
@@ -32,7 +33,7 @@ const QString Form2::kExhaustedTitle = QStringLiteral("نفاذ الاسئلة")
 
 namespace {
 const QString kPlaceholderPicture = QStringLiteral("img/soal.jpg");
-const QString kPlaceholderRole = QStringLiteral("the question placeholder picture");
+const QString kPlaceholderRole = QCoreApplication::translate("Form2", "the question placeholder picture");
 const QString kEmptyTitle = QStringLiteral("\u200B");
 } // namespace
 
@@ -146,10 +147,10 @@ void Form2::showPlaceholderQuestion()
 void Form2::Form_Load()
 {
     apppath = ContestFolder::withSeparator();
-    m_background = Picture::load(apppath + QStringLiteral("img/bak.jpg"), QStringLiteral("the quiz window's background"));
+    m_background = Picture::load(apppath + QStringLiteral("img/bak.jpg"), QCoreApplication::translate("Form2", "the quiz window's background"));
     update();
     showPlaceholderQuestion();
-    ui->soal->setPicture(Picture::load(apppath + QStringLiteral("img/bsoal.jpg"), QStringLiteral("the face of the question button")));
+    ui->soal->setPicture(Picture::load(apppath + QStringLiteral("img/bsoal.jpg"), QCoreApplication::translate("Form2", "the face of the question button")));
     ui->namberq->setText(QStringLiteral("0"));
     ui->nambertrue->setText(QStringLiteral("0"));
     ui->namberfalse->setText(QStringLiteral("0"));
@@ -199,7 +200,7 @@ void Form2::soal_Click()
     }
 
     const qint64 n = record.id();
-    ui->q->setPicture(Picture::load(apppath + QStringLiteral("img/%1.jpg").arg(n), QStringLiteral("the picture of question %1").arg(n)));
+    ui->q->setPicture(Picture::load(apppath + QStringLiteral("img/%1.jpg").arg(n), QCoreApplication::translate("Form2", "the picture of question %1").arg(n)));
     setAccessibleText(ui->q, bank.questionText(n), QAccessible::DescriptionChanged);
     setAnswerCaptions({record.answer(1), record.answer(2), record.answer(3), record.answer(4)});
     for (int i = 1; i <= 4; ++i)

@@ -1,11 +1,12 @@
 #include "answerbutton.h"
 
+#include "mathtext.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextLayout>
 
 namespace {
-constexpr char16_t kFirstStrongIsolate = 0x2068;
-constexpr char16_t kPopDirectionalIsolate = 0x2069;
 constexpr int kTextMargin = 4;
 } // namespace
 
@@ -21,11 +22,6 @@ void AnswerButton::setBackColor(const QColor &color)
         return;
     m_backColor = color;
     update();
-}
-
-QString AnswerButton::isolated(const QString &caption)
-{
-    return QChar(kFirstStrongIsolate) + caption + QChar(kPopDirectionalIsolate);
 }
 
 void AnswerButton::paintEvent(QPaintEvent *)
@@ -55,18 +51,18 @@ void AnswerButton::paintEvent(QPaintEvent *)
     QRect textRect = r.adjusted(kTextMargin, 2, -kTextMargin, -2);
     if (sunken)
         textRect.translate(1, 1);
-    painter.setFont(font());
-    const QString shown = isolated(text());
-    const int flags = Qt::AlignCenter | Qt::TextSingleLine;
+    // One line, centred; the mathematics in it reads as in the questions.
+    const std::unique_ptr<QTextLayout> caption = MathText::layout(text(), font(), textRect.width(), false);
+    const QPointF at(textRect.left(), textRect.top() + (textRect.height() - caption->boundingRect().height()) / 2);
     if (isEnabled()) {
         painter.setPen(Qt::black);
-        painter.drawText(textRect, flags, shown);
+        caption->draw(&painter, at);
     } else {
         // Disabled captions are engraved: a white shadow under grey text.
         painter.setPen(Qt::white);
-        painter.drawText(textRect.translated(1, 1), flags, shown);
+        caption->draw(&painter, at + QPointF(1, 1));
         painter.setPen(QColor(128, 128, 128));
-        painter.drawText(textRect, flags, shown);
+        caption->draw(&painter, at);
     }
     if (hasFocus()) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));

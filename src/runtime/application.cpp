@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "accessibility.h"
+#include "translation.h"
 
 #include "failure.h"
 #include "failurereport.h"
@@ -24,6 +25,7 @@ Application::Application(int &argc, char **argv)
 {
     Fonts::install();
     Accessibility::install();
+    Translation::install();
 }
 
 int Application::run(const std::function<void()> &start)

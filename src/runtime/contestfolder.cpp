@@ -10,11 +10,12 @@
 #include <QStandardPaths>
 
 #include <unistd.h>
+#include <QCoreApplication>
 
 namespace {
 QString g_folder;
 
-const QString kToUseYourOwn = QStringLiteral("start mathcontest without an argument to use your own contest folder");
+const QString kToUseYourOwn = QCoreApplication::translate("ContestFolder", "start mathcontest without an argument to use your own contest folder");
 
 QString resolved(const QString &path)
 {
@@ -44,8 +45,8 @@ ContestFolder::Choice ContestFolder::choose(const QString &argument, const QStri
     }
     const QFileInfo given(argument);
     if (!given.exists())
-        throw Failure(QStringLiteral("The contest folder or file given to the game was not found."), given.absoluteFilePath(),
-                      QStringLiteral("Check the name, or %1.").arg(kToUseYourOwn));
+        throw Failure(QCoreApplication::translate("ContestFolder", "The contest folder or file given to the game was not found."), given.absoluteFilePath(),
+                      QCoreApplication::translate("ContestFolder", "Check the name, or %1.").arg(kToUseYourOwn));
     const QString path = resolved(argument);
     if (QFileInfo(path).isDir())
         return {Source::Folder, path, {}};
@@ -57,9 +58,9 @@ ContestFolder::Choice ContestFolder::choose(const QString &argument, const QStri
         return {Source::AccessFile, folder, path};
     if (suffix == QLatin1String("csv"))
         return {Source::QuestionFile, QDir::cleanPath(userDataFolder + QStringLiteral("/csv/") + QFileInfo(path).completeBaseName()), path};
-    throw Failure(QStringLiteral("The game cannot start on this file: it is not a contest folder, a question bank (db1.sqlite or an "
+    throw Failure(QCoreApplication::translate("ContestFolder", "The game cannot start on this file: it is not a contest folder, a question bank (db1.sqlite or an "
                                  "Access .mdb file) or a question file (.csv)."),
-                  path, QStringLiteral("Give a contest folder, its db1.sqlite, an Access bank or a CSV question file, or %1.").arg(kToUseYourOwn));
+                  path, QCoreApplication::translate("ContestFolder", "Give a contest folder, its db1.sqlite, an Access bank or a CSV question file, or %1.").arg(kToUseYourOwn));
 }
 
 QString ContestFolder::userDataFolder()
@@ -71,8 +72,8 @@ void ContestFolder::fillFromSample(const QString &folder, const QString &sampleF
 {
     const QDir sample(sampleFolder);
     if (!QFileInfo::exists(sample.filePath(QString::fromLatin1(kBankFileName))))
-        throw Failure(QStringLiteral("The sample contest that the game copies into your own contest folder was not found."), sampleFolder,
-                      QStringLiteral("Install the program again, or start it on a contest folder: mathcontest FOLDER."));
+        throw Failure(QCoreApplication::translate("ContestFolder", "The sample contest that the game copies into your own contest folder was not found."), sampleFolder,
+                      QCoreApplication::translate("ContestFolder", "Install the program again, or start it on a contest folder: mathcontest FOLDER."));
     QStringList files;
     for (QDirIterator it(sampleFolder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
         files.append(sample.relativeFilePath(it.next()));
@@ -89,8 +90,8 @@ void ContestFolder::fillFromSample(const QString &folder, const QString &sampleF
         QFile::remove(part);
         if (!QDir().mkpath(QFileInfo(to).absolutePath()) || !QFile::copy(sample.filePath(file), part) || !QFile::rename(part, to)) {
             QFile::remove(part);
-            throw Failure(QStringLiteral("Your own contest folder could not be made from the sample contest."), to,
-                          QStringLiteral("Make sure your data folder can be written to and the disk is not full, then start the game again."));
+            throw Failure(QCoreApplication::translate("ContestFolder", "Your own contest folder could not be made from the sample contest."), to,
+                          QCoreApplication::translate("ContestFolder", "Make sure your data folder can be written to and the disk is not full, then start the game again."));
         }
         QFile(to).setPermissions(QFile(to).permissions() | QFileDevice::WriteOwner);
     }
@@ -102,9 +103,9 @@ void ContestFolder::checkWritable(const QString &folder)
     const QString refused = !canWrite(folder) ? folder : QFileInfo::exists(bank) && !canWrite(bank) ? bank : QString();
     if (refused.isEmpty())
         return;
-    throw Failure(QStringLiteral("The contest folder cannot be written to, and the game writes into its bank which questions were asked."),
+    throw Failure(QCoreApplication::translate("ContestFolder", "The contest folder cannot be written to, and the game writes into its bank which questions were asked."),
                   refused,
-                  QStringLiteral("Copy the contest folder somewhere you can write to and start the game on the copy (mathcontest FOLDER), or %1.")
+                  QCoreApplication::translate("ContestFolder", "Copy the contest folder somewhere you can write to and start the game on the copy (mathcontest FOLDER), or %1.")
                       .arg(kToUseYourOwn));
 }
 

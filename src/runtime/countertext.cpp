@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <QCoreApplication>
 
 double CounterText::toNumber(const QString &caption)
 {
@@ -56,8 +57,8 @@ QString CounterText::increment(const QString &caption)
 {
     const double sum = toNumber(caption) + 1.0;
     if (!std::isfinite(sum))
-        throw Failure(QStringLiteral("A counter could not be raised: its caption \"%1\" does not hold a usable number.").arg(caption),
-                      QStringLiteral("the counters of the quiz window"),
-                      QStringLiteral("Start the program again."));
+        throw Failure(QCoreApplication::translate("CounterText", "A counter could not be raised: its caption \"%1\" does not hold a usable number.").arg(caption),
+                      QCoreApplication::translate("CounterText", "the counters of the quiz window"),
+                      QCoreApplication::translate("CounterText", "Start the program again."));
     return fromNumber(sum);
 }

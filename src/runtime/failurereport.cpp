@@ -6,6 +6,7 @@
 #include "messagebox.h"
 
 #include <cstdio>
+#include <QCoreApplication>
 
 namespace {
 
@@ -13,7 +14,7 @@ void reportText(QString text)
 {
     // Every report names the contest it stopped, once one is chosen.
     if (!ContestFolder::chosen().isEmpty())
-        text += QStringLiteral("\nContest folder: ") + ContestFolder::chosen();
+        text += QCoreApplication::translate("FailureReport", "\nContest folder: ") + ContestFolder::chosen();
     const QByteArray utf8 = QStringLiteral("mathcontest: %1\n").arg(text).toUtf8();
     std::fputs(utf8.constData(), stderr);
     std::fflush(stderr);
@@ -30,8 +31,8 @@ void FailureReport::report(const Failure &failure)
 
 void FailureReport::report(const std::exception &error)
 {
-    reportText(Failure(QStringLiteral("The program stopped on an unexpected error: %1").arg(QString::fromLocal8Bit(error.what())),
+    reportText(Failure(QCoreApplication::translate("FailureReport", "The program stopped on an unexpected error: %1").arg(QString::fromLocal8Bit(error.what())),
                        QString(),
-                       QStringLiteral("Start the program again; if it happens again, tell the person who prepared the contest."))
+                       QCoreApplication::translate("FailureReport", "Start the program again; if it happens again, tell the person who prepared the contest."))
                    .message());
 }

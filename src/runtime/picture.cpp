@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QCoreApplication>
 
 namespace {
 
@@ -12,10 +13,8 @@ namespace {
 // scan is fine); a header claiming more is not a real picture.
 constexpr qint64 kMaxFittedPixels = 25000LL * 25000LL;
 
-const QString kAdvice = QStringLiteral(
-    "Put a JPEG picture at this path (the bank tool's check command lists every picture that is missing or damaged), then start the program again.");
-const QString kTooLargeAdvice = QStringLiteral(
-    "Make the picture smaller (a question picture fits in 450 x 130 pixels), or make the bank again with \"mathcontest-bank create\", "
+const QString kAdvice = QCoreApplication::translate("Picture", "Put a JPEG picture at this path (the bank tool's check command lists every picture that is missing or damaged), then start the program again.");
+const QString kTooLargeAdvice = QCoreApplication::translate("Picture", "Make the picture smaller (a question picture fits in 450 x 130 pixels), or make the bank again with \"mathcontest-bank create\", "
     "which scales given pictures down.");
 
 QString where(const QString &path, const QString &role)
@@ -25,7 +24,7 @@ QString where(const QString &path, const QString &role)
 
 [[noreturn]] void damaged(const QString &place)
 {
-    throw Failure(QStringLiteral("A JPEG picture could not be decoded; the file is damaged."), place, kAdvice);
+    throw Failure(QCoreApplication::translate("Picture", "A JPEG picture could not be decoded; the file is damaged."), place, kAdvice);
 }
 
 // The size the JPEG's header gives, read without decoding the picture.
@@ -42,16 +41,16 @@ QSize headerSize(QImageReader &reader, const QString &place)
 QByteArray Picture::jpegBytes(const QString &path, const QString &role)
 {
     const QString place = where(path, role);
-    QByteArray data = RegularFile::read(path, QStringLiteral("A picture file"), kAdvice, RegularFile::kMaxBytes, place);
+    QByteArray data = RegularFile::read(path, QCoreApplication::translate("Picture", "A picture file"), kAdvice, RegularFile::kMaxBytes, place);
     // Every JPEG file starts with the marker FF D8 FF.
     if (!data.startsWith("\xFF\xD8\xFF"))
-        throw Failure(QStringLiteral("A picture file is not a JPEG picture."), place, kAdvice);
+        throw Failure(QCoreApplication::translate("Picture", "A picture file is not a JPEG picture."), place, kAdvice);
     // The image data starts at the first scan (FF DA) and ends with the marker
     // FF D9, which cannot stand inside it: without one after the scan the file
     // was cut short. Cameras and editors may write more after it.
     const qsizetype scan = data.indexOf("\xFF\xDA");
     if (scan < 0 || data.indexOf("\xFF\xD9", scan) < 0)
-        throw Failure(QStringLiteral("A JPEG picture is cut short; the file is damaged."), place, kAdvice);
+        throw Failure(QCoreApplication::translate("Picture", "A JPEG picture is cut short; the file is damaged."), place, kAdvice);
     return data;
 }
 
@@ -66,7 +65,7 @@ QImage Picture::decode(const QString &path, const QString &role)
     const QSize size = headerSize(reader, place);
     const qint64 limitBytes = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
     if (limitBytes > 0 && qint64(size.width()) * size.height() * 4 > limitBytes)
-        throw Failure(QStringLiteral("A picture is too large for the game to show: %1 x %2 pixels.").arg(size.width()).arg(size.height()),
+        throw Failure(QCoreApplication::translate("Picture", "A picture is too large for the game to show: %1 x %2 pixels.").arg(size.width()).arg(size.height()),
                       place, kTooLargeAdvice);
     QImage image = reader.read();
     if (image.isNull())
@@ -92,7 +91,7 @@ std::optional<QImage> Picture::fitted(const QString &path, QSize box, const QStr
     QImageReader reader(&buffer, "JPEG");
     const QSize size = headerSize(reader, place);
     if (qint64(size.width()) * size.height() > kMaxFittedPixels)
-        throw Failure(QStringLiteral("A JPEG picture claims to be %1 x %2 pixels, more than any real picture; the file is damaged.")
+        throw Failure(QCoreApplication::translate("Picture", "A JPEG picture claims to be %1 x %2 pixels, more than any real picture; the file is damaged.")
                           .arg(size.width())
                           .arg(size.height()),
                       place, kAdvice);

@@ -7,6 +7,7 @@
 #include <QStorageInfo>
 
 #include <unistd.h>
+#include <QCoreApplication>
 
 namespace {
 // Less room than this on the disk is a full disk.
@@ -36,22 +37,22 @@ ProgramLock::ProgramLock(const QString &programFolder, Holder holder)
         QString host, app;
         m_lock.getLockInfo(&pid, &host, &app);
         if (holder == Holder::BankTool)
-            throw Failure(QStringLiteral("A contest is running on this folder (process %1); its bank is not changed under it.").arg(pid), path,
-                          QStringLiteral("End the contest with its exit label, then run the command again."));
-        throw Failure(QStringLiteral("Another copy of the contest is already running on this question bank (process %1).").arg(pid),
+            throw Failure(QCoreApplication::translate("ProgramLock", "A contest is running on this folder (process %1); its bank is not changed under it.").arg(pid), path,
+                          QCoreApplication::translate("ProgramLock", "End the contest with its exit label, then run the command again."));
+        throw Failure(QCoreApplication::translate("ProgramLock", "Another copy of the contest is already running on this question bank (process %1).").arg(pid),
                       path,
-                      QStringLiteral("Use the contest window that is already open, or close it before starting the program again."));
+                      QCoreApplication::translate("ProgramLock", "Use the contest window that is already open, or close it before starting the program again."));
     }
     // Say why: a folder that cannot be written to, or a full disk.
     if (::access(QFile::encodeName(programFolder).constData(), W_OK) != 0)
-        throw Failure(QStringLiteral("The contest folder cannot be written to, so the lock file could not be made."), path,
-                      QStringLiteral("Make the folder writable, or copy the contest folder somewhere you can write to; nothing was changed."));
+        throw Failure(QCoreApplication::translate("ProgramLock", "The contest folder cannot be written to, so the lock file could not be made."), path,
+                      QCoreApplication::translate("ProgramLock", "Make the folder writable, or copy the contest folder somewhere you can write to; nothing was changed."));
     if (QStorageInfo(programFolder).bytesAvailable() < kRoomNeeded)
-        throw Failure(QStringLiteral("The disk is full, so the lock file could not be made."), path,
-                      QStringLiteral("Free some space on the disk, then try again; nothing was changed."));
-    throw Failure(QStringLiteral("The program could not create its lock file in the contest folder."),
+        throw Failure(QCoreApplication::translate("ProgramLock", "The disk is full, so the lock file could not be made."), path,
+                      QCoreApplication::translate("ProgramLock", "Free some space on the disk, then try again; nothing was changed."));
+    throw Failure(QCoreApplication::translate("ProgramLock", "The program could not create its lock file in the contest folder."),
                   path,
-                  QStringLiteral("Make sure the contest folder can be written to, then try again."));
+                  QCoreApplication::translate("ProgramLock", "Make sure the contest folder can be written to, then try again."));
 }
 
 ProgramLock::~ProgramLock()

@@ -4,18 +4,19 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 
 void RegularFile::require(const QString &path, const QString &what, const QString &whatToDo, const QString &where)
 {
     const QString place = where.isEmpty() ? path : where;
     const QFileInfo info(path);
     if (!info.exists())
-        throw Failure(QStringLiteral("%1 is missing.").arg(what), place, whatToDo);
+        throw Failure(QCoreApplication::translate("RegularFile", "%1 is missing.").arg(what), place, whatToDo);
     // canonicalFilePath() resolves every link; isFile() alone follows links too.
     const QFileInfo target(info.canonicalFilePath());
     if (!target.isFile())
-        throw Failure(QStringLiteral("%1 is not a regular file (it is a %2).")
-                          .arg(what, target.isDir() ? QStringLiteral("folder") : QStringLiteral("device, pipe or socket")),
+        throw Failure(QCoreApplication::translate("RegularFile", "%1 is not a regular file (it is a %2).")
+                          .arg(what, target.isDir() ? QCoreApplication::translate("RegularFile", "folder") : QCoreApplication::translate("RegularFile", "device, pipe or socket")),
                       place, whatToDo);
 }
 
@@ -25,7 +26,7 @@ QByteArray RegularFile::read(const QString &path, const QString &what, const QSt
     const QString place = where.isEmpty() ? path : where;
     QFile file(path);
     if (file.size() > maxBytes)
-        throw Failure(QStringLiteral("%1 is too large to be read: %2 MiB, more than %3 MiB.")
+        throw Failure(QCoreApplication::translate("RegularFile", "%1 is too large to be read: %2 MiB, more than %3 MiB.")
                           .arg(what)
                           .arg(file.size() / (1024 * 1024))
                           .arg(maxBytes / (1024 * 1024)),
@@ -34,6 +35,6 @@ QByteArray RegularFile::read(const QString &path, const QString &what, const QSt
     if (file.open(QIODevice::ReadOnly))
         data = file.read(maxBytes);
     if (!file.isOpen() || file.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("%1 could not be read: %2.").arg(what, file.errorString()), place, whatToDo);
+        throw Failure(QCoreApplication::translate("RegularFile", "%1 could not be read: %2.").arg(what, file.errorString()), place, whatToDo);
     return data;
 }

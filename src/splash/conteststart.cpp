@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QCoreApplication>
 
 namespace {
 
@@ -22,8 +23,8 @@ QByteArray sourceRecord(const QString &csvPath)
     QFile file(csvPath);
     QCryptographicHash hash(QCryptographicHash::Sha256);
     if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        throw Failure(QStringLiteral("The question file could not be read."), csvPath,
-                      QStringLiteral("Make sure the file can be read, then start the game again."));
+        throw Failure(QCoreApplication::translate("ContestStart", "The question file could not be read."), csvPath,
+                      QCoreApplication::translate("ContestStart", "Make sure the file can be read, then start the game again."));
     return csvPath.toUtf8() + '\n' + hash.result().toHex() + '\n';
 }
 
@@ -41,8 +42,8 @@ void makeFromQuestionFile(const QString &csvPath, const QString &folder)
     BankCreator::create(csvPath, folder, true);
     QSaveFile file(recordPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(record) != record.size() || !file.commit())
-        throw Failure(QStringLiteral("The contest folder made from the question file could not be completed."), recordPath,
-                      QStringLiteral("Make sure the disk is not full, then start the game again."));
+        throw Failure(QCoreApplication::translate("ContestStart", "The contest folder made from the question file could not be completed."), recordPath,
+                      QCoreApplication::translate("ContestStart", "Make sure the disk is not full, then start the game again."));
 }
 
 } // namespace
@@ -54,8 +55,8 @@ std::unique_ptr<ProgramLock> ContestStart::open(const QString &argument)
     if (choice.source == Source::PerUser)
         ContestFolder::fillFromSample(choice.folder, InstallPaths::sampleFolder());
     if (choice.source == Source::QuestionFile && !QDir().mkpath(choice.folder))
-        throw Failure(QStringLiteral("The contest folder for the question file could not be made."), choice.folder,
-                      QStringLiteral("Make sure your data folder can be written to."));
+        throw Failure(QCoreApplication::translate("ContestStart", "The contest folder for the question file could not be made."), choice.folder,
+                      QCoreApplication::translate("ContestStart", "Make sure your data folder can be written to."));
     ContestFolder::checkWritable(choice.folder);
     // Taken before anything is written, so a running contest is never changed.
     auto lock = std::make_unique<ProgramLock>(choice.folder);

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <QCoreApplication>
 
 namespace {
 
@@ -72,12 +73,12 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bo
         arguments.append(QString::fromLocal8Bit(argv[i]));
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(kDescription));
-    parser.addPositionalArgument(QStringLiteral("FOLDER|FILE"), QStringLiteral("The contest folder, a bank in it, or a CSV question file."),
+    parser.addPositionalArgument(QStringLiteral("FOLDER|FILE"), QCoreApplication::translate("Game", "The contest folder, a bank in it, or a CSV question file."),
                                  QStringLiteral("[FOLDER|FILE]"));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help and exits."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version and exits."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("Game", "Shows this help and exits."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QCoreApplication::translate("Game", "Shows the version and exits."));
     const QCommandLineOption fullScreenOption(QStringLiteral("fullscreen"),
-                                              QStringLiteral("Shows the quiz window full screen, for a projector (F11 switches, Escape leaves)."));
+                                              QCoreApplication::translate("Game", "Shows the quiz window full screen, for a projector (F11 switches, Escape leaves)."));
     parser.addOptions({help, version, fullScreenOption});
     const bool parsed = parser.parse(arguments);
     if (parsed && parser.isSet(help)) {
@@ -89,7 +90,7 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bo
         return 0;
     }
     const QString error = !parsed ? parser.errorText()
-        : parser.positionalArguments().size() > 1 ? QStringLiteral("more than one contest folder or file given")
+        : parser.positionalArguments().size() > 1 ? QCoreApplication::translate("Game", "more than one contest folder or file given")
                                                    : QString();
     if (!error.isEmpty()) {
         print(stderr, QStringLiteral("mathcontest: %1\nTry 'mathcontest --help'.\n").arg(error));

@@ -1,0 +1,114 @@
+#include "mathtext.h"
+
+#include <QTextLayout>
+
+#include <vector>
+
+namespace {
+
+constexpr QChar kLeftToRightIsolate(0x2066);
+constexpr QChar kRightToLeftIsolate(0x2067);
+constexpr QChar kPopDirectionalIsolate(0x2069);
+
+enum class Kind { Other, Blank, Symbol, Operand, Variable };
+
+bool isLatinLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+bool isOperator(QChar c)
+{
+    return QStringView(u"+-−×÷*/=<>≤≥≠^%°²³√()[]").contains(c);
+}
+
+// A letter that may name a variable, standing alone: no letter touches it.
+bool isStandaloneVariable(const QString &text, qsizetype i)
+{
+    if (!QStringView(u"سصع").contains(text[i]))
+        return false;
+    return (i == 0 || !text[i - 1].isLetter()) && (i + 1 == text.size() || !text[i + 1].isLetter());
+}
+
+} // namespace
+
+QString MathText::isolated(const QString &text)
+{
+    const qsizetype n = text.size();
+    std::vector<Kind> kinds(static_cast<size_t>(n), Kind::Other);
+    // Whether, past blanks, a digit stands next to position i on that side.
+    auto digitBeside = [&](qsizetype i, int step) {
+        qsizetype j = i + step;
+        while (j >= 0 && j < n && text[j] == u' ')
+            j += step;
+        return j >= 0 && j < n && text[j].isDigit();
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        // A point, comma or colon is mathematics between two numbers ("3.5",
+        // "6 : 9"), punctuation elsewhere.
+        const bool betweenDigits = digitBeside(i, -1) && digitBeside(i, 1);
+        kinds[size_t(i)] = c.isDigit() || isLatinLetter(c) ? Kind::Operand
+            : isOperator(c) || (betweenDigits && QStringView(u".,:٫").contains(c)) ? Kind::Symbol
+            : c == u' '                                                          ? Kind::Blank
+                                                                                  : Kind::Other;
+    }
+    // An Arabic letter is a variable when, past blanks, a digit, an operator
+    // or a Latin letter stands next to it on one side.
+    auto nextTo = [&](qsizetype i, int step) {
+        for (qsizetype j = i + step; j >= 0 && j < n; j += step) {
+            if (kinds[size_t(j)] != Kind::Blank)
+                return kinds[size_t(j)] == Kind::Symbol || kinds[size_t(j)] == Kind::Operand;
+        }
+        return false;
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        if (isStandaloneVariable(text, i) && (nextTo(i, -1) || nextTo(i, 1)))
+            kinds[size_t(i)] = Kind::Variable;
+    }
+
+    QString result;
+    result.reserve(n + 8);
+    qsizetype i = 0;
+    while (i < n) {
+        if (kinds[size_t(i)] == Kind::Other || kinds[size_t(i)] == Kind::Blank) {
+            result += text[i++];
+            continue;
+        }
+        // The run, without the blanks at its end.
+        qsizetype end = i;
+        bool operand = false, variable = false;
+        for (qsizetype j = i; j < n && kinds[size_t(j)] != Kind::Other; ++j) {
+            if (kinds[size_t(j)] == Kind::Blank)
+                continue;
+            end = j + 1;
+            operand = operand || kinds[size_t(j)] != Kind::Symbol;
+            variable = variable || kinds[size_t(j)] == Kind::Variable;
+        }
+        const QStringView run = QStringView(text).sliced(i, end - i);
+        if (operand)
+            result += (variable ? kRightToLeftIsolate : kLeftToRightIsolate) + run.toString() + kPopDirectionalIsolate;
+        else
+            result += run;
+        i = end;
+    }
+    return result;
+}
+
+std::unique_ptr<QTextLayout> MathText::layout(const QString &text, const QFont &font, qreal width, bool wrap)
+{
+    auto laidOut = std::make_unique<QTextLayout>(isolated(text), font);
+    QTextOption option(Qt::AlignHCenter);
+    option.setTextDirection(Qt::RightToLeft);
+    option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    laidOut->setTextOption(option);
+    qreal height = 0;
+    laidOut->beginLayout();
+    for (QTextLine line = laidOut->createLine(); line.isValid(); line = laidOut->createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    laidOut->endLayout();
+    return laidOut;
+}

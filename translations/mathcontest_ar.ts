@@ -1,0 +1,1034 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>AccessImport</name>
+    <message>
+        <source>Correct table soaal in Microsoft Access, or make the bank with &quot;mathcontest-bank create&quot;.</source>
+        <translation>صحّح الجدول soaal في Microsoft Access، أو اصنع البنك بالأمر &quot;mathcontest-bank create&quot;.</translation>
+    </message>
+    <message>
+        <source>Table soaal of the Access database has no field %1.</source>
+        <translation>ليس في الجدول soaal من قاعدة بيانات Access الحقل %1.</translation>
+    </message>
+    <message>
+        <source>Table soaal of the Access database holds no questions.</source>
+        <translation>لا يحوي الجدول soaal من قاعدة بيانات Access أي سؤال.</translation>
+    </message>
+    <message>
+        <source>Row %1 of table soaal has an ID that is not a whole number: &quot;%2&quot;.</source>
+        <translation>في الصف %1 من الجدول soaal رقم ID ليس عدداً صحيحاً: &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(فارغ)</translation>
+    </message>
+    <message>
+        <source>Question %1 has a used mark YN that is not a boolean: &quot;%2&quot;.</source>
+        <translation>علامة الاستعمال YN للسؤال %1 ليست صواباً أو خطأً: &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>%1, question %2</source>
+        <translation>%1، السؤال %2</translation>
+    </message>
+    <message>
+        <source>Question number %1 is outside 1 to %2: the %2 questions must be numbered 1 to %2.</source>
+        <translation>رقم السؤال %1 خارج المدى من 1 إلى %2: يجب أن تُرقّم الأسئلة الـ%2 من 1 إلى %2.</translation>
+    </message>
+    <message>
+        <source>Question number %1 is used twice.</source>
+        <translation>رقم السؤال %1 مستعمل مرتين.</translation>
+    </message>
+    <message>
+        <source>mathcontest: %1 has changed since its questions were imported; imported them again into %2
+</source>
+        <translation>mathcontest: تغيّر الملف %1 منذ استيراد أسئلته؛ استُوردت من جديد إلى %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>AccessReader</name>
+    <message>
+        <source>Open the file in Microsoft Access, repair it (Compact and Repair) and save it without a password, or make the bank with &quot;mathcontest-bank create&quot;.</source>
+        <translation>افتح الملف في Microsoft Access وأصلحه (ضغط وإصلاح) واحفظه بلا كلمة مرور، أو اصنع البنك بالأمر &quot;mathcontest-bank create&quot;.</translation>
+    </message>
+    <message>
+        <source>The Access question bank could not be read: %1.</source>
+        <translation>تعذّرت قراءة بنك أسئلة Access: %1.</translation>
+    </message>
+    <message>
+        <source>the Access engine gave no answer</source>
+        <translation>لم يُجب محرك Access</translation>
+    </message>
+    <message>
+        <source>The file is not a Microsoft Access database.</source>
+        <translation>الملف ليس قاعدة بيانات Microsoft Access.</translation>
+    </message>
+    <message>
+        <source>Give the path of the contest&apos;s Access file (db1.mdb), or make the bank with &quot;mathcontest-bank create&quot;.</source>
+        <translation>أعطِ مسار ملف Access الخاص بالمسابقة (db1.mdb)، أو اصنع البنك بالأمر &quot;mathcontest-bank create&quot;.</translation>
+    </message>
+    <message>
+        <source>The Access database has no table %1.</source>
+        <translation>ليس في قاعدة بيانات Access الجدول %1.</translation>
+    </message>
+    <message>
+        <source>The questions must be in a table named %1 with the fields ID, YN, a1, a2, a3 and a4.</source>
+        <translation>يجب أن تكون الأسئلة في جدول اسمه %1 فيه الحقول ID وYN وa1 وa2 وa3 وa4.</translation>
+    </message>
+    <message>
+        <source>%1; the file may be encrypted, password-protected or damaged</source>
+        <translation>%1؛ قد يكون الملف مشفّراً أو محمياً بكلمة مرور أو تالفاً</translation>
+    </message>
+    <message>
+        <source>the Access engine&apos;s answer was not understood; the file may be damaged</source>
+        <translation>لم يُفهم جواب محرك Access؛ قد يكون الملف تالفاً</translation>
+    </message>
+    <message>
+        <source>the columns of table %1 could not be read; the file may be damaged</source>
+        <translation>تعذّرت قراءة أعمدة الجدول %1؛ قد يكون الملف تالفاً</translation>
+    </message>
+    <message>
+        <source>row %1 of table %2 could not be read; the file may be damaged</source>
+        <translation>تعذّرت قراءة الصف %1 من الجدول %2؛ قد يكون الملف تالفاً</translation>
+    </message>
+    <message>
+        <source>the Access engine stopped part-way through table %1; the file may be damaged</source>
+        <translation>توقّف محرك Access في منتصف الجدول %1؛ قد يكون الملف تالفاً</translation>
+    </message>
+    <message>
+        <source>The Access question bank file</source>
+        <translation>ملف بنك أسئلة Access</translation>
+    </message>
+    <message>
+        <source>Check the path of the Access file.</source>
+        <translation>تحقّق من مسار ملف Access.</translation>
+    </message>
+    <message>
+        <source>The Access reader %1 could not be started: %2.</source>
+        <translation>تعذّر تشغيل قارئ Access ‏%1: %2.</translation>
+    </message>
+    <message>
+        <source>Install the program again: mathcontest-mdb belongs beside it, or in ../libexec/mathcontest/ from it.</source>
+        <translation>ثبّت البرنامج من جديد: مكان mathcontest-mdb بجانبه، أو في ‎../libexec/mathcontest/‎ منه.</translation>
+    </message>
+    <message>
+        <source>the Access engine did not finish within %1 seconds; the file may be damaged</source>
+        <translation>لم ينته محرك Access خلال %1 ثانية؛ قد يكون الملف تالفاً</translation>
+    </message>
+    <message>
+        <source>the Access engine crashed on this file; it is damaged or not a database it can read</source>
+        <translation>انهار محرك Access على هذا الملف؛ فهو تالف أو ليس قاعدة بيانات يستطيع قراءتها</translation>
+    </message>
+    <message>
+        <source> (the Access engine said: %1)</source>
+        <translation> (قال محرك Access: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>BankCheck</name>
+    <message>
+        <source>%1: the folder does not exist</source>
+        <translation>%1: المجلد غير موجود</translation>
+    </message>
+    <message>
+        <source>img/%1 is %2 x %3 pixels, larger than the question box (%4 x %5): it spreads under the answer buttons</source>
+        <translation>الصورة img/%1 مقاسها %2 × %3 نقطة، أكبر من إطار السؤال (%4 × %5): ستمتد تحت أزرار الإجابات</translation>
+    </message>
+    <message>
+        <source>the quiz window&apos;s background</source>
+        <translation>خلفية نافذة المسابقة</translation>
+    </message>
+    <message>
+        <source>the question placeholder picture</source>
+        <translation>صورة السؤال قبل عرضه</translation>
+    </message>
+    <message>
+        <source>the face of the question button</source>
+        <translation>وجه زر السؤال</translation>
+    </message>
+    <message>
+        <source>the table of question texts holds a text for question %1, which the bank does not have</source>
+        <translation>في جدول نصوص الأسئلة نص للسؤال %1، وليس في البنك سؤال بهذا الرقم</translation>
+    </message>
+    <message>
+        <source>question %1</source>
+        <translation>السؤال %1</translation>
+    </message>
+    <message>
+        <source>%1: answer a%2 is empty</source>
+        <translation>%1: الإجابة a%2 فارغة</translation>
+    </message>
+    <message>
+        <source>%1: answer a%2 &quot;%3&quot; is the same as an earlier answer of the question</source>
+        <translation>%1: الإجابة a%2 &quot;%3&quot; مثل إجابة قبلها في السؤال نفسه</translation>
+    </message>
+    <message>
+        <source>the picture of %1</source>
+        <translation>صورة %1</translation>
+    </message>
+    <message>
+        <source>the bank holds %1 questions, fewer than the %2 a contest asks: the contest could never end</source>
+        <translation>في البنك %1 سؤالاً، أقل من الـ%2 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</translation>
+    </message>
+</context>
+<context>
+    <name>BankCreator</name>
+    <message>
+        <source>A picture could not be written.</source>
+        <translation>تعذّرت كتابة صورة.</translation>
+    </message>
+    <message>
+        <source>Make sure the folder can be written to and the disk is not full.</source>
+        <translation>تأكّد أن الكتابة في المجلد ممكنة وأن القرص غير ممتلئ.</translation>
+    </message>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>تعذّرت كتابة الصورة</translation>
+    </message>
+    <message>
+        <source>The new bank could not be moved into place.</source>
+        <translation>تعذّر نقل البنك الجديد إلى مكانه.</translation>
+    </message>
+    <message>
+        <source>Make sure the folder can be written to, then run the command again.</source>
+        <translation>تأكّد أن الكتابة في المجلد ممكنة، ثم نفّذ الأمر من جديد.</translation>
+    </message>
+    <message>
+        <source>The folder already holds a question bank or an img folder.</source>
+        <translation>في المجلد بنك أسئلة أو مجلد img من قبل.</translation>
+    </message>
+    <message>
+        <source>Choose an empty folder, or add --force to replace them.</source>
+        <translation>اختر مجلداً فارغاً، أو أضف ‎--force‎ لاستبدالهما.</translation>
+    </message>
+    <message>
+        <source>A staging folder could not be made in the output folder.</source>
+        <translation>تعذّر إنشاء مجلد مؤقت في مجلد الإخراج.</translation>
+    </message>
+    <message>
+        <source>Make sure the folder can be written to.</source>
+        <translation>تأكّد أن الكتابة في المجلد ممكنة.</translation>
+    </message>
+    <message>
+        <source>%1:%2: the picture of question %3 could not be made: %4</source>
+        <translation>%1:%2: تعذّر صنع صورة السؤال %3: %4</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1، السطر %2</translation>
+    </message>
+    <message>
+        <source>%1:%2: picture &quot;%3&quot;: %4</source>
+        <translation>%1:%2: الصورة &quot;%3&quot;: %4</translation>
+    </message>
+    <message>
+        <source>Give the path of a JPEG picture, relative to the question file&apos;s folder or absolute.</source>
+        <translation>أعطِ مسار صورة JPEG، نسبةً إلى مجلد ملف الأسئلة أو مساراً كاملاً.</translation>
+    </message>
+</context>
+<context>
+    <name>BankExport</name>
+    <message>
+        <source>The question file would be written over a file of the contest folder.</source>
+        <translation>كان ملف الأسئلة سيُكتب فوق ملف من ملفات مجلد المسابقة.</translation>
+    </message>
+    <message>
+        <source>Choose another name for the question file, outside the img folder.</source>
+        <translation>اختر اسماً آخر لملف الأسئلة، خارج مجلد img.</translation>
+    </message>
+    <message>
+        <source>A file is already there.</source>
+        <translation>يوجد ملف بهذا الاسم من قبل.</translation>
+    </message>
+    <message>
+        <source>Choose another name, or add --force to replace it.</source>
+        <translation>اختر اسماً آخر، أو أضف ‎--force‎ لاستبداله.</translation>
+    </message>
+    <message>
+        <source>The question file could not be written: %1.</source>
+        <translation>تعذّرت كتابة ملف الأسئلة: %1.</translation>
+    </message>
+    <message>
+        <source>Make sure the folder can be written to and the disk is not full.</source>
+        <translation>تأكّد أن الكتابة في المجلد ممكنة وأن القرص غير ممتلئ.</translation>
+    </message>
+</context>
+<context>
+    <name>BankFile</name>
+    <message>
+        <source>A question bank file is already there.</source>
+        <translation>يوجد ملف بنك أسئلة هنا من قبل.</translation>
+    </message>
+    <message>
+        <source>Choose another place, or remove the old file first.</source>
+        <translation>اختر مكاناً آخر، أو احذف الملف القديم أولاً.</translation>
+    </message>
+    <message>
+        <source>question %1: %2</source>
+        <translation>السؤال %1: %2</translation>
+    </message>
+    <message>
+        <source>The question bank could not be written: %1.</source>
+        <translation>تعذّرت كتابة بنك الأسئلة: %1.</translation>
+    </message>
+    <message>
+        <source>Make sure the folder can be written to and the disk is not full.</source>
+        <translation>تأكّد أن الكتابة في المجلد ممكنة وأن القرص غير ممتلئ.</translation>
+    </message>
+    <message>
+        <source>Choose another folder, or add --force to replace it.</source>
+        <translation>اختر مجلداً آخر، أو أضف ‎--force‎ لاستبداله.</translation>
+    </message>
+    <message>
+        <source>A new question bank could not be made in the folder.</source>
+        <translation>تعذّر إنشاء بنك أسئلة جديد في المجلد.</translation>
+    </message>
+    <message>
+        <source>Make sure the folder exists and can be written to.</source>
+        <translation>تأكّد أن المجلد موجود وأن الكتابة فيه ممكنة.</translation>
+    </message>
+    <message>
+        <source>The new question bank could not be moved into place.</source>
+        <translation>تعذّر نقل بنك الأسئلة الجديد إلى مكانه.</translation>
+    </message>
+    <message>
+        <source>Make sure the folder can be written to.</source>
+        <translation>تأكّد أن الكتابة في المجلد ممكنة.</translation>
+    </message>
+</context>
+<context>
+    <name>BankTool</name>
+    <message>
+        <source>Usage: mathcontest-bank create --from FILE.csv --out DIR [--force]
+Makes DIR/db1.sqlite (questions numbered 1..N in file order, none used,
+each with its text) and DIR/img/ (one picture per question and the quiz
+window&apos;s pictures bak.jpg, soal.jpg, bsoal.jpg) from a question file.
+The file is CSV as spreadsheets save it: separated by commas, semicolons
+or tabs; UTF-8, UTF-16 or Windows-1256. Its header names the columns,
+in English or in Arabic:
+  question  السؤال            the question&apos;s text
+  a1        الإجابة الصحيحة   the correct answer
+  a2..a4    إجابة خاطئة 1..3  the wrong answers
+  picture   الصورة            (if wanted) a JPEG picture for the question,
+                              relative to the file&apos;s folder or absolute;
+                              a larger one than 450 x 130 is scaled down
+--force replaces a bank and img folder that DIR already holds.
+</source>
+        <translation>الاستعمال: mathcontest-bank create --from FILE.csv --out DIR [--force]
+يصنع DIR/db1.sqlite (أسئلة مرقمة من 1 إلى N بترتيب الملف، غير مستعملة،
+ولكل سؤال نصه) وDIR/img/ (صورة لكل سؤال وصور نافذة المسابقة
+bak.jpg وsoal.jpg وbsoal.jpg) من ملف أسئلة.
+الملف CSV كما تحفظه برامج الجداول: مفصول بفواصل أو فواصل منقوطة
+أو علامات جدولة؛ بترميز UTF-8 أو UTF-16 أو Windows-1256. يسمّي سطر
+العناوين الأعمدة بالعربية أو بالإنجليزية:
+  السؤال            question  نص السؤال
+  الإجابة الصحيحة   a1        الإجابة الصحيحة
+  إجابة خاطئة 1..3  a2..a4    الإجابات الخاطئة
+  الصورة            picture   (إن شئت) صورة JPEG للسؤال، نسبةً إلى
+                              مجلد الملف أو مساراً كاملاً؛ وما كان
+                              أكبر من 450 × 130 يُصغَّر
+‎--force‎ يستبدل بنكاً ومجلد img موجودين في DIR.
+</translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank import FILE.mdb --out DIR [--force]
+Makes DIR/db1.sqlite from table soaal (ID, YN, a1..a4) of an Access
+question bank (.mdb or .accdb), none used. The Access file and the img
+folder are not touched. --force replaces a bank DIR already holds.
+</source>
+        <translation>الاستعمال: mathcontest-bank import FILE.mdb --out DIR [--force]
+يصنع DIR/db1.sqlite من الجدول soaal (ID وYN وa1..a4) في بنك أسئلة
+Access ‏(‎.mdb‎ أو ‎.accdb‎)، دون أسئلة مستعملة. لا يُمسّ ملف Access ولا
+مجلد img. ‎--force‎ يستبدل بنكاً موجوداً في DIR.
+</translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank export DIR --csv FILE.csv [--force]
+Writes the bank of contest folder DIR as a question file that create
+reads back into the same bank: UTF-8 with a byte-order mark, each
+question&apos;s text and picture. --force replaces an existing FILE.csv,
+never a file of the contest folder.
+</source>
+        <translation>الاستعمال: mathcontest-bank export DIR --csv FILE.csv [--force]
+يكتب بنك مجلد المسابقة DIR ملف أسئلة يقرؤه الأمر create فيعيد البنك
+نفسه: بترميز UTF-8 مع علامة ترتيب البايتات، ومع نص كل سؤال وصورته.
+‎--force‎ يستبدل FILE.csv موجوداً، ولا يستبدل أبداً ملفاً من مجلد المسابقة.
+</translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank check DIR
+Lists, one a line, everything that would stop or spoil a contest in
+contest folder DIR. Exit status 0 when it is ready, 1 when not.
+</source>
+        <translation>الاستعمال: mathcontest-bank check DIR
+يسرد، كلاً في سطر، كل ما يوقف المسابقة أو يفسدها في مجلد المسابقة DIR.
+حالة الخروج 0 إذا كان جاهزاً، و1 إن لم يكن.
+</translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank reset DIR
+Clears every used mark of DIR&apos;s bank, as the game does at start.
+</source>
+        <translation>الاستعمال: mathcontest-bank reset DIR
+يمسح كل علامات الاستعمال في بنك DIR، كما تفعل اللعبة عند بدئها.
+</translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank COMMAND [OPTIONS]
+
+Prepares question banks for mathcontest.
+
+Commands:
+  create --from FILE.csv --out DIR [--force]   a bank from a question file
+  import FILE.mdb --out DIR [--force]          a bank from an Access bank
+  export DIR --csv FILE.csv [--force]          a bank&apos;s questions as a file
+  check DIR                                    what would spoil a contest
+  reset DIR                                    clears every used mark
+
+Options:
+  -h, --help     show this help (after a command, that command&apos;s) and exit
+  --version      show the version and exit
+
+Exit status: 0 done, 1 failed, 2 bad usage.
+</source>
+        <translation>الاستعمال: mathcontest-bank COMMAND [OPTIONS]
+
+يعدّ بنوك الأسئلة للعبة mathcontest.
+
+الأوامر:
+  create --from FILE.csv --out DIR [--force]   بنك من ملف أسئلة
+  import FILE.mdb --out DIR [--force]          بنك من بنك Access
+  export DIR --csv FILE.csv [--force]          أسئلة بنك في ملف
+  check DIR                                    ما قد يفسد المسابقة
+  reset DIR                                    يمسح كل علامات الاستعمال
+
+الخيارات:
+  -h, --help     يعرض هذه المساعدة (وبعد أمرٍ، مساعدته) ويخرج
+  --version      يعرض الإصدار ويخرج
+
+حالة الخروج: 0 تم، 1 فشل، 2 استعمال خاطئ.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;mathcontest-bank --help&apos;.</source>
+        <translation>جرّب ‎&apos;mathcontest-bank --help&apos;‎.</translation>
+    </message>
+    <message>
+        <source>%1: unknown option &apos;%2&apos;</source>
+        <translation>%1: خيار غير معروف &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>الخيار %1 يحتاج إلى قيمة</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;</source>
+        <translation>%1: معامل غير متوقع &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>ملاحظة: %1</translation>
+    </message>
+    <message>
+        <source>wrote %1 questions to %2</source>
+        <translation>كُتب %1 سؤالاً في %2</translation>
+    </message>
+    <message>
+        <source>imported %1 questions to %2</source>
+        <translation>استُورد %1 سؤالاً إلى %2</translation>
+    </message>
+    <message>
+        <source>problem: %1</source>
+        <translation>مشكلة: %1</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>تنبيه: %1</translation>
+    </message>
+    <message>
+        <source>ready: %1 questions in %2</source>
+        <translation>جاهز: %1 سؤالاً في %2</translation>
+    </message>
+    <message>
+        <source>not ready: %1 problem(s) in %2</source>
+        <translation>غير جاهز: %1 مشكلة في %2</translation>
+    </message>
+    <message>
+        <source>cleared %1 used mark(s) of %2 questions in %3</source>
+        <translation>مُسحت %1 علامة استعمال من %2 سؤالاً في %3</translation>
+    </message>
+    <message>
+        <source>create needs --from FILE.csv and --out DIR</source>
+        <translation>الأمر create يحتاج إلى ‎--from FILE.csv‎ و‎--out DIR‎</translation>
+    </message>
+    <message>
+        <source>import needs FILE.mdb and --out DIR</source>
+        <translation>الأمر import يحتاج إلى FILE.mdb و‎--out DIR‎</translation>
+    </message>
+    <message>
+        <source>export needs DIR and --csv FILE.csv</source>
+        <translation>الأمر export يحتاج إلى DIR و‎--csv FILE.csv‎</translation>
+    </message>
+    <message>
+        <source>check needs DIR</source>
+        <translation>الأمر check يحتاج إلى DIR</translation>
+    </message>
+    <message>
+        <source>reset needs DIR</source>
+        <translation>الأمر reset يحتاج إلى DIR</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>لم يُعطَ أمر</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>أمر غير معروف &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>ContestFolder</name>
+    <message>
+        <source>start mathcontest without an argument to use your own contest folder</source>
+        <translation>شغّل mathcontest بلا معامل لتستعمل مجلد مسابقتك الخاص</translation>
+    </message>
+    <message>
+        <source>The contest folder or file given to the game was not found.</source>
+        <translation>لم يُعثر على مجلد المسابقة أو الملف المعطى للعبة.</translation>
+    </message>
+    <message>
+        <source>Check the name, or %1.</source>
+        <translation>تحقّق من الاسم، أو %1.</translation>
+    </message>
+    <message>
+        <source>The game cannot start on this file: it is not a contest folder, a question bank (db1.sqlite or an Access .mdb file) or a question file (.csv).</source>
+        <translation>لا تستطيع اللعبة أن تبدأ بهذا الملف: فهو ليس مجلد مسابقة ولا بنك أسئلة (db1.sqlite أو ملف Access ‏‎.mdb‎) ولا ملف أسئلة (‎.csv‎).</translation>
+    </message>
+    <message>
+        <source>Give a contest folder, its db1.sqlite, an Access bank or a CSV question file, or %1.</source>
+        <translation>أعطِ مجلد مسابقة، أو ملف db1.sqlite فيه، أو بنك Access، أو ملف أسئلة CSV، أو %1.</translation>
+    </message>
+    <message>
+        <source>The sample contest that the game copies into your own contest folder was not found.</source>
+        <translation>لم يُعثر على المسابقة النموذجية التي تنسخها اللعبة إلى مجلد مسابقتك.</translation>
+    </message>
+    <message>
+        <source>Install the program again, or start it on a contest folder: mathcontest FOLDER.</source>
+        <translation>ثبّت البرنامج من جديد، أو شغّله على مجلد مسابقة: mathcontest FOLDER.</translation>
+    </message>
+    <message>
+        <source>Your own contest folder could not be made from the sample contest.</source>
+        <translation>تعذّر إنشاء مجلد مسابقتك من المسابقة النموذجية.</translation>
+    </message>
+    <message>
+        <source>Make sure your data folder can be written to and the disk is not full, then start the game again.</source>
+        <translation>تأكّد أن الكتابة في مجلد بياناتك ممكنة وأن القرص غير ممتلئ، ثم شغّل اللعبة من جديد.</translation>
+    </message>
+    <message>
+        <source>The contest folder cannot be written to, and the game writes into its bank which questions were asked.</source>
+        <translation>لا يمكن الكتابة في مجلد المسابقة، واللعبة تكتب في بنكه الأسئلة التي طُرحت.</translation>
+    </message>
+    <message>
+        <source>Copy the contest folder somewhere you can write to and start the game on the copy (mathcontest FOLDER), or %1.</source>
+        <translation>انسخ مجلد المسابقة إلى مكان تستطيع الكتابة فيه وشغّل اللعبة على النسخة (mathcontest FOLDER)، أو %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ContestStart</name>
+    <message>
+        <source>The question file could not be read.</source>
+        <translation>تعذّرت قراءة ملف الأسئلة.</translation>
+    </message>
+    <message>
+        <source>Make sure the file can be read, then start the game again.</source>
+        <translation>تأكّد أن قراءة الملف ممكنة، ثم شغّل اللعبة من جديد.</translation>
+    </message>
+    <message>
+        <source>The contest folder made from the question file could not be completed.</source>
+        <translation>تعذّر إكمال مجلد المسابقة المصنوع من ملف الأسئلة.</translation>
+    </message>
+    <message>
+        <source>Make sure the disk is not full, then start the game again.</source>
+        <translation>تأكّد أن القرص غير ممتلئ، ثم شغّل اللعبة من جديد.</translation>
+    </message>
+    <message>
+        <source>The contest folder for the question file could not be made.</source>
+        <translation>تعذّر إنشاء مجلد المسابقة لملف الأسئلة.</translation>
+    </message>
+    <message>
+        <source>Make sure your data folder can be written to.</source>
+        <translation>تأكّد أن الكتابة في مجلد بياناتك ممكنة.</translation>
+    </message>
+</context>
+<context>
+    <name>CounterText</name>
+    <message>
+        <source>A counter could not be raised: its caption &quot;%1&quot; does not hold a usable number.</source>
+        <translation>تعذّرت زيادة عدّاد: عنوانه &quot;%1&quot; لا يحوي عدداً صالحاً.</translation>
+    </message>
+    <message>
+        <source>the counters of the quiz window</source>
+        <translation>عدّادات نافذة المسابقة</translation>
+    </message>
+    <message>
+        <source>Start the program again.</source>
+        <translation>شغّل البرنامج من جديد.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>Correct the question file and run the command again.</source>
+        <translation>صحّح ملف الأسئلة ونفّذ الأمر من جديد.</translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation>%1، السطر %2</translation>
+    </message>
+    <message>
+        <source>question,a1,a2,a3,a4 and, if wanted, picture (in Arabic: السؤال,الإجابة الصحيحة,إجابة خاطئة 1,إجابة خاطئة 2,إجابة خاطئة 3,الصورة)</source>
+        <translation>السؤال,الإجابة الصحيحة,إجابة خاطئة 1,إجابة خاطئة 2,إجابة خاطئة 3 وإن شئت الصورة (أو بالإنجليزية: question,a1,a2,a3,a4,picture)</translation>
+    </message>
+    <message>
+        <source>The question file</source>
+        <translation>ملف الأسئلة</translation>
+    </message>
+    <message>
+        <source>Check the path of the question file.</source>
+        <translation>تحقّق من مسار ملف الأسئلة.</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8; it was read as Windows-1256 (Arabic Windows)</source>
+        <translation>الملف ليس بترميز UTF-8؛ قُرئ بترميز Windows-1256 (ويندوز العربي)</translation>
+    </message>
+    <message>
+        <source>The CSV reader could not start.</source>
+        <translation>تعذّر تشغيل قارئ CSV.</translation>
+    </message>
+    <message>
+        <source>the CSV is malformed (%1)</source>
+        <translation>صيغة CSV غير سليمة (%1)</translation>
+    </message>
+    <message>
+        <source>the file is empty; it needs the header %1</source>
+        <translation>الملف فارغ؛ يحتاج إلى سطر العناوين %1</translation>
+    </message>
+    <message>
+        <source>the first line is not a header; the file must start with the header %1</source>
+        <translation>السطر الأول ليس سطر عناوين؛ يجب أن يبدأ الملف بسطر العناوين %1</translation>
+    </message>
+    <message>
+        <source>unknown column &quot;%1&quot;; the header is %2</source>
+        <translation>عمود غير معروف &quot;%1&quot;؛ سطر العناوين هو %2</translation>
+    </message>
+    <message>
+        <source>column &quot;%1&quot; appears twice</source>
+        <translation>العمود &quot;%1&quot; مكرّر</translation>
+    </message>
+    <message>
+        <source>the header has no column &quot;%1&quot;</source>
+        <translation>ليس في سطر العناوين العمود &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>expected %1 columns, found %2</source>
+        <translation>المتوقع %1 أعمدة، والموجود %2</translation>
+    </message>
+    <message>
+        <source>answer a%1 is empty</source>
+        <translation>الإجابة a%1 فارغة</translation>
+    </message>
+    <message>
+        <source>the question has neither text nor a picture</source>
+        <translation>ليس للسؤال نص ولا صورة</translation>
+    </message>
+    <message>
+        <source>the file holds no questions, only the header</source>
+        <translation>لا يحوي الملف أسئلة، فيه سطر العناوين وحده</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>
+Where: </source>
+        <translation>
+المكان: </translation>
+    </message>
+    <message>
+        <source>
+What to do: </source>
+        <translation>
+ما العمل: </translation>
+    </message>
+</context>
+<context>
+    <name>FailureReport</name>
+    <message>
+        <source>
+Contest folder: </source>
+        <translation>
+مجلد المسابقة: </translation>
+    </message>
+    <message>
+        <source>The program stopped on an unexpected error: %1</source>
+        <translation>توقّف البرنامج بسبب خطأ غير متوقع: %1</translation>
+    </message>
+    <message>
+        <source>Start the program again; if it happens again, tell the person who prepared the contest.</source>
+        <translation>شغّل البرنامج من جديد؛ وإن تكرر ذلك فأخبر من أعدّ المسابقة.</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>the question placeholder picture</source>
+        <translation>صورة السؤال قبل عرضه</translation>
+    </message>
+    <message>
+        <source>the quiz window&apos;s background</source>
+        <translation>خلفية نافذة المسابقة</translation>
+    </message>
+    <message>
+        <source>the face of the question button</source>
+        <translation>وجه زر السؤال</translation>
+    </message>
+    <message>
+        <source>the picture of question %1</source>
+        <translation>صورة السؤال %1</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>The contest folder, a bank in it, or a CSV question file.</source>
+        <translation>مجلد المسابقة، أو بنك فيه، أو ملف أسئلة CSV.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>يعرض هذه المساعدة ويخرج.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>يعرض الإصدار ويخرج.</translation>
+    </message>
+    <message>
+        <source>Shows the quiz window full screen, for a projector (F11 switches, Escape leaves).</source>
+        <translation>يعرض نافذة المسابقة بملء الشاشة لجهاز العرض (F11 للتبديل، وEscape للخروج منه).</translation>
+    </message>
+    <message>
+        <source>more than one contest folder or file given</source>
+        <translation>أُعطي أكثر من مجلد مسابقة أو ملف</translation>
+    </message>
+</context>
+<context>
+    <name>NewFolder</name>
+    <message>
+        <source>The output folder is a file, not a folder.</source>
+        <translation>مجلد الإخراج ملف وليس مجلداً.</translation>
+    </message>
+    <message>
+        <source>Give the name of a folder (a new one is made) for the output.</source>
+        <translation>أعطِ اسم مجلد للإخراج (يُنشأ مجلد جديد).</translation>
+    </message>
+    <message>
+        <source>The output folder could not be made.</source>
+        <translation>تعذّر إنشاء مجلد الإخراج.</translation>
+    </message>
+    <message>
+        <source>Make sure the parent folder can be written to.</source>
+        <translation>تأكّد أن الكتابة في المجلد الأعلى ممكنة.</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>Put a JPEG picture at this path (the bank tool&apos;s check command lists every picture that is missing or damaged), then start the program again.</source>
+        <translation>ضع صورة JPEG في هذا المسار (الأمر check في أداة البنوك يسرد كل صورة مفقودة أو تالفة)، ثم شغّل البرنامج من جديد.</translation>
+    </message>
+    <message>
+        <source>Make the picture smaller (a question picture fits in 450 x 130 pixels), or make the bank again with &quot;mathcontest-bank create&quot;, which scales given pictures down.</source>
+        <translation>صغّر الصورة (صورة السؤال تتسع لها 450 × 130 نقطة)، أو اصنع البنك من جديد بالأمر &quot;mathcontest-bank create&quot; الذي يصغّر الصور المعطاة.</translation>
+    </message>
+    <message>
+        <source>A JPEG picture could not be decoded; the file is damaged.</source>
+        <translation>تعذّر فك ترميز صورة JPEG؛ الملف تالف.</translation>
+    </message>
+    <message>
+        <source>A picture file</source>
+        <translation>ملف صورة</translation>
+    </message>
+    <message>
+        <source>A picture file is not a JPEG picture.</source>
+        <translation>ملف الصورة ليس صورة JPEG.</translation>
+    </message>
+    <message>
+        <source>A JPEG picture is cut short; the file is damaged.</source>
+        <translation>صورة JPEG مقطوعة؛ الملف تالف.</translation>
+    </message>
+    <message>
+        <source>A picture is too large for the game to show: %1 x %2 pixels.</source>
+        <translation>الصورة أكبر من أن تعرضها اللعبة: %1 × %2 نقطة.</translation>
+    </message>
+    <message>
+        <source>A JPEG picture claims to be %1 x %2 pixels, more than any real picture; the file is damaged.</source>
+        <translation>تدّعي صورة JPEG أن مقاسها %1 × %2 نقطة، أكبر من أي صورة حقيقية؛ الملف تالف.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramLock</name>
+    <message>
+        <source>A contest is running on this folder (process %1); its bank is not changed under it.</source>
+        <translation>تجري مسابقة على هذا المجلد (العملية %1)؛ لا يُغيَّر بنكها وهي تجري.</translation>
+    </message>
+    <message>
+        <source>End the contest with its exit label, then run the command again.</source>
+        <translation>أنهِ المسابقة بزر الخروج فيها، ثم نفّذ الأمر من جديد.</translation>
+    </message>
+    <message>
+        <source>Another copy of the contest is already running on this question bank (process %1).</source>
+        <translation>نسخة أخرى من المسابقة تعمل على بنك الأسئلة هذا (العملية %1).</translation>
+    </message>
+    <message>
+        <source>Use the contest window that is already open, or close it before starting the program again.</source>
+        <translation>استعمل نافذة المسابقة المفتوحة، أو أغلقها قبل تشغيل البرنامج من جديد.</translation>
+    </message>
+    <message>
+        <source>The contest folder cannot be written to, so the lock file could not be made.</source>
+        <translation>لا يمكن الكتابة في مجلد المسابقة، فتعذّر إنشاء ملف القفل.</translation>
+    </message>
+    <message>
+        <source>Make the folder writable, or copy the contest folder somewhere you can write to; nothing was changed.</source>
+        <translation>اجعل الكتابة في المجلد ممكنة، أو انسخ مجلد المسابقة إلى مكان تستطيع الكتابة فيه؛ لم يتغيّر شيء.</translation>
+    </message>
+    <message>
+        <source>The disk is full, so the lock file could not be made.</source>
+        <translation>القرص ممتلئ، فتعذّر إنشاء ملف القفل.</translation>
+    </message>
+    <message>
+        <source>Free some space on the disk, then try again; nothing was changed.</source>
+        <translation>أفرغ بعض المساحة على القرص، ثم حاول من جديد؛ لم يتغيّر شيء.</translation>
+    </message>
+    <message>
+        <source>The program could not create its lock file in the contest folder.</source>
+        <translation>تعذّر على البرنامج إنشاء ملف القفل في مجلد المسابقة.</translation>
+    </message>
+    <message>
+        <source>Make sure the contest folder can be written to, then try again.</source>
+        <translation>تأكّد أن الكتابة في مجلد المسابقة ممكنة، ثم حاول من جديد.</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionBank</name>
+    <message>
+        <source>Check the question bank with &quot;mathcontest-bank check&quot; in the program folder, or make it again with &quot;mathcontest-bank create&quot;.</source>
+        <translation>افحص بنك الأسئلة بالأمر &quot;mathcontest-bank check&quot; في مجلد المسابقة، أو اصنعه من جديد بالأمر &quot;mathcontest-bank create&quot;.</translation>
+    </message>
+    <message>
+        <source>question %1</source>
+        <translation>السؤال %1</translation>
+    </message>
+    <message>
+        <source>The contest folder does not exist.</source>
+        <translation>مجلد المسابقة غير موجود.</translation>
+    </message>
+    <message>
+        <source>Check the folder&apos;s name and where it is.</source>
+        <translation>تحقّق من اسم المجلد ومكانه.</translation>
+    </message>
+    <message>
+        <source>The question bank file</source>
+        <translation>ملف بنك الأسئلة</translation>
+    </message>
+    <message>
+        <source>Put the question bank db1.sqlite (made with &quot;mathcontest-bank create&quot;) in the contest folder.</source>
+        <translation>ضع بنك الأسئلة db1.sqlite (المصنوع بالأمر &quot;mathcontest-bank create&quot;) في مجلد المسابقة.</translation>
+    </message>
+    <message>
+        <source>The question bank file could not be read: %1.</source>
+        <translation>تعذّرت قراءة ملف بنك الأسئلة: %1.</translation>
+    </message>
+    <message>
+        <source>Make sure the file can be read and written by the player&apos;s account.</source>
+        <translation>تأكّد أن حساب اللاعب يستطيع قراءة الملف والكتابة فيه.</translation>
+    </message>
+    <message>
+        <source>The question bank file is not an SQLite database%1.</source>
+        <translation>ملف بنك الأسئلة ليس قاعدة بيانات SQLite‏%1.</translation>
+    </message>
+    <message>
+        <source> (the file is empty)</source>
+        <translation> (الملف فارغ)</translation>
+    </message>
+    <message>
+        <source>open the question bank</source>
+        <translation>فتح بنك الأسئلة</translation>
+    </message>
+    <message>
+        <source>open table soaal</source>
+        <translation>فتح الجدول soaal</translation>
+    </message>
+    <message>
+        <source>The path of the question bank is too long for the database engine: %1 bytes, at most %2.</source>
+        <translation>مسار بنك الأسئلة أطول مما يقبله محرك قاعدة البيانات: %1 بايت، والحد %2.</translation>
+    </message>
+    <message>
+        <source>Move the contest folder to a folder with a shorter path, then try again.</source>
+        <translation>انقل مجلد المسابقة إلى مجلد مساره أقصر، ثم حاول من جديد.</translation>
+    </message>
+    <message>
+        <source>The question bank is locked by another program, so the program could not %1.</source>
+        <translation>بنك الأسئلة مقفل من برنامج آخر، فتعذّر على البرنامج %1.</translation>
+    </message>
+    <message>
+        <source>Close any other program that has the question bank open, then start the contest again.</source>
+        <translation>أغلق أي برنامج آخر فتح بنك الأسئلة، ثم ابدأ المسابقة من جديد.</translation>
+    </message>
+    <message>
+        <source>The question bank file is damaged, so the program could not %1 (%2).</source>
+        <translation>ملف بنك الأسئلة تالف، فتعذّر على البرنامج %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The question bank file cannot be written to, so the program could not %1.</source>
+        <translation>لا يمكن الكتابة في ملف بنك الأسئلة، فتعذّر على البرنامج %1.</translation>
+    </message>
+    <message>
+        <source>Make the file (and its folder) writable for the player&apos;s account, or copy the contest folder somewhere you can write to; nothing in the bank was lost.</source>
+        <translation>اجعل الكتابة في الملف (ومجلده) ممكنة لحساب اللاعب، أو انسخ مجلد المسابقة إلى مكان تستطيع الكتابة فيه؛ لم يضع شيء من البنك.</translation>
+    </message>
+    <message>
+        <source>The disk is full, so the program could not %1.</source>
+        <translation>القرص ممتلئ، فتعذّر على البرنامج %1.</translation>
+    </message>
+    <message>
+        <source>Free some space on the disk, then start the contest again; nothing in the bank was lost.</source>
+        <translation>أفرغ بعض المساحة على القرص، ثم ابدأ المسابقة من جديد؛ لم يضع شيء من البنك.</translation>
+    </message>
+    <message>
+        <source>The question bank has no table soaal.</source>
+        <translation>ليس في بنك الأسئلة الجدول soaal.</translation>
+    </message>
+    <message>
+        <source>The program could not %1: %2.</source>
+        <translation>تعذّر على البرنامج %1: %2.</translation>
+    </message>
+    <message>
+        <source>count the questions</source>
+        <translation>عدّ الأسئلة</translation>
+    </message>
+    <message>
+        <source>count the used questions</source>
+        <translation>عدّ الأسئلة المستعملة</translation>
+    </message>
+    <message>
+        <source>check the question bank</source>
+        <translation>فحص بنك الأسئلة</translation>
+    </message>
+    <message>
+        <source>The question bank file is damaged: %1</source>
+        <translation>ملف بنك الأسئلة تالف: %1</translation>
+    </message>
+    <message>
+        <source>Table soaal of the question bank has no field %1.</source>
+        <translation>ليس في الجدول soaal من بنك الأسئلة الحقل %1.</translation>
+    </message>
+    <message>
+        <source>The question bank holds no questions (table soaal is empty).</source>
+        <translation>لا يحوي بنك الأسئلة أي سؤال (الجدول soaal فارغ).</translation>
+    </message>
+    <message>
+        <source>Add questions with &quot;mathcontest-bank create&quot;.</source>
+        <translation>أضف أسئلة بالأمر &quot;mathcontest-bank create&quot;.</translation>
+    </message>
+    <message>
+        <source>The questions must be numbered 1, 2, 3 ... with no gap and no number twice; make the bank again with &quot;mathcontest-bank create&quot;.</source>
+        <translation>يجب أن تُرقّم الأسئلة 1، 2، 3 ... بلا فجوة ولا رقم مكرر؛ اصنع البنك من جديد بالأمر &quot;mathcontest-bank create&quot;.</translation>
+    </message>
+    <message>
+        <source>A question number (ID) is not a whole number: %1.</source>
+        <translation>رقم سؤال (ID) ليس عدداً صحيحاً: %1.</translation>
+    </message>
+    <message>
+        <source>Question number %1 is used twice.</source>
+        <translation>رقم السؤال %1 مستعمل مرتين.</translation>
+    </message>
+    <message>
+        <source>Question number %1 is missing: the %2 questions must be numbered 1 to %2.</source>
+        <translation>رقم السؤال %1 مفقود: يجب أن تُرقّم الأسئلة الـ%2 من 1 إلى %2.</translation>
+    </message>
+    <message>
+        <source>The used mark (YN) of question %1 is %2, not 0 or 1.</source>
+        <translation>علامة الاستعمال (YN) للسؤال %1 هي %2، لا 0 ولا 1.</translation>
+    </message>
+    <message>
+        <source>clear the used marks</source>
+        <translation>مسح علامات الاستعمال</translation>
+    </message>
+    <message>
+        <source>open %1</source>
+        <translation>فتح %1</translation>
+    </message>
+    <message>
+        <source>Question number %1 is missing from the question bank.</source>
+        <translation>السؤال رقم %1 غير موجود في بنك الأسئلة.</translation>
+    </message>
+    <message>
+        <source>mark %1 as used</source>
+        <translation>تعليم %1 مستعملاً</translation>
+    </message>
+    <message>
+        <source>read the answers</source>
+        <translation>قراءة الإجابات</translation>
+    </message>
+    <message>
+        <source>read which Access file the bank came from</source>
+        <translation>قراءة ملف Access الذي جاء منه البنك</translation>
+    </message>
+    <message>
+        <source>read the questions&apos; texts</source>
+        <translation>قراءة نصوص الأسئلة</translation>
+    </message>
+    <message>
+        <source>read the question&apos;s text</source>
+        <translation>قراءة نص السؤال</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionPicture</name>
+    <message>
+        <source>the question is too long for the question picture (%1 x %2 pixels, even at the smallest readable size)</source>
+        <translation>السؤال أطول من أن تتسع له صورة السؤال (%1 × %2 نقطة، حتى بأصغر حجم مقروء)</translation>
+    </message>
+    <message>
+        <source>Shorten the question, or give a picture for it.</source>
+        <translation>اختصر السؤال، أو أعطِ له صورة.</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 مفقود.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (it is a %2).</source>
+        <translation>%1 ليس ملفاً عادياً (بل هو %2).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>مجلد</translation>
+    </message>
+    <message>
+        <source>device, pipe or socket</source>
+        <translation>جهاز أو أنبوب أو مقبس</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be read: %2 MiB, more than %3 MiB.</source>
+        <translation>%1 أكبر من أن يُقرأ: %2 ميبيبايت، أكثر من %3 ميبيبايت.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>تعذّرت قراءة %1: %2.</translation>
+    </message>
+</context>
+</TS>

@@ -65,14 +65,23 @@ void BM_StartupSweep(benchmark::State &state)
     }
 }
 
+// The checks before the splash shows, and the integrity check made once it
+// is on the screen.
 void BM_StartupCheck(benchmark::State &state)
 {
     const TestFolder &folder = folderOf(static_cast<int>(state.range(0)));
     setMarks(folder, 0);
     for (auto _ : state) {
         QuestionBank bank = QuestionBank::openBank(folder.path());
-        bank.checkForContest(bank.countQuestions());
+        bank.checkStructure(bank.countQuestions());
     }
+}
+
+void BM_IntegrityCheck(benchmark::State &state)
+{
+    const TestFolder &folder = folderOf(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        QuestionBank::openBank(folder.path()).checkIntegrity();
 }
 
 struct LoadedQuiz {
@@ -131,6 +140,7 @@ void BM_RoundEnd(benchmark::State &state)
 constexpr int kRepetitions = 7;
 BENCHMARK(BM_StartupSweep)->Arg(25)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_StartupCheck)->Arg(25)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_IntegrityCheck)->Arg(25)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Draw)->ArgsProduct({{25, 1000, 100000}, {0, 24}})->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Shuffle)->Arg(100000)->Unit(benchmark::kMicrosecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RoundEnd)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);

@@ -157,7 +157,7 @@ qint64 QuestionBank::countUsedQuestions()
     return scalar(QStringLiteral("select count(*) from soaal where YN=1"), QCoreApplication::translate("QuestionBank", "count the used questions"));
 }
 
-void QuestionBank::checkForContest(qint64 n)
+void QuestionBank::checkIntegrity()
 {
     const QString operation = QCoreApplication::translate("QuestionBank", "check the question bank");
     {
@@ -171,6 +171,17 @@ void QuestionBank::checkForContest(qint64 n)
             throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file is damaged: %1").arg(problems.mid(0, 3).join(QStringLiteral("; "))),
                           m_path, kAdvice);
     }
+}
+
+void QuestionBank::checkForContest(qint64 n)
+{
+    checkIntegrity();
+    checkStructure(n);
+}
+
+void QuestionBank::checkStructure(qint64 n)
+{
+    const QString operation = QCoreApplication::translate("QuestionBank", "check the question bank");
     // With ID the table's integer primary key, the numbers are whole and
     // distinct already, and 1..n is a matter of the smallest and largest.
     bool idIsKey = false;
@@ -217,7 +228,8 @@ void QuestionBank::checkForContest(qint64 n)
     bool numberedOneToN = false;
     if (idIsKey) {
         QSqlQuery range(m_db);
-        if (!range.exec(QStringLiteral("select min(ID), max(ID) from soaal")) || !range.next())
+        // Two lookups at the ends of the key, not a scan of the table.
+        if (!range.exec(QStringLiteral("select (select min(ID) from soaal), (select max(ID) from soaal)")) || !range.next())
             fail(operation, range.lastError());
         numberedOneToN = range.value(0).toLongLong() == 1 && range.value(1).toLongLong() == n;
     }
@@ -238,8 +250,11 @@ void QuestionBank::checkForContest(qint64 n)
     }
     {
         QSqlQuery marks(m_db);
-        // Written as ranges, so an index on YN serves it.
-        if (!marks.exec(QStringLiteral("select ID, quote(YN) from soaal where YN is null or YN<0 or (YN>0 and YN<1) or YN>1 "
+        // Whether there is one at all, asked as ranges that the index on YN
+        // serves; only then the first of them, by a scan.
+        if (!marks.exec(QStringLiteral("select ID, quote(YN) from soaal where (select exists (select 1 from soaal where YN is null) "
+                                       "or exists (select 1 from soaal where YN<0) or exists (select 1 from soaal where YN>0 and YN<1) "
+                                       "or exists (select 1 from soaal where YN>1)) and (YN is null or YN<0 or (YN>0 and YN<1) or YN>1) "
                                        "order by ID limit 1")))
             fail(operation, marks.lastError());
         if (marks.next())
@@ -310,17 +325,17 @@ void QuestionBank::markQuestionUsed(QuestionRecord &record)
         fail(QCoreApplication::translate("QuestionBank", "mark %1 as used").arg(question(id)), mark.lastError(), id);
 }
 
-std::vector<std::array<QString, 4>> QuestionBank::allAnswers()
+std::vector<QuestionBank::Answers> QuestionBank::allAnswers()
 {
     QSqlQuery rows(m_db);
     rows.setForwardOnly(true);
-    if (!rows.exec(QStringLiteral("select a1, a2, a3, a4 from soaal order by ID")))
+    if (!rows.exec(QStringLiteral("select ID, a1, a2, a3, a4 from soaal order by ID")))
         fail(QCoreApplication::translate("QuestionBank", "read the answers"), rows.lastError());
-    std::vector<std::array<QString, 4>> answers;
+    std::vector<Answers> answers;
     while (rows.next()) {
-        std::array<QString, 4> row;
+        Answers row{rows.value(0).toLongLong(), {}};
         for (int i = 0; i < 4; ++i)
-            row[static_cast<size_t>(i)] = rows.value(i).isNull() ? QString() : rows.value(i).toString();
+            row.answers[static_cast<size_t>(i)] = rows.value(i + 1).isNull() ? QString() : rows.value(i + 1).toString();
         answers.push_back(std::move(row));
     }
     if (rows.lastError().isValid())

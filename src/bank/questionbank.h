@@ -46,6 +46,10 @@ public:
     // field, no rows, IDs that are not exactly 1..n, a used mark that is not
     // 0 or 1. Throws a Failure for the first fault found.
     void checkForContest(qint64 n);
+    // The same in two parts: the structure and numbering (quick, whatever
+    // the bank's size) and the whole file's integrity (reads every page).
+    void checkStructure(qint64 n);
+    void checkIntegrity();
 
     // Sets every used mark of questions 1..n to False, all or nothing; only
     // the rows that were marked are written.
@@ -58,9 +62,13 @@ public:
     // Sets its used mark, saved before this returns, and closes it.
     void markQuestionUsed(QuestionRecord &record);
 
-    // Every question's answers a1..a4, in ID order (NULL as an empty text),
-    // and how many are marked used.
-    std::vector<std::array<QString, 4>> allAnswers();
+    // Every question's ID and answers a1..a4, in ID order (NULL as an empty
+    // text).
+    struct Answers {
+        qint64 id;
+        std::array<QString, 4> answers;
+    };
+    std::vector<Answers> allAnswers();
 
     // The record of the Access file the bank was imported from, or an empty
     // text for a bank made otherwise.

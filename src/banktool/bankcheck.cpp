@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QCoreApplication>
+#include <QtConcurrent/QtConcurrentMap>
 
 namespace {
 // The contest ends after this many questions (the quiz window's length).
@@ -22,29 +23,31 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
         report.problems << QCoreApplication::translate("BankCheck", "%1: the folder does not exist").arg(programFolder);
         return report;
     }
-    auto checkPicture = [&](const QString &name, const QString &role, bool question = false) {
+    // Each picture is decoded whole, as the game will, on every core; what
+    // each finds is reported in order.
+    struct Job {
+        QString name, role;
+        bool question;
+        QStringList problems, warnings;
+    };
+    std::vector<Job> pictures{
+        {QStringLiteral("bak.jpg"), QCoreApplication::translate("BankCheck", "the quiz window's background"), false, {}, {}},
+        {QStringLiteral("soal.jpg"), QCoreApplication::translate("BankCheck", "the question placeholder picture"), false, {}, {}},
+        {QStringLiteral("bsoal.jpg"), QCoreApplication::translate("BankCheck", "the face of the question button"), false, {}, {}},
+    };
+
+    // A fault in the numbering is reported, and the questions that are there
+    // are checked all the same, so that the folder is mended in one pass.
+    std::vector<QuestionBank::Answers> answers;
+    try {
+        QuestionBank bank = QuestionBank::openBank(folder.absolutePath());
+        bank.checkIntegrity();
+        const qint64 n = bank.countQuestions();
         try {
-            const QSize size = Picture::verify(folder.filePath(QStringLiteral("img/") + name), role);
-            if (question && size.boundedTo(Picture::kQuestionBox) != size)
-                report.warnings << QCoreApplication::translate("BankCheck", "img/%1 is %2 x %3 pixels, larger than the question box (%4 x %5): it spreads under the answer buttons")
-                                       .arg(name)
-                                       .arg(size.width())
-                                       .arg(size.height())
-                                       .arg(Picture::kQuestionBox.width())
-                                       .arg(Picture::kQuestionBox.height());
+            bank.checkStructure(n);
         } catch (const Failure &failure) {
             report.problems << QStringLiteral("%1: %2").arg(failure.where(), failure.whatFailed());
         }
-    };
-    checkPicture(QStringLiteral("bak.jpg"), QCoreApplication::translate("BankCheck", "the quiz window's background"));
-    checkPicture(QStringLiteral("soal.jpg"), QCoreApplication::translate("BankCheck", "the question placeholder picture"));
-    checkPicture(QStringLiteral("bsoal.jpg"), QCoreApplication::translate("BankCheck", "the face of the question button"));
-
-    std::vector<std::array<QString, 4>> answers;
-    try {
-        QuestionBank bank = QuestionBank::openBank(folder.absolutePath());
-        const qint64 n = bank.countQuestions();
-        bank.checkForContest(n);
         answers = bank.allAnswers();
         for (const qint64 id : bank.questionTextIds()) {
             if (id < 1 || id > n)
@@ -52,15 +55,13 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
         }
     } catch (const Failure &failure) {
         report.problems << QStringLiteral("%1: %2").arg(failure.where(), failure.whatFailed());
-        return report;
     }
     report.questions = static_cast<int>(answers.size());
-    for (size_t i = 0; i < answers.size(); ++i) {
-        const int id = static_cast<int>(i) + 1;
-        const QString question = QCoreApplication::translate("BankCheck", "question %1").arg(id);
+    for (const QuestionBank::Answers &row : answers) {
+        const QString question = QCoreApplication::translate("BankCheck", "question %1").arg(row.id);
         QSet<QString> seen;
         for (int a = 0; a < 4; ++a) {
-            const QString text = answers[i][static_cast<size_t>(a)].trimmed();
+            const QString text = row.answers[static_cast<size_t>(a)].trimmed();
             if (text.isEmpty()) {
                 report.problems << QCoreApplication::translate("BankCheck", "%1: answer a%2 is empty").arg(question).arg(a + 1);
                 continue;
@@ -72,7 +73,25 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
                                        .arg(text);
             seen.insert(text);
         }
-        checkPicture(QStringLiteral("%1.jpg").arg(id), QCoreApplication::translate("BankCheck", "the picture of %1").arg(question), true);
+        pictures.push_back({QStringLiteral("%1.jpg").arg(row.id), QCoreApplication::translate("BankCheck", "the picture of %1").arg(question), true, {}, {}});
+    }
+    QtConcurrent::blockingMap(pictures, [&](Job &job) {
+        try {
+            const QSize size = Picture::verify(folder.filePath(QStringLiteral("img/") + job.name), job.role);
+            if (job.question && size.boundedTo(Picture::kQuestionBox) != size)
+                job.warnings << QCoreApplication::translate("BankCheck", "img/%1 is %2 x %3 pixels, larger than the question box (%4 x %5): it spreads under the answer buttons")
+                                    .arg(job.name)
+                                    .arg(size.width())
+                                    .arg(size.height())
+                                    .arg(Picture::kQuestionBox.width())
+                                    .arg(Picture::kQuestionBox.height());
+        } catch (const Failure &failure) {
+            job.problems << QStringLiteral("%1: %2").arg(failure.where(), failure.whatFailed());
+        }
+    });
+    for (const Job &job : pictures) {
+        report.problems << job.problems;
+        report.warnings << job.warnings;
     }
     if (report.questions < kContestLength)
         report.warnings << QCoreApplication::translate("BankCheck", "the bank holds %1 questions, fewer than the %2 a contest asks: the contest could never end")

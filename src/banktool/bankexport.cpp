@@ -70,7 +70,7 @@ int BankExport::write(const QString &programFolder, const QString &csvPath, bool
     QByteArray text("\xEF\xBB\xBF" "question,a1,a2,a3,a4,picture\r\n");
     for (size_t i = 0; i < answers.size(); ++i) {
         QByteArray line = quoted(texts[i]);
-        for (const QString &answer : answers[i])
+        for (const QString &answer : answers[i].answers)
             line += ',' + quoted(answer);
         const QString picture = csvFolder.relativeFilePath(img.absoluteFilePath(QStringLiteral("%1.jpg").arg(i + 1)));
         line += ',' + quoted(picture) + "\r\n";

@@ -4,16 +4,17 @@
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 #include <QCoreApplication>
 
 void RegularFile::require(const QString &path, const QString &what, const QString &whatToDo, const QString &where)
 {
     const QString place = where.isEmpty() ? path : where;
-    const QFileInfo info(path);
-    if (!info.exists())
+    // QFileInfo follows symbolic links: it describes the file they lead to.
+    const QFileInfo target(path);
+    if (!target.exists())
         throw Failure(QCoreApplication::translate("RegularFile", "%1 is missing.").arg(what), place, whatToDo);
-    // canonicalFilePath() resolves every link; isFile() alone follows links too.
-    const QFileInfo target(info.canonicalFilePath());
     if (!target.isFile())
         throw Failure(QCoreApplication::translate("RegularFile", "%1 is not a regular file (it is a %2).")
                           .arg(what, target.isDir() ? QCoreApplication::translate("RegularFile", "folder") : QCoreApplication::translate("RegularFile", "device, pipe or socket")),
@@ -33,7 +34,7 @@ QByteArray RegularFile::read(const QString &path, const QString &what, const QSt
                       place, whatToDo);
     QByteArray data;
     if (file.open(QIODevice::ReadOnly))
-        data = file.read(maxBytes);
+        data = file.read(std::min(file.size(), maxBytes)); // not a buffer of maxBytes
     if (!file.isOpen() || file.error() != QFileDevice::NoError)
         throw Failure(QCoreApplication::translate("RegularFile", "%1 could not be read: %2.").arg(what, file.errorString()), place, whatToDo);
     return data;

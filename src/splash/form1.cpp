@@ -38,10 +38,29 @@ void Form1::Form_Load()
     // from it first, and again whenever the Access file changes; the Access
     // file is never written.
     AccessImport::importIfChanged(ContestFolder::path());
+    // The bank is there and is one; what takes time in proportion to its
+    // size is done once the splash is on the screen (prepareBank).
+    QuestionBank::openBank(ContestFolder::path());
+}
+
+void Form1::prepareBank()
+{
     QuestionBank bank = QuestionBank::openBank(ContestFolder::path());
     const qint64 n = bank.countQuestions();
-    bank.checkForContest(n);
+    bank.checkStructure(n);
+    bank.checkIntegrity();
     bank.clearUsedMarks(n);
+}
+
+void Form1::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // Once, as soon as this first paint is done, and before the hand-over
+    // to the quiz window: a damaged bank is refused there.
+    if (!m_bankPrepared) {
+        m_bankPrepared = true;
+        QTimer::singleShot(0, this, &Form1::prepareBank);
+    }
 }
 
 void Form1::Timer1_Timer()

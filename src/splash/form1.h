@@ -10,9 +10,11 @@ namespace Ui {
 class Form1;
 }
 
-// The splash window: borderless, with the contest's title. Its load clears
-// every used mark of the question bank before it is shown; Timer1, counting
-// from the window's creation, hands over to the quiz window once.
+// The splash window: borderless, with the contest's title. Its load opens the
+// question bank before it is shown; once it has painted, the bank is checked
+// and every used mark cleared, so that a large bank never delays the splash;
+// Timer1, counting from the window's creation, hands over to the quiz window
+// once.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -21,7 +23,8 @@ public:
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
-    // Checks the question bank, then clears its used marks.
+    // Makes the bank from an Access file where one is to be imported, and
+    // opens the bank.
     void Form_Load();
 
     // The hand-over shows the quiz window full screen (for a projector).
@@ -32,10 +35,17 @@ public:
 
 public slots:
     void Timer1_Timer();
+    // Checks the question bank (its numbering, marks and the whole file for
+    // damage), then clears its used marks; run once the splash has painted.
+    void prepareBank();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     std::unique_ptr<Ui::Form1> ui;
     QTimer *Timer1;
     std::unique_ptr<Form2> m_form2;
     bool m_quizFullScreen = false;
+    bool m_bankPrepared = false;
 };

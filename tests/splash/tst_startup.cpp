@@ -98,18 +98,33 @@ private slots:
         QVERIFY(failureOf([&] { ContestFolder::fillFromSample(own.path(), own.imgPath(QString())); }).contains("sample contest"));
     }
 
-    void loadClearsMarksBeforeTheSplashShows()
+    void bankIsPreparedOnceTheSplashShows_data()
     {
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("marks cleared before the hand-over") << false;
+        QTest::newRow("a damaged bank refused before the quiz window") << true;
+    }
+    void bankIsPreparedOnceTheSplashShows()
+    {
+        QFETCH(bool, damaged);
         TestFolder folder;
-        folder.prepareContest(30, {3, 4, 28});
+        folder.prepareContest(300, {3, 4, 28});
+        if (damaged) {
+            QFile bank(folder.bankPath());
+            QVERIFY(bank.open(QIODevice::ReadWrite) && bank.seek(3 * 4096));
+            bank.write(QByteArray(4096, '\x5a'));
+        }
         Form1 splash;
-        QVERIFY(control<QTimer>(&splash, "Timer1")->isActive());
         splash.Form_Load();
-        QVERIFY(!splash.isVisible());
-        QCOMPARE(folder.usedIds(), QList<int>{});
-        QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
-        QCOMPARE(splash.size(), QSize(364, 345));
-        QCOMPARE(control<QLabel>(&splash, "Label1")->text(), QStringLiteral("مسابقة رياضيات"));
+        Application::showCentred(&splash);
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        if (damaged) {
+            QTRY_COMPARE(m_endStatus, 1);
+            QVERIFY(MessageBox::history().value(0).prompt.contains(QStringLiteral("damaged")));
+        } else {
+            QTRY_COMPARE(folder.usedIds(), QList<int>{});
+        }
+        QVERIFY(!splash.quizWindow());
     }
 
     void accessBankIsReadBeforeTheStart()

@@ -226,27 +226,6 @@ private slots:
         QCOMPARE(shown.pixelColor(50, 530), quiz.palette().color(QPalette::Window));
     }
 
-    void missingBackgroundIsReportedWithItsPath()
-    {
-        TestFolder folder;
-        folder.writeBank(30);
-        folder.writePictures(30);
-        QFile::remove(folder.imgPath(QStringLiteral("bak.jpg")));
-        folder.use();
-        Form1 splash;
-        splash.Form_Load();
-        splash.show();
-        // The hand-over fails inside the timer's tick; the application
-        // reports it and ends the program with status 1.
-        QTRY_COMPARE_WITH_TIMEOUT(m_endStatus, 1, 5000);
-        QCOMPARE(MessageBox::history().size(), 1);
-        const QString prompt = MessageBox::history().first().prompt;
-        QVERIFY2(prompt.contains(folder.imgPath(QStringLiteral("bak.jpg"))), qPrintable(prompt));
-        QVERIFY(prompt.contains(QStringLiteral("missing")));
-        // The window's load stopped at that step: the counters were never set.
-        QCOMPARE(splash.quizWindow(), nullptr);
-    }
-
     void closingTheQuizWindowEndsTheProgram()
     {
         TestFolder folder;

@@ -176,23 +176,8 @@ private slots:
         folder.prepareContest(30);
         Form2 quiz;
         QVERIFY(openQuiz(quiz));
-        QCOMPARE(quiz.size(), QSize(792, 566));
-        for (const char *counter : {"namberq", "nambertrue", "namberfalse"})
-            QCOMPARE(control<QLabel>(&quiz, counter)->text(), QStringLiteral("0"));
-        const QPoint designSlots[4] = {{56, 256}, {56, 312}, {56, 368}, {56, 424}};
-        for (int i = 1; i <= 4; ++i) {
-            auto *button = control<AnswerButton>(&quiz, qPrintable(QStringLiteral("tta%1").arg(i)));
-            QCOMPARE(button->text(), Form2::kAnswerPlaceholder);
-            QVERIFY(!button->isEnabled());
-            QCOMPARE(button->pos(), designSlots[i - 1]);
-            QCOMPARE(quiz.slot(i), designSlots[i - 1]);
-        }
-        QVERIFY(control<PictureBox>(&quiz, "soal")->isEnabled());
-        QVERIFY(!control<QLabel>(&quiz, "natijatrueorfalse")->isVisible());
-        QVERIFY(!control<QTimer>(&quiz, "Timermove")->isActive());
-        QVERIFY(!control<QTimer>(&quiz, "Timeranswar")->isActive());
-        // The pictures from img, each box one pixel wider on every side.
-        QCOMPARE(control<PictureBox>(&quiz, "q")->geometry(), QRect(168, 104, 452, 132));
+        // (Its waiting state is walked through in the quiz's own tests.) The
+        // pictures from img, each box one pixel wider on every side.
         QCOMPARE(control<PictureBox>(&quiz, "soal")->geometry(), QRect(672, 136, 106, 59));
         const QImage shown = quiz.grab().toImage();
         QVERIFY(qAbs(shown.pixelColor(300, 170).hue() - TestFolder::pictureColour(0).hue()) <= 4);

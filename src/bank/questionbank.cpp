@@ -361,35 +361,18 @@ QString QuestionBank::accessSource()
     return query.next() ? query.value(0).toString() : QString();
 }
 
-std::vector<QString> QuestionBank::questionTexts()
+std::map<qint64, QString> QuestionBank::questionTexts()
 {
-    std::vector<QString> texts(static_cast<size_t>(countQuestions()));
+    std::map<qint64, QString> texts;
     if (!hasTable(m_db, QStringLiteral("question_text")))
         return texts;
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("select ID, text from question_text")))
         fail(QCoreApplication::translate("QuestionBank", "read the questions' texts"), query.lastError());
-    while (query.next()) {
-        const qint64 id = query.value(0).toLongLong();
-        if (id >= 1 && id <= qint64(texts.size()))
-            texts[static_cast<size_t>(id - 1)] = query.value(1).toString();
-    }
-    return texts;
-}
-
-std::vector<qint64> QuestionBank::questionTextIds()
-{
-    std::vector<qint64> ids;
-    if (!hasTable(m_db, QStringLiteral("question_text")))
-        return ids;
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("select ID from question_text order by ID")))
-        fail(QCoreApplication::translate("QuestionBank", "read the questions' texts"), query.lastError());
     while (query.next())
-        ids.push_back(query.value(0).toLongLong());
-    return ids;
+        texts[query.value(0).toLongLong()] = query.value(1).toString();
+    return texts;
 }
 
 QString QuestionBank::questionText(qint64 id)

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <map>
 #include <vector>
 
 class QSqlError;
@@ -73,11 +74,9 @@ public:
     // The record of the Access file the bank was imported from, or an empty
     // text for a bank made otherwise.
     QString accessSource();
-    // Each question's text in ID order (empty where the bank holds none; all
-    // empty for a bank without texts).
-    std::vector<QString> questionTexts();
-    // The IDs the table of texts holds, in order (none without the table).
-    std::vector<qint64> questionTextIds();
+    // The texts the bank holds, by question ID (none for a bank without
+    // them).
+    std::map<qint64, QString> questionTexts();
     // Question id's text, or an empty text.
     QString questionText(qint64 id);
 

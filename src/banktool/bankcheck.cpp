@@ -49,7 +49,7 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
             report.problems << QStringLiteral("%1: %2").arg(failure.where(), failure.whatFailed());
         }
         answers = bank.allAnswers();
-        for (const qint64 id : bank.questionTextIds()) {
+        for (const auto &[id, text] : bank.questionTexts()) {
             if (id < 1 || id > n)
                 report.warnings << QCoreApplication::translate("BankCheck", "the table of question texts holds a text for question %1, which the bank does not have").arg(id);
         }

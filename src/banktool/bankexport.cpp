@@ -63,13 +63,14 @@ int BankExport::write(const QString &programFolder, const QString &csvPath, bool
     QuestionBank bank = QuestionBank::openBank(QDir(programFolder).absolutePath());
     bank.checkForContest(bank.countQuestions());
     const auto answers = bank.allAnswers();
-    const std::vector<QString> texts = bank.questionTexts();
+    const std::map<qint64, QString> texts = bank.questionTexts();
 
     const QDir csvFolder = QFileInfo(csvPath).absoluteDir();
     const QDir img(QDir(programFolder).absoluteFilePath(QStringLiteral("img")));
     QByteArray text("\xEF\xBB\xBF" "question,a1,a2,a3,a4,picture\r\n");
     for (size_t i = 0; i < answers.size(); ++i) {
-        QByteArray line = quoted(texts[i]);
+        const auto written = texts.find(answers[i].id);
+        QByteArray line = quoted(written == texts.end() ? QString() : written->second);
         for (const QString &answer : answers[i].answers)
             line += ',' + quoted(answer);
         const QString picture = csvFolder.relativeFilePath(img.absoluteFilePath(QStringLiteral("%1.jpg").arg(i + 1)));

@@ -365,8 +365,8 @@ private slots:
         const QString second = dir.filePath(QStringLiteral("second"));
         QCOMPARE(runTool({QStringLiteral("create"), QStringLiteral("--from"), exported, QStringLiteral("--out"), second}).status, BankTool::kOk);
         QCOMPARE(bankRows(QuestionBank::filePath(second)), bankRows(QuestionBank::filePath(first)));
-        const std::vector<QString> texts = QuestionBank::openBank(second).questionTexts();
-        QCOMPARE(texts, (std::vector<QString>{QStringLiteral("ما ناتج 5 - 9 ؟"), QStringLiteral("سطر\nثان")}));
+        const std::map<qint64, QString> texts = QuestionBank::openBank(second).questionTexts();
+        QCOMPARE(texts, (std::map<qint64, QString>{{1, QStringLiteral("ما ناتج 5 - 9 ؟")}, {2, QStringLiteral("سطر\nثان")}}));
         QCOMPARE(bankRows(QuestionBank::filePath(first))[0][3], QStringLiteral(" 4 "));
         for (const char *name : {"1.jpg", "2.jpg"}) {
             QFile a(first + QStringLiteral("/img/") + QLatin1String(name)), b(second + QStringLiteral("/img/") + QLatin1String(name));

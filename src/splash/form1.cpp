@@ -45,11 +45,14 @@ void Form1::Form_Load()
 
 void Form1::prepareBank()
 {
+    if (m_bankReady)
+        return;
     QuestionBank bank = QuestionBank::openBank(ContestFolder::path());
     const qint64 n = bank.countQuestions();
     bank.checkStructure(n);
     bank.checkIntegrity();
     bank.clearUsedMarks(n);
+    m_bankReady = true;
 }
 
 void Form1::paintEvent(QPaintEvent *event)
@@ -57,14 +60,17 @@ void Form1::paintEvent(QPaintEvent *event)
     QWidget::paintEvent(event);
     // Once, as soon as this first paint is done, and before the hand-over
     // to the quiz window: a damaged bank is refused there.
-    if (!m_bankPrepared) {
-        m_bankPrepared = true;
+    if (!m_prepareScheduled) {
+        m_prepareScheduled = true;
         QTimer::singleShot(0, this, &Form1::prepareBank);
     }
 }
 
 void Form1::Timer1_Timer()
 {
+    // Done already unless the splash never painted (a hidden screen): the
+    // quiz window never opens on a bank that was not checked and swept.
+    prepareBank();
     hide();
     if (!m_form2) {
         // Kept only once loaded: a load that fails leaves no half-made window.

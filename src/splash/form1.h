@@ -47,5 +47,6 @@ private:
     QTimer *Timer1;
     std::unique_ptr<Form2> m_form2;
     bool m_quizFullScreen = false;
-    bool m_bankPrepared = false;
+    bool m_prepareScheduled = false;
+    bool m_bankReady = false;
 };

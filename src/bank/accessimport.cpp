@@ -13,7 +13,11 @@
 
 namespace {
 
-const QString kAdvice = QCoreApplication::translate("AccessImport", "Correct table soaal in Microsoft Access, or make the bank with \"mathcontest-bank create\".");
+// Translated when asked, after the translator is installed.
+QString advice()
+{
+    return QCoreApplication::translate("AccessImport", "Correct table soaal in Microsoft Access, or make the bank with \"mathcontest-bank create\".");
+}
 
 // A whole number written as text ("7", "7.0"); false for anything else.
 bool wholeNumber(const QVariant &value, qint64 &number)
@@ -45,10 +49,10 @@ std::vector<BankFile::Answers> AccessImport::questions(const AccessReader::Table
     for (int i = 0; i < 6; ++i) {
         column[i] = table.column(fields[i]);
         if (column[i] < 0)
-            throw Failure(QCoreApplication::translate("AccessImport", "Table soaal of the Access database has no field %1.").arg(fields[i]), path, kAdvice);
+            throw Failure(QCoreApplication::translate("AccessImport", "Table soaal of the Access database has no field %1.").arg(fields[i]), path, advice());
     }
     if (table.rows.isEmpty())
-        throw Failure(QCoreApplication::translate("AccessImport", "Table soaal of the Access database holds no questions."), path, kAdvice);
+        throw Failure(QCoreApplication::translate("AccessImport", "Table soaal of the Access database holds no questions."), path, advice());
 
     const qsizetype n = table.rows.size();
     std::vector<const QList<QVariant> *> byId(static_cast<size_t>(n), nullptr);
@@ -59,17 +63,17 @@ std::vector<BankFile::Answers> AccessImport::questions(const AccessReader::Table
             throw Failure(QCoreApplication::translate("AccessImport", "Row %1 of table soaal has an ID that is not a whole number: \"%2\".")
                               .arg(r + 1)
                               .arg(row[column[0]].isNull() ? QCoreApplication::translate("AccessImport", "(empty)") : row[column[0]].toString()),
-                          path, kAdvice);
+                          path, advice());
         if (!isBoolean(row[column[1]]))
             throw Failure(QCoreApplication::translate("AccessImport", "Question %1 has a used mark YN that is not a boolean: \"%2\".")
                               .arg(id)
                               .arg(row[column[1]].isNull() ? QCoreApplication::translate("AccessImport", "(empty)") : row[column[1]].toString()),
-                          QCoreApplication::translate("AccessImport", "%1, question %2").arg(path).arg(id), kAdvice);
+                          QCoreApplication::translate("AccessImport", "%1, question %2").arg(path).arg(id), advice());
         if (id < 1 || id > n)
             throw Failure(QCoreApplication::translate("AccessImport", "Question number %1 is outside 1 to %2: the %2 questions must be numbered 1 to %2.").arg(id).arg(n),
-                          path, kAdvice);
+                          path, advice());
         if (byId[static_cast<size_t>(id - 1)])
-            throw Failure(QCoreApplication::translate("AccessImport", "Question number %1 is used twice.").arg(id), path, kAdvice);
+            throw Failure(QCoreApplication::translate("AccessImport", "Question number %1 is used twice.").arg(id), path, advice());
         byId[static_cast<size_t>(id - 1)] = &row;
     }
     std::vector<BankFile::Answers> questions;

@@ -16,11 +16,15 @@ namespace {
 constexpr qsizetype kMaxSaidBytes = 4096;
 constexpr qsizetype kMaxDetailChars = 300;
 
-const QString kAdvice = QCoreApplication::translate("AccessReader", "Open the file in Microsoft Access, repair it (Compact and Repair) and save it without a password, or make the bank with \"mathcontest-bank create\".");
+// Translated when asked, after the translator is installed.
+QString advice()
+{
+    return QCoreApplication::translate("AccessReader", "Open the file in Microsoft Access, repair it (Compact and Repair) and save it without a password, or make the bank with \"mathcontest-bank create\".");
+}
 
 [[noreturn]] void fail(const QString &path, const QString &what)
 {
-    throw Failure(QCoreApplication::translate("AccessReader", "The Access question bank could not be read: %1.").arg(what), path, kAdvice);
+    throw Failure(QCoreApplication::translate("AccessReader", "The Access question bank could not be read: %1.").arg(what), path, advice());
 }
 
 QString unescape(QByteArrayView field)

@@ -24,7 +24,11 @@ constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteFull = 13;
 constexpr int kSqliteNotADatabase = 26;
 
-const QString kAdvice = QCoreApplication::translate("QuestionBank", "Check the question bank with \"mathcontest-bank check\" in the program folder, or make it again with \"mathcontest-bank create\".");
+// Translated when asked, after the translator is installed.
+QString advice()
+{
+    return QCoreApplication::translate("QuestionBank", "Check the question bank with \"mathcontest-bank check\" in the program folder, or make it again with \"mathcontest-bank create\".");
+}
 
 QString question(qint64 id)
 {
@@ -86,7 +90,7 @@ QuestionBank QuestionBank::openBank(const QString &programFolder)
     if (header != QByteArray("SQLite format 3\0", 16))
         throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file is not an SQLite database%1.")
                           .arg(info.size() == 0 ? QCoreApplication::translate("QuestionBank", " (the file is empty)") : QString()),
-                      path, kAdvice);
+                      path, advice());
 
     bank.m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), bank.m_connectionName);
     bank.m_db.setDatabaseName(path);
@@ -123,7 +127,7 @@ void QuestionBank::fail(const QString &operation, const QSqlError &error, qint64
                       where, QCoreApplication::translate("QuestionBank", "Close any other program that has the question bank open, then start the contest again."));
     if (code == kSqliteCorrupt || code == kSqliteNotADatabase)
         throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file is damaged, so the program could not %1 (%2).").arg(operation, text), where,
-                      kAdvice);
+                      advice());
     if (code == kSqliteReadOnly)
         throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file cannot be written to, so the program could not %1.").arg(operation), where,
                       QCoreApplication::translate("QuestionBank", "Make the file (and its folder) writable for the player's account, or copy the contest folder "
@@ -132,8 +136,8 @@ void QuestionBank::fail(const QString &operation, const QSqlError &error, qint64
         throw Failure(QCoreApplication::translate("QuestionBank", "The disk is full, so the program could not %1.").arg(operation), where,
                       QCoreApplication::translate("QuestionBank", "Free some space on the disk, then start the contest again; nothing in the bank was lost."));
     if (text.contains(QStringLiteral("no such table")))
-        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank has no table soaal."), where, kAdvice);
-    throw Failure(QCoreApplication::translate("QuestionBank", "The program could not %1: %2.").arg(operation, text), where, kAdvice);
+        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank has no table soaal."), where, advice());
+    throw Failure(QCoreApplication::translate("QuestionBank", "The program could not %1: %2.").arg(operation, text), where, advice());
 }
 
 qint64 QuestionBank::scalar(const QString &sql, const QString &operation)
@@ -169,7 +173,7 @@ void QuestionBank::checkIntegrity()
             problems << check.value(0).toString();
         if (problems != QStringList{QStringLiteral("ok")})
             throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file is damaged: %1").arg(problems.mid(0, 3).join(QStringLiteral("; "))),
-                          m_path, kAdvice);
+                          m_path, advice());
     }
 }
 
@@ -204,7 +208,7 @@ void QuestionBank::checkStructure(qint64 n)
         for (const char *field : {"ID", "YN", "a1", "a2", "a3", "a4"}) {
             if (!present.contains(QString::fromLatin1(field).toLower()))
                 throw Failure(QCoreApplication::translate("QuestionBank", "Table soaal of the question bank has no field %1.").arg(QString::fromLatin1(field)), m_path,
-                              kAdvice);
+                              advice());
         }
     }
     if (n == 0)
@@ -261,7 +265,7 @@ void QuestionBank::checkStructure(qint64 n)
             throw Failure(QCoreApplication::translate("QuestionBank", "The used mark (YN) of question %1 is %2, not 0 or 1.")
                               .arg(marks.value(0).toLongLong())
                               .arg(marks.value(1).toString()),
-                          QStringLiteral("%1, %2").arg(m_path, question(marks.value(0).toLongLong())), kAdvice);
+                          QStringLiteral("%1, %2").arg(m_path, question(marks.value(0).toLongLong())), advice());
     }
 }
 
@@ -300,7 +304,7 @@ QuestionRecord QuestionBank::openQuestion(qint64 id)
         if (record.m_query.lastError().isValid())
             fail(QCoreApplication::translate("QuestionBank", "open %1").arg(question(id)), record.m_query.lastError(), id);
         throw Failure(QCoreApplication::translate("QuestionBank", "Question number %1 is missing from the question bank.").arg(id),
-                      QStringLiteral("%1, %2").arg(m_path, question(id)), kAdvice);
+                      QStringLiteral("%1, %2").arg(m_path, question(id)), advice());
     }
     record.m_id = id;
     record.m_open = true;

@@ -12,7 +12,11 @@
 
 namespace {
 
-const QString kAdvice = QCoreApplication::translate("CsvReader", "Correct the question file and run the command again.");
+// Translated when asked, after the translator is installed.
+QString advice()
+{
+    return QCoreApplication::translate("CsvReader", "Correct the question file and run the command again.");
+}
 
 struct Record {
     int line = 0;
@@ -47,7 +51,7 @@ void onRecordEnd(int, void *context)
 [[noreturn]] void fail(const QString &fileName, int line, const QString &what)
 {
     throw Failure(QStringLiteral("%1:%2: %3").arg(fileName).arg(line).arg(what), QCoreApplication::translate("CsvReader", "%1, line %2").arg(fileName).arg(line),
-                  kAdvice);
+                  advice());
 }
 
 // The first line that does not hold valid UTF-8, or 0.
@@ -75,7 +79,11 @@ const char *const kColumns[6][2] = {
     {"question", "السؤال"},          {"a1", "الإجابة الصحيحة"}, {"a2", "إجابة خاطئة 1"},
     {"a3", "إجابة خاطئة 2"},        {"a4", "إجابة خاطئة 3"},   {"picture", "الصورة"},
 };
-const QString kHeaderHelp = QCoreApplication::translate("CsvReader", "question,a1,a2,a3,a4 and, if wanted, picture (in Arabic: السؤال,الإجابة الصحيحة,إجابة خاطئة 1,إجابة خاطئة 2,إجابة خاطئة 3,الصورة)");
+// Translated when asked, after the translator is installed.
+QString headerHelp()
+{
+    return QCoreApplication::translate("CsvReader", "question,a1,a2,a3,a4 and, if wanted, picture (in Arabic: السؤال,الإجابة الصحيحة,إجابة خاطئة 1,إجابة خاطئة 2,إجابة خاطئة 3,الصورة)");
+}
 
 QString normalised(const QString &name)
 {
@@ -145,7 +153,7 @@ std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const Q
 
     csv_parser parser;
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0)
-        throw Failure(QCoreApplication::translate("CsvReader", "The CSV reader could not start."), fileName, kAdvice);
+        throw Failure(QCoreApplication::translate("CsvReader", "The CSV reader could not start."), fileName, advice());
     csv_set_delim(&parser, separator(data));
     ParseState state;
     qsizetype start = 0;
@@ -174,7 +182,7 @@ std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const Q
         return std::all_of(record.fields.begin(), record.fields.end(), [](const QByteArray &f) { return f.trimmed().isEmpty(); });
     });
     if (state.records.empty())
-        fail(fileName, 1, QCoreApplication::translate("CsvReader", "the file is empty; it needs the header %1").arg(kHeaderHelp));
+        fail(fileName, 1, QCoreApplication::translate("CsvReader", "the file is empty; it needs the header %1").arg(headerHelp()));
     Record header = state.records.front();
     while (!header.fields.empty() && header.fields.back().trimmed().isEmpty())
         header.fields.pop_back();
@@ -185,12 +193,12 @@ std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const Q
     for (size_t i = 0; i < header.fields.size(); ++i)
         known = known || columnOf(QString::fromUtf8(header.fields[i])) >= 0;
     if (!known)
-        fail(fileName, header.line, QCoreApplication::translate("CsvReader", "the first line is not a header; the file must start with the header %1").arg(kHeaderHelp));
+        fail(fileName, header.line, QCoreApplication::translate("CsvReader", "the first line is not a header; the file must start with the header %1").arg(headerHelp()));
     for (size_t i = 0; i < header.fields.size(); ++i) {
         const QString name = QString::fromUtf8(header.fields[i]).trimmed();
         const int which = columnOf(name);
         if (which < 0)
-            fail(fileName, header.line, QCoreApplication::translate("CsvReader", "unknown column \"%1\"; the header is %2").arg(name, kHeaderHelp));
+            fail(fileName, header.line, QCoreApplication::translate("CsvReader", "unknown column \"%1\"; the header is %2").arg(name, headerHelp()));
         if (column[which] >= 0)
             fail(fileName, header.line, QCoreApplication::translate("CsvReader", "column \"%1\" appears twice").arg(name));
         column[which] = static_cast<int>(i);

@@ -33,7 +33,11 @@ const QString Form2::kExhaustedTitle = QStringLiteral("نفاذ الاسئلة")
 
 namespace {
 const QString kPlaceholderPicture = QStringLiteral("img/soal.jpg");
-const QString kPlaceholderRole = QCoreApplication::translate("Form2", "the question placeholder picture");
+// Translated when asked, after the translator is installed.
+QString placeholderRole()
+{
+    return QCoreApplication::translate("Form2", "the question placeholder picture");
+}
 const QString kEmptyTitle = QStringLiteral("\u200B");
 } // namespace
 
@@ -140,7 +144,7 @@ void Form2::setAnswerCaptions(const std::array<QString, 4> &captions)
 
 void Form2::showPlaceholderQuestion()
 {
-    ui->q->setPicture(Picture::load(apppath + kPlaceholderPicture, kPlaceholderRole));
+    ui->q->setPicture(Picture::load(apppath + kPlaceholderPicture, placeholderRole()));
     setAccessibleText(ui->q, QString(), QAccessible::DescriptionChanged);
 }
 

@@ -15,7 +15,11 @@
 namespace {
 QString g_folder;
 
-const QString kToUseYourOwn = QCoreApplication::translate("ContestFolder", "start mathcontest without an argument to use your own contest folder");
+// Translated when asked, after the translator is installed.
+QString toUseYourOwn()
+{
+    return QCoreApplication::translate("ContestFolder", "start mathcontest without an argument to use your own contest folder");
+}
 
 QString resolved(const QString &path)
 {
@@ -46,7 +50,7 @@ ContestFolder::Choice ContestFolder::choose(const QString &argument, const QStri
     const QFileInfo given(argument);
     if (!given.exists())
         throw Failure(QCoreApplication::translate("ContestFolder", "The contest folder or file given to the game was not found."), given.absoluteFilePath(),
-                      QCoreApplication::translate("ContestFolder", "Check the name, or %1.").arg(kToUseYourOwn));
+                      QCoreApplication::translate("ContestFolder", "Check the name, or %1.").arg(toUseYourOwn()));
     const QString path = resolved(argument);
     if (QFileInfo(path).isDir())
         return {Source::Folder, path, {}};
@@ -60,7 +64,7 @@ ContestFolder::Choice ContestFolder::choose(const QString &argument, const QStri
         return {Source::QuestionFile, QDir::cleanPath(userDataFolder + QStringLiteral("/csv/") + QFileInfo(path).completeBaseName()), path};
     throw Failure(QCoreApplication::translate("ContestFolder", "The game cannot start on this file: it is not a contest folder, a question bank (db1.sqlite or an "
                                  "Access .mdb file) or a question file (.csv)."),
-                  path, QCoreApplication::translate("ContestFolder", "Give a contest folder, its db1.sqlite, an Access bank or a CSV question file, or %1.").arg(kToUseYourOwn));
+                  path, QCoreApplication::translate("ContestFolder", "Give a contest folder, its db1.sqlite, an Access bank or a CSV question file, or %1.").arg(toUseYourOwn()));
 }
 
 QString ContestFolder::userDataFolder()
@@ -106,7 +110,7 @@ void ContestFolder::checkWritable(const QString &folder)
     throw Failure(QCoreApplication::translate("ContestFolder", "The contest folder cannot be written to, and the game writes into its bank which questions were asked."),
                   refused,
                   QCoreApplication::translate("ContestFolder", "Copy the contest folder somewhere you can write to and start the game on the copy (mathcontest FOLDER), or %1.")
-                      .arg(kToUseYourOwn));
+                      .arg(toUseYourOwn()));
 }
 
 void ContestFolder::use(const QString &folder)

@@ -13,9 +13,17 @@ namespace {
 // scan is fine); a header claiming more is not a real picture.
 constexpr qint64 kMaxFittedPixels = 25000LL * 25000LL;
 
-const QString kAdvice = QCoreApplication::translate("Picture", "Put a JPEG picture at this path (the bank tool's check command lists every picture that is missing or damaged), then start the program again.");
-const QString kTooLargeAdvice = QCoreApplication::translate("Picture", "Make the picture smaller (a question picture fits in 450 x 130 pixels), or make the bank again with \"mathcontest-bank create\", "
+// Translated when asked, after the translator is installed.
+QString advice()
+{
+    return QCoreApplication::translate("Picture", "Put a JPEG picture at this path (the bank tool's check command lists every picture that is missing or damaged), then start the program again.");
+}
+// Translated when asked, after the translator is installed.
+QString tooLargeAdvice()
+{
+    return QCoreApplication::translate("Picture", "Make the picture smaller (a question picture fits in 450 x 130 pixels), or make the bank again with \"mathcontest-bank create\", "
     "which scales given pictures down.");
+}
 
 QString where(const QString &path, const QString &role)
 {
@@ -24,7 +32,7 @@ QString where(const QString &path, const QString &role)
 
 [[noreturn]] void damaged(const QString &place)
 {
-    throw Failure(QCoreApplication::translate("Picture", "A JPEG picture could not be decoded; the file is damaged."), place, kAdvice);
+    throw Failure(QCoreApplication::translate("Picture", "A JPEG picture could not be decoded; the file is damaged."), place, advice());
 }
 
 // The size the JPEG's header gives, read without decoding the picture.
@@ -41,16 +49,16 @@ QSize headerSize(QImageReader &reader, const QString &place)
 QByteArray Picture::jpegBytes(const QString &path, const QString &role)
 {
     const QString place = where(path, role);
-    QByteArray data = RegularFile::read(path, QCoreApplication::translate("Picture", "A picture file"), kAdvice, RegularFile::kMaxBytes, place);
+    QByteArray data = RegularFile::read(path, QCoreApplication::translate("Picture", "A picture file"), advice(), RegularFile::kMaxBytes, place);
     // Every JPEG file starts with the marker FF D8 FF.
     if (!data.startsWith("\xFF\xD8\xFF"))
-        throw Failure(QCoreApplication::translate("Picture", "A picture file is not a JPEG picture."), place, kAdvice);
+        throw Failure(QCoreApplication::translate("Picture", "A picture file is not a JPEG picture."), place, advice());
     // The image data starts at the first scan (FF DA) and ends with the marker
     // FF D9, which cannot stand inside it: without one after the scan the file
     // was cut short. Cameras and editors may write more after it.
     const qsizetype scan = data.indexOf("\xFF\xDA");
     if (scan < 0 || data.indexOf("\xFF\xD9", scan) < 0)
-        throw Failure(QCoreApplication::translate("Picture", "A JPEG picture is cut short; the file is damaged."), place, kAdvice);
+        throw Failure(QCoreApplication::translate("Picture", "A JPEG picture is cut short; the file is damaged."), place, advice());
     return data;
 }
 
@@ -66,7 +74,7 @@ QImage Picture::decode(const QString &path, const QString &role)
     const qint64 limitBytes = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
     if (limitBytes > 0 && qint64(size.width()) * size.height() * 4 > limitBytes)
         throw Failure(QCoreApplication::translate("Picture", "A picture is too large for the game to show: %1 x %2 pixels.").arg(size.width()).arg(size.height()),
-                      place, kTooLargeAdvice);
+                      place, tooLargeAdvice());
     QImage image = reader.read();
     if (image.isNull())
         damaged(place);
@@ -94,7 +102,7 @@ std::optional<QImage> Picture::fitted(const QString &path, QSize box, const QStr
         throw Failure(QCoreApplication::translate("Picture", "A JPEG picture claims to be %1 x %2 pixels, more than any real picture; the file is damaged.")
                           .arg(size.width())
                           .arg(size.height()),
-                      place, kAdvice);
+                      place, advice());
     const QSize target = size.boundedTo(box) == size ? size : size.scaled(box, Qt::KeepAspectRatio);
     // The decoder scales by eighths on the way (never below twice the
     // target); the last step is a smooth scale. A picture that fits is

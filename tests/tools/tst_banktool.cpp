@@ -477,6 +477,10 @@ private slots:
         // And an Arabic locale shows them.
         const Run run = runChild({QStringLiteral("check"), dir.filePath(QStringLiteral("none"))}, {QStringLiteral("LC_ALL=ar_EG.UTF-8")});
         QVERIFY2(run.out.contains(QStringLiteral("المجلد غير موجود")), qPrintable(run.out));
+        // Advice shared by many messages too, not only the messages.
+        writeFile(dir.filePath(QStringLiteral("db1.sqlite")), "not a bank");
+        const Run reset = runChild({QStringLiteral("reset"), dir.path()}, {QStringLiteral("LC_ALL=ar_EG.UTF-8")});
+        QVERIFY2(reset.err.contains(QStringLiteral("افحص بنك الأسئلة")), qPrintable(reset.err));
     }
 
     void mathematicsReadsInOrder_data()

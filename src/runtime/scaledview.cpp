@@ -20,6 +20,8 @@ ScaledView::ScaledView(QWidget *content)
     setWindowIcon(content->windowIcon());
     setAccessibleName(content->accessibleName());
     m_proxy = scene()->addWidget(content);
+    // At the scene's origin, wherever the window stood on the desktop.
+    m_proxy->setPos(0, 0);
     scene()->setSceneRect(m_proxy->boundingRect());
     m_proxy->setFocus();
 }

@@ -1,57 +1,18 @@
-#include "answerbutton.h"
-#include "application.h"
-#include "form1.h"
-#include "failure.h"
-#include "form2.h"
-#include "messagebox.h"
-#include "picturebox.h"
-#include "contestfolder.h"
 #include "conteststart.h"
+#include "failure.h"
+#include "form1.h"
 #include "questionbank.h"
+#include "quizdriver.h"
 #include "testhelpers.h"
-#include "testfolder.h"
 #include "testmain.h"
 
 #include <QElapsedTimer>
-#include <QGroupBox>
-#include <QLabel>
-#include <QTimer>
-
-namespace {
-
-template <typename T>
-T *control(QWidget *window, const char *name)
-{
-    T *found = window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-// Loads and shows the quiz window as the hand-over does.
-bool openQuiz(Form2 &quiz)
-{
-    quiz.Form_Load();
-    Application::showCentred(&quiz);
-    return QTest::qWaitForWindowExposed(&quiz);
-}
-
-} // namespace
 
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        MessageBox::clearHistory();
-        m_endStatus = -1;
-        Application::setEndProgramHook([this](int status) { m_endStatus = status; });
-    }
-    void cleanup()
-    {
-        Application::setEndProgramHook({});
-        ContestFolder::use(QString());
-    }
+    void init() { MessageBox::clearHistory(); }
+    void cleanup() { ContestFolder::use(QString()); }
 
     void questionFileStartsOnAFolderMadeFromIt_data()
     {
@@ -98,15 +59,16 @@ private slots:
         QVERIFY(failureOf([&] { ContestFolder::fillFromSample(own.path(), own.imgPath(QString())); }).contains("sample contest"));
     }
 
-    void bankIsPreparedOnceTheSplashShows_data()
+    void splashPreparesTheBankThenHandsOverOnce_data()
     {
         QTest::addColumn<bool>("damaged");
         QTest::newRow("marks cleared before the hand-over") << false;
         QTest::newRow("a damaged bank refused before the quiz window") << true;
     }
-    void bankIsPreparedOnceTheSplashShows()
+    void splashPreparesTheBankThenHandsOverOnce()
     {
         QFETCH(bool, damaged);
+        EndWatch ended;
         TestFolder folder;
         folder.prepareContest(300, {3, 4, 28});
         if (damaged) {
@@ -114,17 +76,29 @@ private slots:
             QVERIFY(bank.open(QIODevice::ReadWrite) && bank.seek(3 * 4096));
             bank.write(QByteArray(4096, '\x5a'));
         }
+        QElapsedTimer sinceCreation;
+        sinceCreation.start();
         Form1 splash;
         splash.Form_Load();
         Application::showCentred(&splash);
         QVERIFY(QTest::qWaitForWindowExposed(&splash));
         if (damaged) {
-            QTRY_COMPARE(m_endStatus, 1);
+            QTRY_COMPARE(ended.status, 1);
             QVERIFY(MessageBox::history().value(0).prompt.contains(QStringLiteral("damaged")));
-        } else {
-            QTRY_COMPARE(folder.usedIds(), QList<int>{});
+            QVERIFY(!splash.quizWindow());
+            return;
         }
+        QTRY_COMPARE(folder.usedIds(), QList<int>{});
         QVERIFY(!splash.quizWindow());
+        QTRY_VERIFY_WITH_TIMEOUT(splash.quizWindow() != nullptr, 5000);
+        QVERIFY(sinceCreation.elapsed() >= Form1::kTimer1IntervalMs - 20);
+        Form2 *quiz = splash.quizWindow();
+        QVERIFY(quiz->isVisible() && !splash.isVisible());
+        // No second hand-over.
+        QTest::qWait(Form1::kTimer1IntervalMs + 200);
+        QCOMPARE(splash.quizWindow(), quiz);
+        QVERIFY(!splash.isVisible());
+        QCOMPARE(ended.status, -1);
     }
 
     void accessBankIsReadBeforeTheStart()
@@ -137,92 +111,38 @@ private slots:
         QVERIFY(QFile::copy(qEnvironmentVariable("MC_SOURCE_DIR") + QStringLiteral("/../shared/fixtures/access/V2000-test.mdb"), access));
         folder.use();
         Form1 splash;
-        try {
-            splash.Form_Load();
-            QFAIL("the start went on");
-        } catch (const Failure &failure) {
-            QVERIFY2(failure.message().contains(QStringLiteral("has no table soaal")), qPrintable(failure.message()));
-            QVERIFY(failure.message().contains(access));
-        }
+        const QString message = failureOf([&] { splash.Form_Load(); });
+        QVERIFY2(message.contains(QStringLiteral("has no table soaal")) && message.contains(access), qPrintable(message));
         QVERIFY(!QFile::exists(folder.bankPath()));
     }
 
-    void handOverOnceAfterTwoSeconds()
+    void quizWindowShowsItsPicturesAndClosesTheProgram()
     {
-        TestFolder folder;
-        folder.prepareContest(30);
-        QElapsedTimer sinceCreation;
-        sinceCreation.start();
-        Form1 splash;
-        splash.Form_Load();
-        Application::showCentred(&splash);
-        QVERIFY(QTest::qWaitForWindowExposed(&splash));
-        QTRY_VERIFY_WITH_TIMEOUT(splash.quizWindow() != nullptr, 5000);
-        QVERIFY(sinceCreation.elapsed() >= Form1::kTimer1IntervalMs - 20);
-        Form2 *quiz = splash.quizWindow();
-        QVERIFY(quiz->isVisible());
-        QVERIFY(!splash.isVisible());
-        QVERIFY(!control<QTimer>(&splash, "Timer1")->isActive());
-        // No second hand-over.
-        QTest::qWait(Form1::kTimer1IntervalMs + 200);
-        QCOMPARE(splash.quizWindow(), quiz);
-        QVERIFY(!splash.isVisible());
-        QCOMPARE(m_endStatus, -1);
-    }
-
-    void quizWindowOpensWaiting()
-    {
-        TestFolder folder;
-        folder.prepareContest(30);
-        Form2 quiz;
-        QVERIFY(openQuiz(quiz));
-        // (Its waiting state is walked through in the quiz's own tests.) The
-        // pictures from img, each box one pixel wider on every side.
-        QCOMPARE(control<PictureBox>(&quiz, "soal")->geometry(), QRect(672, 136, 106, 59));
-        const QImage shown = quiz.grab().toImage();
+        QuizDriver quiz(30, {}, {100, 80});
+        const QImage shown = quiz.window->grab().toImage();
+        // The question placeholder in its box.
         QVERIFY(qAbs(shown.pixelColor(300, 170).hue() - TestFolder::pictureColour(0).hue()) <= 4);
+        // The background at its own size: beyond it the window colour, not
+        // the picture stretched or again.
+        const QColor inside = shown.pixelColor(5, 70);
+        QVERIFY(qAbs(inside.red() - 30) <= 6 && qAbs(inside.blue() - 90) <= 6);
+        QCOMPARE(shown.pixelColor(150, 530), quiz.window->palette().color(QPalette::Window));
+        QCOMPARE(shown.pixelColor(50, 530), quiz.window->palette().color(QPalette::Window));
         // No title in the title bar (nothing visible: Qt would show the
         // program's name for an empty one), the exit label on the window
         // colour and sized to its caption, the frame centred on the screen.
-        QVERIFY(!quiz.windowTitle().isEmpty());
-        for (const QChar c : quiz.windowTitle())
+        QVERIFY(!quiz.window->windowTitle().isEmpty());
+        for (const QChar c : quiz.window->windowTitle())
             QCOMPARE(c.category(), QChar::Other_Format);
-        const QLabel *exit = control<QLabel>(&quiz, "Label1");
+        const QLabel *exit = quiz.control("Label1");
         QCOMPARE(exit->size(), exit->sizeHint());
-        QCOMPARE(shown.pixelColor(exit->pos() + QPoint(4, 4)), quiz.palette().color(QPalette::Base));
-        const QRect frame = quiz.frameGeometry(), area = quiz.screen()->availableGeometry();
-        const QPoint offCentre = frame.topLeft() * 2 + QPoint(frame.width(), frame.height()) - area.topLeft() * 2 - QPoint(area.width(), area.height());
-        QVERIFY2(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1, qPrintable(QStringLiteral("%1 %2").arg(offCentre.x()).arg(offCentre.y())));
+        QCOMPARE(shown.pixelColor(exit->pos() + QPoint(4, 4)), quiz.window->palette().color(QPalette::Base));
+        const QRect frame = quiz.window->frameGeometry(), area = quiz.window->screen()->availableGeometry();
+        QVERIFY2(qAbs(frame.center().x() - area.center().x()) <= 1 && qAbs(frame.center().y() - area.center().y()) <= 1,
+                 qPrintable(QStringLiteral("%1 %2").arg(frame.center().x()).arg(frame.center().y())));
+        quiz.window->close();
+        QCOMPARE(quiz.ended.status, 0);
     }
-
-    void backgroundIsNeitherStretchedNorTiled()
-    {
-        TestFolder folder;
-        folder.writeBank(30);
-        folder.writePictures(30, {100, 80});
-        folder.use();
-        Form2 quiz;
-        QVERIFY(openQuiz(quiz));
-        const QImage shown = quiz.grab().toImage();
-        const QColor inside = shown.pixelColor(5, 90 - 20);
-        QVERIFY(qAbs(inside.red() - 30) <= 6 && qAbs(inside.blue() - 90) <= 6);
-        // Beyond the picture: the window colour, not the picture again.
-        QCOMPARE(shown.pixelColor(150, 530), quiz.palette().color(QPalette::Window));
-        QCOMPARE(shown.pixelColor(50, 530), quiz.palette().color(QPalette::Window));
-    }
-
-    void closingTheQuizWindowEndsTheProgram()
-    {
-        TestFolder folder;
-        folder.prepareContest(30);
-        Form2 quiz;
-        QVERIFY(openQuiz(quiz));
-        quiz.close();
-        QCOMPARE(m_endStatus, 0);
-    }
-
-private:
-    int m_endStatus = -1;
 };
 
 MC_TEST_MAIN(TestStartup)

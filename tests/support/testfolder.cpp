@@ -7,38 +7,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTest>
 
 #include <atomic>
-
-namespace {
-
-std::atomic<int> g_connection{0};
-
-// Runs fn with a connection to the bank file, then closes it.
-template <typename Fn>
-void withBank(const QString &path, Fn fn)
-{
-    const QString name = QStringLiteral("testfolder-%1").arg(++g_connection);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        if (!db.open())
-            qFatal("cannot open test bank %s", qPrintable(path));
-        fn(db);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
-
-void exec(QSqlDatabase &db, const QString &sql)
-{
-    QSqlQuery q(db);
-    if (!q.exec(sql))
-        qFatal("test bank statement failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-}
-
-} // namespace
 
 TestFolder::TestFolder()
 {
@@ -57,68 +27,50 @@ QString TestFolder::imgPath(const QString &name) const
 
 void TestFolder::writeBank(int n, const QList<int> &used)
 {
-    QStringList statements{QStringLiteral("create table soaal (ID INTEGER PRIMARY KEY, YN BOOLEAN NOT NULL DEFAULT 0, "
-                                          "a1 TEXT, a2 TEXT, a3 TEXT, a4 TEXT)"),
-                           QStringLiteral("create index soaal_yn on soaal(YN)")};
     QStringList values;
     for (int id = 1; id <= n; ++id)
         values << QStringLiteral("(%1,%2,'q%1a1','q%1a2','q%1a3','q%1a4')").arg(id).arg(used.contains(id) ? 1 : 0);
-    if (n > 0)
-        statements << QStringLiteral("insert into soaal values ") + values.join(u',');
-    writeBankSql(statements);
+    writeBankSql({QStringLiteral("create table soaal (ID INTEGER PRIMARY KEY, YN BOOLEAN NOT NULL DEFAULT 0, a1 TEXT, a2 TEXT, a3 TEXT, a4 TEXT)"),
+                  QStringLiteral("create index soaal_yn on soaal(YN)"), QStringLiteral("insert into soaal values ") + values.join(u',')});
 }
 
 void TestFolder::writeBankSql(const QStringList &statements)
 {
     QFile::remove(bankPath());
-    withBank(bankPath(), [&](QSqlDatabase &db) {
-        db.transaction();
-        for (const QString &sql : statements)
-            exec(db, sql);
-        db.commit();
-    });
+    for (const QString &sql : statements)
+        query(sql);
 }
 
 void TestFolder::logUpdates()
 {
-    withBank(bankPath(), [](QSqlDatabase &db) {
-        exec(db, QStringLiteral("create table written (ID INTEGER)"));
-        exec(db, QStringLiteral("create trigger log_update after update on soaal begin insert into written values (new.ID); end"));
-    });
+    query(QStringLiteral("create table written (ID INTEGER)"));
+    query(QStringLiteral("create trigger log_update after update on soaal begin insert into written values (new.ID); end"));
 }
 
-QList<int> TestFolder::updatedIds() const
+QList<int> TestFolder::ids(const QString &sql) const
 {
     QList<int> ids;
-    for (const QVariant &v : query(QStringLiteral("select ID from written order by rowid")))
+    for (const QVariant &v : query(sql))
         ids << v.toInt();
     return ids;
 }
 
-QList<int> TestFolder::usedIds() const
+QList<QVariant> TestFolder::query(const QString &bank, const QString &sql)
 {
-    QList<int> ids;
-    for (const QVariant &v : query(QStringLiteral("select ID from soaal where YN<>0 order by ID")))
-        ids << v.toInt();
-    return ids;
-}
-
-QList<QVariant> TestFolder::query(const QString &sql) const
-{
+    static std::atomic<int> connections{0};
+    const QString name = QStringLiteral("testfolder-%1").arg(++connections);
     QList<QVariant> rows;
-    withBank(bankPath(), [&](QSqlDatabase &db) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(bank);
         QSqlQuery q(db);
-        if (!q.exec(sql))
+        if (!db.open() || !q.exec(sql))
             qFatal("test query failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
         while (q.next())
             rows << q.value(0);
-    });
+    }
+    QSqlDatabase::removeDatabase(name);
     return rows;
-}
-
-QSize TestFolder::questionPictureSize(int id)
-{
-    return {kQuestionPictureWidth + id, 100};
 }
 
 QColor TestFolder::pictureColour(int id)
@@ -139,7 +91,7 @@ void TestFolder::writePictures(int n, QSize background)
     save(QStringLiteral("soal.jpg"), {450, 130}, pictureColour(0));
     save(QStringLiteral("bsoal.jpg"), {104, 57}, QColor(20, 80, 160));
     for (int id = 1; id <= n; ++id)
-        save(QStringLiteral("%1.jpg").arg(id), questionPictureSize(id), pictureColour(id));
+        save(QStringLiteral("%1.jpg").arg(id), {kQuestionPictureWidth + id, 100}, pictureColour(id));
 }
 
 void TestFolder::use() const

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QVariant>
 
 // A temporary program folder for tests: a question bank built from SQL or
 // from a number of questions, and the img folder of pictures.
@@ -22,8 +23,8 @@ public:
     void writeBankSql(const QStringList &statements);
     // Adds a trigger that logs the ID of every updated row to table written.
     void logUpdates();
-    QList<int> updatedIds() const;
-    QList<int> usedIds() const;
+    QList<int> updatedIds() const { return ids(QStringLiteral("select ID from written order by rowid")); }
+    QList<int> usedIds() const { return ids(QStringLiteral("select ID from soaal where YN<>0 order by ID")); }
 
     // bak.jpg, soal.jpg, bsoal.jpg and 1.jpg .. n.jpg, each a plain colour
     // of its own; the window pictures at their usual sizes.
@@ -33,10 +34,11 @@ public:
     // Question picture id is kQuestionPictureWidth + id pixels wide, so the
     // size of the picture box tells which question is on show.
     static constexpr int kQuestionPictureWidth = 300;
-    static QSize questionPictureSize(int id);
 
-    // Runs a query on the bank and returns the first column of every row.
-    QList<QVariant> query(const QString &sql) const;
+    // Runs a statement on a bank (this folder's, or any) and gives the first
+    // column of every row.
+    QList<QVariant> query(const QString &sql) const { return query(bankPath(), sql); }
+    static QList<QVariant> query(const QString &bank, const QString &sql);
 
     // Makes this the program folder of the code under test.
     void use() const;
@@ -46,5 +48,6 @@ public:
     void prepareContest(int n, const QList<int> &used = {});
 
 private:
+    QList<int> ids(const QString &sql) const;
     QTemporaryDir m_dir;
 };

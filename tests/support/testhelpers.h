@@ -39,6 +39,12 @@ inline void writeFile(const QString &path, const QByteArray &content, bool execu
         file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
 }
 
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // A JPEG picture of one colour.
 inline QByteArray jpeg(QSize size, QColor colour = Qt::darkCyan)
 {

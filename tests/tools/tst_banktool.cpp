@@ -1,24 +1,18 @@
-#include "banktool.h"
 #include "csvreader.h"
-#include "failure.h"
-#include "questionbank.h"
 #include "mathtext.h"
+#include "questionbank.h"
 #include "questionpicture.h"
+#include "testfolder.h"
 #include "testhelpers.h"
 #include "testmain.h"
 
-#include <QDir>
 #include <QDirIterator>
+#include <QGlyphRun>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 #include <QStringEncoder>
-#include <QGlyphRun>
-#include <QTextLayout>
-#include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTextLayout>
 
 #include <functional>
 
@@ -29,63 +23,34 @@ namespace {
 struct Run {
     int status;
     QString out;
-    QString err;
 };
 
-Run runTool(const QStringList &arguments)
+// The tool in a process of its own, which must end within 20 s (a read that
+// never ends is a failure, not a hang), with env added; its two outputs as one.
+Run tool(QStringList arguments, const QString &workFolder = QString(), const QStringList &env = {})
 {
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    const int status = BankTool::run(arguments, outStream, errStream);
-    outStream.flush();
-    errStream.flush();
-    return {status, out, err};
-}
-
-QList<QStringList> bankRows(const QString &bankPath)
-{
-    QList<QStringList> rows;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-        db.setDatabaseName(bankPath);
-        db.open();
-        QSqlQuery q(QStringLiteral("select ID, YN, a1, a2, a3, a4 from soaal order by ID"), db);
-        while (q.next()) {
-            QStringList row;
-            for (int i = 0; i < 6; ++i)
-                row << q.value(i).toString();
-            rows << row;
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("check"));
-    return rows;
-}
-
-const QByteArray kHeader = "question,a1,a2,a3,a4\n";
-
-// The real tool in a process of its own, which must end within 20 s (a read
-// that never ends is a failure, not a hang), with env added.
-Run runChild(const QStringList &arguments, const QStringList &env = {})
-{
-    QProcess tool;
+    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const QString &entry : env)
         environment.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
-    tool.setProcessEnvironment(environment);
-    tool.start(qEnvironmentVariable("MC_PROGRAM_DIR") + QStringLiteral("/mathcontest-bank"), arguments);
-    if (!tool.waitForFinished(20000)) {
-        tool.kill();
-        tool.waitForFinished();
-        return {-1, QString(), QStringLiteral("the tool did not end within 20 s")};
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(qEnvironmentVariable("MC_PROGRAM_DIR") + QStringLiteral("/mathcontest-bank"), arguments.replaceInStrings(QStringLiteral("%D"), workFolder));
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        return {-1, QStringLiteral("the tool did not end within 20 s")};
     }
-    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()), QString::fromUtf8(tool.readAllStandardError())};
+    return {process.exitCode(), QString::fromUtf8(process.readAll())};
 }
 
-void writeJpeg(const QString &path, QSize size)
+// Each question of the bank in folder as "ID|YN|a1|a2|a3|a4".
+QList<QVariant> rows(const QString &folder)
 {
-    writeFile(path, jpeg(size));
+    return TestFolder::query(QuestionBank::filePath(folder), QStringLiteral("select ID||'|'||YN||'|'||a1||'|'||a2||'|'||a3||'|'||a4 from soaal order by ID"));
 }
+
+const QByteArray kHeader = "question,a1,a2,a3,a4\n";
 
 // Where each token (a part of the layout's text that stands in it once) is
 // drawn: the mean x of the glyphs the layout draws for it.
@@ -108,9 +73,9 @@ QList<qreal> drawnAt(const QTextLayout &layout, const QStringList &tokens)
 }
 
 // A row of the command table: what to lay out in the work folder (which holds
-// the contest app/ made from q.csv's three questions, and mine.csv), the
-// command (%D stands for the work folder), its exit status, what its output
-// says, and what must hold after it.
+// the contest app/ made from q.csv's three questions, mine.csv, and p.csv, a
+// question with the picture photo.jpg), the command (%D stands for the work
+// folder), its exit status, what its output says, and what must hold after it.
 struct CommandCase {
     const char *name;
     std::function<void(const QDir &)> prepare;
@@ -123,29 +88,12 @@ struct CommandCase {
 
 void sql(const QDir &dir, const QString &statement)
 {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("damage"));
-        db.setDatabaseName(QuestionBank::filePath(dir.filePath(QStringLiteral("app"))));
-        db.open();
-        QSqlQuery(statement, db);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("damage"));
-}
-
-bool bankIntact(const QDir &dir)
-{
-    return bankRows(QuestionBank::filePath(dir.filePath(QStringLiteral("app")))).size() == 3;
-}
-
-bool mineIntact(const QDir &dir)
-{
-    QFile mine(dir.filePath(QStringLiteral("mine.csv")));
-    return mine.open(QIODevice::ReadOnly) && mine.readAll() == "my own questions";
+    TestFolder::query(QuestionBank::filePath(dir.filePath(QStringLiteral("app"))), statement);
 }
 
 void mkfifo(const QString &path)
 {
+    QFile::remove(path);
     if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
         qFatal("cannot make the FIFO %s", qPrintable(path));
 }
@@ -153,58 +101,52 @@ void mkfifo(const QString &path)
 const auto kNothing = [](const QDir &) {};
 const auto kAlways = [](const QDir &) { return true; };
 const auto kNoOut = [](const QDir &dir) { return !QFileInfo::exists(dir.filePath(QStringLiteral("new"))); };
-
-QString picturesCsv(const QDir &dir, const QString &picture)
+const auto kBankIntact = [](const QDir &dir) { return rows(dir.filePath(QStringLiteral("app"))).size() == 3; };
+const auto kMineIntact = [](const QDir &dir) { return readFile(dir.filePath(QStringLiteral("mine.csv"))) == "my own questions"; };
+auto writing(const char *name, const QByteArray &content)
 {
-    writeFile(dir.filePath(QStringLiteral("p.csv")), "question,a1,a2,a3,a4,picture\nس,1,2,3,4," + picture.toUtf8() + "\n");
-    return dir.filePath(QStringLiteral("p.csv"));
+    return [=](const QDir &dir) { writeFile(dir.filePath(QString::fromUtf8(name)), content); };
 }
+auto fifo(const char *name)
+{
+    return [=](const QDir &dir) { mkfifo(dir.filePath(QString::fromUtf8(name))); };
+}
+const QStringList kCreate{"create", "--from", "%D/p.csv", "--out", "%D/new"};
 
 const QList<CommandCase> kCommandCases = {
-    {"export over a teacher's file", kNothing, {"export", "%D/app", "--csv", "%D/mine.csv"}, 1, {"--force"}, mineIntact},
-    {"export --force over the bank", kNothing, {"export", "%D/app", "--csv", "%D/app/db1.sqlite", "--force"}, 1,
-     {"over a file of the contest folder"}, bankIntact},
+    {"export over a teacher's file", kNothing, {"export", "%D/app", "--csv", "%D/mine.csv"}, 1, {"--force"}, kMineIntact},
     {"export --force through a link to the bank",
      [](const QDir &d) { QFile::link(d.filePath(QStringLiteral("app/db1.sqlite")), d.filePath(QStringLiteral("link.csv"))); },
-     {"export", "%D/app", "--csv", "%D/link.csv", "--force"}, 1, {"over a file of the contest folder"}, bankIntact},
+     {"export", "%D/app", "--csv", "%D/link.csv", "--force"}, 1, {"over a file of the contest folder"}, kBankIntact},
     {"export --force over a picture", kNothing, {"export", "%D/app", "--csv", "%D/app/img/1.jpg", "--force"}, 1,
-     {"over a file of the contest folder"}, bankIntact},
+     {"over a file of the contest folder"}, kBankIntact},
     {"export --force over a teacher's file", kNothing, {"export", "%D/app", "--csv", "%D/mine.csv", "--force"}, 0, {"wrote 3 questions"},
-     [](const QDir &d) { return !mineIntact(d); }},
-    {"a phone photo, scaled to fit", [](const QDir &d) { writeJpeg(d.filePath(QStringLiteral("photo.jpg")), {4000, 3000}); },
-     {"create", "--from", "%D/p.csv", "--out", "%D/new"}, 0, {"wrote 1 questions"},
+     [](const QDir &d) { return !kMineIntact(d); }},
+    {"a phone photo, scaled to fit", writing("photo.jpg", jpeg({4000, 3000})), kCreate, 0, {"wrote 1 questions"},
      [](const QDir &d) { return QImage(d.filePath(QStringLiteral("new/img/1.jpg"))).size() == QSize(173, 130); }},
-    {"a picture claiming 65000 x 65000", [](const QDir &d) { writeFile(d.filePath(QStringLiteral("photo.jpg")), lyingJpeg(65000, 65000)); },
-     {"create", "--from", "%D/p.csv", "--out", "%D/new"}, 1, {":2: picture \"photo.jpg\": A JPEG picture claims to be 65000 x 65000"}, kNoOut},
-    {"a picture the game cannot show",
-     [](const QDir &d) { writeJpeg(d.filePath(QStringLiteral("app/img/2.jpg")), {600, 500}); },
-     {"check", "%D/app"}, 1, {"too large for the game to show: 600 x 500 pixels"}, bankIntact, {"QT_IMAGEIO_MAXALLOC=1"}},
-    {"a question picture larger than its box", [](const QDir &d) { writeJpeg(d.filePath(QStringLiteral("app/img/2.jpg")), {600, 500}); },
-     {"check", "%D/app"}, 0, {"warning: img/2.jpg is 600 x 500 pixels, larger than the question box"}, bankIntact},
-    {"a FIFO picture", [](const QDir &d) { mkfifo(d.filePath(QStringLiteral("photo.jpg"))); },
-     {"create", "--from", "%D/p.csv", "--out", "%D/new"}, 1, {"is not a regular file"}, kNoOut},
-    {"/dev/zero as a picture", [](const QDir &d) { QFile::link(QStringLiteral("/dev/zero"), d.filePath(QStringLiteral("photo.jpg"))); },
-     {"create", "--from", "%D/p.csv", "--out", "%D/new"}, 1, {"is not a regular file"}, kNoOut},
-    {"a FIFO question picture", [](const QDir &d) { QFile::remove(d.filePath(QStringLiteral("app/img/2.jpg"))); mkfifo(d.filePath(QStringLiteral("app/img/2.jpg"))); },
-     {"check", "%D/app"}, 1, {"img/2.jpg (the picture of question 2): A picture file is not a regular file"}, bankIntact},
-    {"a FIFO question file", [](const QDir &d) { mkfifo(d.filePath(QStringLiteral("fifo.csv"))); },
-     {"create", "--from", "%D/fifo.csv", "--out", "%D/new"}, 1, {"The question file is not a regular file"}, kNoOut},
-    {"a FIFO bank", [](const QDir &d) { QFile::remove(d.filePath(QStringLiteral("app/db1.sqlite"))); mkfifo(d.filePath(QStringLiteral("app/db1.sqlite"))); },
-     {"reset", "%D/app"}, 1, {"The question bank file is not a regular file"}, kAlways},
-    {"a failed create leaves no folder", kNothing, {"create", "--from", "%D/p.csv", "--out", "%D/new/sub"}, 1, {"picture file is missing"}, kNoOut},
+    {"a picture claiming 65000 x 65000", writing("photo.jpg", lyingJpeg(65000, 65000)), kCreate, 1,
+     {":2: picture \"photo.jpg\": A JPEG picture claims to be 65000 x 65000"}, kNoOut},
+    {"a picture the game cannot show", writing("app/img/2.jpg", jpeg({600, 500})), {"check", "%D/app"}, 1,
+     {"too large for the game to show: 600 x 500 pixels"}, kBankIntact, {"QT_IMAGEIO_MAXALLOC=1"}},
+    {"a question picture larger than its box", writing("app/img/2.jpg", jpeg({600, 500})), {"check", "%D/app"}, 0,
+     {"warning: img/2.jpg is 600 x 500 pixels, larger than the question box"}, kBankIntact},
+    {"a FIFO picture", fifo("photo.jpg"), kCreate, 1, {"is not a regular file"}, kNoOut},
+    {"a FIFO question picture", fifo("app/img/2.jpg"), {"check", "%D/app"}, 1,
+     {"img/2.jpg (the picture of question 2): A picture file is not a regular file"}, kBankIntact},
+    {"a FIFO question file", fifo("p.csv"), kCreate, 1, {"The question file is not a regular file"}, kNoOut},
+    {"a FIFO bank", fifo("app/db1.sqlite"), {"reset", "%D/app"}, 1, {"The question bank file is not a regular file"}, kAlways},
+    {"a failed create leaves no folder", kNothing, {"create", "--from", "%D/p.csv", "--out", "%D/new/sub"}, 1,
+     {"p.csv:2: picture \"photo.jpg\": A picture file is missing"}, kNoOut},
     {"check of a missing folder", kNothing, {"check", "%D/none"}, 1, {"none: the folder does not exist\nnot ready: 1 problem(s)"}, kAlways},
-    {"--out names a file", kNothing, {"create", "--from", "%D/p.csv", "--out", "%D/mine.csv"}, 1, {"is a file, not a folder"}, mineIntact},
-    {"a folder path too long for the engine",
-     [](const QDir &d) { d.mkpath(QStringLiteral("%1/%1/%1").arg(QString(200, u'x'))); },
+    {"--out names a file", kNothing, {"create", "--from", "%D/p.csv", "--out", "%D/mine.csv"}, 1, {"is a file, not a folder"}, kMineIntact},
+    {"a folder path too long for the engine", [](const QDir &d) { d.mkpath(QStringLiteral("%1/%1/%1").arg(QString(200, u'x'))); },
      {"reset", "%D/" + QStringLiteral("%1/%1/%1").arg(QString(200, u'x'))}, 1, {"too long for the database engine"}, kAlways},
-    {"a question too long for any picture", [](const QDir &d) {
-         writeFile(d.filePath(QStringLiteral("long.csv")), "question,a1,a2,a3,a4\n\"" + QByteArray("سؤال طويل جدا ").repeated(600) + "\",1,2,3,4\n"); },
-     {"create", "--from", "%D/long.csv", "--out", "%D/new"}, 1, {"long.csv:2: the picture of question 1 could not be made: the question is too long for the question picture"}, kNoOut},
-    {"create over a bank without --force", kNothing, {"create", "--from", "%D/q.csv", "--out", "%D/app"}, 1, {"--force"}, bankIntact},
-    {"create --force replaces it whole", [](const QDir &d) { writeFile(d.filePath(QStringLiteral("q.csv")), kHeader + "س,1,2,3,4\nص,5,6,7,8\n"); },
-     {"create", "--from", "%D/q.csv", "--out", "%D/app", "--force"}, 0, {"wrote 2 questions"},
-     [](const QDir &d) { return bankRows(QuestionBank::filePath(d.filePath(QStringLiteral("app")))).size() == 2
-                             && QDir(d.filePath(QStringLiteral("app"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot) == QStringList{"db1.sqlite", "img"}; }},
+    {"a question too long for any picture", writing("p.csv", kHeader + "\"" + QByteArray("سؤال طويل جدا ").repeated(600) + "\",1,2,3,4\n"), kCreate, 1,
+     {"p.csv:2: the picture of question 1 could not be made: the question is too long for the question picture"}, kNoOut},
+    {"create over a bank without --force", kNothing, {"create", "--from", "%D/q.csv", "--out", "%D/app"}, 1, {"--force"}, kBankIntact},
+    {"create --force replaces it whole", writing("q.csv", kHeader + "س,1,2,3,4\nص,5,6,7,8\n"), {"create", "--from", "%D/q.csv", "--out", "%D/app", "--force"}, 0,
+     {"wrote 2 questions"}, [](const QDir &d) { return rows(d.filePath(QStringLiteral("app"))).size() == 2
+                                && QDir(d.filePath(QStringLiteral("app"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot) == QStringList{"db1.sqlite", "img"}; }},
     {"reset clears every mark", [](const QDir &d) { sql(d, QStringLiteral("update soaal set YN=1 where ID>1")); }, {"reset", "%D/app"}, 0,
      {"cleared 2 used mark(s) of 3 questions"}, [](const QDir &d) { return QuestionBank::openBank(d.filePath(QStringLiteral("app"))).countUsedQuestions() == 0; }},
     {"check: ready, but short", kNothing, {"check", "%D/app"}, 0, {"warning: the bank holds 3 questions, fewer than the 25", "ready: 3 questions"}, kAlways},
@@ -213,9 +155,8 @@ const QList<CommandCase> kCommandCases = {
     {"check: pictures", [](const QDir &d) {
          QFile::remove(d.filePath(QStringLiteral("app/img/2.jpg")));
          writeFile(d.filePath(QStringLiteral("app/img/bak.jpg")), "not a picture");
-         QFile three(d.filePath(QStringLiteral("app/img/3.jpg")));
-         three.open(QIODevice::ReadWrite);
-         three.resize(three.size() / 2); },
+         const QByteArray three = readFile(d.filePath(QStringLiteral("app/img/3.jpg")));
+         writeFile(d.filePath(QStringLiteral("app/img/3.jpg")), three.left(three.size() / 2)); },
      {"check", "%D/app"}, 1, {"img/2.jpg (the picture of question 2): A picture file is missing.", "img/bak.jpg (the quiz window's background): A picture file is not a JPEG picture.",
                               "img/3.jpg (the picture of question 3): A JPEG picture is cut short", "not ready: 3 problem(s)"}, kAlways},
     {"check: answers", [](const QDir &d) { sql(d, QStringLiteral("update soaal set a3=NULL where ID=1")); sql(d, QStringLiteral("update soaal set a4='7' where ID=2")); },
@@ -253,22 +194,13 @@ private slots:
         QTest::newRow("no header") << QByteArray("س,1,2,3,4\n") << ":1: the first line is not a header; the file must start with the header question,a1";
         QTest::newRow("empty file") << QByteArray() << ":1: the file is empty";
         QTest::newRow("no text, no picture") << kHeader + ",1,2,3,4\n" << ":2: the question has neither text nor a picture";
-        QTest::newRow("missing picture") << QByteArray("question,a1,a2,a3,a4,picture\nس,1,2,3,4,\nص,1,2,3,4,nothere.jpg\n")
-                                         << ":3: picture \"nothere.jpg\": A picture file is missing.";
     }
     void csvErrorsNameTheLine()
     {
         QFETCH(QByteArray, csv);
         QFETCH(QString, expected);
-        QTemporaryDir dir;
-        const QString csvPath = dir.filePath(QStringLiteral("questions.csv"));
-        writeFile(csvPath, csv);
-        const QString out = dir.filePath(QStringLiteral("out"));
-        const Run run = runTool({QStringLiteral("create"), QStringLiteral("--from"), csvPath, QStringLiteral("--out"), out});
-        QCOMPARE(run.status, BankTool::kFailed);
-        QVERIFY2(run.err.contains(csvPath + expected), qPrintable(run.err));
-        // Nothing is written on failure.
-        QVERIFY(!QFileInfo::exists(out));
+        const QString message = failureOf([&] { CsvReader::parse(csv, QStringLiteral("q.csv")); });
+        QVERIFY2(message.contains(QStringLiteral("q.csv") + expected), qPrintable(message));
     }
 
     void spreadsheetFilesAreRead_data()
@@ -298,11 +230,10 @@ private slots:
             lines.insert(1, QStringList(6, QString()).join(separator)), lines.append(QString());
         lines.append(QStringList{"س = 2، فما 2س ؟", "4", "2", "22", "س2", ""}.join(separator));
         const QString text = lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-        QByteArray bytes = encoding == QLatin1String("Windows-1256") ? QStringEncoder("windows-1256").encode(text)
-            : encoding.startsWith(QLatin1String("UTF-16"))            ? QByteArray("\xFF\xFE") + QStringEncoder(QStringEncoder::Utf16LE).encode(text)
-                                                                       : text.toUtf8();
-        if (encoding == QLatin1String("UTF-8 with BOM"))
-            bytes.prepend("\xEF\xBB\xBF");
+        const QByteArray bytes = encoding == QLatin1String("Windows-1256") ? QStringEncoder("windows-1256").encode(text)
+            : encoding.startsWith(QLatin1String("UTF-16"))                  ? "\xFF\xFE" + QStringEncoder(QStringEncoder::Utf16LE).encode(text)
+            : encoding.endsWith(QLatin1String("BOM"))                        ? "\xEF\xBB\xBF" + text.toUtf8()
+                                                                             : text.toUtf8();
         QString note;
         const auto questions = CsvReader::parse(bytes, QStringLiteral("q.csv"), &note);
         QCOMPARE(questions.size(), size_t(2));
@@ -313,66 +244,34 @@ private slots:
         QCOMPARE(note.contains(QStringLiteral("Windows-1256")), encoding == QLatin1String("Windows-1256"));
     }
 
-    void createWritesTheWholeBank()
+    void createExportAndCreateAgainGiveTheSameBank()
     {
         QTemporaryDir dir;
-        QImage given(300, 100, QImage::Format_RGB32);
-        given.fill(Qt::green);
-        QVERIFY(given.save(dir.filePath(QStringLiteral("circle.jpg")), "JPEG"));
-        const QString csvPath = dir.filePath(QStringLiteral("questions.csv"));
-        writeFile(csvPath, "\xEF\xBB\xBFquestion,a1,a2,a3,a4,picture\r\n"
-                           "ما ناتج 5 - 9 ؟,-4,4,14,-14,\r\n"
-                           "\"كم مساحة الدائرة، تقريباً؟\",\"3,14\",2,3,4,circle.jpg\r\n"
-                           "ما ناتج 3/4 + 1/4 ؟,1,\"\"\"1\"\"\",2/4,4/8,\r\n");
-        const QString out = dir.filePath(QStringLiteral("app"));
-        const Run run = runTool({QStringLiteral("create"), QStringLiteral("--from"), csvPath, QStringLiteral("--out"), out});
-        QVERIFY2(run.status == BankTool::kOk, qPrintable(run.err));
-        QCOMPARE(bankRows(QuestionBank::filePath(out)),
-                 (QList<QStringList>{{"1", "0", "-4", "4", "14", "-14"},
-                                     {"2", "0", "3,14", "2", "3", "4"},
-                                     {"3", "0", "1", "\"1\"", "2/4", "4/8"}}));
-        const QStringList pictures = QDir(out + QStringLiteral("/img")).entryList(QDir::Files, QDir::Name);
-        QCOMPARE(pictures, (QStringList{"1.jpg", "2.jpg", "3.jpg", "bak.jpg", "bsoal.jpg", "soal.jpg"}));
-        // A given picture is copied as it is.
-        QFile original(dir.filePath(QStringLiteral("circle.jpg"))), copied(out + QStringLiteral("/img/2.jpg"));
-        QVERIFY(original.open(QIODevice::ReadOnly) && copied.open(QIODevice::ReadOnly));
-        QCOMPARE(copied.readAll(), original.readAll());
-        QCOMPARE(QImage(out + QStringLiteral("/img/1.jpg")).size(), QSize(450, 130));
-        QCOMPARE(QImage(out + QStringLiteral("/img/bak.jpg")).size(), QSize(800, 600));
-        QCOMPARE(QImage(out + QStringLiteral("/img/soal.jpg")).size(), QSize(450, 130));
-        QCOMPARE(QImage(out + QStringLiteral("/img/bsoal.jpg")).size(), QSize(104, 57));
-        // No staging leftovers.
-        QCOMPARE(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{"db1.sqlite", "img"}));
-    }
-
-    void exportThenCreateGivesTheSameBank()
-    {
-        QTemporaryDir dir;
-        const QString csvPath = dir.filePath(QStringLiteral("q.csv"));
-        writeFile(csvPath, kHeader + "ما ناتج 5 - 9 ؟,-4,\" 4 \",\"قيمة، مع فاصلة\",\"قال \"\"نعم\"\"\"\n"
-                                     "\"سطر\nثان\",٣/٤,3/4,0.75,\"a\tb\"\n");
+        writeFile(dir.filePath(QStringLiteral("circle.jpg")), jpeg({300, 100}, Qt::green));
+        writeFile(dir.filePath(QStringLiteral("q.csv")), "\xEF\xBB\xBFquestion,a1,a2,a3,a4,picture\r\n"
+                                                         "ما ناتج 5 - 9 ؟,-4,\" 4 \",\"قيمة، مع فاصلة\",\"قال \"\"نعم\"\"\",\r\n"
+                                                         "\"سطر\nثان\",\"3,14\",٣/٤,0.75,\"a\tb\",circle.jpg\r\n");
+        const Run created = tool({"create", "--from", "%D/q.csv", "--out", "%D/first"}, dir.path());
+        QVERIFY2(created.status == 0, qPrintable(created.out));
         const QString first = dir.filePath(QStringLiteral("first"));
-        QCOMPARE(runTool({QStringLiteral("create"), QStringLiteral("--from"), csvPath, QStringLiteral("--out"), first}).status, BankTool::kOk);
-        QDir().mkpath(dir.filePath(QStringLiteral("sheets")));
-        const QString exported = dir.filePath(QStringLiteral("sheets/export.csv"));
-        const Run run = runTool({QStringLiteral("export"), first, QStringLiteral("--csv"), exported});
-        QVERIFY2(run.status == BankTool::kOk, qPrintable(run.err));
-        QFile file(exported);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray csv = file.readAll();
+        QCOMPARE(rows(first), (QList<QVariant>{"1|0|-4| 4 |قيمة، مع فاصلة|قال \"نعم\"", "2|0|3,14|٣/٤|0.75|a\tb"}));
+        // A given picture is copied as it is; the contest is ready to play,
+        // with no staging leftovers.
+        QCOMPARE(readFile(first + QStringLiteral("/img/2.jpg")), readFile(dir.filePath(QStringLiteral("circle.jpg"))));
+        QVERIFY(tool({"check", first}).out.contains(QStringLiteral("ready: 2 questions")));
+        QCOMPARE(QDir(first).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{"db1.sqlite", "img"}));
+
+        QDir(dir.path()).mkdir(QStringLiteral("sheets"));
+        QCOMPARE(tool({"export", "%D/first", "--csv", "%D/sheets/export.csv"}, dir.path()).status, 0);
+        const QByteArray csv = readFile(dir.filePath(QStringLiteral("sheets/export.csv")));
         QVERIFY(csv.startsWith("\xEF\xBB\xBFquestion,a1,a2,a3,a4,picture"));
-        QVERIFY(csv.contains("../first/img/2.jpg")); // relative to the CSV file's folder
+        QVERIFY(csv.contains("../first/img/1.jpg")); // relative to the CSV file's folder
+        QCOMPARE(tool({"create", "--from", "%D/sheets/export.csv", "--out", "%D/second"}, dir.path()).status, 0);
         const QString second = dir.filePath(QStringLiteral("second"));
-        QCOMPARE(runTool({QStringLiteral("create"), QStringLiteral("--from"), exported, QStringLiteral("--out"), second}).status, BankTool::kOk);
-        QCOMPARE(bankRows(QuestionBank::filePath(second)), bankRows(QuestionBank::filePath(first)));
-        const std::map<qint64, QString> texts = QuestionBank::openBank(second).questionTexts();
-        QCOMPARE(texts, (std::map<qint64, QString>{{1, QStringLiteral("ما ناتج 5 - 9 ؟")}, {2, QStringLiteral("سطر\nثان")}}));
-        QCOMPARE(bankRows(QuestionBank::filePath(first))[0][3], QStringLiteral(" 4 "));
-        for (const char *name : {"1.jpg", "2.jpg"}) {
-            QFile a(first + QStringLiteral("/img/") + QLatin1String(name)), b(second + QStringLiteral("/img/") + QLatin1String(name));
-            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-            QCOMPARE(b.readAll(), a.readAll());
-        }
+        QCOMPARE(rows(second), rows(first));
+        QCOMPARE(QuestionBank::openBank(second).questionTexts(), (std::map<qint64, QString>{{1, QStringLiteral("ما ناتج 5 - 9 ؟")}, {2, QStringLiteral("سطر\nثان")}}));
+        for (const QString name : {"/img/1.jpg", "/img/2.jpg"})
+            QCOMPARE(readFile(second + name), readFile(first + name));
     }
 
     void commandsDoWhatTheySay_data()
@@ -389,16 +288,13 @@ private slots:
         const QDir dir(work.path());
         writeFile(dir.filePath(QStringLiteral("q.csv")), kHeader + "س,1,2,3,4\nص,5,6,7,8\nع,9,10,11,12\n");
         writeFile(dir.filePath(QStringLiteral("mine.csv")), "my own questions");
-        QCOMPARE(runTool({QStringLiteral("create"), QStringLiteral("--from"), dir.filePath(QStringLiteral("q.csv")), QStringLiteral("--out"),
-                          dir.filePath(QStringLiteral("app"))}).status, BankTool::kOk);
-        picturesCsv(dir, QStringLiteral("photo.jpg"));
+        writeFile(dir.filePath(QStringLiteral("p.csv")), "question,a1,a2,a3,a4,picture\nس,1,2,3,4,photo.jpg\n");
+        QCOMPARE(tool({"create", "--from", "%D/q.csv", "--out", "%D/app"}, work.path()).status, 0);
         row.prepare(dir);
-        QStringList arguments = row.arguments;
-        arguments.replaceInStrings(QStringLiteral("%D"), dir.path());
-        const Run run = runChild(arguments, row.env);
-        QVERIFY2(run.status == row.status, qPrintable(run.err + run.out));
+        const Run run = tool(row.arguments, work.path(), row.env);
+        QVERIFY2(run.status == row.status, qPrintable(run.out));
         for (QString fragment : row.message)
-            QVERIFY2((run.err + run.out).contains(fragment.replace(QStringLiteral("%D"), dir.path())), qPrintable(run.err + run.out));
+            QVERIFY2(run.out.contains(fragment.replace(QStringLiteral("%D"), work.path())), qPrintable(run.out));
         QVERIFY(row.after(dir));
     }
 
@@ -414,21 +310,18 @@ private slots:
         QFETCH(QStringList, arguments);
         QTemporaryDir work;
         writeFile(work.filePath(QStringLiteral("q.csv")), kHeader + "س,1,2,3,4\nص,5,6,7,8\n");
-        const QString app = work.filePath(QStringLiteral("app"));
-        QCOMPARE(runTool({QStringLiteral("create"), QStringLiteral("--from"), work.filePath(QStringLiteral("q.csv")), QStringLiteral("--out"), app}).status,
-                 BankTool::kOk);
+        QCOMPARE(tool({"create", "--from", "%D/q.csv", "--out", "%D/app"}, work.path()).status, 0);
         // The real game, on this contest, in a process of its own.
+        const QString app = work.filePath(QStringLiteral("app"));
         QProcess game;
         game.start(qEnvironmentVariable("MC_PROGRAM_DIR") + QStringLiteral("/mathcontest"), {app});
         QTRY_VERIFY(QFileInfo::exists(app + QStringLiteral("/mathcontest.lock")));
-        arguments.replaceInStrings(QStringLiteral("%D"), work.path());
-        const Run run = runChild(arguments);
+        const Run run = tool(arguments, work.path());
         const qint64 pid = game.processId();
         game.kill();
         game.waitForFinished();
-        QVERIFY2(run.status == BankTool::kFailed && run.err.contains(QStringLiteral("A contest is running on this folder (process %1)").arg(pid)),
-                 qPrintable(run.err));
-        QCOMPARE(bankRows(QuestionBank::filePath(app)).size(), 2);
+        QVERIFY2(run.status == 1 && run.out.contains(QStringLiteral("A contest is running on this folder (process %1)").arg(pid)), qPrintable(run.out));
+        QCOMPARE(rows(app).size(), 2);
     }
 
     void everyMessageHasItsArabicTranslation()
@@ -441,46 +334,35 @@ private slots:
         const QString ts = dir.filePath(QStringLiteral("ar.ts"));
         QVERIFY(QFile::copy(source + QStringLiteral("/translations/mathcontest_ar.ts"), ts));
         QStringList arguments;
-        for (const QString &folder : {QStringLiteral("/src"), QStringLiteral("/tools")}) {
+        for (const QString folder : {"/src", "/tools"}) {
             for (QDirIterator it(source + folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
                 arguments << it.next();
         }
-        arguments << QStringLiteral("-ts") << ts << QStringLiteral("-no-obsolete") << QStringLiteral("-locations") << QStringLiteral("none");
-        QCOMPARE(QProcess::execute(QStringLiteral("/usr/lib/qt6/bin/lupdate"), arguments << QStringLiteral("-silent")), 0);
-        QFile file(ts);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&file);
-        QString text;
-        int messages = 0;
-        static const QRegularExpression placeholder(QStringLiteral("%\\d"));
-        auto placeholders = [](const QString &t) {
+        arguments << QStringLiteral("-ts") << ts << QStringLiteral("-no-obsolete") << QStringLiteral("-locations") << QStringLiteral("none") << QStringLiteral("-silent");
+        QCOMPARE(QProcess::execute(QStringLiteral("/usr/lib/qt6/bin/lupdate"), arguments), 0);
+        const QString text = QString::fromUtf8(readFile(ts));
+        auto placeholders = [](const QString &message) {
             QStringList found;
-            for (auto it = placeholder.globalMatch(t); it.hasNext();)
+            for (auto it = QRegularExpression(QStringLiteral("%\\d")).globalMatch(message); it.hasNext();)
                 found << it.next().captured();
             found.sort();
             found.removeDuplicates();
             return found;
         };
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (xml.name() == QLatin1String("source"))
-                text = xml.readElementText();
-            if (xml.name() == QLatin1String("translation")) {
-                ++messages;
-                QVERIFY2(xml.attributes().value(QStringLiteral("type")).isEmpty(), qPrintable(text));
-                const QString arabic = xml.readElementText();
-                QVERIFY2(!arabic.isEmpty() && placeholders(arabic) == placeholders(text), qPrintable(text));
-            }
+        // A message still to translate has a translation element with a type.
+        const QRegularExpression message(QStringLiteral("<source>(.*?)</source>\\s*<translation>(.+?)</translation>"), QRegularExpression::DotMatchesEverythingOption);
+        int messages = 0;
+        for (auto it = message.globalMatch(text); it.hasNext(); ++messages) {
+            const QRegularExpressionMatch m = it.next();
+            QVERIFY2(placeholders(m.captured(1)) == placeholders(m.captured(2)), qPrintable(m.captured(1)));
         }
+        QCOMPARE(messages, text.count(QStringLiteral("<source>")));
         QVERIFY(messages > 100);
-        // And an Arabic locale shows them.
-        const Run run = runChild({QStringLiteral("check"), dir.filePath(QStringLiteral("none"))}, {QStringLiteral("LC_ALL=ar_EG.UTF-8")});
-        QVERIFY2(run.out.contains(QStringLiteral("المجلد غير موجود")), qPrintable(run.out));
-        // Advice shared by many messages too, not only the messages.
+        // And an Arabic locale shows them, and the advice many messages share.
         writeFile(dir.filePath(QStringLiteral("db1.sqlite")), "not a bank");
-        const Run reset = runChild({QStringLiteral("reset"), dir.path()}, {QStringLiteral("LC_ALL=ar_EG.UTF-8")});
-        QVERIFY2(reset.err.contains(QStringLiteral("افحص بنك الأسئلة")), qPrintable(reset.err));
+        const QStringList arabic{QStringLiteral("LC_ALL=ar_EG.UTF-8")};
+        QVERIFY(tool({"check", "%D/none"}, dir.path(), arabic).out.contains(QStringLiteral("المجلد غير موجود")));
+        QVERIFY(tool({"reset", "%D"}, dir.path(), arabic).out.contains(QStringLiteral("افحص بنك الأسئلة")));
     }
 
     void mathematicsReadsInOrder_data()
@@ -525,26 +407,18 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("smaller");
-        QTest::addColumn<QString>("failure");
-        QTest::newRow("short") << "ما ناتج 7 × 8 ؟" << false << "";
+        QTest::newRow("short") << "ما ناتج 7 × 8 ؟" << false;
         QTest::newRow("a five-line word problem")
             << QStringLiteral("اشترى أحمد 3 كتب ثمن الواحد منها 12 ريالاً، ثم اشترى 4 أقلام ثمن القلم 2 ريال، ودفع للبائع 100 ريال، "
                               "وأعطى أخاه نصف الباقي. كم ريالاً بقي مع أحمد بعد ذلك كله ؟")
-            << true << "";
-        QTest::newRow("one long number") << "ما ناتج " + QString(60, u'7') + " + 1 ؟" << true << "";
-        QTest::newRow("far too long") << QStringLiteral("سؤال طويل جداً لا يتسع للصورة ").repeated(30) << true
-                                      << "too long for the question picture";
+            << true;
+        QTest::newRow("one long number") << "ما ناتج " + QString(60, u'7') + " + 1 ؟" << true;
     }
     void questionsFitTheirPicture()
     {
         QFETCH(QString, text);
         QFETCH(bool, smaller);
-        QFETCH(QString, failure);
-        std::unique_ptr<QTextLayout> layout;
-        const QString message = failureOf([&] { layout = QuestionPicture::fit(text); });
-        QVERIFY2(failedAsExpected(message, failure), qPrintable(message));
-        if (!layout)
-            return;
+        const std::unique_ptr<QTextLayout> layout = QuestionPicture::fit(text);
         QCOMPARE(layout->font().pixelSize() < QuestionPicture::kPixelSize, smaller);
         for (int i = 0; i < layout->lineCount(); ++i)
             QVERIFY(layout->lineAt(i).naturalTextWidth() <= QuestionPicture::kWidth - 28);

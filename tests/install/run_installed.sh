@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary DESTDIR and runs the installed game and
-# tool from there, as a teacher would after installing the package:
+# tool from there, as a teacher would after installing the package, under a
+# virtual display of its own, driven by real mouse clicks:
 #  - no argument: the first start makes the player's own contest folder from
-#    the sample, and a draw marks the question there;
+#    the sample; a second copy beside it is refused, says why and ends with
+#    status 1 once its message is closed;
 #  - a contest folder (its name with blanks and Arabic letters) and a CSV
 #    question file: the game starts on them;
+#  - each time the title bar shows nothing, a click on the question button
+#    and one on the exit label "خروج" end the game with status 0, the mark of
+#    the drawn question kept and no lock file left;
 #  - a read-only contest folder is refused with a message naming it;
-#  - --help, --version and usage errors; nothing under the prefix changes;
+#  - --version and usage errors; nothing under the prefix changes;
 #  - the desktop entry and the metadata pass their validators, and the Debian
 #    package holds the installed files and names its dependencies.
 set -euo pipefail
@@ -21,7 +26,6 @@ before=$(sums)
 export HOME=$work/home XDG_DATA_HOME=$work/home/data
 mine=$XDG_DATA_HOME/mathcontest
 
-"$bin/mathcontest" --help | grep -q "mathcontest QUESTIONS.csv" || fail "--help does not name the ways to start"
 "$bin/mathcontest" --version | grep -qx "mathcontest [0-9.]*" || fail "--version"
 "$bin/mathcontest-bank" --version | grep -qx "mathcontest-bank [0-9.]*" || fail "the tool's --version"
 # The installed tool finds its Access helper in libexec (this file has no
@@ -33,8 +37,9 @@ for usage in "--bogus" "one two"; do
   [ "$status" = 2 ] && grep -q "Try 'mathcontest --help'" "$work/usage.err" || fail "'$usage' is not a usage error (status $status)"
 done
 
-# Starts the installed game with the given arguments, draws one question in
-# contest folder $1, and ends the game with the exit label.
+# Starts the installed game with the given arguments (and a second copy
+# beside it when $second is set), draws one question in contest folder $1,
+# and ends the game with the exit label.
 play_in() {
   local folder=$1; shift
   "$bin/mathcontest" "$@" </dev/null >"$work/game.out" 2>"$work/game.err" &
@@ -42,13 +47,24 @@ play_in() {
   pids+=($game)
   local quiz
   quiz=$(window_of "$game" 792) || fail "the quiz window did not open ($*): $(cat "$work/game.err")"
+  # The title the window system shows has nothing visible (a zero-width space).
+  [ -z "$(xdotool getwindowname "$quiz" | sed 's/\xe2\x80\x8b//g')" ] || fail "the quiz window's title is \"$(xdotool getwindowname "$quiz")\""
+  if [ -n "${second:-}" ]; then
+    "$bin/mathcontest" "$@" </dev/null 2>"$work/second.err" &
+    pids+=($!)
+    close_message "$!"
+    [ "$status" = 1 ] && grep -q "Another copy of the contest is already running" "$work/second.err" \
+      || fail "the second copy did not refuse: status $status, $(cat "$work/second.err")"
+  fi
   draw_question "$quiz" "$folder" 1
   click_exit "$quiz"
   wait_for_end "$game"
   [ "$status" = 0 ] || fail "the game ($*) ended with status $status"
+  [ "$(used_marks "$folder")" = 1 ] || fail "the mark written before the exit was lost ($*)"
+  [ ! -e "$folder/mathcontest.lock" ] || fail "the game left its lock file behind ($*)"
 }
 
-play_in "$mine/contest"
+second=1 play_in "$mine/contest"
 folder="$work/مسابقة الصف الأول"
 cp -r "$root/usr/share/mathcontest/sample" "$folder"
 play_in "$folder" "$folder"

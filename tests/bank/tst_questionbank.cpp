@@ -75,74 +75,64 @@ private slots:
 
     void malformedBankStopsTheStart_data()
     {
-        const QString create = QStringLiteral("create table soaal (ID INTEGER PRIMARY KEY, YN BOOLEAN NOT NULL, a1 TEXT, a2 TEXT, a3 TEXT, a4 TEXT)");
-        const QString loose = QStringLiteral("create table soaal (ID, YN, a1 TEXT, a2 TEXT, a3 TEXT, a4 TEXT)");
-        QTest::addColumn<QStringList>("sql");
+        // The bank file: raw bytes, or SQL statements, or a table soaal of
+        // the given (ID, YN) rows, each with answers.
         QTest::addColumn<QByteArray>("raw");
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("missing file") << QStringList() << QByteArray() << "question bank file is missing";
-        QTest::newRow("empty file") << QStringList() << QByteArray("") << "not an SQLite database (the file is empty)";
-        QTest::newRow("text file") << QStringList() << QByteArray("ID,YN\n1,0\n") << "not an SQLite database";
-        QTest::newRow("damaged") << QStringList() << QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x7f')
-                                 << "damaged";
-        QTest::newRow("no table") << QStringList{QStringLiteral("create table other (x)")} << QByteArray() << "no table soaal";
-        QTest::newRow("no field a3") << QStringList{QStringLiteral("create table soaal (ID INTEGER PRIMARY KEY, YN, a1, a2, a4)"),
-                                                    QStringLiteral("insert into soaal values (1,0,'a','b','d')")}
-                                     << QByteArray() << "no field a3";
-        QTest::newRow("empty table") << QStringList{create} << QByteArray() << "holds no questions";
-        QTest::newRow("gap") << QStringList{create, QStringLiteral("insert into soaal values (1,0,'a','b','c','d'),(2,0,'a','b','c','d'),(4,0,'a','b','c','d')")}
-                             << QByteArray() << "Question number 3 is missing";
-        QTest::newRow("gap before the last") << QStringList{create, QStringLiteral("insert into soaal values (1,0,'a','b','c','d'),(2,0,'a','b','c','d'),(3,0,'a','b','c','d'),(5,0,'a','b','c','d')")}
-                                             << QByteArray() << "Question number 4 is missing";
-        QTest::newRow("starts at two") << QStringList{create, QStringLiteral("insert into soaal values (2,0,'a','b','c','d'),(3,0,'a','b','c','d')")}
-                                       << QByteArray() << "Question number 1 is missing";
-        QTest::newRow("duplicate") << QStringList{loose, QStringLiteral("insert into soaal values (1,0,'a','b','c','d'),(2,0,'a','b','c','d'),(2,0,'a','b','c','d')")}
-                                   << QByteArray() << "Question number 2 is used twice";
-        QTest::newRow("text ID") << QStringList{loose, QStringLiteral("insert into soaal values ('one',0,'a','b','c','d')")} << QByteArray()
-                                 << "not a whole number: 'one'";
-        QTest::newRow("bad mark") << QStringList{loose, QStringLiteral("insert into soaal values (1,0,'a','b','c','d'),(2,'yes','a','b','c','d')")}
-                                  << QByteArray() << "used mark (YN) of question 2";
-        QTest::newRow("negative mark") << QStringList{create, QStringLiteral("insert into soaal values (1,-1,'a','b','c','d')")}
-                                       << QByteArray() << "used mark (YN) of question 1 is -1";
-        QTest::newRow("null mark") << QStringList{loose, QStringLiteral("insert into soaal values (1,NULL,'a','b','c','d')")} << QByteArray()
-                                   << "used mark (YN) of question 1 is NULL";
+        QTest::newRow("missing file") << QByteArray() << "" << "" << "question bank file is missing";
+        QTest::newRow("empty file") << QByteArray("") << "" << "" << "not an SQLite database (the file is empty)";
+        QTest::newRow("text file") << QByteArray("ID,YN\n1,0\n") << "" << "" << "not an SQLite database";
+        QTest::newRow("damaged") << QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x7f') << "" << "" << "damaged";
+        QTest::newRow("no table") << QByteArray() << "create table other (x)" << "" << "no table soaal";
+        QTest::newRow("no field a3") << QByteArray() << "create table soaal (ID, YN, a1, a2, a4);insert into soaal values (1,0,'a','b','d')" << ""
+                                     << "no field a3";
+        QTest::newRow("empty table") << QByteArray() << "create table soaal (ID, YN, a1, a2, a3, a4)" << "" << "holds no questions";
+        QTest::newRow("gap") << QByteArray() << "" << "(1,0),(2,0),(4,0)" << "Question number 3 is missing";
+        QTest::newRow("gap before the last") << QByteArray() << "" << "(1,0),(2,0),(3,0),(5,0)" << "Question number 4 is missing";
+        QTest::newRow("starts at two") << QByteArray() << "" << "(2,0),(3,0)" << "Question number 1 is missing";
+        QTest::newRow("duplicate") << QByteArray() << "" << "(1,0),(2,0),(2,0)" << "Question number 2 is used twice";
+        QTest::newRow("text ID") << QByteArray() << "" << "('one',0)" << "not a whole number: 'one'";
+        QTest::newRow("bad mark") << QByteArray() << "" << "(1,0),(2,'yes')" << "used mark (YN) of question 2";
+        QTest::newRow("half mark") << QByteArray() << "" << "(1,0),(2,0.5)" << "used mark (YN) of question 2 is 0.5";
+        QTest::newRow("negative mark") << QByteArray() << "" << "(1,-1)" << "used mark (YN) of question 1 is -1";
+        QTest::newRow("null mark") << QByteArray() << "" << "(1,NULL)" << "used mark (YN) of question 1 is NULL";
     }
     void malformedBankStopsTheStart()
     {
-        QFETCH(QStringList, sql);
         QFETCH(QByteArray, raw);
+        QFETCH(QString, sql);
+        QFETCH(QString, rows);
         QFETCH(QString, expected);
         TestFolder folder;
-        if (!sql.isEmpty())
-            folder.writeBankSql(sql);
-        else if (!raw.isNull())
+        if (!raw.isNull())
             writeFile(folder.bankPath(), raw);
+        QStringList statements = sql.isEmpty() ? QStringList() : sql.split(u';');
+        if (!rows.isEmpty())
+            statements << QStringLiteral("create table soaal (ID, YN, a1, a2, a3, a4)")
+                       << QStringLiteral("insert into soaal values ") + rows.replace(u')', QStringLiteral(",'a','b','c','d')"));
+        if (!statements.isEmpty())
+            folder.writeBankSql(statements);
         const QString message = failureOf([&] { startUp(folder.path()); });
         QVERIFY2(message.contains(expected) && message.contains(folder.bankPath()), qPrintable(message));
         // A missing bank is not made by looking for it.
-        if (sql.isEmpty() && raw.isNull())
-            QVERIFY(!QFile::exists(folder.bankPath()));
+        QCOMPARE(QFile::exists(folder.bankPath()), !raw.isNull() || !statements.isEmpty());
     }
 
     void lockedBankGivesAClearMessage()
     {
         TestFolder folder;
         folder.writeBank(3, {1});
-        {
-            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-            other.setDatabaseName(folder.bankPath());
-            QVERIFY(other.open());
-            QSqlQuery lock(other);
-            QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-            QElapsedTimer waited;
-            waited.start();
-            const QString message = failureOf([&] { startUp(folder.path()); });
-            QVERIFY2(message.contains(QStringLiteral("locked by another program")), qPrintable(message));
-            QVERIFY(waited.elapsed() >= QuestionBank::kBusyTimeoutMs / 2);
-            QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
-            other.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(folder.bankPath());
+        QVERIFY(other.open() && QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QElapsedTimer waited;
+        waited.start();
+        const QString message = failureOf([&] { startUp(folder.path()); });
+        QVERIFY2(message.contains(QStringLiteral("locked by another program")), qPrintable(message));
+        QVERIFY(waited.elapsed() >= QuestionBank::kBusyTimeoutMs / 2);
+        other.close();
         // Nothing was changed by the failed start.
         QCOMPARE(folder.usedIds(), QList<int>{1});
     }

@@ -86,7 +86,7 @@ fi
 ro=$!
 pids+=($ro)
 close_message "$ro"
-[ "$status" = 1 ] && grep -q "cannot be written to" "$work/ro.err" && grep -qF "$readonly_folder" "$work/ro.err" \
+[ "$status" = 1 ] && grep -q "the game writes into its bank" "$work/ro.err" && grep -qF "$readonly_folder" "$work/ro.err" \
   || fail "the read-only folder was not refused: status $status, $(cat "$work/ro.err")"
 chmod -R u+w "$readonly_folder"
 

@@ -4,7 +4,8 @@
 # virtual display of its own, driven by real mouse clicks:
 #  - no argument: the first start makes the player's own contest folder from
 #    the sample; a second copy beside it is refused, says why and ends with
-#    status 1 once its message is closed;
+#    status 1 once its message is closed, and the tool's reset, create and
+#    import refuse to change it;
 #  - a contest folder (its name with blanks and Arabic letters) and a CSV
 #    question file: the game starts on them;
 #  - each time the title bar shows nothing, a click on the question button
@@ -30,7 +31,8 @@ mine=$XDG_DATA_HOME/mathcontest
 "$bin/mathcontest-bank" --version | grep -qx "mathcontest-bank [0-9.]*" || fail "the tool's --version"
 # The installed tool finds its Access helper in libexec (this file has no
 # table soaal: the helper read it and said so).
-set +e; "$bin/mathcontest-bank" import "$(dirname "$0")/../../../shared/fixtures/access/V2000-test.mdb" --out "$work/imported" 2>"$work/import.err"; set -e
+access=$(realpath "$(dirname "$0")/../../../shared/fixtures/access/V2000-test.mdb")
+set +e; "$bin/mathcontest-bank" import "$access" --out "$work/imported" 2>"$work/import.err"; set -e
 grep -q "soaal" "$work/import.err" || fail "the installed tool could not use its Access helper: $(cat "$work/import.err")"
 for usage in "--bogus" "one two"; do
   set +e; "$bin/mathcontest" $usage 2>"$work/usage.err"; status=$?; set -e
@@ -55,6 +57,12 @@ play_in() {
     close_message "$!"
     [ "$status" = 1 ] && grep -q "Another copy of the contest is already running" "$work/second.err" \
       || fail "the second copy did not refuse: status $status, $(cat "$work/second.err")"
+    # Nor does the tool change a running contest.
+    for command in "reset $folder" "create --from $csv --out $folder --force" "import $access --out $folder --force"; do
+      set +e; "$bin/mathcontest-bank" $command 2>"$work/tool.err"; status=$?; set -e
+      [ "$status" = 1 ] && grep -q "A contest is running on this folder (process $game)" "$work/tool.err" \
+        || fail "'mathcontest-bank $command' did not refuse: status $status, $(cat "$work/tool.err")"
+    done
   fi
   draw_question "$quiz" "$folder" 1
   click_exit "$quiz"
@@ -64,6 +72,7 @@ play_in() {
   [ ! -e "$folder/mathcontest.lock" ] || fail "the game left its lock file behind ($*)"
 }
 
+csv=$work/q.csv; printf "question,a1,a2,a3,a4\nq,1,2,3,4\n" >"$csv"
 second=1 play_in "$mine/contest"
 folder="$work/مسابقة الصف الأول"
 cp -r "$root/usr/share/mathcontest/sample" "$folder"

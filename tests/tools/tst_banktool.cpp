@@ -298,32 +298,6 @@ private slots:
         QVERIFY(row.after(dir));
     }
 
-    void runningContestIsNeverChanged_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("reset") << QStringList{"reset", "%D/app"};
-        QTest::newRow("create --force") << QStringList{"create", "--from", "%D/q.csv", "--out", "%D/app", "--force"};
-        QTest::newRow("import --force") << QStringList{"import", "%D/q.mdb", "--out", "%D/app", "--force"};
-    }
-    void runningContestIsNeverChanged()
-    {
-        QFETCH(QStringList, arguments);
-        QTemporaryDir work;
-        writeFile(work.filePath(QStringLiteral("q.csv")), kHeader + "س,1,2,3,4\nص,5,6,7,8\n");
-        QCOMPARE(tool({"create", "--from", "%D/q.csv", "--out", "%D/app"}, work.path()).status, 0);
-        // The real game, on this contest, in a process of its own.
-        const QString app = work.filePath(QStringLiteral("app"));
-        QProcess game;
-        game.start(qEnvironmentVariable("MC_PROGRAM_DIR") + QStringLiteral("/mathcontest"), {app});
-        QTRY_VERIFY(QFileInfo::exists(app + QStringLiteral("/mathcontest.lock")));
-        const Run run = tool(arguments, work.path());
-        const qint64 pid = game.processId();
-        game.kill();
-        game.waitForFinished();
-        QVERIFY2(run.status == 1 && run.out.contains(QStringLiteral("A contest is running on this folder (process %1)").arg(pid)), qPrintable(run.out));
-        QCOMPARE(rows(app).size(), 2);
-    }
-
     void everyMessageHasItsArabicTranslation()
     {
         // The translation file, brought up to date with the sources as

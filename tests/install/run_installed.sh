@@ -15,9 +15,52 @@
 #  - --version and usage errors; nothing under the prefix changes;
 #  - the desktop entry and the metadata pass their validators, and the Debian
 #    package holds the installed files and names its dependencies.
+# Run it on a display of its own: xvfb-run -a run_installed.sh BUILD_FOLDER.
 set -euo pipefail
 build=${1:?usage: run_installed.sh BUILD_FOLDER}
-source "$(dirname "$0")/../support/display.sh"
+unset QT_QPA_PLATFORM
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+work=$(mktemp -d)
+pids=()
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
+
+# The visible window of process $1 that is $2 pixels wide (any width when $2
+# is empty); waits up to 10 s.
+window_of() {
+  for _ in $(seq 1 200); do
+    for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+      eval "$(xdotool getwindowgeometry --shell "$w")"
+      if [ -z "${2:-}" ] || [ "$WIDTH" = "$2" ]; then echo "$w"; return 0; fi
+    done
+    sleep 0.05
+  done
+  return 1
+}
+
+# Waits for process $1, which must end within 5 s, and puts its exit status
+# in $status (run in this shell, not a subshell: only the parent can wait).
+wait_for_end() {
+  for _ in $(seq 1 100); do kill -0 "$1" 2>/dev/null || break; sleep 0.05; done
+  kill -0 "$1" 2>/dev/null && { kill -9 "$1"; fail "process $1 did not end"; }
+  set +e; wait "$1"; status=$?; set -e
+}
+
+# Closes the message box of process $1 with the Enter key (OK), as a player
+# would, and waits for the process to end.
+close_message() {
+  window_of "$1" >/dev/null || fail "process $1 showed no message"
+  for _ in $(seq 1 50); do
+    kill -0 "$1" 2>/dev/null || break
+    for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+      xdotool windowfocus "$w" 2>/dev/null && xdotool key Return 2>/dev/null || true
+    done
+    sleep 0.1
+  done
+  wait_for_end "$1"
+}
+
+used_marks() { sqlite3 "$1/db1.sqlite" 'select count(*) from soaal where YN=1'; }
 
 root=$work/root
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
@@ -64,8 +107,10 @@ play_in() {
         || fail "'mathcontest-bank $command' did not refuse: status $status, $(cat "$work/tool.err")"
     done
   fi
-  draw_question "$quiz" "$folder" 1
-  click_exit "$quiz"
+  # The question button, then the exit label.
+  xdotool mousemove --window "$quiz" 725 165 click 1
+  for _ in $(seq 1 100); do [ "$(used_marks "$folder")" = 1 ] && break; sleep 0.05; done
+  xdotool mousemove --window "$quiz" 726 107 click 1
   wait_for_end "$game"
   [ "$status" = 0 ] || fail "the game ($*) ended with status $status"
   [ "$(used_marks "$folder")" = 1 ] || fail "the mark written before the exit was lost ($*)"

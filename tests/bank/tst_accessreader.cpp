@@ -6,7 +6,6 @@
 #include "testhelpers.h"
 
 #include <QCoreApplication>
-#include <QRandomGenerator>
 #include <QSet>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -93,14 +92,8 @@ private slots:
         QTest::addColumn<QByteArray>("script");
         QTest::addColumn<QString>("expected");
         const QByteArray good = readFile(fixture(QStringLiteral("V2000-test.mdb")));
-        QByteArray noise(200000, Qt::Uninitialized);
-        QRandomGenerator random(20261206);
-        for (char &c : noise)
-            c = static_cast<char>(random.bounded(256));
         QTest::newRow("empty file") << QByteArray("") << QByteArray() << "not a Microsoft Access database";
-        QTest::newRow("random bytes") << noise << QByteArray() << "not a Microsoft Access database";
         QTest::newRow("cut in the middle") << good.left(good.size() / 2) << QByteArray() << "could not be read";
-        QTest::newRow("first page then noise") << good.left(4096) + noise << QByteArray() << "could not be read";
         QTest::newRow("pages shuffled") << good.mid(8192) + good.left(8192) << QByteArray() << "not a Microsoft Access database";
         QTest::newRow("helper hangs") << QByteArray() << QByteArray("exec sleep 30\n") << "did not finish within";
         QTest::newRow("helper crashes") << QByteArray() << QByteArray("kill -SEGV $$\n") << "crashed";
@@ -133,8 +126,6 @@ private slots:
         QTest::addColumn<QList<QList<QVariant>>>("rows");
         QTest::addColumn<QString>("expected"); // a fault, or the a1 of each question in order
         const QVariant null;
-        QTest::newRow("in order") << kSoaal << QList<QList<QVariant>>{{"1", "0", "-4", "4", "x", "y"}, {"2", "1", "3/4", "b", "c", "d"}}
-                                  << "-4|3/4";
         QTest::newRow("out of order, fields in another order, any case")
             << QStringList{"a4", "a3", "a2", "a1", "yn", "id"}
             << QList<QList<QVariant>>{{"d", "c", "b", "ثلاثة", "False", "3"}, {"d", "c", "b", "واحد", "-1", "1.0"}, {"d", "c", "b", "اثنان", "0", "2"}}
@@ -143,7 +134,6 @@ private slots:
         QTest::newRow("missing field") << QStringList{"ID", "YN", "a1", "a2", "a3"} << QList<QList<QVariant>>{} << "has no field a4";
         QTest::newRow("no rows") << kSoaal << QList<QList<QVariant>>{} << "holds no questions";
         QTest::newRow("text ID") << kSoaal << QList<QList<QVariant>>{{"one", "0", "a", "b", "c", "d"}} << "Row 1 of table soaal has an ID that is not a whole number: \"one\"";
-        QTest::newRow("empty ID") << kSoaal << QList<QList<QVariant>>{{null, "0", "a", "b", "c", "d"}} << "not a whole number: \"(empty)\"";
         QTest::newRow("YN not boolean") << kSoaal << QList<QList<QVariant>>{{"1", "maybe", "a", "b", "c", "d"}} << "Question 1 has a used mark YN that is not a boolean: \"maybe\"";
         QTest::newRow("gap") << kSoaal << QList<QList<QVariant>>{{"1", "0", "a", "b", "c", "d"}, {"3", "0", "a", "b", "c", "d"}} << "Question number 3 is outside 1 to 2";
         QTest::newRow("twice") << kSoaal << QList<QList<QVariant>>{{"2", "0", "a", "b", "c", "d"}, {"2", "0", "a", "b", "c", "d"}} << "Question number 2 is used twice";

@@ -31,9 +31,7 @@ private slots:
         QTest::addColumn<int>("questions");
         QTest::addColumn<QList<int>>("marked");
         QTest::newRow("partly used") << 10 << QList<int>{2, 5, 9};
-        QTest::newRow("none used") << 6 << QList<int>{};
         QTest::newRow("all used") << 4 << QList<int>{1, 2, 3, 4};
-        QTest::newRow("one question") << 1 << QList<int>{1};
     }
     void sweepWritesOnlyTheMarkedRows()
     {

@@ -46,9 +46,8 @@ class TestAccessReader : public QObject {
 private slots:
     void readsAccessTables_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("noise");
-        QTest::addColumn<QString>("text"); // in place of "abcdefg"
+        // text: in place of "abcdefg"
+        addColumns<QString, bool, QString>("file", "noise", "text");
         QTest::newRow("Jet 3, Access 97") << "V1997-test.mdb" << false << "abcdefg";
         QTest::newRow("Jet 4, Access 2000") << "V2000-test.mdb" << false << "abcdefg";
         QTest::newRow("ACE, Access 2007") << "V2007-test.accdb" << false << "abcdefg";
@@ -57,9 +56,7 @@ private slots:
     }
     void readsAccessTables()
     {
-        QFETCH(QString, file);
-        QFETCH(bool, noise);
-        QFETCH(QString, text);
+        auto [file, noise, text] = fetchRow<QString, bool, QString>("file", "noise", "text");
         // Arabic: the file marked as written in Windows-1256 (the header field
         // is stored masked, so one bit pattern is flipped: 1252 -> 1256), with
         // the text in Windows-1256 bytes.
@@ -88,9 +85,7 @@ private slots:
     {
         // A file (the Access 2000 one, when empty) read by the real helper, or
         // by a stand-in for it that runs script.
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QByteArray>("script");
-        QTest::addColumn<QString>("expected");
+        addColumns<QByteArray, QByteArray, QString>("content", "script", "expected");
         const QByteArray good = readFile(fixture(QStringLiteral("V2000-test.mdb")));
         QTest::newRow("empty file") << QByteArray("") << QByteArray() << "not a Microsoft Access database";
         QTest::newRow("cut in the middle") << good.left(good.size() / 2) << QByteArray() << "could not be read";
@@ -106,9 +101,7 @@ private slots:
     }
     void unreadableFilesGiveClearErrors()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QByteArray, script);
-        QFETCH(QString, expected);
+        auto [content, script, expected] = fetchRow<QByteArray, QByteArray, QString>("content", "script", "expected");
         QTemporaryDir dir;
         const QString path = content.isNull() ? fixture(QStringLiteral("V2000-test.mdb")) : dir.filePath(QStringLiteral("db1.mdb"));
         if (!content.isNull())
@@ -122,9 +115,8 @@ private slots:
 
     void soaalRowsBecomeQuestions_data()
     {
-        QTest::addColumn<QStringList>("columns");
-        QTest::addColumn<QList<QList<QVariant>>>("rows");
-        QTest::addColumn<QString>("expected"); // a fault, or the a1 of each question in order
+        // expected: a fault, or the a1 of each question in order
+        addColumns<QStringList, QList<QList<QVariant>>, QString>("columns", "rows", "expected");
         const QVariant null;
         QTest::newRow("out of order, fields in another order, any case")
             << QStringList{"a4", "a3", "a2", "a1", "yn", "id"}
@@ -140,9 +132,7 @@ private slots:
     }
     void soaalRowsBecomeQuestions()
     {
-        QFETCH(QStringList, columns);
-        QFETCH(QList<QList<QVariant>>, rows);
-        QFETCH(QString, expected);
+        auto [columns, rows, expected] = fetchRow<QStringList, QList<QList<QVariant>>, QString>("columns", "rows", "expected");
         AccessReader::Table table;
         table.columns = columns;
         table.rows = rows;
@@ -180,10 +170,7 @@ private slots:
         // Before the start: which files the folder holds ("mdb", "create"d
         // bank, "imported" from the mdb with question 1 used since), then
         // whether the mdb is "changed" or "broken" (its helper fails).
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<bool>("imports");
-        QTest::addColumn<QList<int>>("usedAfter");
-        QTest::addColumn<QString>("failure");
+        addColumns<QStringList, bool, QList<int>, QString>("before", "imports", "usedAfter", "failure");
         QTest::newRow("neither file") << QStringList{} << false << QList<int>{} << "";
         QTest::newRow("only the Access file") << QStringList{"mdb"} << true << QList<int>{} << "";
         QTest::newRow("a bank made by create") << QStringList{"mdb", "create"} << false << QList<int>{1} << "";
@@ -193,10 +180,7 @@ private slots:
     }
     void accessBankFollowsItsFile()
     {
-        QFETCH(QStringList, before);
-        QFETCH(bool, imports);
-        QFETCH(QList<int>, usedAfter);
-        QFETCH(QString, failure);
+        auto [before, imports, usedAfter, failure] = fetchRow<QStringList, bool, QList<int>, QString>("before", "imports", "usedAfter", "failure");
         QTemporaryDir dir;
         const QString fake = fakeHelper(dir, soaalAnswer("R\\t1\\t0\\t1\\t2\\t3\\t4\\n"));
         TestFolder folder;

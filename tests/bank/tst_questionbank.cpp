@@ -28,15 +28,13 @@ class TestQuestionBank : public QObject {
 private slots:
     void sweepWritesOnlyTheMarkedRows_data()
     {
-        QTest::addColumn<int>("questions");
-        QTest::addColumn<QList<int>>("marked");
+        addColumns<int, QList<int>>("questions", "marked");
         QTest::newRow("partly used") << 10 << QList<int>{2, 5, 9};
         QTest::newRow("all used") << 4 << QList<int>{1, 2, 3, 4};
     }
     void sweepWritesOnlyTheMarkedRows()
     {
-        QFETCH(int, questions);
-        QFETCH(QList<int>, marked);
+        auto [questions, marked] = fetchRow<int, QList<int>>("questions", "marked");
         TestFolder folder;
         folder.writeBank(questions, marked);
         folder.logUpdates();
@@ -75,10 +73,7 @@ private slots:
     {
         // The bank file: raw bytes, or SQL statements, or a table soaal of
         // the given (ID, YN) rows, each with answers.
-        QTest::addColumn<QByteArray>("raw");
-        QTest::addColumn<QString>("sql");
-        QTest::addColumn<QString>("rows");
-        QTest::addColumn<QString>("expected");
+        addColumns<QByteArray, QString, QString, QString>("raw", "sql", "rows", "expected");
         QTest::newRow("missing file") << QByteArray() << "" << "" << "question bank file is missing";
         QTest::newRow("empty file") << QByteArray("") << "" << "" << "not an SQLite database (the file is empty)";
         QTest::newRow("text file") << QByteArray("ID,YN\n1,0\n") << "" << "" << "not an SQLite database";
@@ -99,10 +94,7 @@ private slots:
     }
     void malformedBankStopsTheStart()
     {
-        QFETCH(QByteArray, raw);
-        QFETCH(QString, sql);
-        QFETCH(QString, rows);
-        QFETCH(QString, expected);
+        auto [raw, sql, rows, expected] = fetchRow<QByteArray, QString, QString, QString>("raw", "sql", "rows", "expected");
         TestFolder folder;
         if (!raw.isNull())
             writeFile(folder.bankPath(), raw);

@@ -75,10 +75,8 @@ private slots:
         // The shuffle's first tick puts the buttons in arrangement previous
         // (as a tick of the round before would have left them), its next in
         // arrangement k; then the player clicks a button.
-        QTest::addColumn<int>("previous");
-        QTest::addColumn<int>("k");
-        QTest::addColumn<int>("clicked");
-        QTest::addColumn<QList<int>>("buttons"); // in slots 1..4 after the shuffle
+        // buttons: in slots 1..4 after the shuffle
+        addColumns<int, int, int, QList<int>>("previous", "k", "clicked", "buttons");
         const QList<QList<int>> arrangements{{1, 2, 3, 4}, {2, 1, 3, 4}, {3, 2, 1, 4}, {4, 2, 3, 1}};
         for (int previous = 0; previous < 4; ++previous)
             for (int k = 0; k < 4; ++k)
@@ -86,10 +84,7 @@ private slots:
     }
     void roundFollowsTheStateTable()
     {
-        QFETCH(int, previous);
-        QFETCH(int, k);
-        QFETCH(int, clicked);
-        QFETCH(QList<int>, buttons);
+        auto [previous, k, clicked, buttons] = fetchRow<int, int, int, QList<int>>("previous", "k", "clicked", "buttons");
         QuizDriver quiz(30);
         verifyState(quiz, State::Waiting);
 
@@ -138,20 +133,14 @@ private slots:
 
     void drawRejectsZeroAndUsedNumbers_data()
     {
-        QTest::addColumn<int>("questions");
-        QTest::addColumn<QList<int>>("used");
-        QTest::addColumn<QList<float>>("values");
-        QTest::addColumn<int>("expected");
+        addColumns<int, QList<int>, QList<float>, int>("questions", "used", "values", "expected");
         QTest::newRow("one question, zeros first") << 1 << QList<int>{} << QList<float>{0.0f, 0.3f, 0.49f, 0.5f} << 1;
         QTest::newRow("one left") << 5 << QList<int>{1, 2, 4, 5} << QList<float>{0.0f, 0.2f, 0.4f, 0.7f, 0.9f, 0.6f} << 3;
         QTest::newRow("highest number") << 5 << QList<int>{} << QList<float>{0.9999f} << 5;
     }
     void drawRejectsZeroAndUsedNumbers()
     {
-        QFETCH(int, questions);
-        QFETCH(QList<int>, used);
-        QFETCH(QList<float>, values);
-        QFETCH(int, expected);
+        auto [questions, used, values, expected] = fetchRow<int, QList<int>, QList<float>, int>("questions", "used", "values", "expected");
         QuizDriver quiz(questions, used);
         Random::queueValues(std::deque<float>(values.begin(), values.end()));
         quiz.draw();

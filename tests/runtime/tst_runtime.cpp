@@ -42,10 +42,7 @@ private slots:
         // Paths relative to a work folder that holds program/ (with
         // programHolds, if any), data/, and contests/ with a folder with
         // blanks and Arabic letters, a link to it and a few files.
-        QTest::addColumn<QString>("programHolds");
-        QTest::addColumn<QString>("argument");
-        QTest::addColumn<int>("source");
-        QTest::addColumn<QString>("folder");
+        addColumns<QString, QString, int, QString>("programHolds", "argument", "source", "folder");
         using S = ContestFolder::Source;
         const QString arabic = QStringLiteral("contests/الصف الأول");
         QTest::newRow("own folder with a bank") << "db1.sqlite" << "" << int(S::ProgramFolder) << "program";
@@ -62,10 +59,7 @@ private slots:
     }
     void contestFolderIsChosenOnceAtStart()
     {
-        QFETCH(QString, programHolds);
-        QFETCH(QString, argument);
-        QFETCH(int, source);
-        QFETCH(QString, folder);
+        auto [programHolds, argument, source, folder] = fetchRow<QString, QString, int, QString>("programHolds", "argument", "source", "folder");
         QTemporaryDir dir;
         const QDir work(dir.path());
         work.mkpath(QStringLiteral("program"));

@@ -16,18 +16,14 @@ private slots:
 
     void questionFileStartsOnAFolderMadeFromIt_data()
     {
-        QTest::addColumn<QByteArray>("secondFile");
-        QTest::addColumn<int>("usedAfter");
-        QTest::addColumn<QString>("failure");
+        addColumns<QByteArray, int, QString>("secondFile", "usedAfter", "failure");
         QTest::newRow("unchanged: reused") << QByteArray() << 1 << QString();
         QTest::newRow("changed: made anew") << QByteArray("question,a1,a2,a3,a4\nq,1,2,3,4\nq2,5,6,7,8\n") << 0 << QString();
         QTest::newRow("an error: its line") << QByteArray("question,a1,a2,a3,a4\nq,1,2,3\n") << 1 << "line 2";
     }
     void questionFileStartsOnAFolderMadeFromIt()
     {
-        QFETCH(QByteArray, secondFile);
-        QFETCH(int, usedAfter);
-        QFETCH(QString, failure);
+        auto [secondFile, usedAfter, failure] = fetchRow<QByteArray, int, QString>("secondFile", "usedAfter", "failure");
         QTemporaryDir data;
         qputenv("XDG_DATA_HOME", data.path().toUtf8());
         const QString csv = data.filePath(QStringLiteral("أسئلتي.csv"));

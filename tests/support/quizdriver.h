@@ -8,6 +8,7 @@
 #include "picturebox.h"
 #include "random.h"
 #include "testfolder.h"
+#include "testhelpers.h"
 
 #include <QLabel>
 #include <QTest>

@@ -7,8 +7,10 @@
 #include <QImage>
 #include <QFile>
 #include <QString>
+#include <QTest>
 
 #include <functional>
+#include <tuple>
 
 // The message of the Failure that step throws, or an empty text.
 inline QString failureOf(const std::function<void()> &step)
@@ -65,4 +67,20 @@ inline QByteArray lyingJpeg(int width, int height)
     bytes[frame + 5] = char(height >> 8), bytes[frame + 6] = char(height & 0xff);
     bytes[frame + 7] = char(width >> 8), bytes[frame + 8] = char(width & 0xff);
     return bytes;
+}
+
+// A data table's columns, declared in one step:
+//     addColumns<QByteArray, QString>("csv", "expected");
+template <typename... T, typename... Name>
+void addColumns(Name... names)
+{
+    (QTest::addColumn<T>(names), ...);
+}
+
+// The current row's values of the named columns, fetched in one step:
+//     auto [csv, expected] = fetchRow<QByteArray, QString>("csv", "expected");
+template <typename... T, typename... Name>
+std::tuple<T...> fetchRow(Name... names)
+{
+    return {*static_cast<T *>(QTest::qData(names, qMetaTypeId<T>()))...};
 }

@@ -182,8 +182,7 @@ private slots:
     {
         // A question file, and what reading it gives: its first fault, or its
         // last question ("line:question|a2|a4|") and the note on its encoding.
-        QTest::addColumn<QByteArray>("csv");
-        QTest::addColumn<QString>("expected");
+        addColumns<QByteArray, QString>("csv", "expected");
         const auto file = [](const QString &separator, bool arabicHeader) {
             return (arabicHeader ? QStringList{"السؤال", "الإجابة الصحيحة", "أجابة خاطئة 1", "إجابة خاطئة 2", "إجابة خاطئة 3"}
                                  : QStringList{"question", "a1", "a2", "a3", "a4"}).join(separator)
@@ -213,8 +212,7 @@ private slots:
     }
     void questionFilesAreRead()
     {
-        QFETCH(QByteArray, csv);
-        QFETCH(QString, expected);
+        auto [csv, expected] = fetchRow<QByteArray, QString>("csv", "expected");
         QString note, last;
         const QString message = failureOf([&] {
             const CsvReader::Question q = CsvReader::parse(csv, QStringLiteral("q.csv"), &note).back();
@@ -322,8 +320,7 @@ private slots:
     {
         // Each text, and characters of it (or Arabic words) in the order the
         // eye meets them from left to right on the picture and the button.
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("leftToRight");
+        addColumns<QString, QStringList>("text", "leftToRight");
         QTest::newRow("an equation with x") << "حل المعادلة: 2x + 6 = 14" << QStringList{"2", "x", "6", "1", "4", "حل"};
         QTest::newRow("an Arabic variable") << "2س + 6 = 14" << QStringList{"1", "4", "6", "س", "2"};
         QTest::newRow("an Arabic variable over a number") << "س/4 = 3" << QStringList{"3", "4", "س"};
@@ -344,8 +341,7 @@ private slots:
     }
     void mathematicsReadsInOrder()
     {
-        QFETCH(QString, text);
-        QFETCH(QStringList, leftToRight);
+        auto [text, leftToRight] = fetchRow<QString, QStringList>("text", "leftToRight");
         // The question picture's layout, and an answer button's.
         const std::unique_ptr<QTextLayout> layouts[] = {QuestionPicture::fit(text),
                                                         MathText::layout(text, QFont(QStringLiteral("Arial"), 18, QFont::Bold), 600, false)};

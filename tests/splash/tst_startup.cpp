@@ -33,7 +33,6 @@ private slots:
         QCOMPARE(ContestFolder::path(), folder);
         {
             QuestionBank bank = QuestionBank::openBank(folder);
-            QCOMPARE(bank.countQuestions(), 3);
             QuestionRecord second = bank.openQuestion(2);
             bank.markQuestionUsed(second);
         }
@@ -93,7 +92,6 @@ private slots:
         // No second hand-over.
         QTest::qWait(Form1::kTimer1IntervalMs + 200);
         QCOMPARE(splash.quizWindow(), quiz);
-        QVERIFY(!splash.isVisible());
         QCOMPARE(ended.status, -1);
     }
 

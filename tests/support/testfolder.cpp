@@ -10,21 +10,6 @@
 
 #include <atomic>
 
-TestFolder::TestFolder()
-{
-    QDir(m_dir.path()).mkdir(QStringLiteral("img"));
-}
-
-QString TestFolder::bankPath() const
-{
-    return QuestionBank::filePath(path());
-}
-
-QString TestFolder::imgPath(const QString &name) const
-{
-    return path() + QStringLiteral("/img/") + name;
-}
-
 void TestFolder::writeBank(int n, const QList<int> &used)
 {
     QStringList values;
@@ -73,12 +58,6 @@ QList<QVariant> TestFolder::query(const QString &bank, const QString &sql)
     return rows;
 }
 
-QColor TestFolder::pictureColour(int id)
-{
-    // Far apart hues, so JPEG noise never makes two pictures alike.
-    return QColor::fromHsv((id * 47) % 360, 200, 220);
-}
-
 void TestFolder::writePictures(int n, QSize background)
 {
     auto save = [&](const QString &name, QSize size, QColor colour) {
@@ -92,11 +71,6 @@ void TestFolder::writePictures(int n, QSize background)
     save(QStringLiteral("bsoal.jpg"), {104, 57}, QColor(20, 80, 160));
     for (int id = 1; id <= n; ++id)
         save(QStringLiteral("%1.jpg").arg(id), {kQuestionPictureWidth + id, 100}, pictureColour(id));
-}
-
-void TestFolder::use() const
-{
-    ContestFolder::use(path());
 }
 
 void TestFolder::prepareContest(int n, const QList<int> &used)

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "contestfolder.h"
+#include "questionbank.h"
+
+#include <QDir>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -10,11 +14,11 @@
 // from a number of questions, and the img folder of pictures.
 class TestFolder {
 public:
-    TestFolder();
+    TestFolder() { QDir(m_dir.path()).mkdir(QStringLiteral("img")); }
 
     QString path() const { return m_dir.path(); }
-    QString bankPath() const;
-    QString imgPath(const QString &name) const;
+    QString bankPath() const { return QuestionBank::filePath(path()); }
+    QString imgPath(const QString &name) const { return path() + QStringLiteral("/img/") + name; }
 
     // A bank of n questions, IDs 1..n, answers "q<ID>a1".."q<ID>a4", the
     // questions listed in used marked used.
@@ -29,8 +33,9 @@ public:
     // bak.jpg, soal.jpg, bsoal.jpg and 1.jpg .. n.jpg, each a plain colour
     // of its own; the window pictures at their usual sizes.
     void writePictures(int n, QSize background = {800, 600});
-    // The colour of question picture id (and the placeholder's, id 0).
-    static QColor pictureColour(int id);
+    // The colour of question picture id (and the placeholder's, id 0): far
+    // apart hues, so JPEG noise never makes two pictures alike.
+    static QColor pictureColour(int id) { return QColor::fromHsv((id * 47) % 360, 200, 220); }
     // Question picture id is kQuestionPictureWidth + id pixels wide, so the
     // size of the picture box tells which question is on show.
     static constexpr int kQuestionPictureWidth = 300;
@@ -41,7 +46,7 @@ public:
     static QList<QVariant> query(const QString &bank, const QString &sql);
 
     // Makes this the program folder of the code under test.
-    void use() const;
+    void use() const { ContestFolder::use(path()); }
 
     // A contest folder in one step: a bank of n questions (those in used
     // marked), every picture, and made the program folder.

@@ -16,11 +16,10 @@ void verifyState(const QuizDriver &quiz, State state, int question = 0)
 {
     const bool waiting = state == State::Waiting || state == State::ContestOver;
     QCOMPARE(quiz.soal()->isEnabled(), state == State::Waiting);
-    QCOMPARE(quiz.answersEnabled(), state == State::Answering);
-    QStringList captions(4, Form2::kAnswerPlaceholder);
-    for (int a = 1; !waiting && a <= 4; ++a)
-        captions[a - 1] = QStringLiteral("q%1a%2").arg(question).arg(a);
-    QCOMPARE(quiz.captions(), captions);
+    for (int b = 1; b <= 4; ++b) {
+        QCOMPARE(quiz.button(b)->isEnabled(), state == State::Answering);
+        QCOMPARE(quiz.button(b)->text(), waiting ? Form2::kAnswerPlaceholder : QStringLiteral("q%1a%2").arg(question).arg(b));
+    }
     QCOMPARE(quiz.questionShown(), waiting ? 0 : question);
     QCOMPARE(quiz.control("natijatrueorfalse")->isVisible(), state == State::RoundEnding || state == State::ContestOver);
     if (state == State::ContestOver)

@@ -33,9 +33,7 @@ public:
     {
         MessageBox::clearHistory();
         Random::clearQueuedValues();
-        folder.writeBank(questions, used);
-        folder.writePictures(questions, background);
-        folder.use();
+        folder.prepareContest(questions, used, background);
         window = std::make_unique<Form2>();
         window->Form_Load();
         Application::showCentred(window.get());
@@ -75,22 +73,6 @@ public:
             if (button(b)->pos() == window->slot(slot))
                 return b;
         return 0;
-    }
-    QStringList captions() const
-    {
-        QStringList all;
-        for (int b = 1; b <= 4; ++b)
-            all << button(b)->text();
-        return all;
-    }
-    bool answersEnabled() const
-    {
-        int enabled = 0;
-        for (int b = 1; b <= 4; ++b)
-            enabled += button(b)->isEnabled();
-        if (enabled % 4)
-            qFatal("answer buttons half enabled");
-        return enabled == 4;
     }
     // Moves the pointer to pos within a control, as the window system reports it.
     void moveTo(QWidget *target, QPoint pos) const { QTest::mouseMove(window->windowHandle(), target->mapTo(window.get(), pos)); }

@@ -73,9 +73,9 @@ void TestFolder::writePictures(int n, QSize background)
         save(QStringLiteral("%1.jpg").arg(id), {kQuestionPictureWidth + id, 100}, pictureColour(id));
 }
 
-void TestFolder::prepareContest(int n, const QList<int> &used)
+void TestFolder::prepareContest(int n, const QList<int> &used, QSize background)
 {
     writeBank(n, used);
-    writePictures(n);
+    writePictures(n, background);
     use();
 }

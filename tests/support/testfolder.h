@@ -49,8 +49,9 @@ public:
     void use() const { ContestFolder::use(path()); }
 
     // A contest folder in one step: a bank of n questions (those in used
-    // marked), every picture, and made the program folder.
-    void prepareContest(int n, const QList<int> &used = {});
+    // marked), every picture (the background of the size given), and made
+    // the program folder.
+    void prepareContest(int n, const QList<int> &used = {}, QSize background = {800, 600});
 
 private:
     QList<int> ids(const QString &sql) const;

@@ -36,11 +36,8 @@ Run tool(QStringList arguments, const QString &workFolder = QString(), const QSt
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(qEnvironmentVariable("MC_PROGRAM_DIR") + QStringLiteral("/mathcontest-bank"), arguments.replaceInStrings(QStringLiteral("%D"), workFolder));
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        process.waitForFinished();
-        return {-1, QStringLiteral("the tool did not end within 20 s")};
-    }
+    if (!process.waitForFinished(20000))
+        return {-1, QStringLiteral("the tool did not end within 20 s")}; // and is killed with process
     return {process.exitCode(), QString::fromUtf8(process.readAll())};
 }
 

@@ -51,13 +51,11 @@ private slots:
         folder.logUpdates();
         QuestionBank bank = QuestionBank::openBank(folder.path());
         QCOMPARE(bank.countQuestions(), 3);
-        QCOMPARE(bank.countUsedQuestions(), 1);
         // Released: nothing written.
         QuestionRecord record = bank.openQuestion(2);
         QVERIFY(record.used());
         bank.releaseQuestion(record);
-        QVERIFY(!record.isOpen());
-        QCOMPARE(folder.updatedIds(), QList<int>{});
+        QVERIFY(!record.isOpen() && folder.updatedIds().isEmpty());
         // Read as it stands (a NULL answer as an empty caption), then marked,
         // committed before the handler's connection goes.
         record = bank.openQuestion(1);
@@ -65,7 +63,7 @@ private slots:
         QCOMPARE(QStringList({record.answer(1), record.answer(2), record.answer(3), record.answer(4)}), QStringList({"-4", "", "x", "7"}));
         bank.markQuestionUsed(record);
         QCOMPARE(folder.usedIds(), (QList<int>{1, 2}));
-        QCOMPARE(bank.countUsedQuestions(), 2);
+        QCOMPARE(bank.countUsedQuestions(), 2); // counted, as the exhausted check counts
         QVERIFY2(failureOf([&] { (void)bank.openQuestion(4); }).contains(QStringLiteral("question 4")), "a question that is not there");
     }
 

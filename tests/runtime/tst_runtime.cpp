@@ -6,7 +6,6 @@
 #include "testmain.h"
 
 #include <QDir>
-#include <QFontInfo>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -87,13 +86,6 @@ private slots:
         writeFile(stale, "2147483000\nmathcontest\n\n");
         ProgramLock taken(dir.path());
         QVERIFY(QFile::exists(stale));
-    }
-
-    void windowsFontsAreReplaced()
-    {
-        for (const auto &[design, family] : {std::pair{"Traditional Arabic", "Amiri"}, {"Arabic Transparent", "Amiri"},
-                                             {"Simplified Arabic", "Noto Naskh Arabic"}, {"Arial", "Liberation Sans"}, {"MS Sans Serif", "Noto Sans"}})
-            QCOMPARE(QFontInfo(QFont(QString::fromLatin1(design))).family(), QString::fromLatin1(family));
     }
 };
 

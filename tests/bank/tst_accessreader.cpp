@@ -27,7 +27,8 @@ QString helper()
 QString fakeHelper(const QTemporaryDir &dir, const QByteArray &script)
 {
     const QString path = dir.filePath(QStringLiteral("fake-mdb"));
-    writeFile(path, "#!/bin/sh\n" + script, true);
+    writeFile(path, "#!/bin/sh\n" + script);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
     return path;
 }
 

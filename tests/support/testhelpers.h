@@ -30,15 +30,11 @@ inline bool failedAsExpected(const QString &message, const QString &expected)
     return expected.isEmpty() ? message.isEmpty() : message.contains(expected);
 }
 
-inline void writeFile(const QString &path, const QByteArray &content, bool executable = false)
+inline void writeFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         qFatal("cannot write %s", qPrintable(path));
-    file.write(content);
-    file.close();
-    if (executable)
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
 }
 
 inline QByteArray readFile(const QString &path)

@@ -13,15 +13,8 @@
 
 namespace {
 
-QString fixture(const QString &name)
-{
-    return qEnvironmentVariable("MC_SOURCE_DIR") + QStringLiteral("/../shared/fixtures/access/") + name;
-}
-
-QString helper()
-{
-    return qEnvironmentVariable("MC_PROGRAM_DIR") + QStringLiteral("/mathcontest-mdb");
-}
+const QString kFixtures = qEnvironmentVariable("MC_SOURCE_DIR") + QStringLiteral("/../shared/fixtures/access/");
+const QString kHelper = qEnvironmentVariable("MC_PROGRAM_DIR") + QStringLiteral("/mathcontest-mdb");
 
 // A stand-in for the helper process that prints what a test wants.
 QString fakeHelper(const QTemporaryDir &dir, const QByteArray &script)
@@ -61,7 +54,7 @@ private slots:
         // Arabic: the file marked as written in Windows-1256 (the header field
         // is stored masked, so one bit pattern is flipped: 1252 -> 1256), with
         // the text in Windows-1256 bytes.
-        QByteArray bytes = readFile(fixture(file));
+        QByteArray bytes = readFile(kFixtures + file);
         QVERIFY2(bytes.contains("abcdefg"), "the Access fixtures are not where MC_SOURCE_DIR says");
         if (text != QLatin1String("abcdefg")) {
             bytes[0x3C] = static_cast<char>(bytes[0x3C] ^ (1252 ^ 1256));
@@ -71,7 +64,7 @@ private slots:
         writeFile(dir.filePath(file), bytes);
         if (noise)
             qputenv("LD_PRELOAD", qgetenv("MC_MDB_NOISE"));
-        const AccessReader::Table t = AccessReader::readTable(dir.filePath(file), QStringLiteral("Table1"), helper());
+        const AccessReader::Table t = AccessReader::readTable(dir.filePath(file), QStringLiteral("Table1"), kHelper);
         qunsetenv("LD_PRELOAD");
         QCOMPARE(t.columns, (QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I"}));
         QCOMPARE(t.column(QStringLiteral("e")), 4);
@@ -87,7 +80,7 @@ private slots:
         // A file (the Access 2000 one, when empty) read by the real helper, or
         // by a stand-in for it that runs script.
         addColumns<QByteArray, QByteArray, QString>("content", "script", "expected");
-        const QByteArray good = readFile(fixture(QStringLiteral("V2000-test.mdb")));
+        const QByteArray good = readFile(kFixtures + QStringLiteral("V2000-test.mdb"));
         QTest::newRow("empty file") << QByteArray("") << QByteArray() << "not a Microsoft Access database";
         QTest::newRow("cut in the middle") << good.left(good.size() / 2) << QByteArray() << "could not be read";
         QTest::newRow("pages shuffled") << good.mid(8192) + good.left(8192) << QByteArray() << "not a Microsoft Access database";
@@ -104,10 +97,10 @@ private slots:
     {
         auto [content, script, expected] = fetchRow<QByteArray, QByteArray, QString>("content", "script", "expected");
         QTemporaryDir dir;
-        const QString path = content.isNull() ? fixture(QStringLiteral("V2000-test.mdb")) : dir.filePath(QStringLiteral("db1.mdb"));
+        const QString path = content.isNull() ? kFixtures + QStringLiteral("V2000-test.mdb") : dir.filePath(QStringLiteral("db1.mdb"));
         if (!content.isNull())
             writeFile(path, content);
-        const QString reader = script.isNull() ? helper() : fakeHelper(dir, script);
+        const QString reader = script.isNull() ? kHelper : fakeHelper(dir, script);
         const QString message = failureOf([&] { AccessReader::readTable(path, QStringLiteral("soaal"), reader, script.isNull() ? 10000 : 500); });
         // Whatever the engine made of it: a clear error naming the file.
         QVERIFY2(message.contains(path) && (message.contains(expected) || (script.isNull() && message.contains(QStringLiteral("has no table soaal")))),
@@ -134,9 +127,7 @@ private slots:
     void soaalRowsBecomeQuestions()
     {
         auto [columns, rows, expected] = fetchRow<QStringList, QList<QList<QVariant>>, QString>("columns", "rows", "expected");
-        AccessReader::Table table;
-        table.columns = columns;
-        table.rows = rows;
+        const AccessReader::Table table{columns, rows};
         QStringList firsts;
         const QString message = failureOf([&] {
             for (const auto &answers : AccessImport::questions(table, QStringLiteral("/x/db1.mdb")))

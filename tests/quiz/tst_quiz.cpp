@@ -163,9 +163,7 @@ private slots:
         const bool over = questions > rounds;
         for (int round = 1; round <= rounds; ++round) {
             quiz.draw();
-            const int question = quiz.questionShown();
-            QVERIFY(question >= 1);
-            verifyState(quiz, State::Answering, question);
+            verifyState(quiz, State::Answering, quiz.questionShown());
             quiz.window->Timermove_Timer();
             quiz.answer(1 + round % 4);
             quiz.window->Timeranswar_Timer();

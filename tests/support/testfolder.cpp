@@ -2,6 +2,7 @@
 
 #include "contestfolder.h"
 #include "questionbank.h"
+#include "testhelpers.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -60,17 +61,11 @@ QList<QVariant> TestFolder::query(const QString &bank, const QString &sql)
 
 void TestFolder::writePictures(int n, QSize background)
 {
-    auto save = [&](const QString &name, QSize size, QColor colour) {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
-        if (!image.save(imgPath(name), "JPEG", 95))
-            qFatal("cannot write test picture %s", qPrintable(name));
-    };
-    save(QStringLiteral("bak.jpg"), background, QColor(30, 60, 90));
-    save(QStringLiteral("soal.jpg"), {450, 130}, pictureColour(0));
-    save(QStringLiteral("bsoal.jpg"), {104, 57}, QColor(20, 80, 160));
+    writeFile(imgPath(QStringLiteral("bak.jpg")), jpeg(background, QColor(30, 60, 90)));
+    writeFile(imgPath(QStringLiteral("soal.jpg")), jpeg({450, 130}, pictureColour(0)));
+    writeFile(imgPath(QStringLiteral("bsoal.jpg")), jpeg({104, 57}, QColor(20, 80, 160)));
     for (int id = 1; id <= n; ++id)
-        save(QStringLiteral("%1.jpg").arg(id), {kQuestionPictureWidth + id, 100}, pictureColour(id));
+        writeFile(imgPath(QStringLiteral("%1.jpg").arg(id)), jpeg({kQuestionPictureWidth + id, 100}, pictureColour(id)));
 }
 
 void TestFolder::prepareContest(int n, const QList<int> &used, QSize background)

@@ -100,7 +100,6 @@ private slots:
         // A folder brought with only its Access bank: the game reads it
         // first (this one has no table soaal, so the start stops, clearly).
         TestFolder folder;
-        folder.writePictures(30);
         const QString access = folder.path() + QStringLiteral("/db1.mdb");
         QVERIFY(QFile::copy(qEnvironmentVariable("MC_SOURCE_DIR") + QStringLiteral("/../shared/fixtures/access/V2000-test.mdb"), access));
         folder.use();

@@ -30,39 +30,7 @@ void verifyState(const QuizDriver &quiz, State state, int question = 0)
     QCOMPARE(quiz.timer("Timeranswar")->isActive(), state == State::RoundEnding);
 }
 
-// A key pressed in the state reached by steps from the waiting state, with
-// question 9 and arrangement 2 (tta1 in slot 3): 1 the draw, 2 the shuffle's
-// tick, 3 a wrong answer (-1: the contest played to its end). Its effect: 100
-// a draw, 10 a right answer, 1 a wrong one, or the end of the program.
 constexpr int kEnds = -1;
-struct KeyCase {
-    const char *name;
-    int steps;
-    int key;
-    int modifiers;
-    const char *text;
-    bool held;
-    int effect;
-};
-const int keypad = Qt::KeypadModifier, ctrl = Qt::ControlModifier;
-const KeyCase kKeyCases[] = {
-    {"waiting: Space draws", 0, Qt::Key_Space, 0, " ", false, 100},
-    {"waiting: Enter draws", 0, Qt::Key_Return, 0, "\r", false, 100},
-    {"waiting: keypad Enter draws", 0, Qt::Key_Enter, keypad, "\r", false, 100},
-    {"waiting: a held Space", 0, Qt::Key_Space, 0, " ", true, 0},
-    {"waiting: Escape does not end", 0, Qt::Key_Escape, 0, "\x1b", false, 0},
-    {"waiting: Ctrl+Q ends", 0, Qt::Key_Q, ctrl, "\x11", false, kEnds},
-    {"shuffling: 1 is tta1", 1, Qt::Key_1, 0, "1", false, 10},
-    {"answering: 3 is the slot of tta1", 2, Qt::Key_3, 0, "3", false, 10},
-    {"answering: 1 is the slot of tta3", 2, Qt::Key_1, 0, "1", false, 1},
-    {"answering: keypad 3", 2, Qt::Key_3, keypad, "3", false, 10},
-    {"answering: Arabic-Indic 3", 2, 0x0663, 0, "٣", false, 10},
-    {"answering: a held 3", 2, Qt::Key_3, 0, "3", true, 0},
-    {"answering: 5 does nothing", 2, Qt::Key_5, 0, "5", false, 0},
-    {"answering: Space does nothing", 2, Qt::Key_Space, 0, " ", false, 0},
-    {"round end: Ctrl+Q ends", 3, Qt::Key_Q, ctrl, "\x11", false, kEnds},
-    {"contest over: Space does nothing", -1, Qt::Key_Space, 0, " ", false, 0},
-};
 
 } // namespace
 
@@ -248,31 +216,50 @@ private slots:
 
     void keysActAsTheirClicks_data()
     {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < int(std::size(kKeyCases)); ++i)
-            QTest::newRow(kKeyCases[i].name) << i;
+        // A key pressed in the state reached by steps from the waiting state,
+        // with question 9 and arrangement 2 (tta1 in slot 3): 1 the draw, 2
+        // the shuffle's tick, 3 a wrong answer (-1: the contest played to its
+        // end). Its effect: 100 a draw, 10 a right answer, 1 a wrong one, or
+        // the end of the program.
+        addColumns<int, int, int, QString, bool, int>("steps", "key", "modifiers", "text", "held", "effect");
+        const int keypad = Qt::KeypadModifier, ctrl = Qt::ControlModifier;
+        QTest::newRow("waiting: Space draws") << 0 << int(Qt::Key_Space) << 0 << QString(" ") << false << 100;
+        QTest::newRow("waiting: Enter draws") << 0 << int(Qt::Key_Return) << 0 << QString("\r") << false << 100;
+        QTest::newRow("waiting: keypad Enter draws") << 0 << int(Qt::Key_Enter) << keypad << QString("\r") << false << 100;
+        QTest::newRow("waiting: a held Space") << 0 << int(Qt::Key_Space) << 0 << QString(" ") << true << 0;
+        QTest::newRow("waiting: Escape does not end") << 0 << int(Qt::Key_Escape) << 0 << QString("\x1b") << false << 0;
+        QTest::newRow("waiting: Ctrl+Q ends") << 0 << int(Qt::Key_Q) << ctrl << QString("\x11") << false << kEnds;
+        QTest::newRow("shuffling: 1 is tta1") << 1 << int(Qt::Key_1) << 0 << QString("1") << false << 10;
+        QTest::newRow("answering: 3 is the slot of tta1") << 2 << int(Qt::Key_3) << 0 << QString("3") << false << 10;
+        QTest::newRow("answering: 1 is the slot of tta3") << 2 << int(Qt::Key_1) << 0 << QString("1") << false << 1;
+        QTest::newRow("answering: keypad 3") << 2 << int(Qt::Key_3) << keypad << QString("3") << false << 10;
+        QTest::newRow("answering: Arabic-Indic 3") << 2 << int(0x0663) << 0 << QString("٣") << false << 10;
+        QTest::newRow("answering: a held 3") << 2 << int(Qt::Key_3) << 0 << QString("3") << true << 0;
+        QTest::newRow("answering: 5 does nothing") << 2 << int(Qt::Key_5) << 0 << QString("5") << false << 0;
+        QTest::newRow("answering: Space does nothing") << 2 << int(Qt::Key_Space) << 0 << QString(" ") << false << 0;
+        QTest::newRow("round end: Ctrl+Q ends") << 3 << int(Qt::Key_Q) << ctrl << QString("\x11") << false << kEnds;
+        QTest::newRow("contest over: Space does nothing") << -1 << int(Qt::Key_Space) << 0 << QString(" ") << false << 0;
     }
     void keysActAsTheirClicks()
     {
-        QFETCH(int, index);
-        const KeyCase &row = kKeyCases[index];
+        auto [steps, key, modifiers, text, held, effect] = fetchRow<int, int, int, QString, bool, int>("steps", "key", "modifiers", "text", "held", "effect");
         QuizDriver quiz(30);
-        for (int round = 1; row.steps < 0 && round <= Form2::kContestLength; ++round)
+        for (int round = 1; steps < 0 && round <= Form2::kContestLength; ++round)
             quiz.playRound(1);
         Random::queueValues({0.3f, 0.6f});
-        if (row.steps >= 1)
+        if (steps >= 1)
             quiz.draw();
-        if (row.steps >= 2)
+        if (steps >= 2)
             quiz.window->Timermove_Timer();
-        if (row.steps >= 3)
+        if (steps >= 3)
             quiz.answer(2);
         auto counters = [&] { return quiz.counter("namberq") * 100 + quiz.counter("nambertrue") * 10 + quiz.counter("namberfalse"); };
         const int before = counters();
         // Sent where the focus may be: on an answer button, which would take
         // Space for itself.
-        QKeyEvent press(QEvent::KeyPress, row.key, Qt::KeyboardModifiers(row.modifiers), QString::fromUtf8(row.text), row.held);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text, held);
         QApplication::sendEvent(quiz.button(4), &press);
-        QCOMPARE(quiz.ended.status == 0 ? kEnds : counters() - before, row.effect);
+        QCOMPARE(quiz.ended.status == 0 ? kEnds : counters() - before, effect);
     }
 
     void fullScreenScalesAndMapsClicks()

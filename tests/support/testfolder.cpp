@@ -16,8 +16,11 @@ void TestFolder::writeBank(int n, const QList<int> &used)
     QStringList values;
     for (int id = 1; id <= n; ++id)
         values << QStringLiteral("(%1,%2,'q%1a1','q%1a2','q%1a3','q%1a4')").arg(id).arg(used.contains(id) ? 1 : 0);
-    writeBankSql({QStringLiteral("create table soaal (ID INTEGER PRIMARY KEY, YN BOOLEAN NOT NULL DEFAULT 0, a1 TEXT, a2 TEXT, a3 TEXT, a4 TEXT)"),
-                  QStringLiteral("create index soaal_yn on soaal(YN)"), QStringLiteral("insert into soaal values ") + values.join(u',')});
+    QStringList statements{QStringLiteral("create table soaal (ID INTEGER PRIMARY KEY, YN BOOLEAN NOT NULL DEFAULT 0, a1 TEXT, a2 TEXT, a3 TEXT, a4 TEXT)"),
+                           QStringLiteral("create index soaal_yn on soaal(YN)")};
+    if (n > 0) // an empty bank, for the start's own refusal
+        statements << QStringLiteral("insert into soaal values ") + values.join(u',');
+    writeBankSql(statements);
 }
 
 void TestFolder::writeBankSql(const QStringList &statements)
@@ -49,8 +52,10 @@ QList<QVariant> TestFolder::query(const QString &bank, const QString &sql)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(bank);
+        if (!db.open())
+            qFatal("cannot open test bank %s: %s", qPrintable(bank), qPrintable(db.lastError().text()));
         QSqlQuery q(db);
-        if (!db.open() || !q.exec(sql))
+        if (!q.exec(sql))
             qFatal("test query failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
         while (q.next())
             rows << q.value(0);

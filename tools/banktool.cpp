@@ -1,4 +1,5 @@
 #include "banktool.h"
+#include "translation.h"
 
 #include "accessimport.h"
 #include "bankcheck.h"
@@ -102,14 +103,14 @@ bool parseOptions(const Command &command, const QStringList &arguments, Options 
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &option = arguments[i];
         if (option.startsWith(QLatin1String("--")) && !command.allowed.contains(option)) {
-            status = usageError(err, BankTool::tr("%1: unknown option '%2'").arg(name, option));
+            status = usageError(err, BankTool::tr("%1: unknown option '%2'").arg(Translation::isolate(name), Translation::isolate(option)));
             return false;
         }
         if (option == QLatin1String("--force")) {
             options.force = true;
         } else if (option.startsWith(QLatin1String("--"))) {
             if (i + 1 >= arguments.size()) {
-                status = usageError(err, BankTool::tr("%1 needs a value").arg(option));
+                status = usageError(err, BankTool::tr("%1 needs a value").arg(Translation::isolate(option)));
                 return false;
             }
             QString &target = option == QLatin1String("--from") ? options.from : option == QLatin1String("--out") ? options.out : options.csv;
@@ -117,7 +118,7 @@ bool parseOptions(const Command &command, const QStringList &arguments, Options 
         } else if (command.takesArgument && options.argument.isEmpty()) {
             options.argument = option;
         } else {
-            status = usageError(err, BankTool::tr("%1: unexpected argument '%2'").arg(name, option));
+            status = usageError(err, BankTool::tr("%1: unexpected argument '%2'").arg(Translation::isolate(name), Translation::isolate(option)));
             return false;
         }
     }
@@ -137,7 +138,7 @@ int create(const Options &options, QTextStream &out)
     outFolder.keep();
     if (!result.note.isEmpty())
         out << "mathcontest-bank: " << BankTool::tr("note: %1").arg(result.note) << "\n";
-    out << "mathcontest-bank: " << BankTool::tr("wrote %1 questions to %2").arg(result.questions).arg(result.bankPath) << "\n";
+    out << "mathcontest-bank: " << BankTool::tr("wrote %n question(s) to %1", nullptr, result.questions).arg(Translation::isolate(result.bankPath)) << "\n";
     return BankTool::kOk;
 }
 
@@ -148,14 +149,14 @@ int import(const Options &options, QTextStream &out)
     const QString bank = QuestionBank::filePath(QDir(options.out).absolutePath());
     const int questions = AccessImport::importFile(options.argument, bank, options.force);
     outFolder.keep();
-    out << "mathcontest-bank: " << BankTool::tr("imported %1 questions to %2").arg(questions).arg(bank) << "\n";
+    out << "mathcontest-bank: " << BankTool::tr("imported %n question(s) to %1", nullptr, questions).arg(Translation::isolate(bank)) << "\n";
     return BankTool::kOk;
 }
 
 int exportBank(const Options &options, QTextStream &out)
 {
     const int questions = BankExport::write(options.argument, options.csv, options.force);
-    out << "mathcontest-bank: " << BankTool::tr("wrote %1 questions to %2").arg(questions).arg(options.csv) << "\n";
+    out << "mathcontest-bank: " << BankTool::tr("wrote %n question(s) to %1", nullptr, questions).arg(Translation::isolate(options.csv)) << "\n";
     return BankTool::kOk;
 }
 
@@ -167,9 +168,9 @@ int check(const Options &options, QTextStream &out)
     for (const QString &warning : report.warnings)
         out << BankTool::tr("warning: %1").arg(warning) << "\n";
     if (report.ready())
-        out << BankTool::tr("ready: %1 questions in %2").arg(report.questions).arg(options.argument) << "\n";
+        out << BankTool::tr("ready: %n question(s) in %1", nullptr, report.questions).arg(Translation::isolate(options.argument)) << "\n";
     else
-        out << BankTool::tr("not ready: %1 problem(s) in %2").arg(report.problems.size()).arg(options.argument) << "\n";
+        out << BankTool::tr("not ready: %n problem(s) in %1", nullptr, int(report.problems.size())).arg(Translation::isolate(options.argument)) << "\n";
     return report.ready() ? BankTool::kOk : BankTool::kFailed;
 }
 
@@ -181,7 +182,8 @@ int reset(const Options &options, QTextStream &out)
     bank.checkForContest(n);
     const qint64 used = bank.countUsedQuestions();
     bank.clearUsedMarks(n);
-    out << "mathcontest-bank: " << BankTool::tr("cleared %1 used mark(s) of %2 questions in %3").arg(used).arg(n).arg(bank.path()) << "\n";
+    out << "mathcontest-bank: " << BankTool::tr("cleared %1 of %2 in %3")
+               .arg(BankTool::tr("%n used mark(s)", nullptr, int(used)), BankTool::tr("%n question(s)", nullptr, int(n)), Translation::isolate(bank.path())) << "\n";
     return BankTool::kOk;
 }
 
@@ -232,5 +234,5 @@ int BankTool::run(const QStringList &arguments, QTextStream &out, QTextStream &e
             return kFailed;
         }
     }
-    return usageError(err, BankTool::tr("unknown command '%1'").arg(command));
+    return usageError(err, BankTool::tr("unknown command '%1'").arg(Translation::isolate(command)));
 }

@@ -1,4 +1,5 @@
 #include "banktool.h"
+#include "qtmessages.h"
 #include "translation.h"
 
 #include <QGuiApplication>
@@ -10,6 +11,7 @@ int main(int argc, char **argv)
     // The tool draws pictures but shows no window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    QtMessages::install();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("mathcontest-bank"));
     QGuiApplication::setApplicationVersion(QStringLiteral(MATHCONTEST_VERSION));

@@ -113,10 +113,6 @@
         <translation>ثبّت البرنامج من جديد: مكان mathcontest-mdb بجانبه، أو في ‎../libexec/mathcontest/‎ منه.</translation>
     </message>
     <message>
-        <source>the Access engine did not finish within %1 seconds; the file may be damaged</source>
-        <translation>لم ينته محرك Access خلال %1 ثانية؛ قد يكون الملف تالفاً</translation>
-    </message>
-    <message>
         <source>the Access engine crashed on this file; it is damaged or not a database it can read</source>
         <translation>انهار محرك Access على هذا الملف؛ فهو تالف أو ليس قاعدة بيانات يستطيع قراءتها</translation>
     </message>
@@ -124,16 +120,23 @@
         <source> (the Access engine said: %1)</source>
         <translation> (قال محرك Access: %1)</translation>
     </message>
+    <message numerus="yes">
+        <source>the Access engine did not finish within %n second(s); the file may be damaged</source>
+        <translation>
+            <numerusform>لم ينتهِ محرك Access في الوقت المحدد؛ قد يكون الملف تالفاً</numerusform>
+            <numerusform>لم ينتهِ محرك Access في غضون ثانية واحدة؛ قد يكون الملف تالفاً</numerusform>
+            <numerusform>لم ينتهِ محرك Access في غضون ثانيتين؛ قد يكون الملف تالفاً</numerusform>
+            <numerusform>لم ينتهِ محرك Access في غضون %n ثوانٍ؛ قد يكون الملف تالفاً</numerusform>
+            <numerusform>لم ينتهِ محرك Access في غضون %n ثانية؛ قد يكون الملف تالفاً</numerusform>
+            <numerusform>لم ينتهِ محرك Access في غضون %n ثانية؛ قد يكون الملف تالفاً</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BankCheck</name>
     <message>
         <source>%1: the folder does not exist</source>
         <translation>%1: المجلد غير موجود</translation>
-    </message>
-    <message>
-        <source>img/%1 is %2 x %3 pixels, larger than the question box (%4 x %5): it spreads under the answer buttons</source>
-        <translation>الصورة img/%1 مقاسها %2 × %3 نقطة، أكبر من إطار السؤال (%4 × %5): ستمتد تحت أزرار الإجابات</translation>
     </message>
     <message>
         <source>the quiz window&apos;s background</source>
@@ -168,8 +171,19 @@
         <translation>صورة %1</translation>
     </message>
     <message>
-        <source>the bank holds %1 questions, fewer than the %2 a contest asks: the contest could never end</source>
-        <translation>في البنك %1 سؤالاً، أقل من الـ%2 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</translation>
+        <source>%1 is %2 pixels, larger than the question box (%3): it spreads under the answer buttons</source>
+        <translation>الصورة %1 مقاسها %2 نقطة، أكبر من إطار السؤال (%3): ستمتد تحت أزرار الإجابات</translation>
+    </message>
+    <message numerus="yes">
+        <source>the bank holds %n question(s), fewer than the %1 a contest asks: the contest could never end</source>
+        <translation>
+            <numerusform>ليس في البنك أي سؤال، وهذا أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
+            <numerusform>في البنك سؤال واحد، أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
+            <numerusform>في البنك سؤالان، أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
+            <numerusform>في البنك %n أسئلة، أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
+            <numerusform>في البنك %n سؤالاً، أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
+            <numerusform>في البنك %n سؤال، أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -431,32 +445,12 @@ Exit status: 0 done, 1 failed, 2 bad usage.
         <translation>ملاحظة: %1</translation>
     </message>
     <message>
-        <source>wrote %1 questions to %2</source>
-        <translation>كُتب %1 سؤالاً في %2</translation>
-    </message>
-    <message>
-        <source>imported %1 questions to %2</source>
-        <translation>استُورد %1 سؤالاً إلى %2</translation>
-    </message>
-    <message>
         <source>problem: %1</source>
         <translation>مشكلة: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
         <translation>تنبيه: %1</translation>
-    </message>
-    <message>
-        <source>ready: %1 questions in %2</source>
-        <translation>جاهز: %1 سؤالاً في %2</translation>
-    </message>
-    <message>
-        <source>not ready: %1 problem(s) in %2</source>
-        <translation>غير جاهز: %1 مشكلة في %2</translation>
-    </message>
-    <message>
-        <source>cleared %1 used mark(s) of %2 questions in %3</source>
-        <translation>مُسحت %1 علامة استعمال من %2 سؤالاً في %3</translation>
     </message>
     <message>
         <source>create needs --from FILE.csv and --out DIR</source>
@@ -485,6 +479,76 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     <message>
         <source>unknown command &apos;%1&apos;</source>
         <translation>أمر غير معروف &apos;%1&apos;</translation>
+    </message>
+    <message numerus="yes">
+        <source>wrote %n question(s) to %1</source>
+        <translation>
+            <numerusform>لم يُكتب أي سؤال في %1</numerusform>
+            <numerusform>كُتب سؤال واحد في %1</numerusform>
+            <numerusform>كُتب سؤالان في %1</numerusform>
+            <numerusform>كُتبت %n أسئلة في %1</numerusform>
+            <numerusform>كُتب %n سؤالاً في %1</numerusform>
+            <numerusform>كُتب %n سؤال في %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>imported %n question(s) to %1</source>
+        <translation>
+            <numerusform>لم يُستورد أي سؤال إلى %1</numerusform>
+            <numerusform>استُورد سؤال واحد إلى %1</numerusform>
+            <numerusform>استُورد سؤالان إلى %1</numerusform>
+            <numerusform>استُوردت %n أسئلة إلى %1</numerusform>
+            <numerusform>استُورد %n سؤالاً إلى %1</numerusform>
+            <numerusform>استُورد %n سؤال إلى %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>ready: %n question(s) in %1</source>
+        <translation>
+            <numerusform>جاهز: لا أسئلة في %1</numerusform>
+            <numerusform>جاهز: سؤال واحد في %1</numerusform>
+            <numerusform>جاهز: سؤالان في %1</numerusform>
+            <numerusform>جاهز: %n أسئلة في %1</numerusform>
+            <numerusform>جاهز: %n سؤالاً في %1</numerusform>
+            <numerusform>جاهز: %n سؤال في %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not ready: %n problem(s) in %1</source>
+        <translation>
+            <numerusform>غير جاهز: لا مشكلات في %1</numerusform>
+            <numerusform>غير جاهز: مشكلة واحدة في %1</numerusform>
+            <numerusform>غير جاهز: مشكلتان في %1</numerusform>
+            <numerusform>غير جاهز: %n مشكلات في %1</numerusform>
+            <numerusform>غير جاهز: %n مشكلةً في %1</numerusform>
+            <numerusform>غير جاهز: %n مشكلة في %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>cleared %1 of %2 in %3</source>
+        <translation>مُسح %1 من أصل %2 في %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n used mark(s)</source>
+        <translation>
+            <numerusform>%n علامة استعمال</numerusform>
+            <numerusform>علامة استعمال واحدة</numerusform>
+            <numerusform>علامتا استعمال</numerusform>
+            <numerusform>%n علامات استعمال</numerusform>
+            <numerusform>%n علامةَ استعمال</numerusform>
+            <numerusform>%n علامة استعمال</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n question(s)</source>
+        <translation>
+            <numerusform>%n سؤال</numerusform>
+            <numerusform>سؤال واحد</numerusform>
+            <numerusform>سؤالين</numerusform>
+            <numerusform>%n أسئلة</numerusform>
+            <numerusform>%n سؤالاً</numerusform>
+            <numerusform>%n سؤال</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -631,10 +695,6 @@ Exit status: 0 done, 1 failed, 2 bad usage.
         <translation>ليس في سطر العناوين العمود &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>expected %1 columns, found %2</source>
-        <translation>المتوقع %1 أعمدة، والموجود %2</translation>
-    </message>
-    <message>
         <source>answer a%1 is empty</source>
         <translation>الإجابة a%1 فارغة</translation>
     </message>
@@ -645,6 +705,37 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     <message>
         <source>the file holds no questions, only the header</source>
         <translation>لا يحوي الملف أسئلة، فيه سطر العناوين وحده</translation>
+    </message>
+    <message>
+        <source>a quotation mark stands inside a field that does not begin with one, or a quoted field never ends</source>
+        <translation>علامة تنصيص داخل حقل لا يبدأ بها، أو حقل بين علامتي تنصيص لا ينتهي</translation>
+    </message>
+    <message>
+        <source>a field is too large</source>
+        <translation>حقل أكبر مما يمكن قراءته</translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation>لا تكفي الذاكرة لقراءته</translation>
+    </message>
+    <message>
+        <source>the file could not be read as CSV</source>
+        <translation>تعذّرت قراءة الملف بصيغة CSV</translation>
+    </message>
+    <message>
+        <source>expected %1, found %2</source>
+        <translation>المتوقع %1، والموجود %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n column(s)</source>
+        <translation>
+            <numerusform>%n عمود</numerusform>
+            <numerusform>عمود واحد</numerusform>
+            <numerusform>عمودان</numerusform>
+            <numerusform>%n أعمدة</numerusform>
+            <numerusform>%n عموداً</numerusform>
+            <numerusform>%n عمود</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -720,6 +811,45 @@ Contest folder: </source>
         <source>more than one contest folder or file given</source>
         <translation>أُعطي أكثر من مجلد مسابقة أو ملف</translation>
     </message>
+    <message>
+        <source>A mathematics contest of 25 questions with an Arabic interface.
+
+The contest folder holds the question bank (db1.sqlite, or db1.mdb from
+Access) and its img folder of pictures; the game writes there which
+questions were asked. It is chosen at start:
+  mathcontest FOLDER          the contest in FOLDER
+  mathcontest FILE            the folder of FILE, a db1.sqlite or an Access
+                              .mdb bank (imported when no db1.sqlite is there)
+  mathcontest QUESTIONS.csv   a contest made from the CSV question file (as
+                              mathcontest-bank create makes it), kept in
+                              $XDG_DATA_HOME/mathcontest/csv/ and made anew
+                              when the file changes
+  mathcontest                 the program&apos;s own folder when it holds a bank,
+                              else the contest opened last, else your own
+                              contest folder, $XDG_DATA_HOME/mathcontest/contest
+                              (by default ~/.local/share/mathcontest/contest),
+                              made from the sample contest at the first start</source>
+        <translation>مسابقة رياضيات من خمسة وعشرين سؤالاً بواجهة عربية.
+
+في مجلد المسابقة بنك الأسئلة (db1.sqlite، أو db1.mdb من Access) ومجلد
+صوره img؛ وتكتب اللعبة فيه الأسئلة التي طُرحت. يُختار المجلد عند البدء:
+  ⁦mathcontest FOLDER⁩          المسابقة التي في المجلد FOLDER
+  ⁦mathcontest FILE⁩            مجلد الملف FILE، وهو db1.sqlite أو بنك Access
+                              بامتداد ⁦.mdb⁩ (يُستورد إن لم يكن بجانبه db1.sqlite)
+  ⁦mathcontest QUESTIONS.csv⁩   مسابقة تُصنع من ملف الأسئلة CSV (كما يصنعها
+                              الأمر ⁦mathcontest-bank create⁩)، تُحفظ في
+                              ⁦$XDG_DATA_HOME/mathcontest/csv/⁩ وتُصنع من جديد
+                              إذا تغيّر الملف
+  ⁦mathcontest⁩                 مجلد البرنامج نفسه إن كان فيه بنك، وإلا
+                              المسابقة التي فُتحت آخر مرة، وإلا مجلد مسابقتك
+                              الخاص ⁦$XDG_DATA_HOME/mathcontest/contest⁩
+                              (⁦~/.local/share/mathcontest/contest⁩ في العادة)،
+                              ويُصنع من المسابقة النموذجية عند أول بدء</translation>
+    </message>
+    <message>
+        <source>Try &apos;mathcontest --help&apos;.</source>
+        <translation>جرّب ‎&apos;mathcontest --help&apos;‎.</translation>
+    </message>
 </context>
 <context>
     <name>NewFolder</name>
@@ -767,12 +897,12 @@ Contest folder: </source>
         <translation>صورة JPEG مقطوعة؛ الملف تالف.</translation>
     </message>
     <message>
-        <source>A picture is too large for the game to show: %1 x %2 pixels.</source>
-        <translation>الصورة أكبر من أن تعرضها اللعبة: %1 × %2 نقطة.</translation>
+        <source>A picture is too large for the game to show: %1 pixels.</source>
+        <translation>الصورة أكبر من أن تعرضها اللعبة: %1 نقطة.</translation>
     </message>
     <message>
-        <source>A JPEG picture claims to be %1 x %2 pixels, more than any real picture; the file is damaged.</source>
-        <translation>تدّعي صورة JPEG أن مقاسها %1 × %2 نقطة، أكبر من أي صورة حقيقية؛ الملف تالف.</translation>
+        <source>A JPEG picture claims to be %1 pixels, more than any real picture; the file is damaged.</source>
+        <translation>تدّعي صورة JPEG أن مقاسها %1 نقطة، أكبر من أي صورة حقيقية؛ الملف تالف.</translation>
     </message>
 </context>
 <context>
@@ -996,12 +1126,12 @@ Contest folder: </source>
 <context>
     <name>QuestionPicture</name>
     <message>
-        <source>the question is too long for the question picture (%1 x %2 pixels, even at the smallest readable size)</source>
-        <translation>السؤال أطول من أن تتسع له صورة السؤال (%1 × %2 نقطة، حتى بأصغر حجم مقروء)</translation>
-    </message>
-    <message>
         <source>Shorten the question, or give a picture for it.</source>
         <translation>اختصر السؤال، أو أعطِ له صورة.</translation>
+    </message>
+    <message>
+        <source>the question is too long for the question picture (%1 pixels, even at the smallest readable size)</source>
+        <translation>السؤال أطول من أن تتسع له صورة السؤال (%1 نقطة، حتى بأصغر حجم مقروء)</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 #include "accessimport.h"
+#include "translation.h"
 
 #include "failure.h"
 #include "questionbank.h"
@@ -49,7 +50,7 @@ std::vector<BankFile::Answers> AccessImport::questions(const AccessReader::Table
     for (int i = 0; i < 6; ++i) {
         column[i] = table.column(fields[i]);
         if (column[i] < 0)
-            throw Failure(QCoreApplication::translate("AccessImport", "Table soaal of the Access database has no field %1.").arg(fields[i]), path, advice());
+            throw Failure(QCoreApplication::translate("AccessImport", "Table soaal of the Access database has no field %1.").arg(Translation::isolate(fields[i])), path, advice());
     }
     if (table.rows.isEmpty())
         throw Failure(QCoreApplication::translate("AccessImport", "Table soaal of the Access database holds no questions."), path, advice());
@@ -62,13 +63,13 @@ std::vector<BankFile::Answers> AccessImport::questions(const AccessReader::Table
         if (!wholeNumber(row[column[0]], id))
             throw Failure(QCoreApplication::translate("AccessImport", "Row %1 of table soaal has an ID that is not a whole number: \"%2\".")
                               .arg(r + 1)
-                              .arg(row[column[0]].isNull() ? QCoreApplication::translate("AccessImport", "(empty)") : row[column[0]].toString()),
+                              .arg(row[column[0]].isNull() ? QCoreApplication::translate("AccessImport", "(empty)") : Translation::isolate(row[column[0]].toString())),
                           path, advice());
         if (!isBoolean(row[column[1]]))
             throw Failure(QCoreApplication::translate("AccessImport", "Question %1 has a used mark YN that is not a boolean: \"%2\".")
                               .arg(id)
-                              .arg(row[column[1]].isNull() ? QCoreApplication::translate("AccessImport", "(empty)") : row[column[1]].toString()),
-                          QCoreApplication::translate("AccessImport", "%1, question %2").arg(path).arg(id), advice());
+                              .arg(row[column[1]].isNull() ? QCoreApplication::translate("AccessImport", "(empty)") : Translation::isolate(row[column[1]].toString())),
+                          QCoreApplication::translate("AccessImport", "%1, question %2").arg(Translation::isolate(path)).arg(id), advice());
         if (id < 1 || id > n)
             throw Failure(QCoreApplication::translate("AccessImport", "Question number %1 is outside 1 to %2: the %2 questions must be numbered 1 to %2.").arg(id).arg(n),
                           path, advice());
@@ -123,7 +124,7 @@ bool AccessImport::importIfChanged(const QString &programFolder, const QString &
         return false;
     importFile(access, bank, true, helper);
     std::fputs(QCoreApplication::translate("AccessImport", "mathcontest: %1 has changed since its questions were imported; imported them again into %2\n")
-                   .arg(access, bank)
+                   .arg(Translation::isolate(access), Translation::isolate(bank))
                    .toUtf8()
                    .constData(),
                stderr);

@@ -1,4 +1,5 @@
 #include "accessreader.h"
+#include "translation.h"
 
 #include "failure.h"
 #include "installpaths.h"
@@ -83,9 +84,9 @@ AccessReader::Table AccessReader::parse(const QByteArray &output, const QString 
             throw Failure(QCoreApplication::translate("AccessReader", "The file is not a Microsoft Access database."), path,
                           QCoreApplication::translate("AccessReader", "Give the path of the contest's Access file (db1.mdb), or make the bank with \"mathcontest-bank create\"."));
         if (kind == "no-table")
-            throw Failure(QCoreApplication::translate("AccessReader", "The Access database has no table %1.").arg(table), path,
+            throw Failure(QCoreApplication::translate("AccessReader", "The Access database has no table %1.").arg(Translation::isolate(table)), path,
                           QCoreApplication::translate("AccessReader", "The questions must be in a table named %1 with the fields ID, YN, a1, a2, a3 and a4.").arg(table));
-        fail(path, QCoreApplication::translate("AccessReader", "%1; the file may be encrypted, password-protected or damaged").arg(message));
+        fail(path, QCoreApplication::translate("AccessReader", "%1; the file may be encrypted, password-protected or damaged").arg(Translation::isolate(message)));
     }
     if (lines.size() < 4 || lines[0] != "MDBTABLE 1")
         fail(path, QCoreApplication::translate("AccessReader", "the Access engine's answer was not understood; the file may be damaged"));
@@ -127,7 +128,7 @@ AccessReader::Table AccessReader::readTable(const QString &path, const QString &
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted())
-        throw Failure(QCoreApplication::translate("AccessReader", "The Access reader %1 could not be started: %2.").arg(program, process.errorString()), path,
+        throw Failure(QCoreApplication::translate("AccessReader", "The Access reader %1 could not be started: %2.").arg(Translation::isolate(program), Translation::isolate(process.errorString())), path,
                       QCoreApplication::translate("AccessReader", "Install the program again: mathcontest-mdb belongs beside it, or in ../libexec/mathcontest/ from it."));
     QByteArray output, said;
     // What the library printed, kept for the report as far as it is useful.
@@ -144,7 +145,9 @@ AccessReader::Table AccessReader::readTable(const QString &path, const QString &
             if (left <= 0) {
                 process.kill();
                 process.waitForFinished();
-                fail(path, QCoreApplication::translate("AccessReader", "the Access engine did not finish within %1 seconds; the file may be damaged").arg(timeLimitMs / 1000));
+                const int seconds = static_cast<int>(timeLimitMs / 1000);
+                fail(path, QCoreApplication::translate("AccessReader", "the Access engine did not finish within %n second(s); the file may be damaged", nullptr,
+                                                       seconds));
             }
             process.waitForReadyRead(static_cast<int>(std::min<qint64>(left, 200)));
             readBoth();
@@ -157,6 +160,6 @@ AccessReader::Table AccessReader::readTable(const QString &path, const QString &
         const QString detail = QString::fromUtf8(said).simplified().left(kMaxDetailChars);
         if (detail.isEmpty())
             throw;
-        throw Failure(failure.whatFailed() + QCoreApplication::translate("AccessReader", " (the Access engine said: %1)").arg(detail), failure.where(), failure.whatToDo());
+        throw Failure(failure.whatFailed() + QCoreApplication::translate("AccessReader", " (the Access engine said: %1)").arg(Translation::isolate(detail)), failure.where(), failure.whatToDo());
     }
 }

@@ -1,4 +1,5 @@
 #include "bankfile.h"
+#include "translation.h"
 
 #include "failure.h"
 #include "questionbank.h"
@@ -56,7 +57,7 @@ void BankFile::write(const QString &path, const std::vector<Answers> &questions,
                 for (int i = 0; i < 4; ++i)
                     insert.bindValue(i + 1, answers[i]);
                 if (!insert.exec())
-                    error = QCoreApplication::translate("BankFile", "question %1: %2").arg(id).arg(insert.lastError().text());
+                    error = QCoreApplication::translate("BankFile", "question %1: %2").arg(id).arg(Translation::isolate(insert.lastError().text()));
             }
             insert.finish();
             if (!extras.accessSource.isEmpty()) {
@@ -78,7 +79,7 @@ void BankFile::write(const QString &path, const std::vector<Answers> &questions,
                     text.bindValue(0, qint64(i + 1));
                     text.bindValue(1, extras.texts[i]);
                     if (!text.exec())
-                        error = QCoreApplication::translate("BankFile", "question %1: %2").arg(i + 1).arg(text.lastError().text());
+                        error = QCoreApplication::translate("BankFile", "question %1: %2").arg(i + 1).arg(Translation::isolate(text.lastError().text()));
                 }
             }
             if (error.isEmpty() && !db.commit())

@@ -1,4 +1,5 @@
 #include "questionbank.h"
+#include "translation.h"
 
 #include "failure.h"
 #include "regularfile.h"
@@ -83,7 +84,7 @@ QuestionBank QuestionBank::openBank(const QString &programFolder)
     const QFileInfo info(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file could not be read: %1.").arg(file.errorString()), path,
+        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file could not be read: %1.").arg(Translation::isolate(file.errorString())), path,
                       QCoreApplication::translate("QuestionBank", "Make sure the file can be read and written by the player's account."));
     const QByteArray header = file.read(16);
     file.close();
@@ -118,7 +119,7 @@ void QuestionBank::checkPathLength(const QString &path)
 
 void QuestionBank::fail(const QString &operation, const QSqlError &error, qint64 questionId) const
 {
-    const QString where = questionId > 0 ? QStringLiteral("%1, %2").arg(m_path, question(questionId)) : m_path;
+    const QString where = questionId > 0 ? QStringLiteral("%1, %2").arg(Translation::isolate(m_path), question(questionId)) : m_path;
     // The primary result code, without the extended code's upper bits.
     const int code = error.nativeErrorCode().toInt() & 0xff;
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
@@ -126,7 +127,7 @@ void QuestionBank::fail(const QString &operation, const QSqlError &error, qint64
         throw Failure(QCoreApplication::translate("QuestionBank", "The question bank is locked by another program, so the program could not %1.").arg(operation),
                       where, QCoreApplication::translate("QuestionBank", "Close any other program that has the question bank open, then start the contest again."));
     if (code == kSqliteCorrupt || code == kSqliteNotADatabase)
-        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file is damaged, so the program could not %1 (%2).").arg(operation, text), where,
+        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file is damaged, so the program could not %1 (%2).").arg(operation, Translation::isolate(text)), where,
                       advice());
     if (code == kSqliteReadOnly)
         throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file cannot be written to, so the program could not %1.").arg(operation), where,
@@ -137,7 +138,7 @@ void QuestionBank::fail(const QString &operation, const QSqlError &error, qint64
                       QCoreApplication::translate("QuestionBank", "Free some space on the disk, then start the contest again; nothing in the bank was lost."));
     if (text.contains(QStringLiteral("no such table")))
         throw Failure(QCoreApplication::translate("QuestionBank", "The question bank has no table soaal."), where, advice());
-    throw Failure(QCoreApplication::translate("QuestionBank", "The program could not %1: %2.").arg(operation, text), where, advice());
+    throw Failure(QCoreApplication::translate("QuestionBank", "The program could not %1: %2.").arg(operation, Translation::isolate(text)), where, advice());
 }
 
 qint64 QuestionBank::scalar(const QString &sql, const QString &operation)
@@ -172,7 +173,7 @@ void QuestionBank::checkIntegrity()
         while (check.next())
             problems << check.value(0).toString();
         if (problems != QStringList{QStringLiteral("ok")})
-            throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file is damaged: %1").arg(problems.mid(0, 3).join(QStringLiteral("; "))),
+            throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file is damaged: %1").arg(Translation::isolate(problems.mid(0, 3).join(QStringLiteral("; ")))),
                           m_path, advice());
     }
 }
@@ -207,7 +208,7 @@ void QuestionBank::checkStructure(qint64 n)
         idIsKey = idIsKey && keyColumns == 1;
         for (const char *field : {"ID", "YN", "a1", "a2", "a3", "a4"}) {
             if (!present.contains(QString::fromLatin1(field).toLower()))
-                throw Failure(QCoreApplication::translate("QuestionBank", "Table soaal of the question bank has no field %1.").arg(QString::fromLatin1(field)), m_path,
+                throw Failure(QCoreApplication::translate("QuestionBank", "Table soaal of the question bank has no field %1.").arg(Translation::isolate(QString::fromLatin1(field))), m_path,
                               advice());
         }
     }
@@ -221,7 +222,7 @@ void QuestionBank::checkStructure(qint64 n)
         if (!bad.exec(QStringLiteral("select quote(ID) from soaal where typeof(ID)<>'integer' limit 1")))
             fail(operation, bad.lastError());
         if (bad.next())
-            throw Failure(QCoreApplication::translate("QuestionBank", "A question number (ID) is not a whole number: %1.").arg(bad.value(0).toString()), m_path,
+            throw Failure(QCoreApplication::translate("QuestionBank", "A question number (ID) is not a whole number: %1.").arg(Translation::isolate(bad.value(0).toString())), m_path,
                           idAdvice);
         QSqlQuery twice(m_db);
         if (!twice.exec(QStringLiteral("select ID from soaal group by ID having count(*)>1 order by ID limit 1")))
@@ -264,8 +265,8 @@ void QuestionBank::checkStructure(qint64 n)
         if (marks.next())
             throw Failure(QCoreApplication::translate("QuestionBank", "The used mark (YN) of question %1 is %2, not 0 or 1.")
                               .arg(marks.value(0).toLongLong())
-                              .arg(marks.value(1).toString()),
-                          QStringLiteral("%1, %2").arg(m_path, question(marks.value(0).toLongLong())), advice());
+                              .arg(Translation::isolate(marks.value(1).toString())),
+                          QStringLiteral("%1, %2").arg(Translation::isolate(m_path), question(marks.value(0).toLongLong())), advice());
     }
 }
 
@@ -304,7 +305,7 @@ QuestionRecord QuestionBank::openQuestion(qint64 id)
         if (record.m_query.lastError().isValid())
             fail(QCoreApplication::translate("QuestionBank", "open %1").arg(question(id)), record.m_query.lastError(), id);
         throw Failure(QCoreApplication::translate("QuestionBank", "Question number %1 is missing from the question bank.").arg(id),
-                      QStringLiteral("%1, %2").arg(m_path, question(id)), advice());
+                      QStringLiteral("%1, %2").arg(Translation::isolate(m_path), question(id)), advice());
     }
     record.m_id = id;
     record.m_open = true;

@@ -1,4 +1,5 @@
 #include "bankcheck.h"
+#include "translation.h"
 
 #include "failure.h"
 #include "picture.h"
@@ -20,7 +21,7 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
     Report report;
     const QDir folder(programFolder);
     if (!QFileInfo(programFolder).isDir()) {
-        report.problems << QCoreApplication::translate("BankCheck", "%1: the folder does not exist").arg(programFolder);
+        report.problems << QCoreApplication::translate("BankCheck", "%1: the folder does not exist").arg(Translation::isolate(programFolder));
         return report;
     }
     // Each picture is decoded whole, as the game will, on every core; what
@@ -46,7 +47,7 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
         try {
             bank.checkStructure(n);
         } catch (const Failure &failure) {
-            report.problems << QStringLiteral("%1: %2").arg(failure.where(), failure.whatFailed());
+            report.problems << QStringLiteral("%1: %2").arg(failure.isolatedWhere(), failure.whatFailed());
         }
         answers = bank.allAnswers();
         for (const auto &[id, text] : bank.questionTexts()) {
@@ -54,7 +55,7 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
                 report.warnings << QCoreApplication::translate("BankCheck", "the table of question texts holds a text for question %1, which the bank does not have").arg(id);
         }
     } catch (const Failure &failure) {
-        report.problems << QStringLiteral("%1: %2").arg(failure.where(), failure.whatFailed());
+        report.problems << QStringLiteral("%1: %2").arg(failure.isolatedWhere(), failure.whatFailed());
     }
     report.questions = static_cast<int>(answers.size());
     for (const QuestionBank::Answers &row : answers) {
@@ -70,7 +71,7 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
                 report.problems << QCoreApplication::translate("BankCheck", "%1: answer a%2 \"%3\" is the same as an earlier answer of the question")
                                        .arg(question)
                                        .arg(a + 1)
-                                       .arg(text);
+                                       .arg(Translation::isolate(text));
             seen.insert(text);
         }
         pictures.push_back({QStringLiteral("%1.jpg").arg(row.id), QCoreApplication::translate("BankCheck", "the picture of %1").arg(question), true, {}, {}});
@@ -79,14 +80,10 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
         try {
             const QSize size = Picture::verify(folder.filePath(QStringLiteral("img/") + job.name), job.role);
             if (job.question && size.boundedTo(Picture::kQuestionBox) != size)
-                job.warnings << QCoreApplication::translate("BankCheck", "img/%1 is %2 x %3 pixels, larger than the question box (%4 x %5): it spreads under the answer buttons")
-                                    .arg(job.name)
-                                    .arg(size.width())
-                                    .arg(size.height())
-                                    .arg(Picture::kQuestionBox.width())
-                                    .arg(Picture::kQuestionBox.height());
+                job.warnings << QCoreApplication::translate("BankCheck", "%1 is %2 pixels, larger than the question box (%3): it spreads under the answer buttons")
+                                    .arg(Translation::isolate(QStringLiteral("img/") + job.name), Picture::sizeText(size), Picture::sizeText(Picture::kQuestionBox));
         } catch (const Failure &failure) {
-            job.problems << QStringLiteral("%1: %2").arg(failure.where(), failure.whatFailed());
+            job.problems << QStringLiteral("%1: %2").arg(failure.isolatedWhere(), failure.whatFailed());
         }
     });
     for (const Job &job : pictures) {
@@ -94,8 +91,8 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
         report.warnings << job.warnings;
     }
     if (report.questions < kContestLength)
-        report.warnings << QCoreApplication::translate("BankCheck", "the bank holds %1 questions, fewer than the %2 a contest asks: the contest could never end")
-                               .arg(report.questions)
+        report.warnings << QCoreApplication::translate("BankCheck", "the bank holds %n question(s), fewer than the %1 a contest asks: the contest could never end",
+                                                          nullptr, report.questions)
                                .arg(kContestLength);
     return report;
 }

@@ -1,4 +1,5 @@
 #include "bankcreator.h"
+#include "translation.h"
 
 #include "bankfile.h"
 #include "csvreader.h"
@@ -131,13 +132,13 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
         const auto &question = questions[i];
         if (givenPictures[i].isEmpty())
             throw Failure(QCoreApplication::translate("BankCreator", "%1:%2: the picture of question %3 could not be made: %4")
-                              .arg(csvPath)
+                              .arg(Translation::isolate(csvPath))
                               .arg(question.line)
                               .arg(i + 1)
                               .arg(faults[i]->whatFailed()),
-                          QCoreApplication::translate("BankCreator", "%1, line %2").arg(csvPath).arg(question.line), faults[i]->whatToDo());
-        throw Failure(QCoreApplication::translate("BankCreator", "%1:%2: picture \"%3\": %4").arg(csvPath).arg(question.line).arg(question.picture, faults[i]->whatFailed()),
-                      QCoreApplication::translate("BankCreator", "%1, line %2").arg(csvPath).arg(question.line),
+                          QCoreApplication::translate("BankCreator", "%1, line %2").arg(Translation::isolate(csvPath)).arg(question.line), faults[i]->whatToDo());
+        throw Failure(QCoreApplication::translate("BankCreator", "%1:%2: picture \"%3\": %4").arg(Translation::isolate(csvPath)).arg(question.line).arg(Translation::isolate(question.picture), faults[i]->whatFailed()),
+                      QCoreApplication::translate("BankCreator", "%1, line %2").arg(Translation::isolate(csvPath)).arg(question.line),
                       QCoreApplication::translate("BankCreator", "Give the path of a JPEG picture, relative to the question file's folder or absolute."));
     }
     save(QuestionPicture::background(), stagedImg + QStringLiteral("/bak.jpg"));

@@ -1,4 +1,5 @@
 #include "bankexport.h"
+#include "translation.h"
 
 #include "contestfolder.h"
 #include "failure.h"
@@ -81,7 +82,7 @@ int BankExport::write(const QString &programFolder, const QString &csvPath, bool
     // leaves the old file whole.
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw Failure(QCoreApplication::translate("BankExport", "The question file could not be written: %1.").arg(file.errorString()), csvPath,
+        throw Failure(QCoreApplication::translate("BankExport", "The question file could not be written: %1.").arg(Translation::isolate(file.errorString())), csvPath,
                       QCoreApplication::translate("BankExport", "Make sure the folder can be written to and the disk is not full."));
     return static_cast<int>(answers.size());
 }

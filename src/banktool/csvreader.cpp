@@ -1,4 +1,5 @@
 #include "csvreader.h"
+#include "translation.h"
 
 #include "failure.h"
 #include "regularfile.h"
@@ -11,6 +12,21 @@
 #include <QCoreApplication>
 
 namespace {
+
+// What the CSV parser's error means, in the user's words.
+QString parserError(int error)
+{
+    switch (error) {
+    case CSV_EPARSE:
+        return QCoreApplication::translate("CsvReader", "a quotation mark stands inside a field that does not begin with one, or a quoted field never ends");
+    case CSV_ETOOBIG:
+        return QCoreApplication::translate("CsvReader", "a field is too large");
+    case CSV_ENOMEM:
+        return QCoreApplication::translate("CsvReader", "not enough memory to read it");
+    default:
+        return QCoreApplication::translate("CsvReader", "the file could not be read as CSV");
+    }
+}
 
 // Translated when asked, after the translator is installed.
 QString advice()
@@ -50,7 +66,7 @@ void onRecordEnd(int, void *context)
 
 [[noreturn]] void fail(const QString &fileName, int line, const QString &what)
 {
-    throw Failure(QStringLiteral("%1:%2: %3").arg(fileName).arg(line).arg(what), QCoreApplication::translate("CsvReader", "%1, line %2").arg(fileName).arg(line),
+    throw Failure(QStringLiteral("%1:%2: %3").arg(Translation::isolate(fileName)).arg(line).arg(what), QCoreApplication::translate("CsvReader", "%1, line %2").arg(Translation::isolate(fileName)).arg(line),
                   advice());
 }
 
@@ -174,7 +190,7 @@ std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const Q
     csv_free(&parser);
     if (!ok)
         fail(fileName, state.record.fields.empty() ? state.lastRecordEndLine + 1 : state.record.line,
-             QCoreApplication::translate("CsvReader", "the CSV is malformed (%1)").arg(QString::fromUtf8(csv_strerror(error))));
+             QCoreApplication::translate("CsvReader", "the CSV is malformed (%1)").arg(parserError(error)));
 
     // Rows with every field empty are left out, and so are empty columns at
     // the end of the header (spreadsheets write both).
@@ -198,9 +214,9 @@ std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const Q
         const QString name = QString::fromUtf8(header.fields[i]).trimmed();
         const int which = columnOf(name);
         if (which < 0)
-            fail(fileName, header.line, QCoreApplication::translate("CsvReader", "unknown column \"%1\"; the header is %2").arg(name, headerHelp()));
+            fail(fileName, header.line, QCoreApplication::translate("CsvReader", "unknown column \"%1\"; the header is %2").arg(Translation::isolate(name), headerHelp()));
         if (column[which] >= 0)
-            fail(fileName, header.line, QCoreApplication::translate("CsvReader", "column \"%1\" appears twice").arg(name));
+            fail(fileName, header.line, QCoreApplication::translate("CsvReader", "column \"%1\" appears twice").arg(Translation::isolate(name)));
         column[which] = static_cast<int>(i);
     }
     for (int i = 0; i < 5; ++i) {
@@ -216,7 +232,9 @@ std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const Q
             record.fields.pop_back();
         if (record.fields.size() != header.fields.size())
             fail(fileName, record.line,
-                 QCoreApplication::translate("CsvReader", "expected %1 columns, found %2").arg(header.fields.size()).arg(record.fields.size()));
+                 QCoreApplication::translate("CsvReader", "expected %1, found %2")
+                     .arg(QCoreApplication::translate("CsvReader", "%n column(s)", nullptr, int(header.fields.size())),
+                          QCoreApplication::translate("CsvReader", "%n column(s)", nullptr, int(record.fields.size()))));
         Question question;
         question.line = record.line;
         auto field = [&](int which) {

@@ -2,6 +2,7 @@
 
 #include "failure.h"
 #include "mathtext.h"
+#include "picture.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -39,9 +40,8 @@ std::unique_ptr<QTextLayout> QuestionPicture::fit(const QString &text)
         if (layout->boundingRect().height() <= kHeight - 2 * kMargin)
             return layout;
     }
-    throw Failure(QCoreApplication::translate("QuestionPicture", "the question is too long for the question picture (%1 x %2 pixels, even at the smallest readable size)")
-                      .arg(kWidth)
-                      .arg(kHeight),
+    throw Failure(QCoreApplication::translate("QuestionPicture", "the question is too long for the question picture (%1 pixels, even at the smallest readable size)")
+                      .arg(Picture::sizeText(QSize(kWidth, kHeight))),
                   QString(), QCoreApplication::translate("QuestionPicture", "Shorten the question, or give a picture for it."));
 }
 

@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <unistd.h>
@@ -40,11 +41,14 @@ bool canWrite(const QString &path)
 }
 } // namespace
 
-ContestFolder::Choice ContestFolder::choose(const QString &argument, const QString &programFolder, const QString &userDataFolder)
+ContestFolder::Choice ContestFolder::choose(const QString &argument, const QString &programFolder, const QString &userDataFolder,
+                                            const QString &lastOpened)
 {
     if (argument.isEmpty()) {
         if (holdsBank(programFolder))
             return {Source::ProgramFolder, resolved(programFolder), {}};
+        if (!lastOpened.isEmpty() && QFileInfo::exists(lastOpened))
+            return choose(lastOpened, programFolder, userDataFolder);
         return {Source::PerUser, QDir::cleanPath(userDataFolder + QStringLiteral("/contest")), {}};
     }
     const QFileInfo given(argument);
@@ -65,6 +69,29 @@ ContestFolder::Choice ContestFolder::choose(const QString &argument, const QStri
     throw Failure(QCoreApplication::translate("ContestFolder", "The game cannot start on this file: it is not a contest folder, a question bank (db1.sqlite or an "
                                  "Access .mdb file) or a question file (.csv)."),
                   path, QCoreApplication::translate("ContestFolder", "Give a contest folder, its db1.sqlite, an Access bank or a CSV question file, or %1.").arg(toUseYourOwn()));
+}
+
+namespace {
+constexpr auto kLastOpenedKey = "lastOpened";
+
+// The player's own settings: $XDG_CONFIG_HOME/mathcontest/mathcontest.conf.
+QString userSettingsFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/mathcontest/mathcontest.conf");
+}
+} // namespace
+
+QString ContestFolder::lastOpened()
+{
+    return QSettings(userSettingsFile(), QSettings::IniFormat).value(QLatin1String(kLastOpenedKey)).toString();
+}
+
+void ContestFolder::rememberOpened(const QString &argument)
+{
+    // A contest that cannot be remembered is still played: the next start
+    // without an argument opens the player's own folder instead.
+    QSettings settings(userSettingsFile(), QSettings::IniFormat);
+    settings.setValue(QLatin1String(kLastOpenedKey), QFileInfo(argument).absoluteFilePath());
 }
 
 QString ContestFolder::userDataFolder()

@@ -5,8 +5,8 @@
 // The contest folder: the question bank (db1.sqlite, or db1.mdb brought from
 // Access), its img folder of pictures and the lock of the running game. It is
 // chosen once, at start: the folder or file the player names, else the
-// program's own folder when it holds a bank, else the player's own contest
-// folder. Every part of the game reads and writes the contest there.
+// program's own folder when it holds a bank, else the one opened last, else
+// the player's own contest folder. Every part of the game reads and writes the contest there.
 class ContestFolder {
 public:
     static constexpr auto kBankFileName = "db1.sqlite";
@@ -28,8 +28,15 @@ public:
     };
 
     // Where the contest is, from the command-line argument (empty when there
-    // is none). Throws a Failure for an argument that names nothing usable.
-    static Choice choose(const QString &argument, const QString &programFolder, const QString &userDataFolder);
+    // is none; then the contest opened last, lastOpened, when it is still
+    // there). Throws a Failure for an argument that names nothing usable.
+    static Choice choose(const QString &argument, const QString &programFolder, const QString &userDataFolder,
+                         const QString &lastOpened = {});
+
+    // The folder or file the player last named on the command line (and the
+    // game opened), remembered per user; empty when none.
+    static QString lastOpened();
+    static void rememberOpened(const QString &argument);
 
     // The player's own data folder: $XDG_DATA_HOME/mathcontest.
     static QString userDataFolder();

@@ -1,4 +1,5 @@
 #include "countertext.h"
+#include "translation.h"
 
 #include "failure.h"
 
@@ -57,7 +58,7 @@ QString CounterText::increment(const QString &caption)
 {
     const double sum = toNumber(caption) + 1.0;
     if (!std::isfinite(sum))
-        throw Failure(QCoreApplication::translate("CounterText", "A counter could not be raised: its caption \"%1\" does not hold a usable number.").arg(caption),
+        throw Failure(QCoreApplication::translate("CounterText", "A counter could not be raised: its caption \"%1\" does not hold a usable number.").arg(Translation::isolate(caption)),
                       QCoreApplication::translate("CounterText", "the counters of the quiz window"),
                       QCoreApplication::translate("CounterText", "Start the program again."));
     return fromNumber(sum);

@@ -15,6 +15,10 @@ public:
     const QString &where() const { return m_where; }
     const QString &whatToDo() const { return m_whatToDo; }
 
+    // where, as one unit inside right-to-left text when it is a bare path or
+    // name (a place composed of words isolates its own paths).
+    QString isolatedWhere() const;
+
     // The whole report, one part a line.
     QString message() const;
     const char *what() const noexcept override { return m_utf8.constData(); }

@@ -1,4 +1,5 @@
 #include "picture.h"
+#include "translation.h"
 
 #include "failure.h"
 #include "regularfile.h"
@@ -25,9 +26,18 @@ QString tooLargeAdvice()
     "which scales given pictures down.");
 }
 
+} // namespace
+
+QString Picture::sizeText(QSize size)
+{
+    return Translation::isolate(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()));
+}
+
+namespace {
+
 QString where(const QString &path, const QString &role)
 {
-    return role.isEmpty() ? path : QStringLiteral("%1 (%2)").arg(path, role);
+    return role.isEmpty() ? path : QStringLiteral("%1 (%2)").arg(Translation::isolate(path), role);
 }
 
 [[noreturn]] void damaged(const QString &place)
@@ -73,7 +83,7 @@ QImage Picture::decode(const QString &path, const QString &role)
     const QSize size = headerSize(reader, place);
     const qint64 limitBytes = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
     if (limitBytes > 0 && qint64(size.width()) * size.height() * 4 > limitBytes)
-        throw Failure(QCoreApplication::translate("Picture", "A picture is too large for the game to show: %1 x %2 pixels.").arg(size.width()).arg(size.height()),
+        throw Failure(QCoreApplication::translate("Picture", "A picture is too large for the game to show: %1 pixels.").arg(sizeText(size)),
                       place, tooLargeAdvice());
     QImage image = reader.read();
     if (image.isNull())
@@ -99,9 +109,8 @@ std::optional<QImage> Picture::fitted(const QString &path, QSize box, const QStr
     QImageReader reader(&buffer, "JPEG");
     const QSize size = headerSize(reader, place);
     if (qint64(size.width()) * size.height() > kMaxFittedPixels)
-        throw Failure(QCoreApplication::translate("Picture", "A JPEG picture claims to be %1 x %2 pixels, more than any real picture; the file is damaged.")
-                          .arg(size.width())
-                          .arg(size.height()),
+        throw Failure(QCoreApplication::translate("Picture", "A JPEG picture claims to be %1 pixels, more than any real picture; the file is damaged.")
+                          .arg(sizeText(size)),
                       place, advice());
     const QSize target = size.boundedTo(box) == size ? size : size.scaled(box, Qt::KeepAspectRatio);
     // The decoder scales by eighths on the way (never below twice the

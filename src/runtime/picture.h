@@ -17,6 +17,9 @@ public:
     // Loads the JPEG at path. A missing, unreadable, non-JPEG, cut short,
     // damaged or too large file is a Failure that names the full path and,
     // when given, what the picture is for ("the picture of question 7").
+    // A size as messages write it ("450 x 130"), one unit in any direction.
+    static QString sizeText(QSize size);
+
     static QPixmap load(const QString &path, const QString &role = QString());
 
     // The same checks and the same whole decode, without making a pixmap;

@@ -1,4 +1,5 @@
 #include "regularfile.h"
+#include "translation.h"
 
 #include "failure.h"
 
@@ -36,6 +37,6 @@ QByteArray RegularFile::read(const QString &path, const QString &what, const QSt
     if (file.open(QIODevice::ReadOnly))
         data = file.read(std::min(file.size(), maxBytes)); // not a buffer of maxBytes
     if (!file.isOpen() || file.error() != QFileDevice::NoError)
-        throw Failure(QCoreApplication::translate("RegularFile", "%1 could not be read: %2.").arg(what, file.errorString()), place, whatToDo);
+        throw Failure(QCoreApplication::translate("RegularFile", "%1 could not be read: %2.").arg(what, Translation::isolate(file.errorString())), place, whatToDo);
     return data;
 }

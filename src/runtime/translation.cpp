@@ -1,14 +1,58 @@
 #include "translation.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+namespace {
+
+constexpr QChar kFirstStrongIsolate(0x2068);
+constexpr QChar kPopDirectionalIsolate(0x2069);
+
+struct Translators {
+    QTranslator own;  // the program's messages (in English: their plural forms)
+    QTranslator qt;   // Qt's own texts
+    bool ownLoaded = false;
+    bool qtLoaded = false;
+    bool rightToLeft = false;
+};
+
+Translators &translators()
+{
+    static Translators *loaded = [] {
+        auto *t = new Translators;
+        const QLocale locale;
+        const QString language = QLocale(locale.uiLanguages().value(0, locale.name())).name().section(u'_', 0, 0);
+        const bool arabic = language == QLatin1String("ar");
+        t->rightToLeft = arabic;
+        t->ownLoaded = t->own.load(arabic ? QStringLiteral(":/i18n/mathcontest_ar.qm") : QStringLiteral(":/i18n/mathcontest_en.qm"));
+        if (arabic)
+            t->qtLoaded = t->qt.load(QStringLiteral("qtbase_ar"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        return t;
+    }();
+    return *loaded;
+}
+
+} // namespace
+
 void Translation::install()
 {
-    if (QLocale::system().language() != QLocale::Arabic)
-        return;
-    static QTranslator translator;
-    if (translator.load(QStringLiteral(":/i18n/mathcontest_ar.qm")))
-        QCoreApplication::installTranslator(&translator);
+    Translators &t = translators();
+    if (t.qtLoaded)
+        QCoreApplication::installTranslator(&t.qt);
+    if (t.ownLoaded)
+        QCoreApplication::installTranslator(&t.own);
+}
+
+bool Translation::rightToLeft()
+{
+    return translators().rightToLeft;
+}
+
+QString Translation::isolate(const QString &text)
+{
+    if (!rightToLeft() || text.isEmpty())
+        return text;
+    return kFirstStrongIsolate + text + kPopDirectionalIsolate;
 }

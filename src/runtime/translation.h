@@ -1,9 +1,22 @@
 #pragma once
 
-// The program's messages in the user's language: Arabic under an Arabic
-// locale (ar_*), English, as they are written, under any other.
+#include <QString>
+
+// The program's messages in the user's language: Arabic when the user's
+// languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) put Arabic first, English,
+// as they are written, otherwise; Qt's own texts (the message boxes' buttons,
+// the command line's errors) in the same language.
 class Translation {
 public:
-    // Once, after the application object is made.
+    // Once per application object, right after it is made (a second object,
+    // made after the first is gone, gets the same translators).
     static void install();
+
+    // Whether the messages read right to left.
+    static bool rightToLeft();
+
+    // text as one unit inside a message, so that a path, a file name, an
+    // option or a number keeps its own order inside right-to-left text
+    // (Unicode's first-strong isolate); text itself in left-to-right messages.
+    static QString isolate(const QString &text);
 };

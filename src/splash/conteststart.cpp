@@ -51,7 +51,8 @@ void makeFromQuestionFile(const QString &csvPath, const QString &folder)
 std::unique_ptr<ProgramLock> ContestStart::open(const QString &argument)
 {
     using Source = ContestFolder::Source;
-    const ContestFolder::Choice choice = ContestFolder::choose(argument, InstallPaths::programFolder(), ContestFolder::userDataFolder());
+    const ContestFolder::Choice choice =
+        ContestFolder::choose(argument, InstallPaths::programFolder(), ContestFolder::userDataFolder(), ContestFolder::lastOpened());
     if (choice.source == Source::PerUser)
         ContestFolder::fillFromSample(choice.folder, InstallPaths::sampleFolder());
     if (choice.source == Source::QuestionFile && !QDir().mkpath(choice.folder))
@@ -66,5 +67,7 @@ std::unique_ptr<ProgramLock> ContestStart::open(const QString &argument)
     else if (choice.source == Source::AccessFile && !QFileInfo::exists(bank))
         AccessImport::importFile(choice.file, bank, false);
     ContestFolder::use(choice.folder);
+    if (!argument.isEmpty())
+        ContestFolder::rememberOpened(argument);
     return lock;
 }

@@ -3,6 +3,8 @@
 #include "application.h"
 #include "conteststart.h"
 #include "form1.h"
+#include "qtmessages.h"
+#include "translation.h"
 
 #include <QCommandLineParser>
 #include <QEvent>
@@ -39,24 +41,28 @@ private:
     std::function<void()> m_callback;
 };
 
-const char *const kDescription =
-    "A mathematics contest of 25 questions with an Arabic interface.\n"
-    "\n"
-    "The contest folder holds the question bank (db1.sqlite, or db1.mdb from\n"
-    "Access) and its img folder of pictures; the game writes there which\n"
-    "questions were asked. It is chosen at start:\n"
-    "  mathcontest FOLDER          the contest in FOLDER\n"
-    "  mathcontest FILE            the folder of FILE, a db1.sqlite or an Access\n"
-    "                              .mdb bank (imported when no db1.sqlite is there)\n"
-    "  mathcontest QUESTIONS.csv   a contest made from the CSV question file (as\n"
-    "                              mathcontest-bank create makes it), kept in\n"
-    "                              $XDG_DATA_HOME/mathcontest/csv/ and made anew\n"
-    "                              when the file changes\n"
-    "  mathcontest                 the program's own folder when it holds a bank,\n"
-    "                              else your own contest folder,\n"
-    "                              $XDG_DATA_HOME/mathcontest/contest (by default\n"
-    "                              ~/.local/share/mathcontest/contest), made from\n"
-    "                              the sample contest at the first start";
+// The help's description, translated when asked.
+QString description()
+{
+    return QCoreApplication::translate("Game",
+        "A mathematics contest of 25 questions with an Arabic interface.\n"
+        "\n"
+        "The contest folder holds the question bank (db1.sqlite, or db1.mdb from\n"
+        "Access) and its img folder of pictures; the game writes there which\n"
+        "questions were asked. It is chosen at start:\n"
+        "  mathcontest FOLDER          the contest in FOLDER\n"
+        "  mathcontest FILE            the folder of FILE, a db1.sqlite or an Access\n"
+        "                              .mdb bank (imported when no db1.sqlite is there)\n"
+        "  mathcontest QUESTIONS.csv   a contest made from the CSV question file (as\n"
+        "                              mathcontest-bank create makes it), kept in\n"
+        "                              $XDG_DATA_HOME/mathcontest/csv/ and made anew\n"
+        "                              when the file changes\n"
+        "  mathcontest                 the program's own folder when it holds a bank,\n"
+        "                              else the contest opened last, else your own\n"
+        "                              contest folder, $XDG_DATA_HOME/mathcontest/contest\n"
+        "                              (by default ~/.local/share/mathcontest/contest),\n"
+        "                              made from the sample contest at the first start");
+}
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -72,7 +78,7 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bo
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    parser.setApplicationDescription(description());
     parser.addPositionalArgument(QStringLiteral("FOLDER|FILE"), QCoreApplication::translate("Game", "The contest folder, a bank in it, or a CSV question file."),
                                  QStringLiteral("[FOLDER|FILE]"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("Game", "Shows this help and exits."));
@@ -82,7 +88,13 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bo
     parser.addOptions({help, version, fullScreenOption});
     const bool parsed = parser.parse(arguments);
     if (parsed && parser.isSet(help)) {
-        print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("mathcontest")));
+        // The usage line names the program as it is installed, not by the
+        // path it was started with.
+        QString text = parser.helpText();
+        const qsizetype at = text.indexOf(arguments.constFirst());
+        if (at >= 0)
+            text.replace(at, arguments.constFirst().size(), QStringLiteral("mathcontest"));
+        print(stdout, text);
         return 0;
     }
     if (parsed && parser.isSet(version)) {
@@ -93,7 +105,7 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bo
         : parser.positionalArguments().size() > 1 ? QCoreApplication::translate("Game", "more than one contest folder or file given")
                                                    : QString();
     if (!error.isEmpty()) {
-        print(stderr, QStringLiteral("mathcontest: %1\nTry 'mathcontest --help'.\n").arg(error));
+        print(stderr, QStringLiteral("mathcontest: %1\n%2\n").arg(error, QCoreApplication::translate("Game", "Try 'mathcontest --help'.")));
         return 2;
     }
     argument = parser.positionalArguments().value(0);
@@ -107,8 +119,15 @@ int Game::run(int argc, char **argv, std::function<void()> splashShown)
 {
     QString argument;
     bool fullScreen = false;
-    if (const std::optional<int> status = parseCommandLine(argc, argv, argument, fullScreen))
-        return *status;
+    QtMessages::install();
+    {
+        // The command line is read in the user's language before any window
+        // system is needed, so that --help works without a display.
+        QCoreApplication early(argc, argv);
+        Translation::install();
+        if (const std::optional<int> status = parseCommandLine(argc, argv, argument, fullScreen))
+            return *status;
+    }
     Application app(argc, argv);
     std::unique_ptr<ProgramLock> lock;
     std::unique_ptr<Form1> splash;

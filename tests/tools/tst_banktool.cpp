@@ -117,7 +117,7 @@ const QList<CommandCase> kCommandCases = {
      {"over a file of the contest folder"}, kBankIntact},
     {"export --force over a teacher's file", kNothing, {"export", "%D/app", "--csv", "%D/mine.csv", "--force"}, 0, {"wrote 3 questions"},
      [](const QDir &d) { return !kMineIntact(d); }},
-    {"a phone photo, scaled to fit", writing("photo.jpg", jpeg({4000, 3000})), kCreate, 0, {"wrote 1 questions"},
+    {"a phone photo, scaled to fit", writing("photo.jpg", jpeg({4000, 3000})), kCreate, 0, {"wrote 1 question to"},
      [](const QDir &d) { return QImage(d.filePath(QStringLiteral("new/img/1.jpg"))).size() == QSize(173, 130); }},
     {"a picture claiming 65000 x 65000", writing("photo.jpg", lyingJpeg(65000, 65000)), kCreate, 1,
      {":2: picture \"photo.jpg\": A JPEG picture claims to be 65000 x 65000"}, kNoOut},
@@ -128,7 +128,7 @@ const QList<CommandCase> kCommandCases = {
     {"a FIFO bank", fifo("app/db1.sqlite"), {"reset", "%D/app"}, 1, {"The question bank file is not a regular file"}, kAlways},
     {"a failed create leaves no folder", kNothing, {"create", "--from", "%D/p.csv", "--out", "%D/new/sub"}, 1,
      {"p.csv:2: picture \"photo.jpg\": A picture file is missing"}, kNoOut},
-    {"check of a missing folder", kNothing, {"check", "%D/none"}, 1, {"none: the folder does not exist\nnot ready: 1 problem(s)"}, kAlways},
+    {"check of a missing folder", kNothing, {"check", "%D/none"}, 1, {"none: the folder does not exist\nnot ready: 1 problem in"}, kAlways},
     {"--out names a file", kNothing, {"create", "--from", "%D/p.csv", "--out", "%D/mine.csv"}, 1, {"is a file, not a folder"}, kMineIntact},
     {"a folder path too long for the engine", [](const QDir &d) { d.mkpath(QStringLiteral("%1/%1/%1").arg(QString(200, u'x'))); },
      {"reset", "%D/" + QStringLiteral("%1/%1/%1").arg(QString(200, u'x'))}, 1, {"too long for the database engine"}, kAlways},
@@ -139,7 +139,7 @@ const QList<CommandCase> kCommandCases = {
      {"wrote 2 questions"}, [](const QDir &d) { return rows(d.filePath(QStringLiteral("app"))).size() == 2
                                 && QDir(d.filePath(QStringLiteral("app"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot) == QStringList{"db1.sqlite", "img"}; }},
     {"reset clears every mark", [](const QDir &d) { sql(d, QStringLiteral("update soaal set YN=1 where ID>1")); }, {"reset", "%D/app"}, 0,
-     {"cleared 2 used mark(s) of 3 questions"}, [](const QDir &d) { return QuestionBank::openBank(d.filePath(QStringLiteral("app"))).countUsedQuestions() == 0; }},
+     {"cleared 2 used marks of 3 questions"}, [](const QDir &d) { return QuestionBank::openBank(d.filePath(QStringLiteral("app"))).countUsedQuestions() == 0; }},
     {"check: ready, but short, a picture larger than its box", writing("app/img/2.jpg", jpeg({600, 500})), {"check", "%D/app"}, 0,
      {"warning: the bank holds 3 questions, fewer than the 25", "warning: img/2.jpg is 600 x 500 pixels, larger than the question box", "ready: 3 questions"}, kBankIntact},
     {"check: no bank", [](const QDir &d) { QFile::remove(d.filePath(QStringLiteral("app/db1.sqlite"))); }, {"check", "%D/app"}, 1,
@@ -154,9 +154,9 @@ const QList<CommandCase> kCommandCases = {
          writeFile(d.filePath(QStringLiteral("app/img/3.jpg")), three.left(three.size() / 2)); },
      {"check", "%D/app"}, 1, {"img/2.jpg (the picture of question 2): A picture file is missing.", "img/bak.jpg (the quiz window's background): A picture file is not a JPEG picture.",
                               "img/3.jpg (the picture of question 3): A JPEG picture is cut short",
-                              "img/soal.jpg (the question placeholder picture): A picture file is not a regular file", "not ready: 4 problem(s)"}, kAlways},
+                              "img/soal.jpg (the question placeholder picture): A picture file is not a regular file", "not ready: 4 problems in"}, kAlways},
     {"check: answers", [](const QDir &d) { sql(d, QStringLiteral("update soaal set a3=NULL where ID=1")); sql(d, QStringLiteral("update soaal set a4='7' where ID=2")); },
-     {"check", "%D/app"}, 1, {"problem: question 1: answer a3 is empty", "problem: question 2: answer a4 \"7\" is the same as an earlier answer", "not ready: 2 problem(s)"}, kAlways},
+     {"check", "%D/app"}, 1, {"problem: question 1: answer a3 is empty", "problem: question 2: answer a4 \"7\" is the same as an earlier answer", "not ready: 2 problems in"}, kAlways},
     // The numbering fault, and what can still be checked: question 4's picture.
     {"check: numbering, and on", [](const QDir &d) { sql(d, QStringLiteral("update soaal set ID=4 where ID=2")); }, {"check", "%D/app"}, 1,
      {"Question number 2 is missing", "img/4.jpg (the picture of question 4): A picture file is missing."}, kAlways},
@@ -267,6 +267,29 @@ private slots:
         QVERIFY(row.after(dir));
     }
 
+    void countsTakeTheirPluralForms_data()
+    {
+        // Arabic has a form for one, two, three to ten, eleven to 99 and a
+        // hundred; English one for one and one for the rest.
+        addColumns<QString, int, QString>("language", "questions", "expected");
+        QTest::newRow("English, one") << "en_GB" << 1 << "ready: 1 question in";
+        QTest::newRow("English, three") << "en_GB" << 3 << "the bank holds 3 questions, fewer";
+        QTest::newRow("Arabic, one") << "ar_EG" << 1 << "جاهز: سؤال واحد في";
+        QTest::newRow("Arabic, two") << "ar_EG" << 2 << "في البنك سؤالان، أقل";
+        QTest::newRow("Arabic, three to ten") << "ar_EG" << 3 << "جاهز: 3 أسئلة في";
+        QTest::newRow("Arabic, eleven to 99") << "ar_EG" << 11 << "جاهز: 11 سؤالاً في";
+        QTest::newRow("Arabic, a hundred") << "ar_EG" << 100 << "جاهز: 100 سؤال في";
+    }
+    void countsTakeTheirPluralForms()
+    {
+        auto [language, questions, expected] = fetchRow<QString, int, QString>("language", "questions", "expected");
+        TestFolder folder;
+        folder.writeBank(questions);
+        folder.writePictures(questions);
+        const Run run = tool({"check", folder.path()}, {}, {QStringLiteral("LC_ALL=%1.UTF-8").arg(language), QStringLiteral("LANGUAGE=")});
+        QVERIFY2(run.out.contains(expected), qPrintable(run.out));
+    }
+
     void everyMessageHasItsArabicTranslation()
     {
         // The translation file, brought up to date with the sources as
@@ -301,6 +324,8 @@ private slots:
         }
         QCOMPARE(messages, text.count(QStringLiteral("<source>")));
         QVERIFY(messages > 100);
+        // The English plural forms are all written.
+        QVERIFY(!readFile(source + QStringLiteral("/translations/mathcontest_en.ts")).contains("unfinished"));
         // And an Arabic locale shows them, and the advice many messages share.
         writeFile(dir.filePath(QStringLiteral("db1.sqlite")), "not a bank");
         const QStringList arabic{QStringLiteral("LC_ALL=ar_EG.UTF-8")};

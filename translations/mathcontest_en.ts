@@ -1,0 +1,79 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>AccessReader</name>
+    <message numerus="yes">
+        <source>the Access engine did not finish within %n second(s); the file may be damaged</source>
+        <translation>
+            <numerusform>the Access engine did not finish within %n second; the file may be damaged</numerusform>
+            <numerusform>the Access engine did not finish within %n seconds; the file may be damaged</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BankCheck</name>
+    <message numerus="yes">
+        <source>the bank holds %n question(s), fewer than the %1 a contest asks: the contest could never end</source>
+        <translation>
+            <numerusform>the bank holds %n question, fewer than the %1 a contest asks: the contest could never end</numerusform>
+            <numerusform>the bank holds %n questions, fewer than the %1 a contest asks: the contest could never end</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BankTool</name>
+    <message numerus="yes">
+        <source>wrote %n question(s) to %1</source>
+        <translation>
+            <numerusform>wrote %n question to %1</numerusform>
+            <numerusform>wrote %n questions to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>imported %n question(s) to %1</source>
+        <translation>
+            <numerusform>imported %n question to %1</numerusform>
+            <numerusform>imported %n questions to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>ready: %n question(s) in %1</source>
+        <translation>
+            <numerusform>ready: %n question in %1</numerusform>
+            <numerusform>ready: %n questions in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not ready: %n problem(s) in %1</source>
+        <translation>
+            <numerusform>not ready: %n problem in %1</numerusform>
+            <numerusform>not ready: %n problems in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n used mark(s)</source>
+        <translation>
+            <numerusform>%n used mark</numerusform>
+            <numerusform>%n used marks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n question(s)</source>
+        <translation>
+            <numerusform>%n question</numerusform>
+            <numerusform>%n questions</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message numerus="yes">
+        <source>%n column(s)</source>
+        <translation>
+            <numerusform>%n column</numerusform>
+            <numerusform>%n columns</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

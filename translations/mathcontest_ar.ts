@@ -833,17 +833,17 @@ questions were asked. It is chosen at start:
 
 في مجلد المسابقة بنك الأسئلة (db1.sqlite، أو db1.mdb من Access) ومجلد
 صوره img؛ وتكتب اللعبة فيه الأسئلة التي طُرحت. يُختار المجلد عند البدء:
-  ⁦mathcontest FOLDER⁩          المسابقة التي في المجلد FOLDER
-  ⁦mathcontest FILE⁩            مجلد الملف FILE، وهو db1.sqlite أو بنك Access
-                              بامتداد ⁦.mdb⁩ (يُستورد إن لم يكن بجانبه db1.sqlite)
-  ⁦mathcontest QUESTIONS.csv⁩   مسابقة تُصنع من ملف الأسئلة CSV (كما يصنعها
-                              الأمر ⁦mathcontest-bank create⁩)، تُحفظ في
-                              ⁦$XDG_DATA_HOME/mathcontest/csv/⁩ وتُصنع من جديد
+  mathcontest FOLDER          المسابقة التي في المجلد FOLDER
+  mathcontest FILE            مجلد الملف FILE، وهو db1.sqlite أو بنك Access
+                              بامتداد .mdb (يُستورد إن لم يكن بجانبه db1.sqlite)
+  mathcontest QUESTIONS.csv   مسابقة تُصنع من ملف الأسئلة CSV (كما يصنعها
+                              الأمر mathcontest-bank create)، تُحفظ في
+                              $XDG_DATA_HOME/mathcontest/csv/ وتُصنع من جديد
                               إذا تغيّر الملف
-  ⁦mathcontest⁩                 مجلد البرنامج نفسه إن كان فيه بنك، وإلا
+  mathcontest                 مجلد البرنامج نفسه إن كان فيه بنك، وإلا
                               المسابقة التي فُتحت آخر مرة، وإلا مجلد مسابقتك
-                              الخاص ⁦$XDG_DATA_HOME/mathcontest/contest⁩
-                              (⁦~/.local/share/mathcontest/contest⁩ في العادة)،
+                              الخاص $XDG_DATA_HOME/mathcontest/contest
+                              (~/.local/share/mathcontest/contest في العادة)،
                               ويُصنع من المسابقة النموذجية عند أول بدء</translation>
     </message>
     <message>

@@ -24,11 +24,16 @@ void MessageBox::show(Icon icon, const QString &prompt, const QString &title)
         g_history.append({icon, prompt, title});
         return;
     }
-    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::Critical,
-                    title, prompt, QMessageBox::Ok, QApplication::activeWindow());
-    box.setLayoutDirection(prompt.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    make(icon, prompt, title)->exec();
+}
+
+std::unique_ptr<QMessageBox> MessageBox::make(Icon icon, const QString &prompt, const QString &title)
+{
+    auto box = std::make_unique<QMessageBox>(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::Critical, title, prompt, QMessageBox::Ok,
+                                             QApplication::activeWindow());
+    box->setLayoutDirection(prompt.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    box->setWindowModality(Qt::ApplicationModal);
+    return box;
 }
 
 void MessageBox::answerInAdvance()

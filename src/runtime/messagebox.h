@@ -3,6 +3,10 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+
+class QMessageBox;
+
 // Every message box of the program goes through here: modal, one OK button,
 // read right to left. Tests answer the boxes in advance instead of showing
 // them, and read what would have been shown.
@@ -26,6 +30,10 @@ public:
     static void answerInAdvance();
     static QList<Shown> history();
     static void clearHistory();
+
+    // The box as it is shown: its icon, prompt and title, one OK button, read
+    // in the direction of its prompt.
+    static std::unique_ptr<QMessageBox> make(Icon icon, const QString &prompt, const QString &title);
 
 private:
     static void show(Icon icon, const QString &prompt, const QString &title);

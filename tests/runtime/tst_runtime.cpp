@@ -5,7 +5,9 @@
 #include "testhelpers.h"
 #include "testmain.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QMessageBox>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -76,6 +78,21 @@ private slots:
         QVERIFY2(failedAsExpected(message, source < 0 ? folder : QString()), qPrintable(message));
         if (source >= 0)
             QVERIFY(int(choice.source) == source && choice.folder == QFileInfo(work.filePath(folder)).absoluteFilePath());
+    }
+
+    void messagesSpeakTheUsersLanguage()
+    {
+        // Run in English and again under LANGUAGE=ar: the failure report's
+        // box with Qt's own button text in the same language, and a path
+        // that keeps its order inside Arabic text.
+        const bool arabic = qEnvironmentVariable("LANGUAGE").startsWith(QLatin1String("ar"));
+        const QString path = QStringLiteral("/home/teacher/contest/mathcontest.lock");
+        const QString message = Failure(QCoreApplication::translate("ContestFolder", "The contest folder or file given to the game was not found."), path, {}).message();
+        const QString shownPath = arabic ? QChar(0x2068) + path + QChar(0x2069) : path;
+        QVERIFY2(message.contains(shownPath) && message.isRightToLeft() == arabic, qPrintable(message));
+        const auto box = MessageBox::make(MessageBox::Icon::Critical, message, QStringLiteral("تعذّر متابعة المسابقة"));
+        QCOMPARE(box->button(QMessageBox::Ok)->text().remove(u'&'), arabic ? QStringLiteral("حسنًا") : QStringLiteral("OK"));
+        QCOMPARE(box->layoutDirection(), arabic ? Qt::RightToLeft : Qt::LeftToRight);
     }
 
     void staleLockIsTakenOver()

@@ -12,9 +12,16 @@
 #    and one on the exit label "خروج" end the game with status 0, the mark of
 #    the drawn question kept and no lock file left;
 #  - a read-only contest folder is refused with a message naming it;
-#  - --version and usage errors; nothing under the prefix changes;
+#  - started again without an argument, the game opens the contest opened
+#    last, and the player's own folder once that is gone;
+#  - --version and usage errors; help, a usage error and a failure report in
+#    Arabic under an Arabic locale; nothing of Qt's own on a normal run;
+#    nothing under the prefix changes;
+#  - the manual pages in both languages are named after their programs, the
+#    question template makes a bank;
 #  - the desktop entry and the metadata pass their validators, and the Debian
-#    package holds the installed files and names its dependencies.
+#    package holds the installed files and names its dependencies, and
+#    lintian (where it is installed) finds no error or warning in it.
 # Run it on a display of its own: xvfb-run -a run_installed.sh BUILD_FOLDER.
 set -euo pipefail
 build=${1:?usage: run_installed.sh BUILD_FOLDER}
@@ -77,6 +84,26 @@ mine=$XDG_DATA_HOME/mathcontest
 access=$(realpath "$(dirname "$0")/../../../shared/fixtures/access/V2000-test.mdb")
 set +e; "$bin/mathcontest-bank" import "$access" --out "$work/imported" 2>"$work/import.err"; set -e
 grep -q "soaal" "$work/import.err" || fail "the installed tool could not use its Access helper: $(cat "$work/import.err")"
+# Under an Arabic locale: the help, a usage error and a failure report.
+arabic=(env LANG=ar_EG.UTF-8 LANGUAGE=)
+"${arabic[@]}" "$bin/mathcontest" --help | grep -q "يعرض هذه المساعدة ويخرج" || fail "the game's help is not in Arabic"
+"${arabic[@]}" "$bin/mathcontest-bank" --help | grep -q "يعدّ بنوك الأسئلة" || fail "the tool's help is not in Arabic"
+set +e; "${arabic[@]}" "$bin/mathcontest" --bogus 2>"$work/usage.err"; status=$?; set -e
+[ "$status" = 2 ] && grep -q "جرّب" "$work/usage.err" || fail "the usage error is not in Arabic: $(cat "$work/usage.err")"
+"${arabic[@]}" "$bin/mathcontest" "$work/none" </dev/null 2>"$work/arabic.err" &
+pids+=($!)
+close_message "$!"
+[ "$status" = 1 ] && grep -qF "$(printf '\342\201\250%s\342\201\251' "$work/none")" "$work/arabic.err" && grep -q "لم يُعثر على مجلد المسابقة" "$work/arabic.err" \
+  || fail "the failure report is not in Arabic with its path kept whole: $(cat "$work/arabic.err")"
+# Each manual page is named after its program, in both languages.
+for page in man6/mathcontest.6 man1/mathcontest-bank.1 ar/man6/mathcontest.6 ar/man1/mathcontest-bank.1; do
+  name=$(basename "$page" | sed 's/\.[0-9]$//; s/-/\\-/g')
+  line=$(zcat "$root/usr/share/man/$page.gz" | sed -n '/^\.SH NAME$/{n;p;q}')
+  [[ "$line" == "$name \\- "* ]] || fail "the manual page $page is not named $name: $line"
+done
+set +e; "$bin/mathcontest-bank" create --from "$root/usr/share/doc/mathcontest/examples/questions-template.csv" --out "$work/template" >/dev/null 2>"$work/template.err"; status=$?; set -e
+[ "$status" = 0 ] || fail "the question template makes no bank: $(cat "$work/template.err")"
+
 for usage in "--bogus" "one two"; do
   set +e; "$bin/mathcontest" $usage 2>"$work/usage.err"; status=$?; set -e
   [ "$status" = 2 ] && grep -q "Try 'mathcontest --help'" "$work/usage.err" || fail "'$usage' is not a usage error (status $status)"
@@ -115,6 +142,9 @@ play_in() {
   [ "$status" = 0 ] || fail "the game ($*) ended with status $status"
   [ "$(used_marks "$folder")" = 1 ] || fail "the mark written before the exit was lost ($*)"
   [ ! -e "$folder/mathcontest.lock" ] || fail "the game left its lock file behind ($*)"
+  # Qt's own notices tell the player nothing (the runtime folder it picks
+  # where XDG_RUNTIME_DIR is not set, font look-ups).
+  [ ! -s "$work/game.err" ] || fail "the game ($*) printed: $(cat "$work/game.err")"
 }
 
 csv=$work/q.csv; printf "question,a1,a2,a3,a4\nq,1,2,3,4\n" >"$csv"
@@ -122,8 +152,19 @@ second=1 play_in "$mine/contest"
 folder="$work/مسابقة الصف الأول"
 cp -r "$root/usr/share/mathcontest/sample" "$folder"
 play_in "$folder" "$folder"
+# Started again without an argument: the contest opened last (five marks
+# set there beforehand, which only a game started on it clears).
+mark_five() { sqlite3 "$1/db1.sqlite" 'update soaal set YN=1 where ID<=5'; }
+mark_five "$folder"
+play_in "$folder"
 { echo "question,a1,a2,a3,a4"; for i in $(seq 1 30); do echo "كم يساوي $i + 1 ؟,$((i + 1)),$((i + 2)),$((i + 3)),$i"; done; } >"$work/my questions.csv"
 play_in "$mine/csv/my questions" "$work/my questions.csv"
+mark_five "$mine/csv/my questions"
+play_in "$mine/csv/my questions"
+# Once it is gone, the player's own folder.
+rm "$work/my questions.csv"
+mark_five "$mine/contest"
+play_in "$mine/contest"
 
 # A read-only contest folder, read-only for root too (a read-only bind mount
 # in a mount namespace of its own; chmod is enough for anyone else).
@@ -175,4 +216,12 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6widgets6 libqt6sql6-sqlite libmdb3 fonts-hosny-amiri fonts-noto-core; do
   grep -q "$d" <<<"$depends" || fail "the package does not depend on $d: $depends"
 done
+for f in usr/share/doc/mathcontest/copyright usr/share/doc/mathcontest/changelog.gz usr/share/doc/mathcontest/guide.md \
+         usr/share/doc/mathcontest/examples/questions-template.csv usr/share/man/ar/man1/mathcontest-bank.1.gz; do
+  grep -q "\./$f" <<<"$files" || fail "the package lacks $f"
+done
+grep -q "qt6-translations-l10n" <<<"$depends" || fail "the package does not depend on Qt's translations: $depends"
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning "$deb" >"$work/lintian.out" 2>&1 || fail "lintian: $(grep -v 'root privileges' "$work/lintian.out")"
+fi
 echo "PASS: installed game and tool, desktop files, Debian package"

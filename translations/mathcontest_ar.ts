@@ -5,7 +5,7 @@
     <name>AccessImport</name>
     <message>
         <source>Correct table soaal in Microsoft Access, or make the bank with &quot;mathcontest-bank create&quot;.</source>
-        <translation>صحّح الجدول soaal في Microsoft Access، أو اصنع البنك بالأمر &quot;mathcontest-bank create&quot;.</translation>
+        <translation>صحّح الجدول soaal في Microsoft Access، أو أنشئ البنك بالأمر &quot;mathcontest-bank create&quot;.</translation>
     </message>
     <message>
         <source>Table soaal of the Access database has no field %1.</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Question %1 has a used mark YN that is not a boolean: &quot;%2&quot;.</source>
-        <translation>علامة الاستعمال YN للسؤال %1 ليست صواباً أو خطأً: &quot;%2&quot;.</translation>
+        <translation>علامة الاستعمال YN للسؤال %1 ليست قيمة منطقية (نعم أو لا): &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>%1, question %2</source>
@@ -50,7 +50,7 @@
     <name>AccessReader</name>
     <message>
         <source>Open the file in Microsoft Access, repair it (Compact and Repair) and save it without a password, or make the bank with &quot;mathcontest-bank create&quot;.</source>
-        <translation>افتح الملف في Microsoft Access وأصلحه (ضغط وإصلاح) واحفظه بلا كلمة مرور، أو اصنع البنك بالأمر &quot;mathcontest-bank create&quot;.</translation>
+        <translation>افتح الملف في Microsoft Access وأصلحه (ضغط وإصلاح) واحفظه بلا كلمة مرور، أو أنشئ البنك بالأمر &quot;mathcontest-bank create&quot;.</translation>
     </message>
     <message>
         <source>The Access question bank could not be read: %1.</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Give the path of the contest&apos;s Access file (db1.mdb), or make the bank with &quot;mathcontest-bank create&quot;.</source>
-        <translation>أعطِ مسار ملف Access الخاص بالمسابقة (db1.mdb)، أو اصنع البنك بالأمر &quot;mathcontest-bank create&quot;.</translation>
+        <translation>أعطِ مسار ملف Access الخاص بالمسابقة (db1.mdb)، أو أنشئ البنك بالأمر &quot;mathcontest-bank create&quot;.</translation>
     </message>
     <message>
         <source>The Access database has no table %1.</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>the Access engine stopped part-way through table %1; the file may be damaged</source>
-        <translation>توقّف محرك Access في منتصف الجدول %1؛ قد يكون الملف تالفاً</translation>
+        <translation>توقّف محرك Access قبل أن يُتمّ قراءة الجدول %1؛ قد يكون الملف تالفاً</translation>
     </message>
     <message>
         <source>The Access question bank file</source>
@@ -110,11 +110,11 @@
     </message>
     <message>
         <source>Install the program again: mathcontest-mdb belongs beside it, or in ../libexec/mathcontest/ from it.</source>
-        <translation>ثبّت البرنامج من جديد: مكان mathcontest-mdb بجانبه، أو في ‎../libexec/mathcontest/‎ منه.</translation>
+        <translation>ثبّت البرنامج من جديد: يجب أن يكون mathcontest-mdb بجانبه، أو في ‎../libexec/mathcontest/‎ نسبةً إلى مجلده.</translation>
     </message>
     <message>
         <source>the Access engine crashed on this file; it is damaged or not a database it can read</source>
-        <translation>انهار محرك Access على هذا الملف؛ فهو تالف أو ليس قاعدة بيانات يستطيع قراءتها</translation>
+        <translation>تعطّل محرك Access أثناء قراءة هذا الملف؛ فالملف تالف أو ليس قاعدة بيانات يستطيع المحرك قراءتها</translation>
     </message>
     <message>
         <source> (the Access engine said: %1)</source>
@@ -144,11 +144,11 @@
     </message>
     <message>
         <source>the question placeholder picture</source>
-        <translation>صورة السؤال قبل عرضه</translation>
+        <translation>الصورة التي تظهر مكان السؤال قبل عرضه</translation>
     </message>
     <message>
         <source>the face of the question button</source>
-        <translation>وجه زر السؤال</translation>
+        <translation>صورة زر السؤال</translation>
     </message>
     <message>
         <source>the table of question texts holds a text for question %1, which the bank does not have</source>
@@ -172,17 +172,17 @@
     </message>
     <message>
         <source>%1 is %2 pixels, larger than the question box (%3): it spreads under the answer buttons</source>
-        <translation>الصورة %1 مقاسها %2 نقطة، أكبر من إطار السؤال (%3): ستمتد تحت أزرار الإجابات</translation>
+        <translation>مقاس %1 هو %2 بكسل، وهو أكبر من إطار السؤال (%3): ستمتد الصورة تحت أزرار الإجابات</translation>
     </message>
     <message numerus="yes">
         <source>the bank holds %n question(s), fewer than the %1 a contest asks: the contest could never end</source>
         <translation>
             <numerusform>ليس في البنك أي سؤال، وهذا أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
-            <numerusform>في البنك سؤال واحد، أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
-            <numerusform>في البنك سؤالان، أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
-            <numerusform>في البنك %n أسئلة، أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
-            <numerusform>في البنك %n سؤالاً، أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
-            <numerusform>في البنك %n سؤال، أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
+            <numerusform>في البنك سؤال واحد، وهذا أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
+            <numerusform>في البنك سؤالان، وهذا أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
+            <numerusform>في البنك %n أسئلة، وهذا أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
+            <numerusform>في البنك %n سؤالاً، وهذا أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
+            <numerusform>في البنك %n سؤال، وهذا أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
         </translation>
     </message>
 </context>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>%1:%2: the picture of question %3 could not be made: %4</source>
-        <translation>%1:%2: تعذّر صنع صورة السؤال %3: %4</translation>
+        <translation>%1:%2: تعذّر إنشاء صورة السؤال %3: %4</translation>
     </message>
     <message>
         <source>%1, line %2</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>Give the path of a JPEG picture, relative to the question file&apos;s folder or absolute.</source>
-        <translation>أعطِ مسار صورة JPEG، نسبةً إلى مجلد ملف الأسئلة أو مساراً كاملاً.</translation>
+        <translation>أعطِ مسار صورة JPEG: إما مساراً يبدأ من مجلد ملف الأسئلة وإما مساراً كاملاً.</translation>
     </message>
 </context>
 <context>
@@ -330,7 +330,7 @@ in English or in Arabic:
 --force replaces a bank and img folder that DIR already holds.
 </source>
         <translation>الاستعمال: mathcontest-bank create --from FILE.csv --out DIR [--force]
-يصنع DIR/db1.sqlite (أسئلة مرقمة من 1 إلى N بترتيب الملف، غير مستعملة،
+يُنشئ DIR/db1.sqlite (أسئلة مرقّمة من 1 إلى N بترتيب الملف، غير مستعملة،
 ولكل سؤال نصه) وDIR/img/ (صورة لكل سؤال وصور نافذة المسابقة
 bak.jpg وsoal.jpg وbsoal.jpg) من ملف أسئلة.
 الملف CSV كما تحفظه برامج الجداول: مفصول بفواصل أو فواصل منقوطة
@@ -339,8 +339,8 @@ bak.jpg وsoal.jpg وbsoal.jpg) من ملف أسئلة.
   السؤال            question  نص السؤال
   الإجابة الصحيحة   a1        الإجابة الصحيحة
   إجابة خاطئة 1..3  a2..a4    الإجابات الخاطئة
-  الصورة            picture   (إن شئت) صورة JPEG للسؤال، نسبةً إلى
-                              مجلد الملف أو مساراً كاملاً؛ وما كان
+  الصورة            picture   (إن شئت) صورة JPEG للسؤال، بمسار يبدأ من
+                              مجلد الملف أو بمسار كامل؛ وما كان
                               أكبر من 450 × 130 يُصغَّر
 ‎--force‎ يستبدل بنكاً ومجلد img موجودين في DIR.
 </translation>
@@ -352,8 +352,8 @@ question bank (.mdb or .accdb), none used. The Access file and the img
 folder are not touched. --force replaces a bank DIR already holds.
 </source>
         <translation>الاستعمال: mathcontest-bank import FILE.mdb --out DIR [--force]
-يصنع DIR/db1.sqlite من الجدول soaal (ID وYN وa1..a4) في بنك أسئلة
-Access ‏(‎.mdb‎ أو ‎.accdb‎)، دون أسئلة مستعملة. لا يُمسّ ملف Access ولا
+يُنشئ DIR/db1.sqlite، وكل أسئلته غير مستعملة، من الجدول soaal (ID وYN وa1..a4)
+في بنك أسئلة Access ‏(‎.mdb‎ أو ‎.accdb‎). لا يُمسّ ملف Access ولا
 مجلد img. ‎--force‎ يستبدل بنكاً موجوداً في DIR.
 </translation>
     </message>
@@ -365,9 +365,10 @@ question&apos;s text and picture. --force replaces an existing FILE.csv,
 never a file of the contest folder.
 </source>
         <translation>الاستعمال: mathcontest-bank export DIR --csv FILE.csv [--force]
-يكتب بنك مجلد المسابقة DIR ملف أسئلة يقرؤه الأمر create فيعيد البنك
-نفسه: بترميز UTF-8 مع علامة ترتيب البايتات، ومع نص كل سؤال وصورته.
-‎--force‎ يستبدل FILE.csv موجوداً، ولا يستبدل أبداً ملفاً من مجلد المسابقة.
+يكتب بنك مجلد المسابقة DIR في ملف أسئلة يقرؤه الأمر create فيُنشئ
+منه البنك نفسه: بترميز UTF-8 مع علامة ترتيب البايتات، وفيه نص كل
+سؤال وصورته. ‎--force‎ يستبدل FILE.csv موجوداً، ولا يستبدل أبداً
+ملفاً من ملفات مجلد المسابقة.
 </translation>
     </message>
     <message>
@@ -376,8 +377,8 @@ Lists, one a line, everything that would stop or spoil a contest in
 contest folder DIR. Exit status 0 when it is ready, 1 when not.
 </source>
         <translation>الاستعمال: mathcontest-bank check DIR
-يسرد، كلاً في سطر، كل ما يوقف المسابقة أو يفسدها في مجلد المسابقة DIR.
-حالة الخروج 0 إذا كان جاهزاً، و1 إن لم يكن.
+يسرد، بنداً في كل سطر، كل ما قد يوقف المسابقة أو يفسدها في
+مجلد المسابقة DIR. حالة الخروج 0 إذا كان جاهزاً، و1 إن لم يكن.
 </translation>
     </message>
     <message>
@@ -408,7 +409,7 @@ Exit status: 0 done, 1 failed, 2 bad usage.
 </source>
         <translation>الاستعمال: mathcontest-bank COMMAND [OPTIONS]
 
-يعدّ بنوك الأسئلة للعبة mathcontest.
+يُعِدّ بنوك الأسئلة للعبة mathcontest.
 
 الأوامر:
   create --from FILE.csv --out DIR [--force]   بنك من ملف أسئلة
@@ -526,7 +527,7 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     </message>
     <message>
         <source>cleared %1 of %2 in %3</source>
-        <translation>مُسح %1 من أصل %2 في %3</translation>
+        <translation>مُسحت %1 من أصل %2 في %3</translation>
     </message>
     <message numerus="yes">
         <source>%n used mark(s)</source>
@@ -591,7 +592,7 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     </message>
     <message>
         <source>The contest folder cannot be written to, and the game writes into its bank which questions were asked.</source>
-        <translation>لا يمكن الكتابة في مجلد المسابقة، واللعبة تكتب في بنكه الأسئلة التي طُرحت.</translation>
+        <translation>لا يمكن الكتابة في مجلد المسابقة، واللعبة تسجّل في بنكه ما طُرح من أسئلة.</translation>
     </message>
     <message>
         <source>Copy the contest folder somewhere you can write to and start the game on the copy (mathcontest FOLDER), or %1.</source>
@@ -610,7 +611,7 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     </message>
     <message>
         <source>The contest folder made from the question file could not be completed.</source>
-        <translation>تعذّر إكمال مجلد المسابقة المصنوع من ملف الأسئلة.</translation>
+        <translation>تعذّر إكمال مجلد المسابقة المُنشأ من ملف الأسئلة.</translation>
     </message>
     <message>
         <source>Make sure the disk is not full, then start the game again.</source>
@@ -652,7 +653,7 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     </message>
     <message>
         <source>question,a1,a2,a3,a4 and, if wanted, picture (in Arabic: السؤال,الإجابة الصحيحة,إجابة خاطئة 1,إجابة خاطئة 2,إجابة خاطئة 3,الصورة)</source>
-        <translation>السؤال,الإجابة الصحيحة,إجابة خاطئة 1,إجابة خاطئة 2,إجابة خاطئة 3 وإن شئت الصورة (أو بالإنجليزية: question,a1,a2,a3,a4,picture)</translation>
+        <translation>السؤال,الإجابة الصحيحة,إجابة خاطئة 1,إجابة خاطئة 2,إجابة خاطئة 3 وإن شئت الصورة (أو بالإنجليزية: question,a1,a2,a3,a4 وإن شئت picture)</translation>
     </message>
     <message>
         <source>The question file</source>
@@ -708,7 +709,7 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     </message>
     <message>
         <source>a quotation mark stands inside a field that does not begin with one, or a quoted field never ends</source>
-        <translation>علامة تنصيص داخل حقل لا يبدأ بها، أو حقل بين علامتي تنصيص لا ينتهي</translation>
+        <translation>علامة تنصيص داخل حقل لا يبدأ بها، أو حقل بدأ بعلامة تنصيص ولم تُغلق أبداً</translation>
     </message>
     <message>
         <source>a field is too large</source>
@@ -774,7 +775,7 @@ Contest folder: </source>
     <name>Form2</name>
     <message>
         <source>the question placeholder picture</source>
-        <translation>صورة السؤال قبل عرضه</translation>
+        <translation>الصورة التي تظهر مكان السؤال قبل عرضه</translation>
     </message>
     <message>
         <source>the quiz window&apos;s background</source>
@@ -782,7 +783,7 @@ Contest folder: </source>
     </message>
     <message>
         <source>the face of the question button</source>
-        <translation>وجه زر السؤال</translation>
+        <translation>صورة زر السؤال</translation>
     </message>
     <message>
         <source>the picture of question %1</source>
@@ -831,20 +832,21 @@ questions were asked. It is chosen at start:
                               made from the sample contest at the first start</source>
         <translation>مسابقة رياضيات من خمسة وعشرين سؤالاً بواجهة عربية.
 
-في مجلد المسابقة بنك الأسئلة (db1.sqlite، أو db1.mdb من Access) ومجلد
-صوره img؛ وتكتب اللعبة فيه الأسئلة التي طُرحت. يُختار المجلد عند البدء:
+في مجلد المسابقة بنك الأسئلة (db1.sqlite، أو db1.mdb من Access)
+ومجلد صوره img؛ وتسجّل اللعبة في هذا المجلد ما طُرح من
+أسئلة. يُختار المجلد عند البدء:
   mathcontest FOLDER          المسابقة التي في المجلد FOLDER
   mathcontest FILE            مجلد الملف FILE، وهو db1.sqlite أو بنك Access
                               بامتداد .mdb (يُستورد إن لم يكن بجانبه db1.sqlite)
-  mathcontest QUESTIONS.csv   مسابقة تُصنع من ملف الأسئلة CSV (كما يصنعها
+  mathcontest QUESTIONS.csv   مسابقة تُنشأ من ملف الأسئلة CSV (كما يُنشئها
                               الأمر mathcontest-bank create)، تُحفظ في
-                              $XDG_DATA_HOME/mathcontest/csv/ وتُصنع من جديد
+                              $XDG_DATA_HOME/mathcontest/csv/ ويُعاد إنشاؤها
                               إذا تغيّر الملف
   mathcontest                 مجلد البرنامج نفسه إن كان فيه بنك، وإلا
                               المسابقة التي فُتحت آخر مرة، وإلا مجلد مسابقتك
                               الخاص $XDG_DATA_HOME/mathcontest/contest
-                              (~/.local/share/mathcontest/contest في العادة)،
-                              ويُصنع من المسابقة النموذجية عند أول بدء</translation>
+                              (افتراضياً: ~/.local/share/mathcontest/contest)،
+                              ويُنشأ من المسابقة النموذجية عند أول تشغيل</translation>
     </message>
     <message>
         <source>Try &apos;mathcontest --help&apos;.</source>
@@ -878,7 +880,7 @@ questions were asked. It is chosen at start:
     </message>
     <message>
         <source>Make the picture smaller (a question picture fits in 450 x 130 pixels), or make the bank again with &quot;mathcontest-bank create&quot;, which scales given pictures down.</source>
-        <translation>صغّر الصورة (صورة السؤال تتسع لها 450 × 130 نقطة)، أو اصنع البنك من جديد بالأمر &quot;mathcontest-bank create&quot; الذي يصغّر الصور المعطاة.</translation>
+        <translation>صغّر الصورة (أقصى مقاس لصورة السؤال 450 × 130 بكسل)، أو أنشئ البنك من جديد بالأمر &quot;mathcontest-bank create&quot; الذي يصغّر الصور المعطاة.</translation>
     </message>
     <message>
         <source>A JPEG picture could not be decoded; the file is damaged.</source>
@@ -898,11 +900,11 @@ questions were asked. It is chosen at start:
     </message>
     <message>
         <source>A picture is too large for the game to show: %1 pixels.</source>
-        <translation>الصورة أكبر من أن تعرضها اللعبة: %1 نقطة.</translation>
+        <translation>الصورة أكبر من أن تعرضها اللعبة: %1 بكسل.</translation>
     </message>
     <message>
         <source>A JPEG picture claims to be %1 pixels, more than any real picture; the file is damaged.</source>
-        <translation>تدّعي صورة JPEG أن مقاسها %1 نقطة، أكبر من أي صورة حقيقية؛ الملف تالف.</translation>
+        <translation>تدّعي صورة JPEG أن مقاسها %1 بكسل، وهو أكبر من مقاس أي صورة حقيقية؛ الملف تالف.</translation>
     </message>
 </context>
 <context>
@@ -952,7 +954,7 @@ questions were asked. It is chosen at start:
     <name>QuestionBank</name>
     <message>
         <source>Check the question bank with &quot;mathcontest-bank check&quot; in the program folder, or make it again with &quot;mathcontest-bank create&quot;.</source>
-        <translation>افحص بنك الأسئلة بالأمر &quot;mathcontest-bank check&quot; في مجلد المسابقة، أو اصنعه من جديد بالأمر &quot;mathcontest-bank create&quot;.</translation>
+        <translation>افحص بنك الأسئلة بالأمر &quot;mathcontest-bank check&quot; في مجلد البرنامج، أو أنشئه من جديد بالأمر &quot;mathcontest-bank create&quot;.</translation>
     </message>
     <message>
         <source>question %1</source>
@@ -972,7 +974,7 @@ questions were asked. It is chosen at start:
     </message>
     <message>
         <source>Put the question bank db1.sqlite (made with &quot;mathcontest-bank create&quot;) in the contest folder.</source>
-        <translation>ضع بنك الأسئلة db1.sqlite (المصنوع بالأمر &quot;mathcontest-bank create&quot;) في مجلد المسابقة.</translation>
+        <translation>ضع بنك الأسئلة db1.sqlite (المُنشأ بالأمر &quot;mathcontest-bank create&quot;) في مجلد المسابقة.</translation>
     </message>
     <message>
         <source>The question bank file could not be read: %1.</source>
@@ -1000,7 +1002,7 @@ questions were asked. It is chosen at start:
     </message>
     <message>
         <source>The path of the question bank is too long for the database engine: %1 bytes, at most %2.</source>
-        <translation>مسار بنك الأسئلة أطول مما يقبله محرك قاعدة البيانات: %1 بايت، والحد %2.</translation>
+        <translation>مسار بنك الأسئلة أطول مما يقبله محرك قاعدة البيانات: %1 بايت، والحد الأقصى %2.</translation>
     </message>
     <message>
         <source>Move the contest folder to a folder with a shorter path, then try again.</source>
@@ -1072,7 +1074,7 @@ questions were asked. It is chosen at start:
     </message>
     <message>
         <source>The questions must be numbered 1, 2, 3 ... with no gap and no number twice; make the bank again with &quot;mathcontest-bank create&quot;.</source>
-        <translation>يجب أن تُرقّم الأسئلة 1، 2، 3 ... بلا فجوة ولا رقم مكرر؛ اصنع البنك من جديد بالأمر &quot;mathcontest-bank create&quot;.</translation>
+        <translation>يجب أن تُرقَّم الأسئلة 1، 2، 3 ... دون نقص ولا تكرار في الأرقام؛ أنشئ البنك من جديد بالأمر &quot;mathcontest-bank create&quot;.</translation>
     </message>
     <message>
         <source>A question number (ID) is not a whole number: %1.</source>
@@ -1104,7 +1106,7 @@ questions were asked. It is chosen at start:
     </message>
     <message>
         <source>mark %1 as used</source>
-        <translation>تعليم %1 مستعملاً</translation>
+        <translation>وضع علامة الاستعمال على %1</translation>
     </message>
     <message>
         <source>read the answers</source>
@@ -1112,7 +1114,7 @@ questions were asked. It is chosen at start:
     </message>
     <message>
         <source>read which Access file the bank came from</source>
-        <translation>قراءة ملف Access الذي جاء منه البنك</translation>
+        <translation>قراءة اسم ملف Access الذي استُورد منه البنك</translation>
     </message>
     <message>
         <source>read the questions&apos; texts</source>
@@ -1127,22 +1129,22 @@ questions were asked. It is chosen at start:
     <name>QuestionPicture</name>
     <message>
         <source>Shorten the question, or give a picture for it.</source>
-        <translation>اختصر السؤال، أو أعطِ له صورة.</translation>
+        <translation>اختصر السؤال، أو أرفق به صورة.</translation>
     </message>
     <message>
         <source>the question is too long for the question picture (%1 pixels, even at the smallest readable size)</source>
-        <translation>السؤال أطول من أن تتسع له صورة السؤال (%1 نقطة، حتى بأصغر حجم مقروء)</translation>
+        <translation>السؤال أطول من أن تتسع له صورة السؤال (%1 بكسل، حتى بأصغر حجم خط مقروء)</translation>
     </message>
 </context>
 <context>
     <name>RegularFile</name>
     <message>
         <source>%1 is missing.</source>
-        <translation>%1 مفقود.</translation>
+        <translation>لم يُعثر على %1.</translation>
     </message>
     <message>
         <source>%1 is not a regular file (it is a %2).</source>
-        <translation>%1 ليس ملفاً عادياً (بل هو %2).</translation>
+        <translation>مسار %1 ليس ملفاً عادياً (بل هو %2).</translation>
     </message>
     <message>
         <source>folder</source>
@@ -1154,7 +1156,7 @@ questions were asked. It is chosen at start:
     </message>
     <message>
         <source>%1 is too large to be read: %2 MiB, more than %3 MiB.</source>
-        <translation>%1 أكبر من أن يُقرأ: %2 ميبيبايت، أكثر من %3 ميبيبايت.</translation>
+        <translation>تعذّرت قراءة %1 لكبر الحجم: %2 ميبيبايت، والحد الأقصى %3 ميبيبايت.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>

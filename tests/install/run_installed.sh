@@ -87,7 +87,7 @@ grep -q "soaal" "$work/import.err" || fail "the installed tool could not use its
 # Under an Arabic locale: the help, a usage error and a failure report.
 arabic=(env LANG=ar_EG.UTF-8 LANGUAGE=)
 "${arabic[@]}" "$bin/mathcontest" --help | grep -q "يعرض هذه المساعدة ويخرج" || fail "the game's help is not in Arabic"
-"${arabic[@]}" "$bin/mathcontest-bank" --help | grep -q "يعدّ بنوك الأسئلة" || fail "the tool's help is not in Arabic"
+"${arabic[@]}" "$bin/mathcontest-bank" --help | grep -q "يُعِدّ بنوك الأسئلة" || fail "the tool's help is not in Arabic"
 set +e; "${arabic[@]}" "$bin/mathcontest" --bogus 2>"$work/usage.err"; status=$?; set -e
 [ "$status" = 2 ] && grep -q "جرّب" "$work/usage.err" || fail "the usage error is not in Arabic: $(cat "$work/usage.err")"
 "${arabic[@]}" "$bin/mathcontest" "$work/none" </dev/null 2>"$work/arabic.err" &

@@ -275,7 +275,7 @@ private slots:
         QTest::newRow("English, one") << "en_GB" << 1 << "ready: 1 question in";
         QTest::newRow("English, three") << "en_GB" << 3 << "the bank holds 3 questions, fewer";
         QTest::newRow("Arabic, one") << "ar_EG" << 1 << "جاهز: سؤال واحد في";
-        QTest::newRow("Arabic, two") << "ar_EG" << 2 << "في البنك سؤالان، أقل";
+        QTest::newRow("Arabic, two") << "ar_EG" << 2 << "في البنك سؤالان، وهذا أقل";
         QTest::newRow("Arabic, three to ten") << "ar_EG" << 3 << "جاهز: 3 أسئلة في";
         QTest::newRow("Arabic, eleven to 99") << "ar_EG" << 11 << "جاهز: 11 سؤالاً في";
         QTest::newRow("Arabic, a hundred") << "ar_EG" << 100 << "جاهز: 100 سؤال في";

@@ -327,17 +327,15 @@ bool Form2::Form_KeyDown(QKeyEvent *event)
     if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)
         return false;
     // A held key acts once: its repeats are taken and do nothing.
-    const bool repeat = event->isAutoRepeat();
+    const bool repeat = isHeld(event);
     if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (!repeat && ui->soal->isEnabled())
             ui->soal->click();
         return true;
     }
     if (key == Qt::Key_F11 || key == Qt::Key_Escape) {
-        // Switched once this key's delivery (through the view) is over.
-        const bool fullScreen = key == Qt::Key_F11 && !m_view;
         if (!repeat)
-            QMetaObject::invokeMethod(this, [this, fullScreen] { setFullScreenView(fullScreen); }, Qt::QueuedConnection);
+            requestFullScreen(key == Qt::Key_F11 && !m_fullScreenWanted);
         return true;
     }
     // The digit's value, whichever digits the keyboard layout sends.
@@ -351,8 +349,34 @@ bool Form2::Form_KeyDown(QKeyEvent *event)
     return true;
 }
 
+bool Form2::isHeld(const QKeyEvent *event)
+{
+    const unsigned long at = event->timestamp();
+    if (event->isAutoRepeat() && (!m_keyDownAt.contains(event->key()) || at - m_keyDownAt.value(event->key()) >= kAutoRepeatDelayMs))
+        return true;
+    m_keyDownAt.insert(event->key(), at);
+    return false;
+}
+
+void Form2::requestFullScreen(bool fullScreen)
+{
+    m_fullScreenWanted = fullScreen;
+    if (m_fullScreenSwitchPending)
+        return;
+    // Switched once the keys' delivery (through the view) is over.
+    m_fullScreenSwitchPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_fullScreenSwitchPending = false;
+            setFullScreenView(m_fullScreenWanted);
+        },
+        Qt::QueuedConnection);
+}
+
 void Form2::setFullScreenView(bool fullScreen)
 {
+    m_fullScreenWanted = fullScreen;
     if (fullScreen == bool(m_view))
         return;
     if (fullScreen) {

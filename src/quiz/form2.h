@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <QHash>
+
 #include <memory>
 
 class AnswerButton;
@@ -25,6 +27,9 @@ class Form2 : public QWidget {
 public:
     static constexpr int kTimermoveIntervalMs = 50;
     static constexpr int kTimeranswarIntervalMs = 3000;
+    // A key's repeat that comes sooner than this after it went down is a
+    // new press: no keyboard repeats that fast, but quick presses arrive so.
+    static constexpr unsigned long kAutoRepeatDelayMs = 150;
     static constexpr int kContestLength = 25;
     static constexpr QRgb kNormalColour = qRgb(255, 255, 0);     // yellow
     static constexpr QRgb kHighlightColour = qRgb(192, 255, 192); // light green
@@ -57,7 +62,8 @@ public:
     // the keypad's and the Arabic-Indic digits) press the answer shown in
     // that slot from the top, Space and Enter the question button, Ctrl+Q
     // the exit label, F11 switches full screen, Escape leaves it. A held key
-    // acts once. Gives whether the key is one of these.
+    // acts once; quick presses act each. Gives whether the key is one of
+    // these.
     bool Form_KeyDown(QKeyEvent *event);
 
     // Shows the window full screen (scaled to fit, on black), or as a window
@@ -100,12 +106,20 @@ private:
     // their meaning, the answers in their order on the screen, the question's
     // text, the verdict (announced when it appears).
     void describe();
+    // Whether a press is a held key's repeat rather than a press of its own.
+    bool isHeld(const QKeyEvent *event);
+    // Asks for full screen or a window; the last request of a burst is done,
+    // once the keys that asked are delivered.
+    void requestFullScreen(bool fullScreen);
 
     std::unique_ptr<Ui::Form2> ui;
     QTimer *Timermove;
     QTimer *Timeranswar;
     QPixmap m_background;
     std::unique_ptr<ScaledView> m_view;
+    bool m_fullScreenWanted = false;
+    bool m_fullScreenSwitchPending = false;
+    QHash<int, unsigned long> m_keyDownAt;
 
     QString apppath;
     int top1 = 0, top2 = 0, top3 = 0, top4 = 0;

@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "translation.h"
+#include "windowwatch.h"
 
 #include "failure.h"
 #include "failurereport.h"
@@ -26,6 +27,7 @@ Application::Application(int &argc, char **argv)
     Fonts::install();
     Accessibility::install();
     Translation::install();
+    WindowWatch::install();
 }
 
 int Application::run(const std::function<void()> &start)

@@ -9,8 +9,9 @@
 #  - a contest folder (its name with blanks and Arabic letters) and a CSV
 #    question file: the game starts on them;
 #  - each time the title bar shows nothing, a click on the question button
-#    and one on the exit label "خروج" end the game with status 0, the mark of
-#    the drawn question kept and no lock file left;
+#    and one on the exit label "خروج" (once: the window destroyed from
+#    outside) end the game with status 0, the mark of the drawn question kept
+#    and no lock file left;
 #  - a read-only contest folder is refused with a message naming it;
 #  - started again without an argument, the game opens the contest opened
 #    last, and the player's own folder once that is gone;
@@ -134,10 +135,15 @@ play_in() {
         || fail "'mathcontest-bank $command' did not refuse: status $status, $(cat "$work/tool.err")"
     done
   fi
-  # The question button, then the exit label.
+  # The question button, then the exit label (or, with $destroy set, the
+  # window destroyed from outside, as a tool's "close window" does).
   xdotool mousemove --window "$quiz" 725 165 click 1
   for _ in $(seq 1 100); do [ "$(used_marks "$folder")" = 1 ] && break; sleep 0.05; done
-  xdotool mousemove --window "$quiz" 726 107 click 1
+  if [ -n "${destroy:-}" ]; then
+    xdotool windowclose "$quiz"
+  else
+    xdotool mousemove --window "$quiz" 726 107 click 1
+  fi
   wait_for_end "$game"
   [ "$status" = 0 ] || fail "the game ($*) ended with status $status"
   [ "$(used_marks "$folder")" = 1 ] || fail "the mark written before the exit was lost ($*)"
@@ -156,7 +162,7 @@ play_in "$folder" "$folder"
 # set there beforehand, which only a game started on it clears).
 mark_five() { sqlite3 "$1/db1.sqlite" 'update soaal set YN=1 where ID<=5'; }
 mark_five "$folder"
-play_in "$folder"
+destroy=1 play_in "$folder"
 { echo "question,a1,a2,a3,a4"; for i in $(seq 1 30); do echo "كم يساوي $i + 1 ؟,$((i + 1)),$((i + 2)),$((i + 3)),$i"; done; } >"$work/my questions.csv"
 play_in "$mine/csv/my questions" "$work/my questions.csv"
 mark_five "$mine/csv/my questions"

@@ -262,6 +262,30 @@ private slots:
         QCOMPARE(quiz.ended.status == 0 ? kEnds : counters() - before, effect);
     }
 
+    void quickF11PressesEachSwitch()
+    {
+        // Quick presses arrive flagged as a key's repeats; each switches, the
+        // last one wins. A held key (its repeat later than any quick press)
+        // switches nothing.
+        QuizDriver quiz(30);
+        auto press = [&](unsigned long at, bool repeat) {
+            QKeyEvent f11(QEvent::KeyPress, Qt::Key_F11, Qt::NoModifier, QString(), repeat);
+            f11.setTimestamp(at);
+            QApplication::sendEvent(quiz.window.get(), &f11);
+        };
+        press(1000, false);
+        press(1001, true);
+        press(1002, true);
+        QTRY_VERIFY(quiz.window->fullScreenView() != nullptr);
+        press(1003 + Form2::kAutoRepeatDelayMs, true);
+        QTest::qWait(50);
+        QVERIFY(quiz.window->fullScreenView() != nullptr);
+        press(5000, false);
+        press(5001, true);
+        QTest::qWait(50);
+        QVERIFY(quiz.window->fullScreenView() != nullptr);
+    }
+
     void fullScreenScalesAndMapsClicks()
     {
         QuizDriver quiz(30);

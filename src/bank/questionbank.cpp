@@ -253,21 +253,25 @@ void QuestionBank::checkStructure(qint64 n)
                               .arg(n),
                           m_path, idAdvice);
     }
-    {
-        QSqlQuery marks(m_db);
-        // Whether there is one at all, asked as ranges that the index on YN
-        // serves; only then the first of them, by a scan.
-        if (!marks.exec(QStringLiteral("select ID, quote(YN) from soaal where (select exists (select 1 from soaal where YN is null) "
-                                       "or exists (select 1 from soaal where YN<0) or exists (select 1 from soaal where YN>0 and YN<1) "
-                                       "or exists (select 1 from soaal where YN>1)) and (YN is null or YN<0 or (YN>0 and YN<1) or YN>1) "
-                                       "order by ID limit 1")))
-            fail(operation, marks.lastError());
-        if (marks.next())
-            throw Failure(QCoreApplication::translate("QuestionBank", "The used mark (YN) of question %1 is %2, not 0 or 1.")
-                              .arg(marks.value(0).toLongLong())
-                              .arg(Translation::isolate(marks.value(1).toString())),
-                          QStringLiteral("%1, %2").arg(Translation::isolate(m_path), question(marks.value(0).toLongLong())), advice());
-    }
+    checkMarks();
+}
+
+void QuestionBank::checkMarks()
+{
+    const QString operation = QCoreApplication::translate("QuestionBank", "check the question bank");
+    QSqlQuery marks(m_db);
+    // Whether there is one at all, asked as ranges that the index on YN
+    // serves; only then the first of them, by a scan.
+    if (!marks.exec(QStringLiteral("select ID, quote(YN) from soaal where (select exists (select 1 from soaal where YN is null) "
+                                   "or exists (select 1 from soaal where YN<0) or exists (select 1 from soaal where YN>0 and YN<1) "
+                                   "or exists (select 1 from soaal where YN>1)) and (YN is null or YN<0 or (YN>0 and YN<1) or YN>1) "
+                                   "order by ID limit 1")))
+        fail(operation, marks.lastError());
+    if (marks.next())
+        throw Failure(QCoreApplication::translate("QuestionBank", "The used mark (YN) of question %1 is %2, not 0 or 1.")
+                          .arg(marks.value(0).toLongLong())
+                          .arg(Translation::isolate(marks.value(1).toString())),
+                      QStringLiteral("%1, %2").arg(Translation::isolate(m_path), question(marks.value(0).toLongLong())), advice());
 }
 
 void QuestionBank::clearUsedMarks(qint64 n)

@@ -9,7 +9,8 @@ QVariant QuestionRecord::field(const QString &name) const
 
 bool QuestionRecord::used() const
 {
-    return field(QStringLiteral("YN")).toLongLong() != 0;
+    // Used is YN = 1, as the count of used questions and the sweep have it.
+    return field(QStringLiteral("YN")).toLongLong() == 1;
 }
 
 QString QuestionRecord::answer(int number) const

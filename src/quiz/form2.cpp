@@ -177,19 +177,31 @@ void Form2::soal_Click()
 
     QuestionBank bank = QuestionBank::openBank(ContestFolder::path());
     const qint64 questions = bank.countQuestions();
-    const qint64 used = bank.countUsedQuestions();
+    // A bank changed while the contest runs (a mark that is neither used nor
+    // unused) is reported, never drawn from without end.
+    bank.checkMarks();
     // Every question used: the one condition the draw reports itself. (More
     // used than there are cannot happen in a checked bank; it must not send
     // the draw below looking for a question that is not there.)
-    if (used >= questions) {
+    auto exhausted = [&] {
+        if (bank.countUsedQuestions() < questions)
+            return false;
         MessageBox::warning(kExhaustedPrompt, kExhaustedTitle);
+        return true;
+    };
+    if (exhausted())
         return;
-    }
 
     // Every attempt reseeds and takes one value; 0 and used numbers are
-    // drawn again.
+    // drawn again. Now and then the bank is asked again, so that one changed
+    // under the draw cannot keep it looking for a question that is gone.
     QuestionRecord record;
-    for (;;) {
+    for (qint64 attempt = 1;; ++attempt) {
+        if (attempt % kDrawsBetweenChecks == 0) {
+            bank.checkMarks();
+            if (exhausted())
+                return;
+        }
         Random::reseedFromClock();
         const float r = Random::next();
         const auto n = static_cast<qint64>(std::floor(static_cast<double>(questions + 1) * static_cast<double>(r)));

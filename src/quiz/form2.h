@@ -30,6 +30,9 @@ public:
     // A key's repeat that comes sooner than this after it went down is a
     // new press: no keyboard repeats that fast, but quick presses arrive so.
     static constexpr unsigned long kAutoRepeatDelayMs = 150;
+    // How many draws of a used number the draw makes before it asks the
+    // bank again whether an unused question is left.
+    static constexpr qint64 kDrawsBetweenChecks = 4096;
     static constexpr int kContestLength = 25;
     static constexpr QRgb kNormalColour = qRgb(255, 255, 0);     // yellow
     static constexpr QRgb kHighlightColour = qRgb(192, 255, 192); // light green

@@ -115,6 +115,26 @@ private slots:
         QCOMPARE(quiz.folder.usedIds(), used);
     }
 
+    void drawStopsOnABankChangedUnderIt_data()
+    {
+        // Marks set by another program while the contest runs: never a draw
+        // without end, but a report that names the bank and the question.
+        addColumns<QString, QString>("change", "expected");
+        QTest::newRow("a mark of 2") << "update soaal set YN=2" << "question 1 is 2, not 0 or 1";
+        QTest::newRow("Access's True, -1") << "update soaal set YN=-1 where ID=3" << "question 3 is -1, not 0 or 1";
+    }
+    void drawStopsOnABankChangedUnderIt()
+    {
+        auto [change, expected] = fetchRow<QString, QString>("change", "expected");
+        QuizDriver quiz(5);
+        quiz.folder.query(change);
+        const Watchdog watchdog(std::chrono::seconds(20), "the draw on a changed bank");
+        quiz.draw();
+        QCOMPARE(quiz.ended.status, 1);
+        const QString shown = MessageBox::history().value(0).prompt;
+        QVERIFY2(shown.contains(expected) && shown.contains(quiz.folder.bankPath()), qPrintable(shown));
+    }
+
     void contestPlaysToItsEnd_data()
     {
         QTest::addColumn<int>("questions");

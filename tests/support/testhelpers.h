@@ -9,8 +9,45 @@
 #include <QString>
 #include <QTest>
 
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <mutex>
+#include <thread>
 #include <tuple>
+
+// Ends the test process, failed, when what it guards has not returned within
+// the time given: a step that would hang fails instead of blocking the run.
+class Watchdog {
+public:
+    explicit Watchdog(std::chrono::seconds limit, const char *what)
+        : m_thread([this, limit, what] {
+            std::unique_lock lock(m_mutex);
+            if (!m_done.wait_for(lock, limit, [this] { return m_finished; })) {
+                std::fprintf(stderr, "FAIL!  : %s did not return within %lld s\n", what, static_cast<long long>(limit.count()));
+                std::_Exit(1);
+            }
+        })
+    {
+    }
+    ~Watchdog()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_finished = true;
+        }
+        m_done.notify_one();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_finished = false;
+    std::thread m_thread;
+};
 
 // The message of the Failure that step throws, or an empty text.
 inline QString failureOf(const std::function<void()> &step)

@@ -140,10 +140,13 @@ char separator(const QByteArray &data)
 
 std::vector<CsvReader::Question> CsvReader::read(const QString &path, QString *note)
 {
-    constexpr qint64 kMaxQuestionFileBytes = 64LL * 1024 * 1024;
-    return parse(RegularFile::read(path, QCoreApplication::translate("CsvReader", "The question file"), QCoreApplication::translate("CsvReader", "Check the path of the question file."),
-                                   kMaxQuestionFileBytes),
-                 path, note);
+    return parse(readFile(path), path, note);
+}
+
+QByteArray CsvReader::readFile(const QString &path)
+{
+    return RegularFile::read(path, QCoreApplication::translate("CsvReader", "The question file"), QCoreApplication::translate("CsvReader", "Check the path of the question file."),
+                             kMaxFileBytes);
 }
 
 QByteArray CsvReader::toUtf8(const QByteArray &raw, QString *note)

@@ -12,6 +12,9 @@
 // names the file and the line.
 class CsvReader {
 public:
+    // A question file larger than this is refused before it is read.
+    static constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+
     struct Question {
         int line = 0;       // where the record starts in the file
         QString question;   // the text to render (may be empty with a picture)
@@ -22,6 +25,9 @@ public:
     // note, when given, gets a note for the user on how the file was read
     // (an encoding other than UTF-8), or stays as it is.
     static std::vector<Question> read(const QString &path, QString *note = nullptr);
+    // The file's bytes, read only when it is a regular file of at most
+    // kMaxFileBytes (a FIFO or a device is refused, never waited on).
+    static QByteArray readFile(const QString &path);
     static std::vector<Question> parse(const QByteArray &data, const QString &fileName, QString *note = nullptr);
 
     // The file's text as UTF-8, whatever of the encodings above it is in.

@@ -3,6 +3,7 @@
 #include "failure.h"
 #include "installpaths.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -35,6 +36,21 @@ bool holdsBank(const QString &folder)
         || QFileInfo::exists(dir.filePath(QString::fromLatin1(ContestFolder::kAccessFileName)));
 }
 
+// The name of the folder made from a question file: its base name, without
+// the dots that would make it "." or ".." or hidden, and a short digest of
+// its path, so that two files of one name in different folders never share
+// a contest.
+QString questionFileFolderName(const QString &path)
+{
+    QString base = QFileInfo(path).completeBaseName();
+    while (base.startsWith(u'.'))
+        base.remove(0, 1);
+    if (base.isEmpty())
+        base = QStringLiteral("questions");
+    const QByteArray digest = QCryptographicHash::hash(QFile::encodeName(path), QCryptographicHash::Sha256).toHex().left(8);
+    return base + u'-' + QString::fromLatin1(digest);
+}
+
 bool canWrite(const QString &path)
 {
     return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
@@ -65,7 +81,7 @@ ContestFolder::Choice ContestFolder::choose(const QString &argument, const QStri
     if (suffix == QLatin1String("mdb") || suffix == QLatin1String("accdb"))
         return {Source::AccessFile, folder, path};
     if (suffix == QLatin1String("csv"))
-        return {Source::QuestionFile, QDir::cleanPath(userDataFolder + QStringLiteral("/csv/") + QFileInfo(path).completeBaseName()), path};
+        return {Source::QuestionFile, QDir(userDataFolder + QStringLiteral("/csv")).filePath(questionFileFolderName(path)), path};
     throw Failure(QCoreApplication::translate("ContestFolder", "The game cannot start on this file: it is not a contest folder, a question bank (db1.sqlite or an "
                                  "Access .mdb file) or a question file (.csv)."),
                   path, QCoreApplication::translate("ContestFolder", "Give a contest folder, its db1.sqlite, an Access bank or a CSV question file, or %1.").arg(toUseYourOwn()));

@@ -3,9 +3,11 @@
 #include "accessimport.h"
 #include "bankcreator.h"
 #include "contestfolder.h"
+#include "csvreader.h"
 #include "failure.h"
 #include "installpaths.h"
 #include "questionbank.h"
+#include "regularfile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -17,15 +19,24 @@
 namespace {
 
 // The question file's path and a digest of its content: the same file,
-// unchanged, gives the same record.
+// unchanged, gives the same record. The file is read as the bank tool reads
+// it: a FIFO, a device or a file too large is refused before any reading.
 QByteArray sourceRecord(const QString &csvPath)
 {
-    QFile file(csvPath);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        throw Failure(QCoreApplication::translate("ContestStart", "The question file could not be read."), csvPath,
-                      QCoreApplication::translate("ContestStart", "Make sure the file can be read, then start the game again."));
-    return csvPath.toUtf8() + '\n' + hash.result().toHex() + '\n';
+    const QByteArray digest = QCryptographicHash::hash(CsvReader::readFile(csvPath), QCryptographicHash::Sha256).toHex();
+    return csvPath.toUtf8() + '\n' + digest + '\n';
+}
+
+// The record kept in the folder, or nothing when there is none. Anything
+// but a small regular file in its place is refused, never read or waited on.
+QByteArray keptRecord(const QString &recordPath)
+{
+    constexpr qint64 kMaxRecordBytes = 64 * 1024;
+    if (!QFileInfo::exists(recordPath) && !QFileInfo(recordPath).isSymLink())
+        return QByteArray();
+    return RegularFile::read(recordPath, QCoreApplication::translate("ContestStart", "The record of the question file the contest was made from"),
+                             QCoreApplication::translate("ContestStart", "Remove it, then start the game again: the contest is made anew from the question file."),
+                             kMaxRecordBytes);
 }
 
 // A folder made from a question file is made anew when the file has changed
@@ -34,10 +45,8 @@ void makeFromQuestionFile(const QString &csvPath, const QString &folder)
 {
     const QByteArray record = sourceRecord(csvPath);
     const QString recordPath = QDir(folder).filePath(QString::fromLatin1(ContestStart::kSourceFileName));
-    QFile old(recordPath);
-    if (QFileInfo::exists(QuestionBank::filePath(folder)) && old.open(QIODevice::ReadOnly) && old.readAll() == record)
+    if (keptRecord(recordPath) == record && QFileInfo::exists(QuestionBank::filePath(folder)))
         return;
-    old.close();
     QFile::remove(recordPath);
     BankCreator::create(csvPath, folder, true);
     QSaveFile file(recordPath);

@@ -120,6 +120,9 @@ play_in() {
   pids+=($game)
   local quiz
   quiz=$(window_of "$game" 792) || fail "the quiz window did not open ($*): $(cat "$work/game.err")"
+  # A folder made from a question file is named after it and a digest of
+  # its path: given as NAME-*, it is the one folder of that name.
+  case "$folder" in *-\*) folder=$(compgen -G "$folder") || fail "no folder $folder" ;; esac
   # The title the window system shows has nothing visible (a zero-width space).
   [ -z "$(xdotool getwindowname "$quiz" | sed 's/\xe2\x80\x8b//g')" ] || fail "the quiz window's title is \"$(xdotool getwindowname "$quiz")\""
   if [ -n "${second:-}" ]; then
@@ -164,9 +167,9 @@ mark_five() { sqlite3 "$1/db1.sqlite" 'update soaal set YN=1 where ID<=5'; }
 mark_five "$folder"
 destroy=1 play_in "$folder"
 { echo "question,a1,a2,a3,a4"; for i in $(seq 1 30); do echo "كم يساوي $i + 1 ؟,$((i + 1)),$((i + 2)),$((i + 3)),$i"; done; } >"$work/my questions.csv"
-play_in "$mine/csv/my questions" "$work/my questions.csv"
-mark_five "$mine/csv/my questions"
-play_in "$mine/csv/my questions"
+play_in "$mine/csv/my questions-*" "$work/my questions.csv"
+mark_five "$mine"/csv/"my questions"-*
+play_in "$mine/csv/my questions-*"
 # Once it is gone, the player's own folder.
 rm "$work/my questions.csv"
 mark_five "$mine/contest"

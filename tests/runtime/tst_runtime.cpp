@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QRegularExpression>
 #include <QMessageBox>
 #include <QSet>
 #include <QTemporaryDir>
@@ -42,7 +43,8 @@ private slots:
     {
         // Paths relative to a work folder that holds program/ (with
         // programHolds, if any), data/, and contests/ with a folder with
-        // blanks and Arabic letters, a link to it and a few files.
+        // blanks and Arabic letters, a link to it and a few files; the
+        // folder chosen as a pattern of the path.
         addColumns<QString, QString, int, QString>("programHolds", "argument", "source", "folder");
         using S = ContestFolder::Source;
         const QString arabic = QStringLiteral("contests/الصف الأول");
@@ -53,7 +55,9 @@ private slots:
         QTest::newRow("a link to a folder") << "" << "contests/link" << int(S::Folder) << arabic;
         QTest::newRow("its bank") << "" << arabic + "/db1.sqlite" << int(S::BankFile) << arabic;
         QTest::newRow("an Access bank") << "" << "contests/old bank.MDB" << int(S::AccessFile) << "contests";
-        QTest::newRow("a question file") << "" << "contests/my questions.csv" << int(S::QuestionFile) << "data/csv/my questions";
+        QTest::newRow("a question file") << "" << "contests/my questions.csv" << int(S::QuestionFile) << "data/csv/my questions-[0-9a-f]{8}";
+        QTest::newRow("a question file named ..csv") << "" << "contests/..csv" << int(S::QuestionFile) << "data/csv/questions-[0-9a-f]{8}";
+        QTest::newRow("a question file named ...csv") << "" << "contests/...csv" << int(S::QuestionFile) << "data/csv/questions-[0-9a-f]{8}";
         QTest::newRow("missing") << "" << "contests/none" << -1 << "was not found";
         QTest::newRow("another file") << "" << "contests/notes.txt" << -1 << "cannot start on this file";
         QTest::newRow("a bank of another name") << "" << "contests/other.sqlite" << -1 << "cannot start on this file";
@@ -67,6 +71,7 @@ private slots:
         work.mkpath(QStringLiteral("contests/الصف الأول"));
         for (const QString &file : {QStringLiteral("contests/الصف الأول/db1.sqlite"), QStringLiteral("contests/old bank.MDB"),
                                     QStringLiteral("contests/my questions.csv"), QStringLiteral("contests/notes.txt"),
+                                    QStringLiteral("contests/..csv"), QStringLiteral("contests/...csv"),
                                     QStringLiteral("contests/other.sqlite"), QStringLiteral("program/") + programHolds})
             QFile(work.filePath(file)).open(QIODevice::WriteOnly); // "program/" alone makes nothing
         QFile::link(work.filePath(QStringLiteral("contests/الصف الأول")), work.filePath(QStringLiteral("contests/link")));
@@ -76,8 +81,26 @@ private slots:
                                            work.filePath(QStringLiteral("data")));
         });
         QVERIFY2(failedAsExpected(message, source < 0 ? folder : QString()), qPrintable(message));
-        if (source >= 0)
-            QVERIFY(int(choice.source) == source && choice.folder == QFileInfo(work.filePath(folder)).absoluteFilePath());
+        if (source >= 0) {
+            QCOMPARE(int(choice.source), source);
+            QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(folder)).match(work.relativeFilePath(choice.folder)).hasMatch(),
+                     qPrintable(choice.folder));
+        }
+    }
+
+    void questionFilesOfOneNameGetFoldersOfTheirOwn()
+    {
+        QTemporaryDir dir;
+        QStringList folders;
+        for (const QString name : {"a/q.csv", "b/q.csv", "a/.csv"}) {
+            QDir(dir.path()).mkpath(QFileInfo(dir.filePath(name)).path());
+            QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
+            folders << ContestFolder::choose(dir.filePath(name), dir.filePath(QStringLiteral("program")), dir.filePath(QStringLiteral("data"))).folder;
+        }
+        folders.removeDuplicates();
+        QCOMPARE(folders.size(), 3);
+        for (const QString &folder : folders)
+            QCOMPARE(QFileInfo(folder).absolutePath(), QDir(dir.filePath(QStringLiteral("data/csv"))).absolutePath());
     }
 
     void messagesSpeakTheUsersLanguage()

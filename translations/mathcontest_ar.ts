@@ -602,14 +602,6 @@ Exit status: 0 done, 1 failed, 2 bad usage.
 <context>
     <name>ContestStart</name>
     <message>
-        <source>The question file could not be read.</source>
-        <translation>تعذّرت قراءة ملف الأسئلة.</translation>
-    </message>
-    <message>
-        <source>Make sure the file can be read, then start the game again.</source>
-        <translation>تأكّد أن قراءة الملف ممكنة، ثم شغّل اللعبة من جديد.</translation>
-    </message>
-    <message>
         <source>The contest folder made from the question file could not be completed.</source>
         <translation>تعذّر إكمال مجلد المسابقة المُنشأ من ملف الأسئلة.</translation>
     </message>
@@ -618,12 +610,20 @@ Exit status: 0 done, 1 failed, 2 bad usage.
         <translation>تأكّد أن القرص غير ممتلئ، ثم شغّل اللعبة من جديد.</translation>
     </message>
     <message>
-        <source>The contest folder for the question file could not be made.</source>
-        <translation>تعذّر إنشاء مجلد المسابقة لملف الأسئلة.</translation>
-    </message>
-    <message>
         <source>Make sure your data folder can be written to.</source>
         <translation>تأكّد أن الكتابة في مجلد بياناتك ممكنة.</translation>
+    </message>
+    <message>
+        <source>The record of the question file the contest was made from</source>
+        <translation>سجلّ ملف الأسئلة الذي أُنشئت منه المسابقة</translation>
+    </message>
+    <message>
+        <source>Remove it, then start the game again: the contest is made anew from the question file.</source>
+        <translation>احذفه، ثم ابدأ اللعبة من جديد: ستُنشأ المسابقة من ملف الأسئلة من جديد.</translation>
+    </message>
+    <message>
+        <source>The contest folder could not be made.</source>
+        <translation>تعذّر إنشاء مجلد المسابقة.</translation>
     </message>
 </context>
 <context>

@@ -29,13 +29,6 @@ QString resolved(const QString &path)
     return QDir::cleanPath(canonical.isEmpty() ? QFileInfo(path).absoluteFilePath() : canonical);
 }
 
-bool holdsBank(const QString &folder)
-{
-    const QDir dir(folder);
-    return QFileInfo::exists(dir.filePath(QString::fromLatin1(ContestFolder::kBankFileName)))
-        || QFileInfo::exists(dir.filePath(QString::fromLatin1(ContestFolder::kAccessFileName)));
-}
-
 // The name of the folder made from a question file: its base name, without
 // the dots that would make it "." or ".." or hidden, and a short digest of
 // its path, so that two files of one name in different folders never share
@@ -108,6 +101,12 @@ void ContestFolder::rememberOpened(const QString &argument)
     // without an argument opens the player's own folder instead.
     QSettings settings(userSettingsFile(), QSettings::IniFormat);
     settings.setValue(QLatin1String(kLastOpenedKey), QFileInfo(argument).absoluteFilePath());
+}
+
+bool ContestFolder::holdsBank(const QString &folder)
+{
+    const QDir dir(folder);
+    return QFileInfo::exists(dir.filePath(QString::fromLatin1(kBankFileName))) || QFileInfo::exists(dir.filePath(QString::fromLatin1(kAccessFileName)));
 }
 
 QString ContestFolder::userDataFolder()

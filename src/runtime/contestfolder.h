@@ -38,6 +38,9 @@ public:
     static QString lastOpened();
     static void rememberOpened(const QString &argument);
 
+    // Whether folder holds a bank (db1.sqlite or db1.mdb).
+    static bool holdsBank(const QString &folder);
+
     // The player's own data folder: $XDG_DATA_HOME/mathcontest.
     static QString userDataFolder();
 

@@ -62,15 +62,18 @@ std::unique_ptr<ProgramLock> ContestStart::open(const QString &argument)
     using Source = ContestFolder::Source;
     const ContestFolder::Choice choice =
         ContestFolder::choose(argument, InstallPaths::programFolder(), ContestFolder::userDataFolder(), ContestFolder::lastOpened());
-    if (choice.source == Source::PerUser)
-        ContestFolder::fillFromSample(choice.folder, InstallPaths::sampleFolder());
-    if (choice.source == Source::QuestionFile && !QDir().mkpath(choice.folder))
-        throw Failure(QCoreApplication::translate("ContestStart", "The contest folder for the question file could not be made."), choice.folder,
+    if ((choice.source == Source::QuestionFile || choice.source == Source::PerUser) && !QDir().mkpath(choice.folder))
+        throw Failure(QCoreApplication::translate("ContestStart", "The contest folder could not be made."), choice.folder,
                       QCoreApplication::translate("ContestStart", "Make sure your data folder can be written to."));
     ContestFolder::checkWritable(choice.folder);
-    // Taken before anything is written, so a running contest is never changed.
+    // Taken before anything is written, so a running contest is never
+    // changed, and two first starts never fill one folder together.
     auto lock = std::make_unique<ProgramLock>(choice.folder);
     const QString bank = QuestionBank::filePath(choice.folder);
+    // The player's own folder is made from the sample once; a bank of the
+    // player's own never gets the sample's pictures in its gaps.
+    if (choice.source == Source::PerUser && !ContestFolder::holdsBank(choice.folder))
+        ContestFolder::fillFromSample(choice.folder, InstallPaths::sampleFolder());
     if (choice.source == Source::QuestionFile)
         makeFromQuestionFile(choice.file, choice.folder);
     else if (choice.source == Source::AccessFile && !QFileInfo::exists(bank))

@@ -3,7 +3,8 @@
 # tool from there, as a teacher would after installing the package, under a
 # virtual display of its own, driven by real mouse clicks:
 #  - no argument: the first start makes the player's own contest folder from
-#    the sample; a second copy beside it is refused, says why and ends with
+#    the sample (and never fills its gaps again; two first starts at once
+#    make it whole, one of them refused as a second copy); a second copy beside it is refused, says why and ends with
 #    status 1 once its message is closed, and the tool's reset, create and
 #    import refuse to change it;
 #  - a contest folder (its name with blanks and Arabic letters) and a CSV
@@ -158,6 +159,31 @@ play_in() {
 
 csv=$work/q.csv; printf "question,a1,a2,a3,a4\nq,1,2,3,4\n" >"$csv"
 second=1 play_in "$mine/contest"
+# A picture the player removed from the own folder stays removed: the
+# sample fills only a folder without a bank.
+rm "$mine/contest/img/5.jpg"
+
+# Two first starts at once on a fresh account: one plays, the other is
+# refused as a second copy, and the folder is made whole.
+(
+  export HOME=$work/fresh XDG_DATA_HOME=$work/fresh/data
+  "$bin/mathcontest" </dev/null 2>"$work/first.err" & one=$!
+  "$bin/mathcontest" </dev/null 2>"$work/other.err" & two=$!
+  pids+=($one $two)
+  sleep 1
+  for p in $one $two; do
+    if quiz=$(window_of "$p" 792); then
+      xdotool mousemove --window "$quiz" 726 107 click 1
+      wait_for_end "$p"
+    else
+      close_message "$p"
+    fi
+    statuses+="$status "
+  done
+  [ "$(tr ' ' '\n' <<<"$statuses" | sort | tr -d '\n')" = "01" ] || fail "two first starts ended with $statuses: $(cat "$work/first.err" "$work/other.err")"
+  grep -qh "Another copy of the contest is already running" "$work/first.err" "$work/other.err" || fail "the second first start was not refused as a copy: $(cat "$work/first.err" "$work/other.err")"
+  "$bin/mathcontest-bank" check "$XDG_DATA_HOME/mathcontest/contest" >/dev/null || fail "two first starts left a half-made folder"
+)
 folder="$work/مسابقة الصف الأول"
 cp -r "$root/usr/share/mathcontest/sample" "$folder"
 play_in "$folder" "$folder"
@@ -174,6 +200,7 @@ play_in "$mine/csv/my questions-*"
 rm "$work/my questions.csv"
 mark_five "$mine/contest"
 play_in "$mine/contest"
+[ ! -e "$mine/contest/img/5.jpg" ] || fail "the sample's picture filled a gap of the player's own bank"
 
 # A read-only contest folder, read-only for root too (a read-only bind mount
 # in a mount namespace of its own; chmod is enough for anyone else).

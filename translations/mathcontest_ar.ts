@@ -949,6 +949,22 @@ questions were asked. It is chosen at start:
         <source>Make sure the contest folder can be written to, then try again.</source>
         <translation>تأكّد أن الكتابة في مجلد المسابقة ممكنة، ثم حاول من جديد.</translation>
     </message>
+    <message>
+        <source>The contest folder is locked by a contest started on another computer, %1.</source>
+        <translation>مجلد المسابقة مقفل بمسابقة بدأت على حاسوب آخر، هو %1.</translation>
+    </message>
+    <message>
+        <source>End the contest on that computer; if none runs there any more, remove the lock file, then try again.</source>
+        <translation>أنهِ المسابقة على ذلك الحاسوب؛ وإن لم تعد هناك مسابقة تعمل، فاحذف ملف القفل، ثم حاول من جديد.</translation>
+    </message>
+    <message>
+        <source>The contest folder&apos;s lock file is being written, or cannot be read.</source>
+        <translation>ملف قفل مجلد المسابقة قيد الكتابة، أو تتعذّر قراءته.</translation>
+    </message>
+    <message>
+        <source>Wait a few seconds and try again; if it stays so, remove the lock file.</source>
+        <translation>انتظر بضع ثوانٍ ثم حاول من جديد؛ وإن بقي الأمر كذلك، فاحذف ملف القفل.</translation>
+    </message>
 </context>
 <context>
     <name>QuestionBank</name>

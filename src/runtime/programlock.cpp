@@ -1,8 +1,12 @@
 #include "programlock.h"
 
 #include "failure.h"
+#include "translation.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <QSysInfo>
 #include <QFile>
 #include <QStorageInfo>
 
@@ -35,7 +39,20 @@ ProgramLock::ProgramLock(const QString &programFolder, Holder holder)
     if (m_lock.error() == QLockFile::LockFailedError) {
         qint64 pid = 0;
         QString host, app;
-        m_lock.getLockInfo(&pid, &host, &app);
+        const bool readable = m_lock.getLockInfo(&pid, &host, &app);
+        const QDateTime changed = QFileInfo(path).lastModified();
+        if (!readable && changed.isValid() && changed.secsTo(QDateTime::currentDateTime()) >= kWritingGraceSeconds && m_lock.removeStaleLockFile()
+            && m_lock.tryLock(0)) {
+            g_held = &m_lock;
+            return;
+        }
+        if (readable && !host.isEmpty() && host != QSysInfo::machineHostName())
+            throw Failure(QCoreApplication::translate("ProgramLock", "The contest folder is locked by a contest started on another computer, %1.").arg(Translation::isolate(host)),
+                          path,
+                          QCoreApplication::translate("ProgramLock", "End the contest on that computer; if none runs there any more, remove the lock file, then try again."));
+        if (!readable)
+            throw Failure(QCoreApplication::translate("ProgramLock", "The contest folder's lock file is being written, or cannot be read."), path,
+                          QCoreApplication::translate("ProgramLock", "Wait a few seconds and try again; if it stays so, remove the lock file."));
         if (holder == Holder::BankTool)
             throw Failure(QCoreApplication::translate("ProgramLock", "A contest is running on this folder (process %1); its bank is not changed under it.").arg(pid), path,
                           QCoreApplication::translate("ProgramLock", "End the contest with its exit label, then run the command again."));

@@ -6,10 +6,14 @@
 // Keeps a second copy of the game from starting on the same contest folder,
 // where it would clear the marks of the contest that is running, and the bank
 // tool from changing a running contest's bank. A lock left behind by a run
-// that crashed is taken over.
+// that crashed is taken over, and so is one whose owner cannot be alive: an
+// empty or unreadable lock file (as a power cut leaves it) older than a lock
+// takes to be written.
 class ProgramLock {
 public:
     static constexpr auto kLockFileName = "mathcontest.lock";
+    // An unreadable lock file younger than this may be one being written.
+    static constexpr int kWritingGraceSeconds = 5;
 
     enum class Holder { Game, BankTool };
 

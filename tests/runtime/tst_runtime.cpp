@@ -6,6 +6,7 @@
 #include "testmain.h"
 
 #include <QAbstractButton>
+#include <QDateTime>
 #include <QDir>
 #include <QRegularExpression>
 #include <QMessageBox>
@@ -118,14 +119,29 @@ private slots:
         QCOMPARE(box->layoutDirection(), arabic ? Qt::RightToLeft : Qt::LeftToRight);
     }
 
-    void staleLockIsTakenOver()
+    void lockIsTakenOverOnlyWhenItsOwnerCannotBeAlive_data()
     {
-        // A lock left by a process that is gone.
+        // The lock file's content, how old it is, and what a start says
+        // (empty: the lock is taken).
+        addColumns<QByteArray, int, QString>("content", "ageSeconds", "refusal");
+        QTest::newRow("a process that is gone") << QByteArray("2147483000\nmathcontest\n\n") << 0 << "";
+        QTest::newRow("empty, as a power cut leaves it") << QByteArray() << 60 << "";
+        QTest::newRow("unreadable") << QByteArray("\xff\xfe\x00garbage") << 60 << "";
+        QTest::newRow("empty, being written") << QByteArray() << 0 << "being written";
+        QTest::newRow("from another computer") << QByteArray("12\nmathcontest\nclassroom-pc-7\n") << 60 << "another computer, classroom-pc-7";
+    }
+    void lockIsTakenOverOnlyWhenItsOwnerCannotBeAlive()
+    {
+        auto [content, ageSeconds, refusal] = fetchRow<QByteArray, int, QString>("content", "ageSeconds", "refusal");
         QTemporaryDir dir;
-        const QString stale = dir.filePath(QString::fromLatin1(ProgramLock::kLockFileName));
-        writeFile(stale, "2147483000\nmathcontest\n\n");
-        ProgramLock taken(dir.path());
-        QVERIFY(QFile::exists(stale));
+        const QString lock = dir.filePath(QString::fromLatin1(ProgramLock::kLockFileName));
+        writeFile(lock, content);
+        {
+            QFile file(lock);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
+        }
+        const QString failed = failureOf([&] { ProgramLock taken(dir.path()); });
+        QVERIFY2(failedAsExpected(failed, refusal), qPrintable(failed));
     }
 };
 

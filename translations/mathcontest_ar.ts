@@ -1140,6 +1140,14 @@ questions were asked. It is chosen at start:
         <source>read the question&apos;s text</source>
         <translation>قراءة نص السؤال</translation>
     </message>
+    <message>
+        <source>soaal in the question bank is a view, not a table: the game cannot write its used marks there.</source>
+        <translation>soaal في بنك الأسئلة عرضٌ (view) لا جدول: لا تستطيع اللعبة أن تكتب فيه علامات الاستعمال.</translation>
+    </message>
+    <message>
+        <source>Trigger %1 of table soaal can undo what the game writes: questions already asked would come again.</source>
+        <translation>المشغّل (trigger) %1 في الجدول soaal قد يُلغي ما تكتبه اللعبة: فتعود أسئلة طُرحت من قبل.</translation>
+    </message>
 </context>
 <context>
     <name>QuestionPicture</name>

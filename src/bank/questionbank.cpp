@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QRegularExpression>
 #include <QSqlRecord>
 #include <QStringList>
 
@@ -187,6 +188,7 @@ void QuestionBank::checkForContest(qint64 n)
 void QuestionBank::checkStructure(qint64 n)
 {
     const QString operation = QCoreApplication::translate("QuestionBank", "check the question bank");
+    checkWritesStick();
     // With ID the table's integer primary key, the numbers are whole and
     // distinct already, and 1..n is a matter of the smallest and largest.
     bool idIsKey = false;
@@ -254,6 +256,29 @@ void QuestionBank::checkStructure(qint64 n)
                           m_path, idAdvice);
     }
     checkMarks();
+}
+
+void QuestionBank::checkWritesStick()
+{
+    const QString operation = QCoreApplication::translate("QuestionBank", "check the question bank");
+    QSqlQuery schema(m_db);
+    if (!schema.exec(QStringLiteral("select type, name, sql from sqlite_master where tbl_name='soaal' collate nocase and type in ('table', 'view', 'trigger')")))
+        fail(operation, schema.lastError());
+    // A trigger that stops a write (RAISE) or writes soaal itself can undo a
+    // used mark: questions would come again.
+    static const QRegularExpression undoes(QStringLiteral("\\braise\\s*\\(|\\b(update|delete\\s+from|insert(\\s+or\\s+\\w+)?\\s+into|replace\\s+into)\\s+[\"`\\[]?soaal\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    while (schema.next()) {
+        const QString type = schema.value(0).toString();
+        if (type == QLatin1String("view"))
+            throw Failure(QCoreApplication::translate("QuestionBank", "soaal in the question bank is a view, not a table: the game cannot write its used marks there."), m_path,
+                          advice());
+        const QString body = schema.value(2).toString().section(QRegularExpression(QStringLiteral("\\bbegin\\b"), QRegularExpression::CaseInsensitiveOption), 1);
+        if (type == QLatin1String("trigger") && undoes.match(body).hasMatch())
+            throw Failure(QCoreApplication::translate("QuestionBank", "Trigger %1 of table soaal can undo what the game writes: questions already asked would come again.")
+                              .arg(Translation::isolate(schema.value(1).toString())),
+                          m_path, advice());
+    }
 }
 
 void QuestionBank::checkMarks()

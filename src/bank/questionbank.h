@@ -51,6 +51,9 @@ public:
     // the bank's size) and the whole file's integrity (reads every page).
     void checkStructure(qint64 n);
     void checkIntegrity();
+    // That the marks the game writes stay written: soaal a table, and no
+    // trigger on it that stops or undoes a write.
+    void checkWritesStick();
     // The part of the check that a bank changed while a contest runs can
     // fail: a used mark that is not 0 or 1 (quick, whatever the bank's size).
     void checkMarks();

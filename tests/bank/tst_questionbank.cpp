@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
@@ -89,6 +90,16 @@ private slots:
         QTest::newRow("half mark") << QByteArray() << "" << "(1,0),(2,0.5)" << "used mark (YN) of question 2 is 0.5";
         QTest::newRow("negative mark") << QByteArray() << "" << "(1,-1)" << "used mark (YN) of question 1 is -1";
         QTest::newRow("null mark") << QByteArray() << "" << "(1,NULL)" << "used mark (YN) of question 1 is NULL";
+        const QString table = QStringLiteral("create table t (ID, YN, a1, a2, a3, a4);insert into t values (1,0,'a','b','c','d');");
+        QTest::newRow("soaal a view") << QByteArray() << table + "create view soaal as select * from t" << "" << "soaal in the question bank is a view";
+        QTest::newRow("a trigger that swallows the marks")
+            << QByteArray() << "create table soaal (ID, YN, a1, a2, a3, a4);insert into soaal values (1,0,'a','b','c','d');"
+                               "create trigger keep before update on soaal begin select raise(ignore); end"
+            << "" << "Trigger keep of table soaal can undo";
+        QTest::newRow("a trigger that clears them again")
+            << QByteArray() << "create table soaal (ID, YN, a1, a2, a3, a4);insert into soaal values (1,0,'a','b','c','d');"
+                               "create trigger undo after update on soaal begin UPDATE soaal set YN=0; end"
+            << "" << "Trigger undo of table soaal";
     }
     void malformedBankStopsTheStart()
     {
@@ -96,7 +107,9 @@ private slots:
         TestFolder folder;
         if (!raw.isNull())
             writeFile(folder.bankPath(), raw);
-        QStringList statements = sql.isEmpty() ? QStringList() : sql.split(u';');
+        // Statements apart at each ";", but for the one that closes a
+        // trigger's statement before its "end".
+        QStringList statements = sql.isEmpty() ? QStringList() : sql.split(QRegularExpression(QStringLiteral(";(?! end)")));
         if (!rows.isEmpty())
             statements << QStringLiteral("create table soaal (ID, YN, a1, a2, a3, a4)")
                        << QStringLiteral("insert into soaal values ") + rows.replace(u')', QStringLiteral(",'a','b','c','d')"));

@@ -157,6 +157,9 @@ const QList<CommandCase> kCommandCases = {
                               "img/soal.jpg (the question placeholder picture): A picture file is not a regular file", "not ready: 4 problems in"}, kAlways},
     {"check: answers", [](const QDir &d) { sql(d, QStringLiteral("update soaal set a3=NULL where ID=1")); sql(d, QStringLiteral("update soaal set a4='7' where ID=2")); },
      {"check", "%D/app"}, 1, {"problem: question 1: answer a3 is empty", "problem: question 2: answer a4 \"7\" is the same as an earlier answer", "not ready: 2 problems in"}, kAlways},
+    {"check: a trigger that swallows the marks",
+     [](const QDir &d) { sql(d, QStringLiteral("create trigger keep before update on soaal begin select raise(ignore); end")); }, {"check", "%D/app"}, 1,
+     {"Trigger keep of table soaal can undo what the game writes", "not ready: 1 problem in"}, kAlways},
     // The numbering fault, and what can still be checked: question 4's picture.
     {"check: numbering, and on", [](const QDir &d) { sql(d, QStringLiteral("update soaal set ID=4 where ID=2")); }, {"check", "%D/app"}, 1,
      {"Question number 2 is missing", "img/4.jpg (the picture of question 4): A picture file is missing."}, kAlways},

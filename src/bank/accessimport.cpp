@@ -111,20 +111,21 @@ bool AccessImport::importIfChanged(const QString &programFolder, const QString &
 {
     const QString bank = QuestionBank::filePath(programFolder);
     const QString access = QDir(programFolder).filePath(QString::fromLatin1(kAccessFileName));
-    if (!QFileInfo::exists(access))
-        return false;
     if (!QFileInfo::exists(bank)) {
+        if (!QFileInfo::exists(access))
+            return false;
         importFile(access, bank, false, helper);
         return true;
     }
+    // Only the file the bank was imported from is followed, never another
+    // Access file that lies beside it.
     const QString recorded = QuestionBank::openBank(programFolder).accessSource();
-    const QString now = sourceRecord(access);
-    // Only a bank imported from this very file follows its changes.
-    if (recorded.isEmpty() || recorded == now || recorded.section(u'\n', 0, 0) != now.section(u'\n', 0, 0))
+    const QString source = recorded.section(u'\n', 0, 0);
+    if (recorded.isEmpty() || !QFileInfo(source).isFile() || recorded == sourceRecord(source))
         return false;
-    importFile(access, bank, true, helper);
+    importFile(source, bank, true, helper);
     std::fputs(QCoreApplication::translate("AccessImport", "mathcontest: %1 has changed since its questions were imported; imported them again into %2\n")
-                   .arg(Translation::isolate(access), Translation::isolate(bank))
+                   .arg(Translation::isolate(source), Translation::isolate(bank))
                    .toUtf8()
                    .constData(),
                stderr);

@@ -28,9 +28,9 @@ public:
     static QString sourceRecord(const QString &mdbPath);
 
     // A contest folder that holds db1.mdb gets its bank imported from it when
-    // it has no db1.sqlite, or when its db1.sqlite was imported from that
-    // db1.mdb and the file has changed since (the old bank is replaced only
-    // when the new import succeeds). A bank made otherwise is never replaced.
-    // Gives whether it imported.
+    // it has no db1.sqlite; a db1.sqlite imported from an Access file (of any
+    // name, wherever it is) is imported again when that file has changed
+    // since (the old bank is replaced only when the new import succeeds). A
+    // bank made otherwise is never replaced. Gives whether it imported.
     static bool importIfChanged(const QString &programFolder, const QString &helper = QString());
 };

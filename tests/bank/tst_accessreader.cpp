@@ -158,15 +158,18 @@ private slots:
 
     void accessBankFollowsItsFile_data()
     {
-        // Before the start: which files the folder holds ("mdb", "create"d
-        // bank, "imported" from the mdb with question 1 used since), then
-        // whether the mdb is "changed" or "broken" (its helper fails).
+        // Before the start: which files the folder holds ("mdb", or
+        // "another name" for an .accdb beside no db1.mdb; a "create"d bank,
+        // or one "imported" from the Access file with question 1 used
+        // since), then whether that file is "changed" or "broken" (its
+        // helper fails).
         addColumns<QStringList, bool, QList<int>, QString>("before", "imports", "usedAfter", "failure");
         QTest::newRow("neither file") << QStringList{} << false << QList<int>{} << "";
         QTest::newRow("only the Access file") << QStringList{"mdb"} << true << QList<int>{} << "";
         QTest::newRow("a bank made by create") << QStringList{"mdb", "create"} << false << QList<int>{1} << "";
         QTest::newRow("imported, unchanged") << QStringList{"mdb", "imported"} << false << QList<int>{1} << "";
         QTest::newRow("imported, then changed") << QStringList{"mdb", "imported", "changed"} << true << QList<int>{} << "";
+        QTest::newRow("another name, imported, then changed") << QStringList{"another name", "imported", "changed"} << true << QList<int>{} << "";
         QTest::newRow("changed, and now broken") << QStringList{"mdb", "imported", "changed", "broken"} << false << QList<int>{1} << "not understood";
     }
     void accessBankFollowsItsFile()
@@ -175,8 +178,9 @@ private slots:
         QTemporaryDir dir;
         const QString fake = fakeHelper(dir, soaalAnswer("R\\t1\\t0\\t1\\t2\\t3\\t4\\n"));
         TestFolder folder;
-        const QString access = folder.path() + QStringLiteral("/db1.mdb");
-        if (before.contains(QStringLiteral("mdb")))
+        const bool otherName = before.contains(QStringLiteral("another name"));
+        const QString access = folder.path() + (otherName ? QStringLiteral("/old bank.accdb") : QStringLiteral("/db1.mdb"));
+        if (before.contains(QStringLiteral("mdb")) || otherName)
             writeFile(access, "an Access file");
         if (before.contains(QStringLiteral("create")))
             folder.writeBank(1, {1});

@@ -232,6 +232,12 @@ int BankTool::run(const QStringList &arguments, QTextStream &out, QTextStream &e
             err << "mathcontest-bank: " << failure.message() << "\n";
             err.flush();
             return kFailed;
+        } catch (const std::exception &error) {
+            // Whatever it was, the command's own clean-up (its lock, a folder
+            // it made) has run on the way here.
+            err << "mathcontest-bank: " << BankTool::tr("the command stopped on an unexpected error: %1").arg(QString::fromLocal8Bit(error.what())) << "\n";
+            err.flush();
+            return kFailed;
         }
     }
     return usageError(err, BankTool::tr("unknown command '%1'").arg(Translation::isolate(command)));

@@ -131,6 +131,10 @@
             <numerusform>لم ينتهِ محرك Access في غضون %n ثانية؛ قد يكون الملف تالفاً</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the Access engine&apos;s answer is larger than this file could hold; the file may be damaged</source>
+        <translation>جواب محرك Access أكبر مما يمكن أن يحويه هذا الملف؛ قد يكون الملف تالفاً</translation>
+    </message>
 </context>
 <context>
     <name>BankCheck</name>
@@ -550,6 +554,10 @@ Exit status: 0 done, 1 failed, 2 bad usage.
             <numerusform>%n سؤالاً</numerusform>
             <numerusform>%n سؤال</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>the command stopped on an unexpected error: %1</source>
+        <translation>توقّف الأمر بسبب خطأ غير متوقع: %1</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,11 @@
 namespace {
 
 constexpr qsizetype kMaxSaidBytes = 4096;
+// The Access engine's answer holds the table's text, at most a few times the
+// file's own size (each character in UTF-8, escaped): an answer larger than
+// this comes from a damaged file or a runaway engine.
+constexpr qint64 kAnswerBytesPerFileByte = 8;
+constexpr qint64 kAnswerBytesBeyond = 1024 * 1024;
 constexpr qsizetype kMaxDetailChars = 300;
 
 // Translated when asked, after the translator is installed.
@@ -131,10 +136,16 @@ AccessReader::Table AccessReader::readTable(const QString &path, const QString &
         throw Failure(QCoreApplication::translate("AccessReader", "The Access reader %1 could not be started: %2.").arg(Translation::isolate(program), Translation::isolate(process.errorString())), path,
                       QCoreApplication::translate("AccessReader", "Install the program again: mathcontest-mdb belongs beside it, or in ../libexec/mathcontest/ from it."));
     QByteArray output, said;
+    const qint64 maxAnswerBytes = QFileInfo(path).size() * kAnswerBytesPerFileByte + kAnswerBytesBeyond;
     // What the library printed, kept for the report as far as it is useful.
     auto readBoth = [&] {
         output += process.readAllStandardOutput();
         said += process.readAllStandardError().left(std::max<qsizetype>(0, kMaxSaidBytes - said.size()));
+        if (output.size() > maxAnswerBytes) {
+            process.kill();
+            process.waitForFinished();
+            fail(path, QCoreApplication::translate("AccessReader", "the Access engine's answer is larger than this file could hold; the file may be damaged"));
+        }
     };
     QElapsedTimer clock;
     clock.start();

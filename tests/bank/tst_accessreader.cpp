@@ -86,6 +86,7 @@ private slots:
         QTest::newRow("pages shuffled") << good.mid(8192) + good.left(8192) << QByteArray() << "not a Microsoft Access database";
         QTest::newRow("helper hangs") << QByteArray() << QByteArray("exec sleep 30\n") << "did not finish within";
         QTest::newRow("helper crashes") << QByteArray() << QByteArray("kill -SEGV $$\n") << "crashed";
+        QTest::newRow("helper answers without end") << QByteArray() << QByteArray("exec yes 'R\t1\t0'\n") << "larger than this file could hold";
         QTest::newRow("helper answers nonsense") << QByteArray() << QByteArray("echo hello\n") << "was not understood";
         QTest::newRow("answer cut short") << QByteArray() << QByteArray("printf 'MDBTABLE 1\\n1\\nC\\tID\\nR\\t1\\n'\n") << "stopped part-way";
         QTest::newRow("wrong row count") << QByteArray() << QByteArray("printf 'MDBTABLE 1\\n1\\nC\\tID\\nR\\t1\\nEND 2\\n'\n") << "stopped part-way";

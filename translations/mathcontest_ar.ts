@@ -746,6 +746,14 @@ Exit status: 0 done, 1 failed, 2 bad usage.
             <numerusform>%n عمود</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the file says it is UTF-16, but this line holds what UTF-16 cannot be; save the file again as UTF-8</source>
+        <translation>يقول الملف إنه بترميز UTF-16، لكن في هذا السطر ما لا يكون في UTF-16؛ احفظ الملف من جديد بترميز UTF-8</translation>
+    </message>
+    <message>
+        <source>the file was read as UTF-8; it could also be Windows-1256 (Arabic Windows), where it reads as Arabic. If the questions look wrong, save the file as UTF-8 and make the bank again</source>
+        <translation>قُرئ الملف بترميز UTF-8؛ وقد يكون أيضاً بترميز Windows-1256 (ويندوز العربي) فيُقرأ نصاً عربياً. إن بدت الأسئلة خاطئة، فاحفظ الملف بترميز UTF-8 ثم أنشئ البنك من جديد</translation>
+    </message>
 </context>
 <context>
     <name>Failure</name>

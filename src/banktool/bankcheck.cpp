@@ -1,4 +1,5 @@
 #include "bankcheck.h"
+#include "csvreader.h"
 #include "translation.h"
 
 #include "failure.h"
@@ -63,7 +64,7 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
         QSet<QString> seen;
         for (int a = 0; a < 4; ++a) {
             const QString text = row.answers[static_cast<size_t>(a)].trimmed();
-            if (text.isEmpty()) {
+            if (CsvReader::isBlank(text)) {
                 report.problems << QCoreApplication::translate("BankCheck", "%1: answer a%2 is empty").arg(question).arg(a + 1);
                 continue;
             }

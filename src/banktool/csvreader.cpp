@@ -89,6 +89,21 @@ int firstBadUtf8Line(const QByteArray &data)
     return 0;
 }
 
+bool hasArabicLetter(const QString &text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.script() == QChar::Script_Arabic && c.isLetter(); });
+}
+
+// Whether text is Arabic (letters, its punctuation and digits) wherever it
+// is not ASCII.
+bool readsAsArabic(const QString &text)
+{
+    return hasArabicLetter(text) && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x80 || (u >= 0x0600 && u <= 0x06FF) || (u >= 0xFB50 && u <= 0xFDFF) || (u >= 0xFE70 && u <= 0xFEFF);
+    });
+}
+
 // The columns, by their English and Arabic names (hamza forms of alef and
 // Arabic-Indic digits are taken as written either way).
 const char *const kColumns[6][2] = {
@@ -149,26 +164,56 @@ QByteArray CsvReader::readFile(const QString &path)
                              kMaxFileBytes);
 }
 
-QByteArray CsvReader::toUtf8(const QByteArray &raw, QString *note)
+bool CsvReader::isBlank(const QString &text)
 {
-    // UTF-16 says so with its byte-order mark.
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.isSpace() || c.category() == QChar::Other_Format || c.category() == QChar::Other_Control;
+    });
+}
+
+QByteArray CsvReader::toUtf8(const QByteArray &raw, QString *note, const QString &fileName)
+{
+    // UTF-16 says so with its byte-order mark; a character it cannot be (a
+    // lone half of a surrogate pair) is a fault of the file, never a "?".
     if (raw.startsWith("\xFF\xFE") || raw.startsWith("\xFE\xFF")) {
         QStringDecoder decoder(raw.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
-        return QString(decoder.decode(QByteArrayView(raw).sliced(2))).toUtf8();
+        const QString text = decoder.decode(QByteArrayView(raw).sliced(2));
+        qsizetype bad = decoder.hasError() ? text.indexOf(QChar(QChar::ReplacementCharacter)) : -1;
+        for (qsizetype i = 0; bad < 0 && i < text.size(); ++i) {
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            else if (text[i].isSurrogate())
+                bad = i;
+        }
+        if (bad >= 0 || decoder.hasError()) {
+            fail(fileName, int(text.left(std::max<qsizetype>(bad, 0)).count(u'\n')) + 1,
+                 QCoreApplication::translate("CsvReader", "the file says it is UTF-16, but this line holds what UTF-16 cannot be; save the file again as UTF-8"));
+        }
+        return text.toUtf8();
     }
     QByteArray data = raw.startsWith("\xEF\xBB\xBF") ? raw.mid(3) : raw;
-    if (firstBadUtf8Line(data) == 0)
+    QStringDecoder arabicWindows("windows-1256");
+    if (firstBadUtf8Line(data) == 0) {
+        // Valid UTF-8 without an Arabic letter that reads as Arabic in
+        // Windows-1256 could be either: read as UTF-8, and said so.
+        const QString asWindows = arabicWindows.decode(data);
+        if (note && !raw.startsWith("\xEF\xBB\xBF") && !hasArabicLetter(QString::fromUtf8(data)) && readsAsArabic(asWindows))
+            *note = QCoreApplication::translate("CsvReader", "the file was read as UTF-8; it could also be Windows-1256 (Arabic Windows), where it reads as Arabic. If "
+                                                             "the questions look wrong, save the file as UTF-8 and make the bank again");
         return data;
+    }
     // Not UTF-8: what spreadsheets on Arabic Windows write.
     if (note)
         *note = QCoreApplication::translate("CsvReader", "the file is not UTF-8; it was read as Windows-1256 (Arabic Windows)");
-    QStringDecoder decoder("windows-1256");
-    return QString(decoder.decode(data)).toUtf8();
+    return QString(arabicWindows.decode(data)).toUtf8();
 }
 
 std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const QString &fileName, QString *note)
 {
-    const QByteArray data = toUtf8(raw, note);
+    QByteArray data = toUtf8(raw, note, fileName);
+    // Lines ended by a carriage return alone (old Macintosh spreadsheets).
+    if (data.contains('\r') && !data.contains('\n'))
+        data.replace('\r', '\n');
 
     csv_parser parser;
     if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0)
@@ -244,13 +289,16 @@ std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const Q
             return column[which] < 0 ? QString() : QString::fromUtf8(record.fields[static_cast<size_t>(column[which])]);
         };
         question.question = field(0).trimmed();
-        // Answers are kept as written, blanks and all.
+        // Answers and the picture's path as the file has them: a quoted
+        // field keeps its blanks, an unquoted one comes without the spaces
+        // and tabs at its ends (the CSV reader drops them, as spreadsheets
+        // do). An answer must show something on its button.
         for (int a = 0; a < 4; ++a) {
             question.answers[a] = field(a + 1);
-            if (question.answers[a].trimmed().isEmpty())
+            if (isBlank(question.answers[a]))
                 fail(fileName, record.line, QCoreApplication::translate("CsvReader", "answer a%1 is empty").arg(a + 1));
         }
-        question.picture = field(5).trimmed();
+        question.picture = field(5);
         if (question.question.isEmpty() && question.picture.isEmpty())
             fail(fileName, record.line, QCoreApplication::translate("CsvReader", "the question has neither text nor a picture"));
         questions.push_back(std::move(question));

@@ -30,6 +30,11 @@ public:
     static QByteArray readFile(const QString &path);
     static std::vector<Question> parse(const QByteArray &data, const QString &fileName, QString *note = nullptr);
 
-    // The file's text as UTF-8, whatever of the encodings above it is in.
-    static QByteArray toUtf8(const QByteArray &raw, QString *note);
+    // Whether text shows nothing: empty, blanks, or only invisible characters
+    // (zero-width spaces, direction marks, control characters).
+    static bool isBlank(const QString &text);
+
+    // The file's text as UTF-8, whatever of the encodings above it is in
+    // (a Failure naming fileName and the line for UTF-16 that is not).
+    static QByteArray toUtf8(const QByteArray &raw, QString *note, const QString &fileName);
 };

@@ -155,8 +155,12 @@ const QList<CommandCase> kCommandCases = {
      {"check", "%D/app"}, 1, {"img/2.jpg (the picture of question 2): A picture file is missing.", "img/bak.jpg (the quiz window's background): A picture file is not a JPEG picture.",
                               "img/3.jpg (the picture of question 3): A JPEG picture is cut short",
                               "img/soal.jpg (the question placeholder picture): A picture file is not a regular file", "not ready: 4 problems in"}, kAlways},
-    {"check: answers", [](const QDir &d) { sql(d, QStringLiteral("update soaal set a3=NULL where ID=1")); sql(d, QStringLiteral("update soaal set a4='7' where ID=2")); },
-     {"check", "%D/app"}, 1, {"problem: question 1: answer a3 is empty", "problem: question 2: answer a4 \"7\" is the same as an earlier answer", "not ready: 2 problems in"}, kAlways},
+    {"check: answers", [](const QDir &d) {
+         sql(d, QStringLiteral("update soaal set a3=NULL where ID=1"));
+         sql(d, QStringLiteral("update soaal set a4='7' where ID=2"));
+         sql(d, QStringLiteral("update soaal set a2=char(8203, 8238) where ID=3")); },
+     {"check", "%D/app"}, 1, {"problem: question 1: answer a3 is empty", "problem: question 2: answer a4 \"7\" is the same as an earlier answer",
+                              "problem: question 3: answer a2 is empty", "not ready: 3 problems in"}, kAlways},
     {"check: a trigger that swallows the marks",
      [](const QDir &d) { sql(d, QStringLiteral("create trigger keep before update on soaal begin select raise(ignore); end")); }, {"check", "%D/app"}, 1,
      {"Trigger keep of table soaal can undo what the game writes", "not ready: 1 problem in"}, kAlways},
@@ -177,7 +181,8 @@ private slots:
     void questionFilesAreRead_data()
     {
         // A question file, and what reading it gives: its first fault, or its
-        // last question ("line:question|a2|a4|") and the note on its encoding.
+        // last question ("line:question|a2|a4|", then its picture's path if
+        // it has one) and the note on its encoding.
         addColumns<QByteArray, QString>("csv", "expected");
         const auto file = [](const QString &separator, bool arabicHeader) {
             return (arabicHeader ? QStringList{"السؤال", "الإجابة الصحيحة", "أجابة خاطئة 1", "إجابة خاطئة 2", "إجابة خاطئة 3"}
@@ -192,6 +197,18 @@ private slots:
                                                      << read + "the file is not UTF-8; it was read as Windows-1256 (Arabic Windows)";
         QTest::newRow("blank rows and columns") << ("question,a1,a2,a3,a4,\r\n,,,,,\r\n" + file(",", false).section("\r\n", 1)).toUtf8() + "\r\n,,,,,\r\n"
                                                 << "3" + read.mid(1);
+        QTest::newRow("lines ended by CR alone, semicolons") << file(";", false).replace("\r\n", "\r").toUtf8() + "س;1;2;3;\r" << ":3: answer a4 is empty";
+        QTest::newRow("lines ended by CR alone, tabs") << file("\t", false).replace("\r\n", "\r").toUtf8() << read;
+        QTest::newRow("Windows-1256 that is valid UTF-8 too")
+            << kHeader + QByteArray(QStringEncoder("windows-1256").encode(QStringLiteral("س؟,1,2,3,4\n")))
+            << QString::fromUtf8("2:\u04FF|2|4|the file was read as UTF-8; it could also be Windows-1256 (Arabic Windows), where it reads as Arabic. "
+                                 "If the questions look wrong, save the file as UTF-8 and make the bank again");
+        QTest::newRow("UTF-16 with half a surrogate pair")
+            << "\xFF\xFE" + QByteArray(QStringEncoder(QStringEncoder::Utf16LE).encode(QString::fromLatin1(kHeader) + "q,1,2,3,4\n")) + QByteArray::fromHex("3dd82c0031000a00") // half a pair, ",1\n"
+            << ":3: the file says it is UTF-16, but this line holds what UTF-16 cannot be";
+        QTest::newRow("answers of invisible characters") << kHeader + "س,1,\"\u200B\u202E\",3,4\n" << ":2: answer a2 is empty";
+        QTest::newRow("a quoted picture path keeps its blanks")
+            << QByteArray("question,a1,a2,a3,a4,picture\nس, 1 ,\" 2 \",3,4,\" my folder/p.jpg\"\n") << "2:س| 2 |4|| my folder/p.jpg";
         QTest::newRow("missing column") << kHeader + "ما ناتج 2 + 2 ؟,4,3,5,6\nما ناتج 3 + 3 ؟,6,5,7\n" << ":3: expected 5 columns, found 4";
         QTest::newRow("extra column") << kHeader + "س,1,2,3,4,5\n" << ":2: expected 5 columns, found 6";
         QTest::newRow("empty answer") << kHeader + "س,1,2,3,4\nص,1,,3,4\n" << ":3: answer a2 is empty";
@@ -212,7 +229,8 @@ private slots:
         QString note, last;
         const QString message = failureOf([&] {
             const CsvReader::Question q = CsvReader::parse(csv, QStringLiteral("q.csv"), &note).back();
-            last = QStringLiteral("%1:%2|%3|%4|%5").arg(q.line).arg(q.question, q.answers[1], q.answers[3], note);
+            last = QStringLiteral("%1:%2|%3|%4|%5").arg(q.line).arg(q.question, q.answers[1], q.answers[3], note)
+                + (q.picture.isEmpty() ? QString() : u'|' + q.picture);
         });
         QVERIFY2(message.isEmpty() ? last == expected : message.contains(QStringLiteral("q.csv") + expected), qPrintable(message + last));
     }

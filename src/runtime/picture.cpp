@@ -1,4 +1,5 @@
 #include "picture.h"
+#include "qtmessages.h"
 #include "translation.h"
 
 #include "failure.h"
@@ -54,6 +55,17 @@ QSize headerSize(QImageReader &reader, const QString &place)
     return size;
 }
 
+// The picture, read to its end: a decoder that had to guess at any part of
+// it ("Corrupt JPEG data") read a damaged file.
+QImage readWhole(QImageReader &reader, const QString &place)
+{
+    const QtMessages::Capture warnings;
+    QImage image = reader.read();
+    if (image.isNull() || !warnings.warnings().isEmpty())
+        damaged(place);
+    return image;
+}
+
 } // namespace
 
 QByteArray Picture::jpegBytes(const QString &path, const QString &role)
@@ -85,9 +97,7 @@ QImage Picture::decode(const QString &path, const QString &role)
     if (limitBytes > 0 && qint64(size.width()) * size.height() * 4 > limitBytes)
         throw Failure(QCoreApplication::translate("Picture", "A picture is too large for the game to show: %1 pixels.").arg(sizeText(size)),
                       place, tooLargeAdvice());
-    QImage image = reader.read();
-    if (image.isNull())
-        damaged(place);
+    const QImage image = readWhole(reader, place);
     return image;
 }
 
@@ -119,9 +129,7 @@ std::optional<QImage> Picture::fitted(const QString &path, QSize box, const QStr
     // faults) in a fraction of the time.
     reader.setScaledSize(target != size ? size.scaled(target * 2, Qt::KeepAspectRatio).boundedTo(size)
                                         : QSize((size.width() + 7) / 8, (size.height() + 7) / 8));
-    QImage image = reader.read();
-    if (image.isNull())
-        damaged(place);
+    const QImage image = readWhole(reader, place);
     if (target == size)
         return std::nullopt;
     return image.size() == target ? image : image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

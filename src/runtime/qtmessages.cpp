@@ -7,6 +7,7 @@
 namespace {
 
 QtMessageHandler g_next = nullptr;
+thread_local QtMessages::Capture *t_capture = nullptr;
 
 // Each notice left out, by the start of its text.
 const char *const kNoise[] = {
@@ -16,15 +17,31 @@ const char *const kNoise[] = {
     "This plugin does not support",
 };
 
-void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+} // namespace
+
+void QtMessages::handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
+    if (type == QtWarningMsg && t_capture) {
+        t_capture->m_warnings.append(message);
+        return;
+    }
     if (type != QtFatalMsg && type != QtCriticalMsg && QtMessages::isNoise(message))
         return;
     if (g_next)
         g_next(type, context, message);
 }
 
-} // namespace
+QtMessages::Capture::Capture()
+    : m_outer(t_capture)
+{
+    install();
+    t_capture = this;
+}
+
+QtMessages::Capture::~Capture()
+{
+    t_capture = m_outer;
+}
 
 void QtMessages::install()
 {

@@ -121,6 +121,12 @@ const QList<CommandCase> kCommandCases = {
      [](const QDir &d) { return QImage(d.filePath(QStringLiteral("new/img/1.jpg"))).size() == QSize(173, 130); }},
     {"a picture claiming 65000 x 65000", writing("photo.jpg", lyingJpeg(65000, 65000)), kCreate, 1,
      {":2: picture \"photo.jpg\": A JPEG picture claims to be 65000 x 65000"}, kNoOut},
+    // A small picture whose header claims far more: the decoder warns of
+    // data it had to make up, and the picture is refused.
+    {"a damaged picture claiming 24000 x 24000", writing("photo.jpg", lyingJpeg(24000, 24000)), kCreate, 1,
+     {":2: picture \"photo.jpg\": A JPEG picture could not be decoded; the file is damaged"}, kNoOut},
+    {"check: a damaged picture claiming 1000 x 1000", writing("app/img/2.jpg", lyingJpeg(1000, 1000)), {"check", "%D/app"}, 1,
+     {"img/2.jpg (the picture of question 2): A JPEG picture could not be decoded"}, kBankIntact},
     {"a picture the game cannot show", writing("app/img/2.jpg", jpeg({600, 500})), {"check", "%D/app"}, 1,
      {"too large for the game to show: 600 x 500 pixels"}, kBankIntact, {"QT_IMAGEIO_MAXALLOC=1"}},
     {"a FIFO picture", fifo("photo.jpg"), kCreate, 1, {"is not a regular file"}, kNoOut},

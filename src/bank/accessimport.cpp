@@ -63,12 +63,12 @@ std::vector<BankFile::Answers> AccessImport::questions(const AccessReader::Table
         if (!wholeNumber(row[column[0]], id))
             throw Failure(QCoreApplication::translate("AccessImport", "Row %1 of table soaal has an ID that is not a whole number: \"%2\".")
                               .arg(r + 1)
-                              .arg(row[column[0]].isNull() ? QCoreApplication::translate("AccessImport", "(empty)") : Translation::isolate(row[column[0]].toString())),
+                              .arg(row[column[0]].isNull() ? QCoreApplication::translate("AccessImport", "(empty)") : Translation::shown(row[column[0]].toString())),
                           path, advice());
         if (!isBoolean(row[column[1]]))
             throw Failure(QCoreApplication::translate("AccessImport", "Question %1 has a used mark YN that is not a boolean: \"%2\".")
                               .arg(id)
-                              .arg(row[column[1]].isNull() ? QCoreApplication::translate("AccessImport", "(empty)") : Translation::isolate(row[column[1]].toString())),
+                              .arg(row[column[1]].isNull() ? QCoreApplication::translate("AccessImport", "(empty)") : Translation::shown(row[column[1]].toString())),
                           QCoreApplication::translate("AccessImport", "%1, question %2").arg(Translation::isolate(path)).arg(id), advice());
         if (id < 1 || id > n)
             throw Failure(QCoreApplication::translate("AccessImport", "Question number %1 is outside 1 to %2: the %2 questions must be numbered 1 to %2.").arg(id).arg(n),

@@ -224,7 +224,7 @@ void QuestionBank::checkStructure(qint64 n)
         if (!bad.exec(QStringLiteral("select quote(ID) from soaal where typeof(ID)<>'integer' limit 1")))
             fail(operation, bad.lastError());
         if (bad.next())
-            throw Failure(QCoreApplication::translate("QuestionBank", "A question number (ID) is not a whole number: %1.").arg(Translation::isolate(bad.value(0).toString())), m_path,
+            throw Failure(QCoreApplication::translate("QuestionBank", "A question number (ID) is not a whole number: %1.").arg(Translation::shown(bad.value(0).toString())), m_path,
                           idAdvice);
         QSqlQuery twice(m_db);
         if (!twice.exec(QStringLiteral("select ID from soaal group by ID having count(*)>1 order by ID limit 1")))
@@ -295,7 +295,7 @@ void QuestionBank::checkMarks()
     if (marks.next())
         throw Failure(QCoreApplication::translate("QuestionBank", "The used mark (YN) of question %1 is %2, not 0 or 1.")
                           .arg(marks.value(0).toLongLong())
-                          .arg(Translation::isolate(marks.value(1).toString())),
+                          .arg(Translation::shown(marks.value(1).toString())),
                       QStringLiteral("%1, %2").arg(Translation::isolate(m_path), question(marks.value(0).toLongLong())), advice());
 }
 

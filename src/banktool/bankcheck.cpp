@@ -72,7 +72,7 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
                 report.problems << QCoreApplication::translate("BankCheck", "%1: answer a%2 \"%3\" is the same as an earlier answer of the question")
                                        .arg(question)
                                        .arg(a + 1)
-                                       .arg(Translation::isolate(text));
+                                       .arg(Translation::shown(text));
             seen.insert(text);
         }
         pictures.push_back({QStringLiteral("%1.jpg").arg(row.id), QCoreApplication::translate("BankCheck", "the picture of %1").arg(question), true, {}, {}});

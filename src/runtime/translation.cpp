@@ -50,6 +50,23 @@ bool Translation::rightToLeft()
     return translators().rightToLeft;
 }
 
+QString Translation::shown(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool reorders = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x200E || u == 0x200F || u == 0x061C;
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0))
+            out += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QChar(u'0'));
+        else if (reorders)
+            out += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QChar(u'0'));
+        else
+            out += c;
+    }
+    return isolate(out);
+}
+
 QString Translation::isolate(const QString &text)
 {
     if (!rightToLeft() || text.isEmpty())

@@ -19,4 +19,10 @@ public:
     // option or a number keeps its own order inside right-to-left text
     // (Unicode's first-strong isolate); text itself in left-to-right messages.
     static QString isolate(const QString &text);
+
+    // Text from a file (an answer, a stored value) as a message shows it:
+    // control characters and the marks that reorder text written as escapes
+    // (\x1b, \u202e), so a bank cannot drive a terminal or scramble a line;
+    // isolated as above.
+    static QString shown(const QString &text);
 };

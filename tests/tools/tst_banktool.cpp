@@ -167,6 +167,11 @@ const QList<CommandCase> kCommandCases = {
          sql(d, QStringLiteral("update soaal set a2=char(8203, 8238) where ID=3")); },
      {"check", "%D/app"}, 1, {"problem: question 1: answer a3 is empty", "problem: question 2: answer a4 \"7\" is the same as an earlier answer",
                               "problem: question 3: answer a2 is empty", "not ready: 3 problems in"}, kAlways},
+    // Answers that would set the terminal's title and clear it, and turn
+    // the line around, come out as escapes.
+    {"check: answers that would drive the terminal",
+     [](const QDir &d) { sql(d, QStringLiteral("update soaal set a3=char(27)||']0;x'||char(7)||char(8238), a4=char(27)||']0;x'||char(7)||char(8238) where ID=1")); }, {"check", "%D/app"}, 1,
+     {"answer a4 \"\\x1b]0;x\\x07\\u202e\" is the same as an earlier answer"}, kAlways},
     {"check: a trigger that swallows the marks",
      [](const QDir &d) { sql(d, QStringLiteral("create trigger keep before update on soaal begin select raise(ignore); end")); }, {"check", "%D/app"}, 1,
      {"Trigger keep of table soaal can undo what the game writes", "not ready: 1 problem in"}, kAlways},

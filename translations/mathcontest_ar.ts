@@ -244,6 +244,14 @@
         <source>Give the path of a JPEG picture, relative to the question file&apos;s folder or absolute.</source>
         <translation>أعطِ مسار صورة JPEG: إما مساراً يبدأ من مجلد ملف الأسئلة وإما مساراً كاملاً.</translation>
     </message>
+    <message>
+        <source>A file the command reads is in the img folder it replaces, under a name the new bank writes there, and it would be lost.</source>
+        <translation>ملف يقرؤه الأمر موجود في مجلد img الذي يستبدله، باسمٍ يكتبه البنك الجديد هناك، فسيضيع.</translation>
+    </message>
+    <message>
+        <source>Move the file out of the contest folder&apos;s img folder (or rename it), change the question file to name it there, and run the command again.</source>
+        <translation>انقل الملف خارج مجلد img في مجلد المسابقة (أو غيّر اسمه)، وعدّل ملف الأسئلة ليشير إليه في مكانه الجديد، ثم نفّذ الأمر من جديد.</translation>
+    </message>
 </context>
 <context>
     <name>BankExport</name>

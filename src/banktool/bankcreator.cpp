@@ -66,6 +66,36 @@ void writeQuestionPicture(const CsvReader::Question &question, const QString &gi
                   QCoreApplication::translate("BankCreator", "Make sure the folder can be written to and the disk is not full."));
 }
 
+// The files the command reads (the question file, the pictures it names)
+// that lie in the img folder it replaces go into the new one, so nothing the
+// teacher gave is lost: under their own names where the new folder has none,
+// and where it has one, only if it is that very file (a picture copied as it
+// is). Anything else stops the command before anything is replaced.
+void keepInputs(const std::vector<QString> &inputs, const QString &oldImg, const QString &newImg)
+{
+    const QString old = QFileInfo(oldImg).canonicalFilePath();
+    if (old.isEmpty())
+        return;
+    for (const QString &input : inputs) {
+        const QString path = QFileInfo(input).canonicalFilePath();
+        if (path.isEmpty() || !path.startsWith(old + u'/'))
+            continue;
+        const QString kept = QDir(newImg).filePath(QDir(old).relativeFilePath(path));
+        if (QFileInfo::exists(kept)) {
+            QFile mine(path), made(kept);
+            if (mine.open(QIODevice::ReadOnly) && made.open(QIODevice::ReadOnly) && mine.readAll() == made.readAll())
+                continue;
+            throw Failure(QCoreApplication::translate("BankCreator", "A file the command reads is in the img folder it replaces, under a name the new bank "
+                                                                     "writes there, and it would be lost."),
+                          input, QCoreApplication::translate("BankCreator", "Move the file out of the contest folder's img folder (or rename it), "
+                                                                            "change the question file to name it there, and run the command again."));
+        }
+        if (!QDir().mkpath(QFileInfo(kept).absolutePath()) || !copyFile(path, kept))
+            throw Failure(QCoreApplication::translate("BankCreator", "A picture could not be written."), kept,
+                          QCoreApplication::translate("BankCreator", "Make sure the folder can be written to and the disk is not full."));
+    }
+}
+
 void moveInto(const QString &from, const QString &to)
 {
     if (!QDir().rename(from, to))
@@ -144,6 +174,9 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     save(QuestionPicture::background(), stagedImg + QStringLiteral("/bak.jpg"));
     save(QuestionPicture::placeholder(), stagedImg + QStringLiteral("/soal.jpg"));
     save(QuestionPicture::questionButtonFace(), stagedImg + QStringLiteral("/bsoal.jpg"));
+    std::vector<QString> inputs(givenPictures);
+    inputs.push_back(QFileInfo(csvPath).absoluteFilePath());
+    keepInputs(inputs, imgPath, stagedImg);
 
     // Each move into place records how to undo itself; a failed move undoes
     // the ones before it, so the folder keeps its old bank or gets the new one.

@@ -108,7 +108,28 @@ auto fifo(const char *name)
 }
 const QStringList kCreate{"create", "--from", "%D/p.csv", "--out", "%D/new"};
 
+// A question file in.csv whose question names picture (a path relative to
+// the work folder), beside photo, a 4000 x 3000 photo written at that path.
+auto photoIn(const char *picture)
+{
+    return [=](const QDir &dir) {
+        writeFile(dir.filePath(QString::fromUtf8(picture)), jpeg({4000, 3000}));
+        writeFile(dir.filePath(QStringLiteral("in.csv")), kHeader.trimmed() + ",picture\nس,1,2,3,4," + QByteArray(picture) + "\n");
+    };
+}
+auto photoKept(const char *picture)
+{
+    return [=](const QDir &dir) { return QImage(dir.filePath(QString::fromUtf8(picture))).size() == QSize(4000, 3000); };
+}
+const QStringList kCreateInPlace{"create", "--from", "%D/in.csv", "--out", "%D/app", "--force"};
+
 const QList<CommandCase> kCommandCases = {
+    // The bank made again in its own folder from a question file that names
+    // a photo kept in that folder's img: the photo stays, or nothing is done.
+    {"create --force in place keeps a photo it reads", photoIn("app/img/photo.jpg"), kCreateInPlace, 0, {"wrote 1 question to"},
+     [](const QDir &d) { return photoKept("app/img/photo.jpg")(d) && QImage(d.filePath(QStringLiteral("app/img/1.jpg"))).size() == QSize(173, 130); }},
+    {"create --force in place would write over a photo it reads", photoIn("app/img/1.jpg"), kCreateInPlace, 1, {"it would be lost"},
+     [](const QDir &d) { return photoKept("app/img/1.jpg")(d) && kBankIntact(d); }},
     {"export over a teacher's file", kNothing, {"export", "%D/app", "--csv", "%D/mine.csv"}, 1, {"--force"}, kMineIntact},
     {"export --force through a link to the bank",
      [](const QDir &d) { QFile::link(d.filePath(QStringLiteral("app/db1.sqlite")), d.filePath(QStringLiteral("link.csv"))); },

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 #include <unistd.h>
 #include <QCoreApplication>
@@ -83,10 +82,21 @@ ContestFolder::Choice ContestFolder::choose(const QString &argument, const QStri
 namespace {
 constexpr auto kLastOpenedKey = "lastOpened";
 
+// A folder of the player's, as the XDG base directories name it: the
+// variable's value when it is an absolute path (a relative one is ignored,
+// as the specification says), else its default under the home folder.
+QString xdgFolder(const char *variable, const char *underHome)
+{
+    const QString value = qEnvironmentVariable(variable);
+    if (!value.isEmpty() && QDir::isAbsolutePath(value))
+        return QDir::cleanPath(value);
+    return QDir::homePath() + u'/' + QLatin1String(underHome);
+}
+
 // The player's own settings: $XDG_CONFIG_HOME/mathcontest/mathcontest.conf.
 QString userSettingsFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/mathcontest/mathcontest.conf");
+    return xdgFolder("XDG_CONFIG_HOME", ".config") + QStringLiteral("/mathcontest/mathcontest.conf");
 }
 } // namespace
 
@@ -111,7 +121,7 @@ bool ContestFolder::holdsBank(const QString &folder)
 
 QString ContestFolder::userDataFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/mathcontest");
+    return xdgFolder("XDG_DATA_HOME", ".local/share") + QStringLiteral("/mathcontest");
 }
 
 void ContestFolder::fillFromSample(const QString &folder, const QString &sampleFolder)

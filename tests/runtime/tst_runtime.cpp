@@ -89,6 +89,23 @@ private slots:
         }
     }
 
+    void playersDataFolderFollowsTheXdgRules_data()
+    {
+        addColumns<QByteArray, QString>("xdgDataHome", "folder");
+        QTest::newRow("absolute") << QByteArray("/srv/pupils/data") << "/srv/pupils/data/mathcontest";
+        QTest::newRow("relative: ignored") << QByteArray("data") << QDir::homePath() + "/.local/share/mathcontest";
+        QTest::newRow("unset") << QByteArray() << QDir::homePath() + "/.local/share/mathcontest";
+    }
+    void playersDataFolderFollowsTheXdgRules()
+    {
+        auto [xdgDataHome, folder] = fetchRow<QByteArray, QString>("xdgDataHome", "folder");
+        const QByteArray before = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", xdgDataHome);
+        const QString chosen = ContestFolder::userDataFolder();
+        qputenv("XDG_DATA_HOME", before);
+        QCOMPARE(chosen, folder);
+    }
+
     void questionFilesOfOneNameGetFoldersOfTheirOwn()
     {
         QTemporaryDir dir;

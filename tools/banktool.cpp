@@ -157,6 +157,12 @@ int exportBank(const Options &options, QTextStream &out)
 {
     const int questions = BankExport::write(options.argument, options.csv, options.force);
     out << "mathcontest-bank: " << BankTool::tr("wrote %n question(s) to %1", nullptr, questions).arg(Translation::isolate(options.csv)) << "\n";
+    // The file holds every answer exactly; a spreadsheet left to guess turns
+    // 007 into 7, 0.50 into 0.5 and works out =1+1.
+    out << "mathcontest-bank: "
+        << BankTool::tr("note: open the file in a spreadsheet with every column as Text, or it changes answers such as 007, 0.50 or =1+1 "
+                        "(LibreOffice Calc: in the Text Import window, select all the columns and choose the column type Text)")
+        << "\n";
     return BankTool::kOk;
 }
 

@@ -567,6 +567,10 @@ Exit status: 0 done, 1 failed, 2 bad usage.
         <source>the command stopped on an unexpected error: %1</source>
         <translation>توقّف الأمر بسبب خطأ غير متوقع: %1</translation>
     </message>
+    <message>
+        <source>note: open the file in a spreadsheet with every column as Text, or it changes answers such as 007, 0.50 or =1+1 (LibreOffice Calc: in the Text Import window, select all the columns and choose the column type Text)</source>
+        <translation>ملاحظة: افتح الملف في برنامج الجداول وكل أعمدته من نوع «نص»، وإلا غيّر إجابات مثل 007 و0.50 و=1+1 (في LibreOffice Calc: في نافذة استيراد النص، حدّد كل الأعمدة واختر نوع العمود «نص»)</translation>
+    </message>
 </context>
 <context>
     <name>ContestFolder</name>

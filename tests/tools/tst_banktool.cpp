@@ -136,7 +136,7 @@ const QList<CommandCase> kCommandCases = {
      {"export", "%D/app", "--csv", "%D/link.csv", "--force"}, 1, {"over a file of the contest folder"}, kBankIntact},
     {"export --force over a picture", kNothing, {"export", "%D/app", "--csv", "%D/app/img/1.jpg", "--force"}, 1,
      {"over a file of the contest folder"}, kBankIntact},
-    {"export --force over a teacher's file", kNothing, {"export", "%D/app", "--csv", "%D/mine.csv", "--force"}, 0, {"wrote 3 questions"},
+    {"export --force over a teacher's file", kNothing, {"export", "%D/app", "--csv", "%D/mine.csv", "--force"}, 0, {"wrote 3 questions", "every column as Text"},
      [](const QDir &d) { return !kMineIntact(d); }},
     {"a phone photo, scaled to fit", writing("photo.jpg", jpeg({4000, 3000})), kCreate, 0, {"wrote 1 question to"},
      [](const QDir &d) { return QImage(d.filePath(QStringLiteral("new/img/1.jpg"))).size() == QSize(173, 130); }},

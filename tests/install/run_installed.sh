@@ -69,6 +69,15 @@ close_message() {
   wait_for_end "$1"
 }
 
+# Runs a command that must end with status $1 and say $2 on standard error
+# (any status and anything when they are empty): expect STATUS TEXT -- COMMAND...
+expect() {
+  local want=$1 text=$2; shift 3
+  set +e; "$@" >/dev/null 2>"$work/expect.err"; status=$?; set -e
+  { [ -z "$want" ] || [ "$status" = "$want" ]; } && { [ -z "$text" ] || grep -qF -- "$text" "$work/expect.err"; } \
+    || fail "'$*' ended with $status, saying: $(cat "$work/expect.err")"
+}
+
 used_marks() { sqlite3 "$1/db1.sqlite" 'select count(*) from soaal where YN=1'; }
 
 root=$work/root
@@ -84,14 +93,12 @@ mine=$XDG_DATA_HOME/mathcontest
 # The installed tool finds its Access helper in libexec (this file has no
 # table soaal: the helper read it and said so).
 access=$(realpath "$(dirname "$0")/../../../shared/fixtures/access/V2000-test.mdb")
-set +e; "$bin/mathcontest-bank" import "$access" --out "$work/imported" 2>"$work/import.err"; set -e
-grep -q "soaal" "$work/import.err" || fail "the installed tool could not use its Access helper: $(cat "$work/import.err")"
+expect "" "soaal" -- "$bin/mathcontest-bank" import "$access" --out "$work/imported"
 # Under an Arabic locale: the help, a usage error and a failure report.
 arabic=(env LANG=ar_EG.UTF-8 LANGUAGE=)
 "${arabic[@]}" "$bin/mathcontest" --help | grep -q "يعرض هذه المساعدة ويخرج" || fail "the game's help is not in Arabic"
 "${arabic[@]}" "$bin/mathcontest-bank" --help | grep -q "يُعِدّ بنوك الأسئلة" || fail "the tool's help is not in Arabic"
-set +e; "${arabic[@]}" "$bin/mathcontest" --bogus 2>"$work/usage.err"; status=$?; set -e
-[ "$status" = 2 ] && grep -q "جرّب" "$work/usage.err" || fail "the usage error is not in Arabic: $(cat "$work/usage.err")"
+expect 2 "جرّب" -- "${arabic[@]}" "$bin/mathcontest" --bogus
 "${arabic[@]}" "$bin/mathcontest" "$work/none" </dev/null 2>"$work/arabic.err" &
 pids+=($!)
 close_message "$!"
@@ -103,13 +110,10 @@ for page in man6/mathcontest.6 man1/mathcontest-bank.1 ar/man6/mathcontest.6 ar/
   line=$(zcat "$root/usr/share/man/$page.gz" | sed -n '/^\.SH NAME$/{n;p;q}')
   [[ "$line" == "$name \\- "* ]] || fail "the manual page $page is not named $name: $line"
 done
-set +e; "$bin/mathcontest-bank" create --from "$root/usr/share/doc/mathcontest/examples/questions-template.csv" --out "$work/template" >/dev/null 2>"$work/template.err"; status=$?; set -e
-[ "$status" = 0 ] || fail "the question template makes no bank: $(cat "$work/template.err")"
+expect 0 "" -- "$bin/mathcontest-bank" create --from "$root/usr/share/doc/mathcontest/examples/questions-template.csv" --out "$work/template"
 
-for usage in "--bogus" "one two"; do
-  set +e; "$bin/mathcontest" $usage 2>"$work/usage.err"; status=$?; set -e
-  [ "$status" = 2 ] && grep -q "Try 'mathcontest --help'" "$work/usage.err" || fail "'$usage' is not a usage error (status $status)"
-done
+expect 2 "Try 'mathcontest --help'" -- "$bin/mathcontest" --bogus
+expect 2 "Try 'mathcontest --help'" -- "$bin/mathcontest" one two
 
 # Starts the installed game with the given arguments (and a second copy
 # beside it when $second is set), draws one question in contest folder $1,
@@ -134,9 +138,7 @@ play_in() {
       || fail "the second copy did not refuse: status $status, $(cat "$work/second.err")"
     # Nor does the tool change a running contest.
     for command in "reset $folder" "create --from $csv --out $folder --force" "import $access --out $folder --force"; do
-      set +e; "$bin/mathcontest-bank" $command 2>"$work/tool.err"; status=$?; set -e
-      [ "$status" = 1 ] && grep -q "A contest is running on this folder (process $game)" "$work/tool.err" \
-        || fail "'mathcontest-bank $command' did not refuse: status $status, $(cat "$work/tool.err")"
+      expect 1 "A contest is running on this folder (process $game)" -- "$bin/mathcontest-bank" $command
     done
   fi
   # The question button, then the exit label (or, with $destroy set, the

@@ -57,6 +57,7 @@ private slots:
         QTest::newRow("its bank") << "" << arabic + "/db1.sqlite" << int(S::BankFile) << arabic;
         QTest::newRow("an Access bank") << "" << "contests/old bank.MDB" << int(S::AccessFile) << "contests";
         QTest::newRow("a question file") << "" << "contests/my questions.csv" << int(S::QuestionFile) << "data/csv/my questions-[0-9a-f]{8}";
+        QTest::newRow("a question file named .csv") << "" << "contests/.csv" << int(S::QuestionFile) << "data/csv/questions-[0-9a-f]{8}";
         QTest::newRow("a question file named ..csv") << "" << "contests/..csv" << int(S::QuestionFile) << "data/csv/questions-[0-9a-f]{8}";
         QTest::newRow("a question file named ...csv") << "" << "contests/...csv" << int(S::QuestionFile) << "data/csv/questions-[0-9a-f]{8}";
         QTest::newRow("missing") << "" << "contests/none" << -1 << "was not found";
@@ -72,10 +73,14 @@ private slots:
         work.mkpath(QStringLiteral("contests/الصف الأول"));
         for (const QString &file : {QStringLiteral("contests/الصف الأول/db1.sqlite"), QStringLiteral("contests/old bank.MDB"),
                                     QStringLiteral("contests/my questions.csv"), QStringLiteral("contests/notes.txt"),
-                                    QStringLiteral("contests/..csv"), QStringLiteral("contests/...csv"),
+                                    QStringLiteral("contests/.csv"), QStringLiteral("contests/..csv"), QStringLiteral("contests/...csv"),
                                     QStringLiteral("contests/other.sqlite"), QStringLiteral("program/") + programHolds})
             QFile(work.filePath(file)).open(QIODevice::WriteOnly); // "program/" alone makes nothing
         QFile::link(work.filePath(QStringLiteral("contests/الصف الأول")), work.filePath(QStringLiteral("contests/link")));
+        // A question file of the same name in another folder.
+        const QString twin = work.filePath(QStringLiteral("twin/") + QFileInfo(argument).fileName());
+        work.mkpath(QStringLiteral("twin"));
+        QFile(twin).open(QIODevice::WriteOnly);
         ContestFolder::Choice choice;
         const QString message = failureOf([&] {
             choice = ContestFolder::choose(argument.isEmpty() ? QString() : work.filePath(argument), work.filePath(QStringLiteral("program")),
@@ -86,6 +91,8 @@ private slots:
             QCOMPARE(int(choice.source), source);
             QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(folder)).match(work.relativeFilePath(choice.folder)).hasMatch(),
                      qPrintable(choice.folder));
+            if (choice.source == ContestFolder::Source::QuestionFile)
+                QVERIFY(ContestFolder::choose(twin, work.filePath(QStringLiteral("program")), work.filePath(QStringLiteral("data"))).folder != choice.folder);
         }
     }
 
@@ -104,21 +111,6 @@ private slots:
         const QString chosen = ContestFolder::userDataFolder();
         qputenv("XDG_DATA_HOME", before);
         QCOMPARE(chosen, folder);
-    }
-
-    void questionFilesOfOneNameGetFoldersOfTheirOwn()
-    {
-        QTemporaryDir dir;
-        QStringList folders;
-        for (const QString name : {"a/q.csv", "b/q.csv", "a/.csv"}) {
-            QDir(dir.path()).mkpath(QFileInfo(dir.filePath(name)).path());
-            QFile(dir.filePath(name)).open(QIODevice::WriteOnly);
-            folders << ContestFolder::choose(dir.filePath(name), dir.filePath(QStringLiteral("program")), dir.filePath(QStringLiteral("data"))).folder;
-        }
-        folders.removeDuplicates();
-        QCOMPARE(folders.size(), 3);
-        for (const QString &folder : folders)
-            QCOMPARE(QFileInfo(folder).absolutePath(), QDir(dir.filePath(QStringLiteral("data/csv"))).absolutePath());
     }
 
     void messagesSpeakTheUsersLanguage()

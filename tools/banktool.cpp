@@ -5,6 +5,7 @@
 #include "bankcheck.h"
 #include "bankcreator.h"
 #include "bankexport.h"
+#include "contestsettings.h"
 #include "questionbank.h"
 #include "failure.h"
 #include "newfolder.h"
@@ -51,6 +52,19 @@ QString commandHelp(const QString &command)
     if (command == QLatin1String("reset"))
         return BankTool::tr("Usage: mathcontest-bank reset DIR\n"
                   "Clears every used mark of DIR's bank, as the game does at start.\n");
+    if (command == QLatin1String("settings"))
+        return BankTool::tr("Usage: mathcontest-bank settings DIR [--length N] [--fixed|--random] [--names|--no-names]\n"
+                  "                                 [--reveal|--no-reveal] [--hold|--no-hold]\n"
+                  "Shows the settings of the contests in DIR (DIR/contest.ini), after\n"
+                  "changing those given:\n"
+                  "  --length N   questions in a contest, 1 to the bank's size (25)\n"
+                  "  --fixed      questions 1..N in order, the same for every player\n"
+                  "               (--random: drawn at random, as by default)\n"
+                  "  --names      the player's name asked at each contest's start\n"
+                  "  --reveal     after a wrong answer, the correct one is marked\n"
+                  "  --hold       the verdict stays until Space, Enter or the question\n"
+                  "               button, for the class to talk it over\n"
+                  "--no-names, --no-reveal and --no-hold switch them off again.\n");
     return BankTool::tr("Usage: mathcontest-bank COMMAND [OPTIONS]\n"
               "\n"
               "Prepares question banks for mathcontest.\n"
@@ -61,6 +75,7 @@ QString commandHelp(const QString &command)
               "  export DIR --csv FILE.csv [--force]          a bank's questions as a file\n"
               "  check DIR                                    what would spoil a contest\n"
               "  reset DIR                                    clears every used mark\n"
+              "  settings DIR [--length N] [--fixed] ...      the contests' settings\n"
               "\n"
               "Options:\n"
               "  -h, --help     show this help (after a command, that command's) and exit\n"
@@ -80,9 +95,14 @@ int usageError(QTextStream &err, const QString &message)
 // What a command was given: the one plain argument it takes (a folder or a
 // file), the values of --from, --out and --csv, and --force.
 struct Options {
-    QString argument, from, out, csv;
+    QString argument, from, out, csv, length;
     bool force = false;
+    QStringList switches; // settings given on or off: --fixed, --no-names, ...
 };
+
+// The settings switches, each with what it sets.
+const QStringList kSwitches{QStringLiteral("--fixed"), QStringLiteral("--random"), QStringLiteral("--names"), QStringLiteral("--no-names"),
+                            QStringLiteral("--reveal"), QStringLiteral("--no-reveal"), QStringLiteral("--hold"), QStringLiteral("--no-hold")};
 
 // A command: the options it allows, whether it takes a plain argument, what
 // it cannot do without (and says so when missing), and its work.
@@ -108,12 +128,17 @@ bool parseOptions(const Command &command, const QStringList &arguments, Options 
         }
         if (option == QLatin1String("--force")) {
             options.force = true;
+        } else if (kSwitches.contains(option)) {
+            options.switches << option;
         } else if (option.startsWith(QLatin1String("--"))) {
             if (i + 1 >= arguments.size()) {
                 status = usageError(err, BankTool::tr("%1 needs a value").arg(Translation::isolate(option)));
                 return false;
             }
-            QString &target = option == QLatin1String("--from") ? options.from : option == QLatin1String("--out") ? options.out : options.csv;
+            QString &target = option == QLatin1String("--from") ? options.from
+                : option == QLatin1String("--out")              ? options.out
+                : option == QLatin1String("--length")           ? options.length
+                                                                : options.csv;
             target = arguments[++i];
         } else if (command.takesArgument && options.argument.isEmpty()) {
             options.argument = option;
@@ -193,6 +218,35 @@ int reset(const Options &options, QTextStream &out)
     return BankTool::kOk;
 }
 
+int settings(const Options &options, QTextStream &out)
+{
+    const QString folder = QDir(options.argument).absolutePath();
+    const qint64 questions = QuestionBank::openBank(folder).countQuestions();
+    ContestSettings shaped = ContestSettings::load(folder, questions);
+    const ContestSettings before = shaped;
+    ContestSettings::Overrides given;
+    if (!options.length.isEmpty()) {
+        bool ok = false;
+        given.length = options.length.toInt(&ok);
+        if (!ok)
+            given.length = 0;
+    }
+    for (const QString &option : options.switches) {
+        const bool on = !option.startsWith(QLatin1String("--no-"));
+        if (option == QLatin1String("--fixed") || option == QLatin1String("--random"))
+            given.order = option == QLatin1String("--fixed") ? ContestSettings::Order::Fixed : ContestSettings::Order::Random;
+        else
+            (option.endsWith(QLatin1String("names")) ? given.names : option.endsWith(QLatin1String("reveal")) ? given.reveal : given.hold) = on;
+    }
+    given.applyTo(shaped);
+    shaped.check(questions, QDir(folder).filePath(QString::fromLatin1(ContestSettings::kFileName)));
+    if (!(shaped == before))
+        shaped.save(folder);
+    for (const QString &setting : shaped.text().split(u' '))
+        out << setting << "\n";
+    return BankTool::kOk;
+}
+
 const QString kForce = QStringLiteral("--force");
 const Command kCommands[] = {
     {"create", {QStringLiteral("--from"), QStringLiteral("--out"), kForce}, false,
@@ -203,6 +257,8 @@ const Command kCommands[] = {
      QT_TRANSLATE_NOOP("BankTool", "export needs DIR and --csv FILE.csv"), exportBank},
     {"check", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "check needs DIR"), check},
     {"reset", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "reset needs DIR"), reset},
+    {"settings", QStringList{QStringLiteral("--length")} + kSwitches, true, [](const Options &o) { return !o.argument.isEmpty(); },
+     QT_TRANSLATE_NOOP("BankTool", "settings needs DIR"), settings},
 };
 
 } // namespace

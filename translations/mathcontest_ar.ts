@@ -402,42 +402,6 @@ Clears every used mark of DIR&apos;s bank, as the game does at start.
 </translation>
     </message>
     <message>
-        <source>Usage: mathcontest-bank COMMAND [OPTIONS]
-
-Prepares question banks for mathcontest.
-
-Commands:
-  create --from FILE.csv --out DIR [--force]   a bank from a question file
-  import FILE.mdb --out DIR [--force]          a bank from an Access bank
-  export DIR --csv FILE.csv [--force]          a bank&apos;s questions as a file
-  check DIR                                    what would spoil a contest
-  reset DIR                                    clears every used mark
-
-Options:
-  -h, --help     show this help (after a command, that command&apos;s) and exit
-  --version      show the version and exit
-
-Exit status: 0 done, 1 failed, 2 bad usage.
-</source>
-        <translation>الاستعمال: mathcontest-bank COMMAND [OPTIONS]
-
-يُعِدّ بنوك الأسئلة للعبة mathcontest.
-
-الأوامر:
-  create --from FILE.csv --out DIR [--force]   بنك من ملف أسئلة
-  import FILE.mdb --out DIR [--force]          بنك من بنك Access
-  export DIR --csv FILE.csv [--force]          أسئلة بنك في ملف
-  check DIR                                    ما قد يفسد المسابقة
-  reset DIR                                    يمسح كل علامات الاستعمال
-
-الخيارات:
-  -h, --help     يعرض هذه المساعدة (وبعد أمرٍ، مساعدته) ويخرج
-  --version      يعرض الإصدار ويخرج
-
-حالة الخروج: 0 تم، 1 فشل، 2 استعمال خاطئ.
-</translation>
-    </message>
-    <message>
         <source>Try &apos;mathcontest-bank --help&apos;.</source>
         <translation>جرّب ‎&apos;mathcontest-bank --help&apos;‎.</translation>
     </message>
@@ -571,6 +535,76 @@ Exit status: 0 done, 1 failed, 2 bad usage.
         <source>note: open the file in a spreadsheet with every column as Text, or it changes answers such as 007, 0.50 or =1+1 (LibreOffice Calc: in the Text Import window, select all the columns and choose the column type Text)</source>
         <translation>ملاحظة: افتح الملف في برنامج الجداول وكل أعمدته من نوع «نص»، وإلا غيّر إجابات مثل 007 و0.50 و=1+1 (في LibreOffice Calc: في نافذة استيراد النص، حدّد كل الأعمدة واختر نوع العمود «نص»)</translation>
     </message>
+    <message>
+        <source>Usage: mathcontest-bank settings DIR [--length N] [--fixed|--random] [--names|--no-names]
+                                 [--reveal|--no-reveal] [--hold|--no-hold]
+Shows the settings of the contests in DIR (DIR/contest.ini), after
+changing those given:
+  --length N   questions in a contest, 1 to the bank&apos;s size (25)
+  --fixed      questions 1..N in order, the same for every player
+               (--random: drawn at random, as by default)
+  --names      the player&apos;s name asked at each contest&apos;s start
+  --reveal     after a wrong answer, the correct one is marked
+  --hold       the verdict stays until Space, Enter or the question
+               button, for the class to talk it over
+--no-names, --no-reveal and --no-hold switch them off again.
+</source>
+        <translation>الاستعمال: mathcontest-bank settings DIR [--length N] [--fixed|--random] [--names|--no-names]
+                                 [--reveal|--no-reveal] [--hold|--no-hold]
+يعرض إعدادات المسابقات في DIR (الملف DIR/contest.ini)، بعد تغيير
+ما أُعطي منها:
+  --length N   عدد أسئلة المسابقة، من 1 إلى عدد أسئلة البنك (25)
+  --fixed      الأسئلة من 1 إلى N بالترتيب، نفسها لكل متسابق
+               (‎--random‎: تُسحب عشوائياً، كما هو المعتاد)
+  --names      يُسأل المتسابق عن اسمه عند بدء كل مسابقة
+  --reveal     بعد الإجابة الخاطئة، تُعلَّم الإجابة الصحيحة
+  --hold       يبقى الحكم على الإجابة حتى المسافة أو Enter أو زر
+               السؤال، ليتناقش فيه الصف
+‎--no-names‎ و‎--no-reveal‎ و‎--no-hold‎ تُلغيها من جديد.
+</translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank COMMAND [OPTIONS]
+
+Prepares question banks for mathcontest.
+
+Commands:
+  create --from FILE.csv --out DIR [--force]   a bank from a question file
+  import FILE.mdb --out DIR [--force]          a bank from an Access bank
+  export DIR --csv FILE.csv [--force]          a bank&apos;s questions as a file
+  check DIR                                    what would spoil a contest
+  reset DIR                                    clears every used mark
+  settings DIR [--length N] [--fixed] ...      the contests&apos; settings
+
+Options:
+  -h, --help     show this help (after a command, that command&apos;s) and exit
+  --version      show the version and exit
+
+Exit status: 0 done, 1 failed, 2 bad usage.
+</source>
+        <translation>الاستعمال: mathcontest-bank COMMAND [OPTIONS]
+
+يُعِدّ بنوك الأسئلة للعبة mathcontest.
+
+الأوامر:
+  create --from FILE.csv --out DIR [--force]   بنك من ملف أسئلة
+  import FILE.mdb --out DIR [--force]          بنك من بنك Access
+  export DIR --csv FILE.csv [--force]          أسئلة بنك في ملف
+  check DIR                                    ما قد يفسد المسابقة
+  reset DIR                                    يمسح كل علامات الاستعمال
+  settings DIR [--length N] [--fixed] ...      إعدادات المسابقات
+
+الخيارات:
+  -h, --help     يعرض هذه المساعدة (وبعد أمرٍ، مساعدته) ويخرج
+  --version      يعرض الإصدار ويخرج
+
+حالة الخروج: 0 تم، 1 فشل، 2 استعمال خاطئ.
+</translation>
+    </message>
+    <message>
+        <source>settings needs DIR</source>
+        <translation>الأمر settings يحتاج إلى DIR</translation>
+    </message>
 </context>
 <context>
     <name>ContestFolder</name>
@@ -617,6 +651,92 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     <message>
         <source>Copy the contest folder somewhere you can write to and start the game on the copy (mathcontest FOLDER), or %1.</source>
         <translation>انسخ مجلد المسابقة إلى مكان تستطيع الكتابة فيه وشغّل اللعبة على النسخة (mathcontest FOLDER)، أو %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ContestRecord</name>
+    <message>
+        <source>Make sure the contest folder can be written to and the disk is not full; if the file is damaged, move it away (the contests recorded in it are then no longer listed) and start again.</source>
+        <translation>تأكّد أن الكتابة في مجلد المسابقة ممكنة وأن القرص غير ممتلئ؛ وإن كان الملف تالفاً فانقله إلى مكان آخر (فلا تُعرض بعدها المسابقات المسجّلة فيه) وابدأ من جديد.</translation>
+    </message>
+    <message>
+        <source>open the record of the contests</source>
+        <translation>فتح سجلّ المسابقات</translation>
+    </message>
+    <message>
+        <source>The record of the contests could not be opened: %1.</source>
+        <translation>تعذّر فتح سجلّ المسابقات: %1.</translation>
+    </message>
+    <message>
+        <source>The record of the contests was written by a newer version of the program.</source>
+        <translation>كتب سجلَّ المسابقات إصدارٌ أحدث من البرنامج.</translation>
+    </message>
+    <message>
+        <source>Use that version, or move the file away to start a new record.</source>
+        <translation>استعمل ذلك الإصدار، أو انقل الملف إلى مكان آخر لتبدأ سجلاً جديداً.</translation>
+    </message>
+    <message>
+        <source>The program could not %1 in the record of the contests: %2.</source>
+        <translation>تعذّر على البرنامج %1 في سجلّ المسابقات: %2.</translation>
+    </message>
+    <message>
+        <source>write a new contest</source>
+        <translation>تسجيل مسابقة جديدة</translation>
+    </message>
+    <message>
+        <source>write the question drawn</source>
+        <translation>تسجيل السؤال المسحوب</translation>
+    </message>
+    <message>
+        <source>write the answer</source>
+        <translation>تسجيل الإجابة</translation>
+    </message>
+    <message>
+        <source>write how the contest ended</source>
+        <translation>تسجيل كيف انتهت المسابقة</translation>
+    </message>
+</context>
+<context>
+    <name>ContestSettings</name>
+    <message>
+        <source>The contest&apos;s settings cannot be used: %1 must be %2.</source>
+        <translation>لا يمكن استعمال إعدادات المسابقة: يجب أن يكون %1 %2.</translation>
+    </message>
+    <message>
+        <source>Correct the setting in the file (or with &quot;mathcontest-bank settings&quot;), then start the contest again.</source>
+        <translation>صحّح الإعداد في الملف (أو بالأمر &quot;mathcontest-bank settings&quot;)، ثم ابدأ المسابقة من جديد.</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true أو false</translation>
+    </message>
+    <message>
+        <source>The contest&apos;s settings file</source>
+        <translation>ملف إعدادات المسابقة</translation>
+    </message>
+    <message>
+        <source>Make it a text file, or remove it to play with the usual settings.</source>
+        <translation>اجعله ملفاً نصياً، أو احذفه لتُلعب المسابقة بالإعدادات المعتادة.</translation>
+    </message>
+    <message>
+        <source>random or fixed</source>
+        <translation>random أو fixed</translation>
+    </message>
+    <message>
+        <source>one of length, order, names, reveal and hold</source>
+        <translation>واحداً من length وorder وnames وreveal وhold</translation>
+    </message>
+    <message>
+        <source>The contest&apos;s settings could not be written.</source>
+        <translation>تعذّرت كتابة إعدادات المسابقة.</translation>
+    </message>
+    <message>
+        <source>Make sure the contest folder can be written to and the disk is not full.</source>
+        <translation>تأكّد أن الكتابة في مجلد المسابقة ممكنة وأن القرص غير ممتلئ.</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to %1, the number of questions in the bank</source>
+        <translation>عدداً صحيحاً من 1 إلى %1، وهو عدد الأسئلة في البنك</translation>
     </message>
 </context>
 <context>
@@ -879,6 +999,30 @@ questions were asked. It is chosen at start:
     <message>
         <source>Try &apos;mathcontest --help&apos;.</source>
         <translation>جرّب ‎&apos;mathcontest --help&apos;‎.</translation>
+    </message>
+    <message>
+        <source>Asks N questions in a contest (1 to the bank&apos;s size).</source>
+        <translation>يطرح N سؤالاً في المسابقة (من 1 إلى عدد أسئلة البنك).</translation>
+    </message>
+    <message>
+        <source>Asks questions 1..N in order, the same for every player.</source>
+        <translation>يطرح الأسئلة من 1 إلى N بالترتيب، نفسها لكل متسابق.</translation>
+    </message>
+    <message>
+        <source>Asks the player&apos;s name at each contest&apos;s start.</source>
+        <translation>يسأل المتسابق عن اسمه عند بدء كل مسابقة.</translation>
+    </message>
+    <message>
+        <source>After a wrong answer, marks the correct one.</source>
+        <translation>بعد الإجابة الخاطئة، يعلّم الإجابة الصحيحة.</translation>
+    </message>
+    <message>
+        <source>Keeps the verdict until Space, Enter or the question button, for the class to talk it over.</source>
+        <translation>يُبقي الحكم على الإجابة حتى المسافة أو Enter أو زر السؤال، ليتناقش فيه الصف.</translation>
+    </message>
+    <message>
+        <source>--length needs a whole number, such as --length 10</source>
+        <translation>الخيار ⁦--length⁩ يحتاج إلى عدد صحيح، مثل ⁦--length 10⁩</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "messagebox.h"
 #include "picture.h"
 #include "contestfolder.h"
+#include "contestsession.h"
 #include "questionbank.h"
 #include "random.h"
 #include "scaledview.h"
@@ -30,6 +31,7 @@ const QString Form2::kWrongVerdict = QStringLiteral("الاجابة خاطئة")
 const QString Form2::kContestOver = QStringLiteral("انتهت المسابقة");
 const QString Form2::kExhaustedPrompt = QStringLiteral("عفواً لقد نفذت الاسئلة");
 const QString Form2::kExhaustedTitle = QStringLiteral("نفاذ الاسئلة");
+const QString Form2::kNewContestTitle = QStringLiteral("متسابق جديد");
 
 namespace {
 const QString kPlaceholderPicture = QStringLiteral("img/soal.jpg");
@@ -167,11 +169,71 @@ void Form2::Form_Load()
     left3 = ui->tta3->x();
     left4 = ui->tta4->x();
     setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
+    // The score's frame says out of how many questions.
+    ui->Frame1->setTitle(QStringLiteral("الدرجة من %1").arg(m_settings.length));
+    m_session = std::make_unique<ContestSession>(ContestFolder::path(), m_settings);
+    beginContest();
+    describe();
+}
+
+void Form2::beginContest()
+{
+    const QString player = m_settings.names ? MessageBox::askText(QStringLiteral("اسم المتسابق:"), kNewContestTitle) : QString();
+    m_session->begin(player);
+}
+
+bool Form2::contestUnderWay() const
+{
+    return CounterText::toNumber(ui->namberq->text()) > 0 && !ui->nextPlayerHint->isVisible();
+}
+
+void Form2::contestEnded(int ending)
+{
+    m_session->ended(static_cast<ContestRecord::Ending>(ending));
+    ui->nextPlayerHint->setVisible(true);
+}
+
+void Form2::newContest()
+{
+    if (contestUnderWay()) {
+        if (!MessageBox::ask(QStringLiteral("هل تريد إنهاء هذه المسابقة وبدء مسابقة جديدة؟"), kNewContestTitle))
+            return;
+        m_session->ended(ContestRecord::Ending::NewContest);
+    }
+    // Everything as at the start: every mark cleared by the same sweep, the
+    // counters, the score, the pictures, the buttons in their slots, waiting.
+    Timermove->stop();
+    Timeranswar->stop();
+    m_holding = false;
+    {
+        QuestionBank bank = QuestionBank::openBank(ContestFolder::path());
+        bank.clearUsedMarks(bank.countQuestions());
+    }
+    showPlaceholderQuestion();
+    setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
+    for (int i = 1; i <= 4; ++i) {
+        answerButton(i)->move(slot(i));
+        answerButton(i)->setEnabled(false);
+        answerButton(i)->setBackColor(QColor(kNormalColour));
+    }
+    ui->namberq->setText(QStringLiteral("0"));
+    ui->nambertrue->setText(QStringLiteral("0"));
+    ui->namberfalse->setText(QStringLiteral("0"));
+    ui->Lanatija25->setText(QStringLiteral("00"));
+    ui->natijatrueorfalse->setVisible(false);
+    ui->nextPlayerHint->setVisible(false);
+    ui->soal->setEnabled(true);
+    beginContest();
     describe();
 }
 
 void Form2::soal_Click()
 {
+    // With hold on, the question button ends the round the verdict stayed on.
+    if (m_holding) {
+        Timeranswar_Timer();
+        return;
+    }
     showPlaceholderQuestion();
     setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
 
@@ -183,9 +245,13 @@ void Form2::soal_Click()
     // Every question used: the one condition the draw reports itself. (More
     // used than there are cannot happen in a checked bank; it must not send
     // the draw below looking for a question that is not there.)
+    // In fixed order the contest asks questions 1, 2, 3 ... in turn.
+    const bool fixed = m_settings.order == ContestSettings::Order::Fixed;
+    const auto next = static_cast<qint64>(CounterText::toNumber(ui->namberq->text())) + 1;
     auto exhausted = [&] {
-        if (bank.countUsedQuestions() < questions)
+        if (bank.countUsedQuestions() < questions && (!fixed || next <= questions))
             return false;
+        contestEnded(int(ContestRecord::Ending::BankExhausted));
         MessageBox::warning(kExhaustedPrompt, kExhaustedTitle);
         return true;
     };
@@ -196,7 +262,9 @@ void Form2::soal_Click()
     // drawn again. Now and then the bank is asked again, so that one changed
     // under the draw cannot keep it looking for a question that is gone.
     QuestionRecord record;
-    for (qint64 attempt = 1;; ++attempt) {
+    if (fixed)
+        record = bank.openQuestion(next);
+    for (qint64 attempt = 1; !record.isOpen(); ++attempt) {
         if (attempt % kDrawsBetweenChecks == 0) {
             bank.checkMarks();
             if (exhausted())
@@ -218,7 +286,10 @@ void Form2::soal_Click()
     const qint64 n = record.id();
     ui->q->setPicture(Picture::load(apppath + QStringLiteral("img/%1.jpg").arg(n), QCoreApplication::translate("Form2", "the picture of question %1").arg(n)));
     setAccessibleText(ui->q, bank.questionText(n), QAccessible::DescriptionChanged);
-    setAnswerCaptions({record.answer(1), record.answer(2), record.answer(3), record.answer(4)});
+    const std::array<QString, 4> answers{record.answer(1), record.answer(2), record.answer(3), record.answer(4)};
+    setAnswerCaptions(answers);
+    // Recorded before the question is on the screen.
+    m_session->drawn(n, ui->q->accessibleDescription(), answers);
     for (int i = 1; i <= 4; ++i)
         answerButton(i)->setEnabled(true);
     Timermove->start();
@@ -248,34 +319,51 @@ void Form2::showVerdict(const QString &verdict)
     ui->natijatrueorfalse->setVisible(true);
 }
 
-void Form2::judge(bool correct)
+void Form2::judge(int field)
 {
+    const bool correct = field == 1;
     for (int i = 1; i <= 4; ++i)
         answerButton(i)->setEnabled(false);
+    // Recorded before the verdict is shown: the field, and where it stood.
+    int slotNumber = 1;
+    while (slotNumber < 4 && buttonInSlot(slotNumber) != answerButton(field))
+        ++slotNumber;
+    m_session->answered(field, slotNumber);
     showVerdict(correct ? kCorrectVerdict : kWrongVerdict);
     QLabel *counter = correct ? ui->nambertrue : ui->namberfalse;
     counter->setText(CounterText::increment(counter->text()));
-    Timeranswar->start();
+    if (!correct && m_settings.reveal)
+        ui->tta1->setBackColor(QColor(kRevealColour));
+    if (m_settings.hold) {
+        m_holding = true;
+        ui->soal->setEnabled(true);
+    } else {
+        Timeranswar->start();
+    }
     describe();
 }
 
 // Correctness belongs to the button: tta1 always carries the correct answer,
 // wherever the shuffle has put it.
-void Form2::tta1_Click() { judge(true); }
-void Form2::tta2_Click() { judge(false); }
-void Form2::tta3_Click() { judge(false); }
-void Form2::tta4_Click() { judge(false); }
+void Form2::tta1_Click() { judge(1); }
+void Form2::tta2_Click() { judge(2); }
+void Form2::tta3_Click() { judge(3); }
+void Form2::tta4_Click() { judge(4); }
 
 void Form2::Timeranswar_Timer()
 {
+    m_holding = false;
+    if (m_settings.reveal)
+        ui->tta1->setBackColor(QColor(kNormalColour));
     showPlaceholderQuestion();
     setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
     ui->Lanatija25->setText(ui->nambertrue->text());
     ui->soal->setEnabled(true);
     ui->natijatrueorfalse->setVisible(false);
-    if (CounterText::toNumber(ui->namberq->text()) >= kContestLength) {
+    if (CounterText::toNumber(ui->namberq->text()) >= m_settings.length) {
         showVerdict(kContestOver);
         ui->soal->setEnabled(false);
+        contestEnded(int(ContestRecord::Ending::Completed));
     }
     Timeranswar->stop();
     describe();
@@ -294,6 +382,8 @@ void Form2::tta4_MouseMove() { ui->tta4->setBackColor(QColor(kHighlightColour));
 
 void Form2::Label1_Click()
 {
+    if (m_session)
+        m_session->ended(ContestRecord::Ending::Exit);
     Application::endProgram(0);
 }
 
@@ -304,10 +394,10 @@ void Form2::describe()
         {ui->namberq, "عدد الأسئلة"},
         {ui->nambertrue, "عدد الإجابات الصحيحة"},
         {ui->namberfalse, "عدد الإجابات الخاطئة"},
-        {ui->Lanatija25, "الدرجة من 25"},
+        {ui->Lanatija25, nullptr},
     };
     for (const auto &[label, meaning] : counters)
-        setAccessibleText(label, QStringLiteral("%1: %2").arg(QString::fromUtf8(meaning), label->text()), QAccessible::NameChanged);
+        setAccessibleText(label, QStringLiteral("%1: %2").arg(meaning ? QString::fromUtf8(meaning) : ui->Frame1->title(), label->text()), QAccessible::NameChanged);
     // The answers in their order on the screen, top to bottom (the order of
     // the window's children is the order assistive technology reads), the
     // score's frame kept on top of them.
@@ -319,7 +409,10 @@ void Form2::describe()
     }
     ui->Frame1->raise();
     QLabel *verdict = ui->natijatrueorfalse;
-    const QString said = verdict->isVisible() ? verdict->text() : QString();
+    // At the contest's end the announcement says how to go on.
+    QString said = verdict->isVisible() ? verdict->text() : QString();
+    if (ui->nextPlayerHint->isVisible())
+        said += (said.isEmpty() ? QString() : QStringLiteral(". ")) + ui->nextPlayerHint->text();
     if (verdict->accessibleName() != said) {
         setAccessibleText(verdict, said, QAccessible::NameChanged);
         if (!said.isEmpty()) {
@@ -334,6 +427,11 @@ bool Form2::Form_KeyDown(QKeyEvent *event)
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (key == Qt::Key_Q && modifiers == Qt::ControlModifier) {
         Label1_Click();
+        return true;
+    }
+    if (key == Qt::Key_N && modifiers == Qt::ControlModifier) {
+        if (!isHeld(event))
+            newContest();
         return true;
     }
     if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)
@@ -434,5 +532,5 @@ void Form2::closeEvent(QCloseEvent *event)
     // The splash window stays loaded but hidden; closing the quiz window
     // ends the program rather than leaving an invisible process behind.
     event->accept();
-    Application::endProgram(0);
+    Label1_Click();
 }

@@ -7,9 +7,12 @@
 #include <array>
 #include <QHash>
 
+#include "contestsettings.h"
+
 #include <memory>
 
 class AnswerButton;
+class ContestSession;
 class ScaledView;
 class QKeyEvent;
 class QTimer;
@@ -36,6 +39,8 @@ public:
     static constexpr int kContestLength = 25;
     static constexpr QRgb kNormalColour = qRgb(255, 255, 0);     // yellow
     static constexpr QRgb kHighlightColour = qRgb(192, 255, 192); // light green
+    // The correct answer's button after a wrong answer, with reveal on.
+    static constexpr QRgb kRevealColour = qRgb(0, 176, 240); // sky blue
 
     static const QString kAnswerPlaceholder;
     static const QString kCorrectVerdict;
@@ -43,6 +48,7 @@ public:
     static const QString kContestOver;
     static const QString kExhaustedPrompt;
     static const QString kExhaustedTitle;
+    static const QString kNewContestTitle;
 
     // Which button stands in slot 1..4 for each arrangement number k.
     static constexpr std::array<std::array<int, 4>, 4> kArrangements{{
@@ -55,7 +61,12 @@ public:
     explicit Form2(QWidget *parent = nullptr);
     ~Form2() override;
 
-    // Program folder, the three pictures, counters, answer slots, captions.
+    // The settings the contests are played by; before Form_Load (a window
+    // that gets none plays the contest as designed).
+    void setSettings(const ContestSettings &settings) { m_settings = settings; }
+
+    // Program folder, the three pictures, counters, answer slots, captions;
+    // the record of the folder's contests opened and the first begun.
     void Form_Load();
 
     // The top-left corner of answer slot 1..4.
@@ -68,6 +79,10 @@ public:
     // acts once; quick presses act each. Gives whether the key is one of
     // these.
     bool Form_KeyDown(QKeyEvent *event);
+
+    // Ctrl+N: the next player's contest in this window. During a contest it
+    // first asks whether to end this one.
+    void newContest();
 
     // Shows the window full screen (scaled to fit, on black), or as a window
     // again, centred.
@@ -102,13 +117,22 @@ private:
     void setAnswerCaptions(const std::array<QString, 4> &captions);
     void showPlaceholderQuestion();
     void showVerdict(const QString &verdict);
-    void judge(bool correct);
+    // A click on the button of answer field (1 is tta1, the correct one).
+    void judge(int field);
     // The answer button that stands in slot 1..4, counted from the top.
     AnswerButton *buttonInSlot(int number) const;
     // Gives assistive technology what the player sees now: the counters with
     // their meaning, the answers in their order on the screen, the question's
     // text, the verdict (announced when it appears).
     void describe();
+    // Begins a contest: the player's name asked when the settings say so.
+    void beginContest();
+    // Ends the contest on the screen (its last round, or the bank run out):
+    // the hint for the next player shown.
+    void contestEnded(int ending);
+    // Whether a contest is under way: a question asked and the end not
+    // reached.
+    bool contestUnderWay() const;
     // Whether a press is a held key's repeat rather than a press of its own.
     bool isHeld(const QKeyEvent *event);
     // Asks for full screen or a window; the last request of a burst is done,
@@ -120,6 +144,9 @@ private:
     QTimer *Timeranswar;
     QPixmap m_background;
     std::unique_ptr<ScaledView> m_view;
+    ContestSettings m_settings;
+    std::unique_ptr<ContestSession> m_session;
+    bool m_holding = false; // the verdict stays until the player goes on
     bool m_fullScreenWanted = false;
     bool m_fullScreenSwitchPending = false;
     QHash<int, unsigned long> m_keyDownAt;

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -12,7 +13,7 @@ class QMessageBox;
 // them, and read what would have been shown.
 class MessageBox {
 public:
-    enum class Icon { Warning, Critical };
+    enum class Icon { Warning, Critical, Question };
 
     struct Shown {
         Icon icon;
@@ -24,10 +25,18 @@ public:
     static void warning(const QString &prompt, const QString &title);
     // The error box of the failure report.
     static void critical(const QString &prompt, const QString &title);
+    // A question with the buttons Yes and No; whether Yes was chosen.
+    static bool ask(const QString &prompt, const QString &title);
+    // A line of text the user may leave empty (a player's name), right to
+    // left; what was written, or an empty text when the box was closed.
+    static QString askText(const QString &prompt, const QString &title);
 
     // For tests: from now on every box is answered with OK at once and only
-    // recorded; history() lists them in order.
+    // recorded; history() lists them in order. A question takes the next of
+    // the answers queued ("yes", "no", or a text), Yes or an empty text when
+    // none is.
     static void answerInAdvance();
+    static void queueAnswers(const QStringList &answers);
     static QList<Shown> history();
     static void clearHistory();
 

@@ -8,6 +8,7 @@
 #include "questionbank.h"
 #include "ui_splash.h"
 
+#include <QDir>
 #include <QTimer>
 
 Form1::Form1(QWidget *parent)
@@ -51,6 +52,10 @@ void Form1::prepareBank()
     const qint64 n = bank.countQuestions();
     bank.checkStructure(n);
     bank.checkIntegrity();
+    // Nothing is played on settings that cannot be.
+    m_settings = ContestSettings::load(ContestFolder::path(), n);
+    m_overrides.applyTo(m_settings);
+    m_settings.check(n, QDir(ContestFolder::path()).filePath(QString::fromLatin1(ContestSettings::kFileName)));
     bank.clearUsedMarks(n);
     m_bankReady = true;
 }
@@ -75,6 +80,7 @@ void Form1::Timer1_Timer()
     if (!m_form2) {
         // Kept only once loaded: a load that fails leaves no half-made window.
         auto quiz = std::make_unique<Form2>();
+        quiz->setSettings(m_settings);
         quiz->Form_Load();
         m_form2 = std::move(quiz);
     }

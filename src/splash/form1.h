@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contestsettings.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -30,13 +32,17 @@ public:
     // The hand-over shows the quiz window full screen (for a projector).
     void setQuizFullScreen(bool fullScreen) { m_quizFullScreen = fullScreen; }
 
+    // Settings for this run over those of the contest folder.
+    void setOverrides(const ContestSettings::Overrides &overrides) { m_overrides = overrides; }
+
     // The quiz window, once the hand-over has made it.
     Form2 *quizWindow() const { return m_form2.get(); }
 
 public slots:
     void Timer1_Timer();
     // Checks the question bank (its numbering, marks and the whole file for
-    // damage), then clears its used marks; run once the splash has painted.
+    // damage) and reads the contest's settings, then clears the bank's used
+    // marks; run once the splash has painted.
     void prepareBank();
 
 protected:
@@ -49,4 +55,6 @@ private:
     bool m_quizFullScreen = false;
     bool m_prepareScheduled = false;
     bool m_bankReady = false;
+    ContestSettings::Overrides m_overrides;
+    ContestSettings m_settings;
 };

@@ -72,7 +72,7 @@ void print(std::FILE *stream, const QString &text)
 
 // Reads the command line before any window system is needed. Gives the exit
 // status when the program ends here (help, version, a usage error).
-std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bool &fullScreen)
+std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bool &fullScreen, ContestSettings::Overrides &overrides)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -85,7 +85,15 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bo
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QCoreApplication::translate("Game", "Shows the version and exits."));
     const QCommandLineOption fullScreenOption(QStringLiteral("fullscreen"),
                                               QCoreApplication::translate("Game", "Shows the quiz window full screen, for a projector (F11 switches, Escape leaves)."));
-    parser.addOptions({help, version, fullScreenOption});
+    // The contest folder's settings (contest.ini), for this run only.
+    const QCommandLineOption length(QStringLiteral("length"), QCoreApplication::translate("Game", "Asks N questions in a contest (1 to the bank's size)."),
+                                    QStringLiteral("N"));
+    const QCommandLineOption fixed(QStringLiteral("fixed"), QCoreApplication::translate("Game", "Asks questions 1..N in order, the same for every player."));
+    const QCommandLineOption names(QStringLiteral("names"), QCoreApplication::translate("Game", "Asks the player's name at each contest's start."));
+    const QCommandLineOption reveal(QStringLiteral("reveal"), QCoreApplication::translate("Game", "After a wrong answer, marks the correct one."));
+    const QCommandLineOption hold(QStringLiteral("hold"),
+                                  QCoreApplication::translate("Game", "Keeps the verdict until Space, Enter or the question button, for the class to talk it over."));
+    parser.addOptions({help, version, fullScreenOption, length, fixed, names, reveal, hold});
     const bool parsed = parser.parse(arguments);
     if (parsed && parser.isSet(help)) {
         // The usage line names the program as it is installed, not by the
@@ -101,15 +109,25 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bo
         print(stdout, QStringLiteral("mathcontest %1\n").arg(QStringLiteral(MATHCONTEST_VERSION)));
         return 0;
     }
+    bool lengthIsNumber = true;
+    if (parsed && parser.isSet(length))
+        overrides.length = parser.value(length).toInt(&lengthIsNumber);
     const QString error = !parsed ? parser.errorText()
         : parser.positionalArguments().size() > 1 ? QCoreApplication::translate("Game", "more than one contest folder or file given")
-                                                   : QString();
+        : !lengthIsNumber                         ? QCoreApplication::translate("Game", "--length needs a whole number, such as --length 10")
+                                                  : QString();
     if (!error.isEmpty()) {
         print(stderr, QStringLiteral("mathcontest: %1\n%2\n").arg(error, QCoreApplication::translate("Game", "Try 'mathcontest --help'.")));
         return 2;
     }
     argument = parser.positionalArguments().value(0);
     fullScreen = parser.isSet(fullScreenOption);
+    if (parser.isSet(fixed))
+        overrides.order = ContestSettings::Order::Fixed;
+    for (const auto &[option, setting] : {std::pair{&names, &overrides.names}, std::pair{&reveal, &overrides.reveal}, std::pair{&hold, &overrides.hold}}) {
+        if (parser.isSet(*option))
+            *setting = true;
+    }
     return std::nullopt;
 }
 
@@ -119,13 +137,14 @@ int Game::run(int argc, char **argv, std::function<void()> splashShown)
 {
     QString argument;
     bool fullScreen = false;
+    ContestSettings::Overrides overrides;
     QtMessages::install();
     {
         // The command line is read in the user's language before any window
         // system is needed, so that --help works without a display.
         QCoreApplication early(argc, argv);
         Translation::install();
-        if (const std::optional<int> status = parseCommandLine(argc, argv, argument, fullScreen))
+        if (const std::optional<int> status = parseCommandLine(argc, argv, argument, fullScreen, overrides))
             return *status;
     }
     Application app(argc, argv);
@@ -136,6 +155,7 @@ int Game::run(int argc, char **argv, std::function<void()> splashShown)
         lock = ContestStart::open(argument);
         splash = std::make_unique<Form1>();
         splash->setQuizFullScreen(fullScreen);
+        splash->setOverrides(overrides);
         splash->Form_Load();
         if (splashShown) {
             firstPaint = std::make_unique<FirstPaint>(std::move(splashShown));

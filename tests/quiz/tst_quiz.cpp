@@ -1,9 +1,12 @@
 #include "accessibility.h"
 #include "quizdriver.h"
 #include "scaledview.h"
+#include "contestsettings.h"
+#include "testhelpers.h"
 #include "testmain.h"
 
 #include <QAccessible>
+#include <QGroupBox>
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -127,6 +130,119 @@ private slots:
         used.append(expected);
         std::sort(used.begin(), used.end());
         QCOMPARE(quiz.folder.usedIds(), used);
+    }
+
+    void contestIsRecordedAndShaped_data()
+    {
+        // Settings, then rounds played with question 9 drawn (random order)
+        // and arrangement 2 (tta1 in slot 3, tta3 in slot 1), the button
+        // clicked in each: the record's rows ("question|chosen|slot|
+        // correct") and how the contest ended.
+        addColumns<QString, QList<int>, QStringList, QString>("settings", "clicked", "asked", "ending");
+        QTest::newRow("as designed, then the exit label") << "" << QList<int>{3, 1} << QStringList{"9|a3|1|0", "9|a1|3|1"} << "exit";
+        QTest::newRow("a lesson quiz of two, in order") << "length=2\norder=fixed" << QList<int>{1, 4} << QStringList{"1|a1|3|1", "2|a4|4|0"} << "completed";
+    }
+    void contestIsRecordedAndShaped()
+    {
+        auto [ini, clicked, asked, ending] = fetchRow<QString, QList<int>, QStringList, QString>("settings", "clicked", "asked", "ending");
+        TestFolder shaping;
+        writeFile(shaping.path() + QStringLiteral("/contest.ini"), ini.toUtf8());
+        const ContestSettings settings = ContestSettings::load(shaping.path(), 30);
+        QuizDriver quiz(30, {}, {800, 600}, settings);
+        QCOMPARE(quiz.control<QGroupBox>("Frame1")->title(), QStringLiteral("الدرجة من %1").arg(settings.length));
+        const bool random = settings.order == ContestSettings::Order::Random;
+        for (int button : clicked) {
+            // Question 9 again (its mark cleared), or the next in order.
+            Random::queueValues(random ? std::deque<float>{0.3f, 0.6f} : std::deque<float>{0.6f});
+            quiz.folder.query(QStringLiteral("update soaal set YN=0"));
+            quiz.draw();
+            quiz.window->Timermove_Timer();
+            quiz.answer(button);
+            quiz.window->Timeranswar_Timer();
+        }
+        QCOMPARE(quiz.control("natijatrueorfalse")->isVisible(), ending == QLatin1String("completed"));
+        if (ending == QLatin1String("exit"))
+            quiz.window->Label1_Click();
+        const QString record = quiz.folder.path() + QStringLiteral("/results.sqlite");
+        QCOMPARE(TestFolder::query(record, QStringLiteral("select question||'|'||chosen||'|'||slot||'|'||correct from asked order by position")),
+                 QList<QVariant>(asked.begin(), asked.end()));
+        QCOMPARE(TestFolder::query(record, QStringLiteral("select ending||'|'||settings from contest")), QList<QVariant>{ending + u'|' + settings.text()});
+    }
+
+    void settingsShapeThePlay_data()
+    {
+        // A setting, the button clicked in a round with arrangement 2 (tta1
+        // in slot 3): then, before the round's end, tta1's colour and
+        // whether the round-end timer runs; and the player recorded.
+        addColumns<QString, int, QRgb, bool, QString>("setting", "clicked", "tta1Colour", "timed", "player");
+        QTest::newRow("as designed") << "" << 2 << Form2::kNormalColour << true << "";
+        QTest::newRow("reveal: marked after a wrong answer") << "reveal=true" << 2 << Form2::kRevealColour << true << "";
+        QTest::newRow("reveal: not after a right one") << "reveal=true" << 1 << Form2::kNormalColour << true << "";
+        QTest::newRow("hold: the verdict stays") << "hold=true" << 3 << Form2::kNormalColour << false << "";
+        QTest::newRow("names: asked at the start") << "names=true" << 3 << Form2::kNormalColour << true << "ليلى";
+    }
+    void settingsShapeThePlay()
+    {
+        auto [setting, clicked, tta1Colour, timed, player] = fetchRow<QString, int, QRgb, bool, QString>("setting", "clicked", "tta1Colour", "timed", "player");
+        TestFolder shaping;
+        writeFile(shaping.path() + QStringLiteral("/contest.ini"), setting.toUtf8());
+        MessageBox::queueAnswers({player});
+        QuizDriver quiz(30, {}, {800, 600}, ContestSettings::load(shaping.path(), 30));
+        Random::queueValues({0.3f, 0.6f});
+        quiz.draw();
+        quiz.window->Timermove_Timer();
+        quiz.answer(clicked);
+        QCOMPARE(quiz.button(1)->backColor(), QColor(tta1Colour));
+        QCOMPARE(quiz.timer("Timeranswar")->isActive(), timed);
+        // Held, the verdict goes with Space (the question button), to the
+        // waiting state, without a new question.
+        if (!timed) {
+            QVERIFY(quiz.control("natijatrueorfalse")->isVisible() && quiz.soal()->isEnabled());
+            QTest::keyClick(quiz.window.get(), Qt::Key_Space);
+        } else {
+            quiz.window->Timeranswar_Timer();
+        }
+        verifyState(quiz, State::Waiting);
+        QCOMPARE(quiz.counter("namberq"), 1);
+        QCOMPARE(quiz.button(1)->backColor(), QColor(Form2::kNormalColour));
+        QCOMPARE(TestFolder::query(quiz.folder.path() + QStringLiteral("/results.sqlite"), QStringLiteral("select ifnull(player, '') from contest")),
+                 QList<QVariant>{player});
+    }
+
+    void nextPlayerWithoutRestarting_data()
+    {
+        // Rounds played of a contest of length questions, then Ctrl+N, the
+        // question answered ("yes", "no"): whether a new contest began, and
+        // how the first ended.
+        addColumns<int, int, QString, bool, QString>("length", "rounds", "answer", "renewed", "ending");
+        QTest::newRow("after the contest's end") << 2 << 2 << "" << true << "completed";
+        QTest::newRow("during it: yes") << 25 << 1 << "yes" << true << "new contest";
+        QTest::newRow("during it: no") << 25 << 1 << "no" << false << "";
+        QTest::newRow("before any question") << 25 << 0 << "" << true << "";
+    }
+    void nextPlayerWithoutRestarting()
+    {
+        auto [length, rounds, answer, renewed, ending] = fetchRow<int, int, QString, bool, QString>("length", "rounds", "answer", "renewed", "ending");
+        ContestSettings settings;
+        settings.length = length;
+        QuizDriver quiz(30, {}, {800, 600}, settings);
+        for (int round = 1; round <= rounds; ++round)
+            quiz.playRound(round % 4 + 1);
+        QCOMPARE(quiz.control("nextPlayerHint")->isVisible(), rounds == length);
+        MessageBox::queueAnswers({answer});
+        QTest::keyClick(quiz.window.get(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(MessageBox::history().size(), answer.isEmpty() ? 0 : 1);
+        if (renewed) {
+            verifyState(quiz, State::Waiting);
+            QCOMPARE(quiz.counter("namberq") + quiz.counter("nambertrue") + quiz.counter("namberfalse"), 0);
+            QCOMPARE(quiz.control("Lanatija25")->text(), QStringLiteral("00"));
+            QVERIFY(!quiz.control("nextPlayerHint")->isVisible() && quiz.folder.usedIds().isEmpty());
+        } else {
+            QCOMPARE(quiz.counter("namberq"), rounds);
+        }
+        const QString record = quiz.folder.path() + QStringLiteral("/results.sqlite");
+        const QList<QVariant> endings = renewed ? QList<QVariant>{ending, QString()} : QList<QVariant>{ending};
+        QCOMPARE(TestFolder::query(record, QStringLiteral("select ifnull(ending, '') from contest order by number")), endings);
     }
 
     void contestPlaysToItsEnd_data()

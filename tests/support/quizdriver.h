@@ -29,12 +29,13 @@ struct EndWatch {
 // and the ways a player reads and drives it.
 class QuizDriver {
 public:
-    explicit QuizDriver(int questions, const QList<int> &used = {}, QSize background = {800, 600})
+    explicit QuizDriver(int questions, const QList<int> &used = {}, QSize background = {800, 600}, const ContestSettings &settings = {})
     {
         MessageBox::clearHistory();
         Random::clearQueuedValues();
         folder.prepareContest(questions, used, background);
         window = std::make_unique<Form2>();
+        window->setSettings(settings);
         window->Form_Load();
         Application::showCentred(window.get());
         if (!QTest::qWaitForWindowExposed(window.get()))

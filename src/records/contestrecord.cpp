@@ -1,0 +1,147 @@
+#include "contestrecord.h"
+
+#include "failure.h"
+#include "translation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <atomic>
+
+namespace {
+
+std::atomic<quint64> g_connections{0};
+
+const char *const kSchema[] = {
+    "create table contest (number integer primary key, player text, started text not null, ended text, settings text not null, "
+    "ending text check (ending in ('completed', 'bank exhausted', 'exit', 'new contest')))",
+    "create table asked (contest integer not null references contest(number), position integer not null, question integer not null, "
+    "question_text text, a1 text, a2 text, a3 text, a4 text, shown text not null, chosen text check (chosen in ('a1', 'a2', 'a3', 'a4')), "
+    "slot integer check (slot between 1 and 4), correct integer check (correct in (0, 1)), milliseconds integer, primary key (contest, position))",
+};
+
+QString advice()
+{
+    return QCoreApplication::translate("ContestRecord", "Make sure the contest folder can be written to and the disk is not full; if the file is damaged, "
+                                                        "move it away (the contests recorded in it are then no longer listed) and start again.");
+}
+
+} // namespace
+
+QString ContestRecord::endingName(Ending ending)
+{
+    switch (ending) {
+    case Ending::Completed:
+        return QStringLiteral("completed");
+    case Ending::BankExhausted:
+        return QStringLiteral("bank exhausted");
+    case Ending::Exit:
+        return QStringLiteral("exit");
+    case Ending::NewContest:
+        return QStringLiteral("new contest");
+    }
+    return QString();
+}
+
+QString ContestRecord::timeText(const QDateTime &at)
+{
+    return at.toOffsetFromUtc(at.offsetFromUtc()).toString(Qt::ISODateWithMs);
+}
+
+ContestRecord::ContestRecord(QString path)
+    : m_path(std::move(path))
+    , m_connectionName(QStringLiteral("contestrecord-%1").arg(++g_connections))
+{
+}
+
+ContestRecord::ContestRecord(ContestRecord &&other) noexcept
+    : m_path(std::move(other.m_path))
+    , m_connectionName(std::move(other.m_connectionName))
+    , m_db(std::move(other.m_db))
+{
+    other.m_connectionName.clear();
+}
+
+ContestRecord::~ContestRecord()
+{
+    if (m_connectionName.isEmpty())
+        return;
+    if (m_db.isOpen())
+        m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+ContestRecord ContestRecord::open(const QString &folder)
+{
+    ContestRecord record(QDir(folder).filePath(QString::fromLatin1(kFileName)));
+    const QString operation = QCoreApplication::translate("ContestRecord", "open the record of the contests");
+    record.m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), record.m_connectionName);
+    record.m_db.setDatabaseName(record.m_path);
+    QSqlQuery version(record.m_db);
+    if (!record.m_db.open() || !version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
+        throw Failure(QCoreApplication::translate("ContestRecord", "The record of the contests could not be opened: %1.")
+                          .arg(Translation::isolate(record.m_db.lastError().text() + version.lastError().text())),
+                      record.m_path, advice());
+    const int found = version.value(0).toInt();
+    if (found > kSchemaVersion)
+        throw Failure(QCoreApplication::translate("ContestRecord", "The record of the contests was written by a newer version of the program."), record.m_path,
+                      QCoreApplication::translate("ContestRecord", "Use that version, or move the file away to start a new record."));
+    if (found == 0) {
+        for (const char *statement : kSchema)
+            record.write(QString::fromLatin1(statement), {}, operation);
+        record.write(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion), {}, operation);
+    }
+    return record;
+}
+
+void ContestRecord::write(const QString &statement, const QVariantList &values, const QString &operation)
+{
+    QSqlQuery query(m_db);
+    const bool ok = m_db.transaction() && query.prepare(statement) && [&] {
+        for (const QVariant &value : values)
+            query.addBindValue(value);
+        return query.exec();
+    }() && m_db.commit();
+    if (ok)
+        return;
+    const QString error = (query.lastError().isValid() ? query.lastError() : m_db.lastError()).text();
+    m_db.rollback();
+    throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.").arg(operation, Translation::isolate(error)),
+                  m_path, advice());
+}
+
+qint64 ContestRecord::startContest(const QString &player, const QString &settings, const QDateTime &at)
+{
+    write(QStringLiteral("insert into contest (player, started, settings) values (?, ?, ?)"),
+          {player.isEmpty() ? QVariant() : QVariant(player), timeText(at), settings.isNull() ? QStringLiteral("") : settings},
+          QCoreApplication::translate("ContestRecord", "write a new contest"));
+    QSqlQuery last(m_db);
+    if (!last.exec(QStringLiteral("select max(number) from contest")) || !last.next())
+        throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.")
+                          .arg(QCoreApplication::translate("ContestRecord", "write a new contest"), Translation::isolate(last.lastError().text())),
+                      m_path, advice());
+    return last.value(0).toLongLong();
+}
+
+void ContestRecord::recordDraw(qint64 contest, int position, qint64 question, const QString &text, const std::array<QString, 4> &answers, const QDateTime &at)
+{
+    write(QStringLiteral("insert into asked (contest, position, question, question_text, a1, a2, a3, a4, shown) values (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+          {contest, position, question, text.isEmpty() ? QVariant() : QVariant(text), answers[0], answers[1], answers[2], answers[3], timeText(at)},
+          QCoreApplication::translate("ContestRecord", "write the question drawn"));
+}
+
+void ContestRecord::recordAnswer(qint64 contest, int position, int field, int slot, bool correct, qint64 milliseconds)
+{
+    write(QStringLiteral("update asked set chosen = ?, slot = ?, correct = ?, milliseconds = ? where contest = ? and position = ?"),
+          {QStringLiteral("a%1").arg(field), slot, correct ? 1 : 0, milliseconds, contest, position}, QCoreApplication::translate("ContestRecord", "write the answer"));
+}
+
+void ContestRecord::endContest(qint64 contest, Ending ending, const QDateTime &at)
+{
+    write(QStringLiteral("update contest set ended = ?, ending = ? where number = ? and ending is null"), {timeText(at), endingName(ending), contest},
+          QCoreApplication::translate("ContestRecord", "write how the contest ended"));
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+
+#include <array>
+
+// The record of a contest folder's contests: results.sqlite in the folder,
+// beside the bank and never inside it, so a bank made again keeps its
+// results. One row a contest (its number, the player, when it started and
+// ended, the settings, how it ended) and one a question drawn (its place in
+// the contest, the question and its text and answers as they were, when it
+// was shown, and once answered: the answer field chosen, the slot it stood
+// in, whether it was right and how long it took). Each step is written, in
+// a transaction of its own, before the player sees it.
+class ContestRecord {
+public:
+    static constexpr auto kFileName = "results.sqlite";
+    static constexpr int kSchemaVersion = 1;
+
+    enum class Ending { Completed, BankExhausted, Exit, NewContest };
+    // How an ending is stored: "completed", "bank exhausted", "exit",
+    // "new contest".
+    static QString endingName(Ending ending);
+
+    // Opens (making it, or bringing an older one up to date) the record of
+    // the contest folder. Throws a Failure naming the file.
+    static ContestRecord open(const QString &folder);
+    ~ContestRecord();
+    ContestRecord(ContestRecord &&other) noexcept;
+    ContestRecord &operator=(ContestRecord &&) = delete;
+
+    // A new contest's number (1, 2, ...).
+    qint64 startContest(const QString &player, const QString &settings, const QDateTime &at);
+    void recordDraw(qint64 contest, int position, qint64 question, const QString &text, const std::array<QString, 4> &answers, const QDateTime &at);
+    // field: 1..4 for a1..a4; slot: 1..4 counted from the top.
+    void recordAnswer(qint64 contest, int position, int field, int slot, bool correct, qint64 milliseconds);
+    void endContest(qint64 contest, Ending ending, const QDateTime &at);
+
+    const QString &path() const { return m_path; }
+
+    // A time as the record keeps it: local time with its offset, ISO 8601.
+    static QString timeText(const QDateTime &at);
+
+private:
+    explicit ContestRecord(QString path);
+    // Runs statement with values bound in order, in a transaction of its
+    // own; operation names it in a failure.
+    void write(const QString &statement, const QVariantList &values, const QString &operation);
+
+    QString m_path;
+    QString m_connectionName;
+    QSqlDatabase m_db;
+};

@@ -1,0 +1,113 @@
+#include "contestsettings.h"
+
+#include "failure.h"
+#include "regularfile.h"
+#include "translation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+
+namespace {
+
+constexpr qint64 kMaxFileBytes = 64 * 1024;
+
+QString filePath(const QString &folder)
+{
+    return QDir(folder).filePath(QString::fromLatin1(ContestSettings::kFileName));
+}
+
+[[noreturn]] void refuse(const QString &file, const QString &key, const QString &allowed)
+{
+    throw Failure(QCoreApplication::translate("ContestSettings", "The contest's settings cannot be used: %1 must be %2.").arg(Translation::isolate(key), allowed), file,
+                  QCoreApplication::translate("ContestSettings", "Correct the setting in the file (or with \"mathcontest-bank settings\"), then start the contest again."));
+}
+
+QString onOff(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+bool flag(const QString &value, const QString &file, const QString &key)
+{
+    if (value == QLatin1String("true"))
+        return true;
+    if (value == QLatin1String("false"))
+        return false;
+    refuse(file, key, QCoreApplication::translate("ContestSettings", "true or false"));
+}
+
+} // namespace
+
+ContestSettings ContestSettings::load(const QString &folder, qint64 questions)
+{
+    ContestSettings settings;
+    const QString file = filePath(folder);
+    if (!QFileInfo::exists(file) && !QFileInfo(file).isSymLink())
+        return settings;
+    const QString text = QString::fromUtf8(RegularFile::read(file, QCoreApplication::translate("ContestSettings", "The contest's settings file"),
+                                                             QCoreApplication::translate("ContestSettings", "Make it a text file, or remove it to play with the usual settings."),
+                                                             kMaxFileBytes));
+    for (QString line : text.split(u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u';') || line.compare(QLatin1String("[General]"), Qt::CaseInsensitive) == 0)
+            continue;
+        const QString key = line.section(u'=', 0, 0).trimmed();
+        const QString value = line.section(u'=', 1).trimmed();
+        if (key == QLatin1String("length")) {
+            bool ok = false;
+            settings.length = value.toInt(&ok);
+            if (!ok)
+                settings.length = 0;
+        } else if (key == QLatin1String("order")) {
+            if (value != QLatin1String("random") && value != QLatin1String("fixed"))
+                refuse(file, key, QCoreApplication::translate("ContestSettings", "random or fixed"));
+            settings.order = value == QLatin1String("fixed") ? Order::Fixed : Order::Random;
+        } else if (key == QLatin1String("names")) {
+            settings.names = flag(value, file, key);
+        } else if (key == QLatin1String("reveal")) {
+            settings.reveal = flag(value, file, key);
+        } else if (key == QLatin1String("hold")) {
+            settings.hold = flag(value, file, key);
+        } else {
+            refuse(file, key.isEmpty() ? line : key, QCoreApplication::translate("ContestSettings", "one of length, order, names, reveal and hold"));
+        }
+    }
+    settings.check(questions, file);
+    return settings;
+}
+
+void ContestSettings::check(qint64 questions, const QString &file) const
+{
+    if (length < 1 || length > questions)
+        refuse(file, QStringLiteral("length"),
+               QCoreApplication::translate("ContestSettings", "a whole number from 1 to %1, the number of questions in the bank").arg(questions));
+}
+
+void ContestSettings::save(const QString &folder) const
+{
+    const QString file = filePath(folder);
+    const QByteArray text = "[General]\n" + this->text().replace(u' ', u'\n').toUtf8() + '\n';
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
+        throw Failure(QCoreApplication::translate("ContestSettings", "The contest's settings could not be written."), file,
+                      QCoreApplication::translate("ContestSettings", "Make sure the contest folder can be written to and the disk is not full."));
+}
+
+void ContestSettings::Overrides::applyTo(ContestSettings &settings) const
+{
+    settings.length = length.value_or(settings.length);
+    settings.order = order.value_or(settings.order);
+    settings.names = names.value_or(settings.names);
+    settings.reveal = reveal.value_or(settings.reveal);
+    settings.hold = hold.value_or(settings.hold);
+}
+
+QString ContestSettings::text() const
+{
+    return QStringLiteral("length=%1 order=%2 names=%3 reveal=%4 hold=%5")
+        .arg(length)
+        .arg(order == Order::Fixed ? QStringLiteral("fixed") : QStringLiteral("random"), onOff(names), onOff(reveal), onOff(hold));
+}

@@ -1,0 +1,86 @@
+#include "contestrecord.h"
+#include "contestsettings.h"
+#include "testfolder.h"
+#include "testhelpers.h"
+
+#include <QCoreApplication>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+class TestRecords : public QObject {
+    Q_OBJECT
+private slots:
+    void settingsAreReadOrRefused_data()
+    {
+        // contest.ini's content (none: no file), for a bank of 30 questions:
+        // the settings read ("length=... hold=..."), or what the refusal says.
+        addColumns<QByteArray, QString>("ini", "expected");
+        QTest::newRow("no file: the game as designed") << QByteArray() << "length=25 order=random names=false reveal=false hold=false";
+        QTest::newRow("a lesson quiz") << QByteArray("[General]\nlength=6\norder=fixed\n") << "length=6 order=fixed names=false reveal=false hold=false";
+        QTest::newRow("for a class") << QByteArray("; for 5B\nnames=true\r\nreveal=true\nhold = true\n") << "length=25 order=random names=true reveal=true hold=true";
+        QTest::newRow("the whole bank") << QByteArray("length=30") << "length=30 order=random";
+        QTest::newRow("longer than the bank") << QByteArray("length=31") << "length must be a whole number from 1 to 30";
+        QTest::newRow("no questions") << QByteArray("length=0") << "length must be a whole number from 1 to 30";
+        QTest::newRow("not a number") << QByteArray("length=ten") << "length must be a whole number";
+        QTest::newRow("an unknown order") << QByteArray("order=shuffled") << "order must be random or fixed";
+        QTest::newRow("yes for true") << QByteArray("names=yes") << "names must be true or false";
+        QTest::newRow("an unknown key") << QByteArray("colour=red") << "colour must be one of length, order, names, reveal and hold";
+        QTest::newRow("a FIFO") << QByteArray("fifo") << "is not a regular file";
+    }
+    void settingsAreReadOrRefused()
+    {
+        auto [ini, expected] = fetchRow<QByteArray, QString>("ini", "expected");
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QString::fromLatin1(ContestSettings::kFileName));
+        if (ini == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else if (!ini.isNull())
+            writeFile(file, ini);
+        const Watchdog watchdog(std::chrono::seconds(20), "reading the settings");
+        ContestSettings settings;
+        const QString failed = failureOf([&] { settings = ContestSettings::load(dir.path(), 30); });
+        QVERIFY2(failed.isEmpty() ? settings.text().startsWith(expected) : failed.contains(expected) && failed.contains(file), qPrintable(failed + settings.text()));
+        if (failed.isEmpty()) {
+            // Written and read again, they are the same.
+            settings.save(dir.path());
+            QCOMPARE(ContestSettings::load(dir.path(), 30), settings);
+        }
+    }
+
+    void contestsAreRecordedAsTheyHappen()
+    {
+        QTemporaryDir dir;
+        const QDateTime start(QDate(2026, 12, 8), QTime(9, 30), Qt::OffsetFromUTC, 3 * 3600);
+        const QString stepFailed = failureOf([&] {
+            ContestRecord record = ContestRecord::open(dir.path());
+            const qint64 first = record.startContest(QStringLiteral("ليلى"), QStringLiteral("length=2 order=fixed"), start);
+            record.recordDraw(first, 1, 7, QStringLiteral("ما ناتج 5 - 9 ؟"), {QStringLiteral("-4"), QStringLiteral("4"), QStringLiteral("14"), QStringLiteral("-14")}, start);
+            record.recordAnswer(first, 1, 3, 1, false, 2450);
+            record.recordDraw(first, 2, 2, QString(), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}, start.addSecs(5));
+            record.endContest(first, ContestRecord::Ending::Exit, start.addSecs(9));
+            // An ending is written once: the first one holds.
+            record.endContest(first, ContestRecord::Ending::Completed, start.addSecs(20));
+            QCOMPARE(record.startContest(QString(), QStringLiteral("length=25"), start.addSecs(30)), 2);
+        });
+        QVERIFY2(stepFailed.isEmpty(), qPrintable(stepFailed));
+        // Opened again, the record goes on where it was.
+        QCOMPARE(ContestRecord::open(dir.path()).startContest(QString(), QString(), start), 3);
+        const QString path = dir.filePath(QString::fromLatin1(ContestRecord::kFileName));
+        QCOMPARE(TestFolder::query(path, QStringLiteral("select number||'|'||ifnull(player,'')||'|'||started||'|'||ifnull(ended,'')||'|'||ifnull(ending,'') from contest")),
+                 (QList<QVariant>{QStringLiteral("1|ليلى|2026-12-08T09:30:00.000+03:00|2026-12-08T09:30:09.000+03:00|exit"),
+                                  QStringLiteral("2||2026-12-08T09:30:30.000+03:00||"), QStringLiteral("3||2026-12-08T09:30:00.000+03:00||")}));
+        QCOMPARE(TestFolder::query(path, QStringLiteral("select position||'|'||question||'|'||ifnull(question_text,'')||'|'||a1||'|'||ifnull(chosen,'')||'|'||"
+                                                        "ifnull(slot,'')||'|'||ifnull(correct,'')||'|'||ifnull(milliseconds,'') from asked order by position")),
+                 (QList<QVariant>{QStringLiteral("1|7|ما ناتج 5 - 9 ؟|-4|a3|1|0|2450"), QStringLiteral("2|2||a||||")}));
+        QCOMPARE(TestFolder::query(path, QStringLiteral("PRAGMA user_version")), QList<QVariant>{ContestRecord::kSchemaVersion});
+        // A record from a newer program is left alone.
+        TestFolder::query(path, QStringLiteral("PRAGMA user_version = %1").arg(ContestRecord::kSchemaVersion + 1));
+        QVERIFY(failureOf([&] { ContestRecord::open(dir.path()); }).contains(QStringLiteral("newer version")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecords)
+#include "tst_records.moc"

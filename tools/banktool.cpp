@@ -5,6 +5,7 @@
 #include "bankcheck.h"
 #include "bankcreator.h"
 #include "bankexport.h"
+#include "contestresults.h"
 #include "contestsettings.h"
 #include "questionbank.h"
 #include "failure.h"
@@ -52,6 +53,14 @@ QString commandHelp(const QString &command)
     if (command == QLatin1String("reset"))
         return BankTool::tr("Usage: mathcontest-bank reset DIR\n"
                   "Clears every used mark of DIR's bank, as the game does at start.\n");
+    if (command == QLatin1String("results"))
+        return BankTool::tr("Usage: mathcontest-bank results DIR [--csv FILE.csv [--force]]\n"
+                  "Lists the contests played in contest folder DIR (DIR/results.sqlite): a\n"
+                  "line a contest (player, start, right answers of those asked, how it\n"
+                  "ended), then a line a question asked, hardest first. --csv writes\n"
+                  "one row an answered question instead: contest, player, started,\n"
+                  "question, question_text, chosen (a1..a4), chosen_text, correct (1 or\n"
+                  "0), seconds; UTF-8 with a byte-order mark. --force replaces FILE.csv.\n");
     if (command == QLatin1String("settings"))
         return BankTool::tr("Usage: mathcontest-bank settings DIR [--length N] [--fixed|--random] [--names|--no-names]\n"
                   "                                 [--reveal|--no-reveal] [--hold|--no-hold]\n"
@@ -76,6 +85,7 @@ QString commandHelp(const QString &command)
               "  check DIR                                    what would spoil a contest\n"
               "  reset DIR                                    clears every used mark\n"
               "  settings DIR [--length N] [--fixed] ...      the contests' settings\n"
+              "  results DIR [--csv FILE.csv] [--force]       the contests played\n"
               "\n"
               "Options:\n"
               "  -h, --help     show this help (after a command, that command's) and exit\n"
@@ -247,6 +257,56 @@ int settings(const Options &options, QTextStream &out)
     return BankTool::kOk;
 }
 
+QString endingText(const QString &ending)
+{
+    if (ending == QLatin1String("completed"))
+        return BankTool::tr("completed");
+    if (ending == QLatin1String("bank exhausted"))
+        return BankTool::tr("the bank ran out");
+    if (ending == QLatin1String("exit"))
+        return BankTool::tr("ended with the exit label");
+    if (ending == QLatin1String("new contest"))
+        return BankTool::tr("ended for a new contest");
+    return BankTool::tr("not ended (the program was stopped)");
+}
+
+int results(const Options &options, QTextStream &out)
+{
+    const QString folder = QDir(options.argument).absolutePath();
+    const ContestResults results = ContestResults::read(folder);
+    if (!options.csv.isEmpty()) {
+        // One row an answered question, in the export's encoding.
+        QByteArray text("\xEF\xBB\xBF" "contest,player,started,question,question_text,chosen,chosen_text,correct,seconds\r\n");
+        for (const ContestResults::Answer &a : results.answers) {
+            text += QByteArray::number(a.contest) + ',' + BankExport::quoted(a.player) + ',' + BankExport::quoted(a.started) + ','
+                + QByteArray::number(a.question) + ',' + BankExport::quoted(a.text) + ',' + a.chosen.toLatin1() + ',' + BankExport::quoted(a.chosenText) + ','
+                + (a.correct ? '1' : '0') + ',' + QByteArray::number(double(a.milliseconds) / 1000.0, 'f', 1) + "\r\n";
+        }
+        BankExport::writeFile(folder, options.csv, text, options.force);
+        out << "mathcontest-bank: " << BankTool::tr("wrote %n answer(s) to %1", nullptr, int(results.answers.size())).arg(Translation::isolate(options.csv)) << "\n";
+        return BankTool::kOk;
+    }
+    out << BankTool::tr("Contests:") << "\n";
+    for (const ContestResults::Contest &c : results.contests)
+        out << "  " << BankTool::tr("%1. %2, %3: %4 of %5 right, %6")
+                           .arg(c.number)
+                           .arg(c.player.isEmpty() ? BankTool::tr("(no name)") : Translation::shown(c.player), Translation::isolate(c.started))
+                           .arg(c.correct)
+                           .arg(c.asked)
+                           .arg(endingText(c.ending))
+            << "\n";
+    out << BankTool::tr("Questions, hardest first:") << "\n";
+    for (const ContestResults::Question &q : results.questions) {
+        out << "  " << BankTool::tr("question %1: %2% right of %n answer(s)", nullptr, q.asked).arg(q.id).arg(qRound(q.percentCorrect()));
+        if (q.mostWrongTimes > 0)
+            out << BankTool::tr("; wrong answer chosen most: %1 (%n time(s))", nullptr, q.mostWrongTimes).arg(Translation::shown(q.mostWrong));
+        if (q.asked < ContestResults::kFewAnswers)
+            out << BankTool::tr(" (too few answers to tell its difficulty)");
+        out << "\n";
+    }
+    return BankTool::kOk;
+}
+
 const QString kForce = QStringLiteral("--force");
 const Command kCommands[] = {
     {"create", {QStringLiteral("--from"), QStringLiteral("--out"), kForce}, false,
@@ -259,6 +319,7 @@ const Command kCommands[] = {
     {"reset", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "reset needs DIR"), reset},
     {"settings", QStringList{QStringLiteral("--length")} + kSwitches, true, [](const Options &o) { return !o.argument.isEmpty(); },
      QT_TRANSLATE_NOOP("BankTool", "settings needs DIR"), settings},
+    {"results", {QStringLiteral("--csv"), kForce}, true, [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "results needs DIR"), results},
 };
 
 } // namespace

@@ -256,14 +256,6 @@
 <context>
     <name>BankExport</name>
     <message>
-        <source>The question file would be written over a file of the contest folder.</source>
-        <translation>كان ملف الأسئلة سيُكتب فوق ملف من ملفات مجلد المسابقة.</translation>
-    </message>
-    <message>
-        <source>Choose another name for the question file, outside the img folder.</source>
-        <translation>اختر اسماً آخر لملف الأسئلة، خارج مجلد img.</translation>
-    </message>
-    <message>
         <source>A file is already there.</source>
         <translation>يوجد ملف بهذا الاسم من قبل.</translation>
     </message>
@@ -272,12 +264,20 @@
         <translation>اختر اسماً آخر، أو أضف ‎--force‎ لاستبداله.</translation>
     </message>
     <message>
-        <source>The question file could not be written: %1.</source>
-        <translation>تعذّرت كتابة ملف الأسئلة: %1.</translation>
-    </message>
-    <message>
         <source>Make sure the folder can be written to and the disk is not full.</source>
         <translation>تأكّد أن الكتابة في المجلد ممكنة وأن القرص غير ممتلئ.</translation>
+    </message>
+    <message>
+        <source>The file would be written over a file of the contest folder.</source>
+        <translation>كان الملف سيُكتب فوق ملف من ملفات مجلد المسابقة.</translation>
+    </message>
+    <message>
+        <source>Choose another name for the file, outside the contest folder&apos;s img folder.</source>
+        <translation>اختر اسماً آخر للملف، خارج مجلد img في مجلد المسابقة.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: %1.</source>
+        <translation>تعذّرت كتابة الملف: %1.</translation>
     </message>
 </context>
 <context>
@@ -564,6 +564,28 @@ changing those given:
 </translation>
     </message>
     <message>
+        <source>settings needs DIR</source>
+        <translation>الأمر settings يحتاج إلى DIR</translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank results DIR [--csv FILE.csv [--force]]
+Lists the contests played in contest folder DIR (DIR/results.sqlite): a
+line a contest (player, start, right answers of those asked, how it
+ended), then a line a question asked, hardest first. --csv writes
+one row an answered question instead: contest, player, started,
+question, question_text, chosen (a1..a4), chosen_text, correct (1 or
+0), seconds; UTF-8 with a byte-order mark. --force replaces FILE.csv.
+</source>
+        <translation>الاستعمال: mathcontest-bank results DIR [--csv FILE.csv [--force]]
+يسرد المسابقات التي لُعبت في مجلد المسابقة DIR (الملف DIR/results.sqlite):
+سطراً لكل مسابقة (المتسابق، وقت البدء، الإجابات الصحيحة من الأسئلة
+المطروحة، كيف انتهت)، ثم سطراً لكل سؤال طُرح، الأصعب أولاً. ويكتب
+‎--csv‎ بدلاً من ذلك صفاً لكل سؤال أُجيب عنه: contest وplayer وstarted
+وquestion وquestion_text وchosen (من a1 إلى a4) وchosen_text وcorrect (1 أو
+0) وseconds؛ بترميز UTF-8 مع علامة ترتيب البايتات. ‎--force‎ يستبدل FILE.csv.
+</translation>
+    </message>
+    <message>
         <source>Usage: mathcontest-bank COMMAND [OPTIONS]
 
 Prepares question banks for mathcontest.
@@ -575,6 +597,7 @@ Commands:
   check DIR                                    what would spoil a contest
   reset DIR                                    clears every used mark
   settings DIR [--length N] [--fixed] ...      the contests&apos; settings
+  results DIR [--csv FILE.csv] [--force]       the contests played
 
 Options:
   -h, --help     show this help (after a command, that command&apos;s) and exit
@@ -593,6 +616,7 @@ Exit status: 0 done, 1 failed, 2 bad usage.
   check DIR                                    ما قد يفسد المسابقة
   reset DIR                                    يمسح كل علامات الاستعمال
   settings DIR [--length N] [--fixed] ...      إعدادات المسابقات
+  results DIR [--csv FILE.csv] [--force]       المسابقات التي لُعبت
 
 الخيارات:
   -h, --help     يعرض هذه المساعدة (وبعد أمرٍ، مساعدته) ويخرج
@@ -602,8 +626,81 @@ Exit status: 0 done, 1 failed, 2 bad usage.
 </translation>
     </message>
     <message>
-        <source>settings needs DIR</source>
-        <translation>الأمر settings يحتاج إلى DIR</translation>
+        <source>completed</source>
+        <translation>اكتملت</translation>
+    </message>
+    <message>
+        <source>the bank ran out</source>
+        <translation>نفدت أسئلة البنك</translation>
+    </message>
+    <message>
+        <source>ended with the exit label</source>
+        <translation>انتهت بزر الخروج</translation>
+    </message>
+    <message>
+        <source>ended for a new contest</source>
+        <translation>انتهت لبدء مسابقة جديدة</translation>
+    </message>
+    <message>
+        <source>not ended (the program was stopped)</source>
+        <translation>لم تنتهِ (أُوقف البرنامج)</translation>
+    </message>
+    <message numerus="yes">
+        <source>wrote %n answer(s) to %1</source>
+        <translation>
+            <numerusform>لم تُكتب أي إجابة في %1</numerusform>
+            <numerusform>كُتبت إجابة واحدة في %1</numerusform>
+            <numerusform>كُتبت إجابتان في %1</numerusform>
+            <numerusform>كُتبت %n إجابات في %1</numerusform>
+            <numerusform>كُتبت %n إجابةً في %1</numerusform>
+            <numerusform>كُتبت %n إجابة في %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Contests:</source>
+        <translation>المسابقات:</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3: %4 of %5 right, %6</source>
+        <translation>%1. %2، %3: %4 صحيحة من %5، %6</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(بلا اسم)</translation>
+    </message>
+    <message>
+        <source>Questions, hardest first:</source>
+        <translation>الأسئلة، الأصعب أولاً:</translation>
+    </message>
+    <message numerus="yes">
+        <source>question %1: %2% right of %n answer(s)</source>
+        <translation>
+            <numerusform>السؤال %1: %2% صحيحة من لا إجابات</numerusform>
+            <numerusform>السؤال %1: %2% صحيحة من إجابة واحدة</numerusform>
+            <numerusform>السؤال %1: %2% صحيحة من إجابتين</numerusform>
+            <numerusform>السؤال %1: %2% صحيحة من %n إجابات</numerusform>
+            <numerusform>السؤال %1: %2% صحيحة من %n إجابةً</numerusform>
+            <numerusform>السؤال %1: %2% صحيحة من %n إجابة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; wrong answer chosen most: %1 (%n time(s))</source>
+        <translation>
+            <numerusform>؛ الإجابة الخاطئة الأكثر اختياراً: %1 (ولا مرة)</numerusform>
+            <numerusform>؛ الإجابة الخاطئة الأكثر اختياراً: %1 (مرة واحدة)</numerusform>
+            <numerusform>؛ الإجابة الخاطئة الأكثر اختياراً: %1 (مرتين)</numerusform>
+            <numerusform>؛ الإجابة الخاطئة الأكثر اختياراً: %1 (%n مرات)</numerusform>
+            <numerusform>؛ الإجابة الخاطئة الأكثر اختياراً: %1 (%n مرةً)</numerusform>
+            <numerusform>؛ الإجابة الخاطئة الأكثر اختياراً: %1 (%n مرة)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (too few answers to tell its difficulty)</source>
+        <translation> (الإجابات أقل من أن تدل على صعوبته)</translation>
+    </message>
+    <message>
+        <source>results needs DIR</source>
+        <translation>الأمر results يحتاج إلى DIR</translation>
     </message>
 </context>
 <context>
@@ -694,6 +791,17 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     <message>
         <source>write how the contest ended</source>
         <translation>تسجيل كيف انتهت المسابقة</translation>
+    </message>
+</context>
+<context>
+    <name>ContestResults</name>
+    <message>
+        <source>The record of the contests could not be read: %1.</source>
+        <translation>تعذّرت قراءة سجلّ المسابقات: %1.</translation>
+    </message>
+    <message>
+        <source>Check the file, or move it away to start a new record.</source>
+        <translation>افحص الملف، أو انقله إلى مكان آخر لتبدأ سجلاً جديداً.</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,27 @@
             <numerusform>%n questions</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>wrote %n answer(s) to %1</source>
+        <translation>
+            <numerusform>wrote %n answer to %1</numerusform>
+            <numerusform>wrote %n answers to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>question %1: %2% right of %n answer(s)</source>
+        <translation>
+            <numerusform>question %1: %2% right of %n answer</numerusform>
+            <numerusform>question %1: %2% right of %n answers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; wrong answer chosen most: %1 (%n time(s))</source>
+        <translation>
+            <numerusform>; wrong answer chosen most: %1 (%n time)</numerusform>
+            <numerusform>; wrong answer chosen most: %1 (%n times)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>

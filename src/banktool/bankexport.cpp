@@ -13,10 +13,7 @@
 #include <csv.h>
 #include <QCoreApplication>
 
-namespace {
-
-// One field, quoted by the CSV library (quotes inside doubled).
-QByteArray quoted(const QString &text)
+QByteArray BankExport::quoted(const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
     QByteArray out(utf8.size() * 2 + 2, Qt::Uninitialized);
@@ -24,6 +21,8 @@ QByteArray quoted(const QString &text)
     out.truncate(static_cast<qsizetype>(written));
     return out;
 }
+
+namespace {
 
 // The file a path names once every symbolic link on the way is resolved
 // (the path itself when it does not exist yet: its folder, resolved).
@@ -42,24 +41,45 @@ bool isContestFile(const QString &path, const QString &programFolder)
     const QString folder = resolved(programFolder) + u'/';
     if (path.startsWith(folder + QStringLiteral("img/")))
         return true;
-    for (const char *name : {ContestFolder::kBankFileName, ContestFolder::kAccessFileName, ProgramLock::kLockFileName, ".mathcontest-source"}) {
+    for (const char *name : {ContestFolder::kBankFileName, ContestFolder::kAccessFileName, ProgramLock::kLockFileName, ".mathcontest-source", "results.sqlite",
+                             "contest.ini"}) {
         if (path == folder + QLatin1String(name))
             return true;
     }
     return false;
 }
 
-} // namespace
-
-int BankExport::write(const QString &programFolder, const QString &csvPath, bool replace)
+// Throws a Failure when csvPath may not be written: a file of the contest
+// folder, or a file already there unless replace is true.
+void refuseToWrite(const QString &programFolder, const QString &csvPath, bool replace)
 {
     const QString target = resolved(csvPath);
     if (isContestFile(target, programFolder))
-        throw Failure(QCoreApplication::translate("BankExport", "The question file would be written over a file of the contest folder."), csvPath,
-                      QCoreApplication::translate("BankExport", "Choose another name for the question file, outside the img folder."));
+        throw Failure(QCoreApplication::translate("BankExport", "The file would be written over a file of the contest folder."), csvPath,
+                      QCoreApplication::translate("BankExport", "Choose another name for the file, outside the contest folder's img folder."));
     if (!replace && QFileInfo::exists(target))
         throw Failure(QCoreApplication::translate("BankExport", "A file is already there."), csvPath,
                       QCoreApplication::translate("BankExport", "Choose another name, or add --force to replace it."));
+}
+
+} // namespace
+
+void BankExport::writeFile(const QString &programFolder, const QString &csvPath, const QByteArray &text, bool replace)
+{
+    refuseToWrite(programFolder, csvPath, replace);
+    const QString target = resolved(csvPath);
+    // Written beside it under another name and renamed into place: a failure
+    // leaves the old file whole.
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        throw Failure(QCoreApplication::translate("BankExport", "The file could not be written: %1.").arg(Translation::isolate(file.errorString())), csvPath,
+                      QCoreApplication::translate("BankExport", "Make sure the folder can be written to and the disk is not full."));
+}
+
+int BankExport::write(const QString &programFolder, const QString &csvPath, bool replace)
+{
+    // Refused before the bank is read when it would be refused after.
+    refuseToWrite(programFolder, csvPath, replace);
 
     QuestionBank bank = QuestionBank::openBank(QDir(programFolder).absolutePath());
     bank.checkForContest(bank.countQuestions());
@@ -78,11 +98,6 @@ int BankExport::write(const QString &programFolder, const QString &csvPath, bool
         line += ',' + quoted(picture) + "\r\n";
         text += line;
     }
-    // Written beside it under another name and renamed into place: a failure
-    // leaves the old file whole.
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw Failure(QCoreApplication::translate("BankExport", "The question file could not be written: %1.").arg(Translation::isolate(file.errorString())), csvPath,
-                      QCoreApplication::translate("BankExport", "Make sure the folder can be written to and the disk is not full."));
+    writeFile(programFolder, csvPath, text, replace);
     return static_cast<int>(answers.size());
 }

@@ -39,6 +39,8 @@ public:
     void endContest(qint64 contest, Ending ending, const QDateTime &at);
 
     const QString &path() const { return m_path; }
+    // The open record, for reading it.
+    const QSqlDatabase &database() const { return m_db; }
 
     // A time as the record keeps it: local time with its offset, ISO 8601.
     static QString timeText(const QDateTime &at);

@@ -1,3 +1,4 @@
+#include "contestrecord.h"
 #include "csvreader.h"
 #include "mathtext.h"
 #include "questionbank.h"
@@ -123,7 +124,39 @@ auto photoKept(const char *picture)
 }
 const QStringList kCreateInPlace{"create", "--from", "%D/in.csv", "--out", "%D/app", "--force"};
 
+// Three contests in app/'s record: Laila's (question 1 right, question 2
+// wrong with its a3 "x"), one without a name (question 2 wrong, a3 again,
+// then killed) and one with no answer.
+void recordContests(const QDir &dir)
+{
+    ContestRecord record = ContestRecord::open(dir.filePath(QStringLiteral("app")));
+    const QDateTime at(QDate(2026, 12, 8), QTime(9, 0), Qt::OffsetFromUTC, 3600);
+    const qint64 laila = record.startContest(QStringLiteral("ليلى"), QString(), at);
+    record.recordDraw(laila, 1, 1, QStringLiteral("س"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}, at);
+    record.recordAnswer(laila, 1, 1, 3, true, 1250);
+    record.recordDraw(laila, 2, 2, QStringLiteral("ص"), {QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("x"), QStringLiteral("8")}, at);
+    record.recordAnswer(laila, 2, 3, 1, false, 4000);
+    record.endContest(laila, ContestRecord::Ending::Exit, at);
+    const qint64 other = record.startContest(QString(), QString(), at.addSecs(60));
+    record.recordDraw(other, 1, 2, QStringLiteral("ص"), {QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("x"), QStringLiteral("8")}, at);
+    record.recordAnswer(other, 1, 3, 2, false, 500);
+    record.startContest(QString(), QString(), at.addSecs(120));
+}
+
 const QList<CommandCase> kCommandCases = {
+    {"results: the contests, then the questions hardest first", recordContests, {"results", "%D/app"}, 0,
+     {"1. ليلى, 2026-12-08T09:00:00.000+01:00: 1 of 2 right, ended with the exit label\n",
+      "2. (no name), 2026-12-08T09:01:00.000+01:00: 0 of 1 right, not ended (the program was stopped)\n  3. (no name)",
+      "question 2: 0% right of 2 answers; wrong answer chosen most: x (2 times) (too few answers to tell its difficulty)\n"
+      "  question 1: 100% right of 1 answer (too few"}, kBankIntact},
+    {"results --csv: a row an answer", recordContests, {"results", "%D/app", "--csv", "%D/results.csv"}, 0, {"wrote 3 answers to"}, [](const QDir &d) {
+         return readFile(d.filePath(QStringLiteral("results.csv")))
+             == "\xEF\xBB\xBF" "contest,player,started,question,question_text,chosen,chosen_text,correct,seconds\r\n"
+                "1,\"ليلى\",\"2026-12-08T09:00:00.000+01:00\",1,\"س\",a1,\"1\",1,1.3\r\n"
+                "1,\"ليلى\",\"2026-12-08T09:00:00.000+01:00\",2,\"ص\",a3,\"x\",0,4.0\r\n"
+                "2,\"\",\"2026-12-08T09:01:00.000+01:00\",2,\"ص\",a3,\"x\",0,0.5\r\n";
+     }},
+    {"results --csv over a teacher's file", recordContests, {"results", "%D/app", "--csv", "%D/mine.csv"}, 1, {"--force"}, kMineIntact},
     // The bank made again in its own folder from a question file that names
     // a photo kept in that folder's img: the photo stays, or nothing is done.
     {"create --force in place keeps a photo it reads", photoIn("app/img/photo.jpg"), kCreateInPlace, 0, {"wrote 1 question to"},

@@ -1,0 +1,77 @@
+#include "contestresults.h"
+
+#include "contestrecord.h"
+#include "failure.h"
+#include "translation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace {
+
+// Runs sql on the record and calls row for each row.
+template <typename Row>
+void each(const QSqlDatabase &db, const QString &path, const char *sql, Row row)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QString::fromLatin1(sql)))
+        throw Failure(QCoreApplication::translate("ContestResults", "The record of the contests could not be read: %1.").arg(Translation::isolate(query.lastError().text())),
+                      path, QCoreApplication::translate("ContestResults", "Check the file, or move it away to start a new record."));
+    while (query.next())
+        row(query);
+}
+
+} // namespace
+
+ContestResults ContestResults::read(const QString &folder)
+{
+    ContestResults results;
+    if (!QFileInfo::exists(QDir(folder).filePath(QString::fromLatin1(ContestRecord::kFileName))))
+        return results;
+    const ContestRecord record = ContestRecord::open(folder);
+    const QSqlDatabase db = record.database();
+    each(db, record.path(),
+         "select c.number, ifnull(c.player, ''), c.started, ifnull(c.ending, ''), count(a.chosen), ifnull(sum(a.correct), 0) "
+         "from contest c left join asked a on a.contest = c.number group by c.number order by c.number",
+         [&](const QSqlQuery &q) {
+             results.contests.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(), q.value(5).toInt(), q.value(4).toInt(),
+                                         q.value(3).toString()});
+         });
+    each(db, record.path(),
+         "select a.question, count(*), sum(a.correct), (select question_text from asked b where b.question = a.question order by b.contest desc, b.position desc limit 1) "
+         "from asked a where a.chosen is not null group by a.question",
+         [&](const QSqlQuery &q) { results.questions.push_back({q.value(0).toLongLong(), q.value(3).toString(), q.value(1).toInt(), q.value(2).toInt(), {}, 0}); });
+    // The wrong answer chosen most, by its text as it was shown.
+    each(db, record.path(),
+         "select question, case chosen when 'a2' then a2 when 'a3' then a3 else a4 end as text, count(*) as times from asked "
+         "where chosen is not null and correct = 0 group by question, text order by question, times desc, text",
+         [&](const QSqlQuery &q) {
+             for (Question &question : results.questions) {
+                 if (question.id == q.value(0).toLongLong() && question.mostWrongTimes == 0) {
+                     question.mostWrong = q.value(1).toString();
+                     question.mostWrongTimes = q.value(2).toInt();
+                 }
+             }
+         });
+    std::stable_sort(results.questions.begin(), results.questions.end(), [](const Question &a, const Question &b) {
+        if (a.percentCorrect() != b.percentCorrect())
+            return a.percentCorrect() < b.percentCorrect();
+        return a.asked != b.asked ? a.asked > b.asked : a.id < b.id;
+    });
+    each(db, record.path(),
+         "select a.contest, ifnull(c.player, ''), c.started, a.question, ifnull(a.question_text, ''), a.chosen, "
+         "case a.chosen when 'a1' then a.a1 when 'a2' then a.a2 when 'a3' then a.a3 else a.a4 end, a.correct, ifnull(a.milliseconds, 0) "
+         "from asked a join contest c on c.number = a.contest where a.chosen is not null order by a.contest, a.position",
+         [&](const QSqlQuery &q) {
+             results.answers.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(), q.value(3).toLongLong(), q.value(4).toString(),
+                                        q.value(5).toString(), q.value(6).toString(), q.value(7).toInt() == 1, q.value(8).toLongLong()});
+         });
+    return results;
+}

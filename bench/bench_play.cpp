@@ -1,9 +1,12 @@
-// The start-up sweep and the handlers of the play, timed on banks of 25,
-// 1 000 and 100 000 questions.
+// The start-up sweep and the handlers of the play (the draw with its record
+// written), timed on banks of 25, 1 000 and 100 000 questions; the teacher's
+// report over 1 000 contests.
 #include "application.h"
 #include "form2.h"
 #include "messagebox.h"
 #include "contestfolder.h"
+#include "contestrecord.h"
+#include "contestresults.h"
 #include "questionbank.h"
 #include "testfolder.h"
 
@@ -134,6 +137,24 @@ void BM_RoundEnd(benchmark::State &state)
     }
 }
 
+// The teacher's report over a record of 1 000 contests of 25 answers each.
+void BM_Results(benchmark::State &state)
+{
+    static TestFolder folder;
+    static const bool recorded = [] {
+        ContestRecord::open(folder.path());
+        const QString record = folder.path() + QStringLiteral("/") + QString::fromLatin1(ContestRecord::kFileName);
+        TestFolder::query(record, QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < 1000) "
+                                                 "insert into contest select i, 'player ' || i, '2026-12-08T09:00:00.000+03:00', null, '', 'completed' from n"));
+        TestFolder::query(record, QStringLiteral("with recursive n(i) as (select 0 union all select i + 1 from n where i < 24999) "
+                                                 "insert into asked select i / 25 + 1, i % 25 + 1, (i * 7) % 45 + 1, 'question', '1', '2', '3', '4', "
+                                                 "'2026-12-08T09:00:00.000+03:00', 'a' || (i % 4 + 1), i % 4 + 1, i % 4 = 0, 2000 from n"));
+        return true;
+    }();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ContestResults::read(folder.path()).questions.size() + recorded);
+}
+
 } // namespace
 
 // Each figure is reported as the median of repeated runs, beside mean and spread.
@@ -144,6 +165,7 @@ BENCHMARK(BM_IntegrityCheck)->Arg(25)->Arg(1000)->Arg(100000)->Unit(benchmark::k
 BENCHMARK(BM_Draw)->ArgsProduct({{25, 1000, 100000}, {0, 24}})->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Shuffle)->Arg(100000)->Unit(benchmark::kMicrosecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RoundEnd)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Results)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)
 {

@@ -15,7 +15,8 @@
 #    and no lock file left;
 #  - a read-only contest folder is refused with a message naming it;
 #  - started again without an argument, the game opens the contest opened
-#    last, and the player's own folder once that is gone;
+#    last, and the player's own folder once that is gone; killed right after
+#    an answer, the answer stays in the contest's record;
 #  - --version and usage errors; help, a usage error and a failure report in
 #    Arabic under an Arabic locale; nothing of Qt's own on a normal run;
 #    nothing under the prefix changes;
@@ -194,6 +195,19 @@ play_in "$folder" "$folder"
 mark_five() { sqlite3 "$1/db1.sqlite" 'update soaal set YN=1 where ID<=5'; }
 mark_five "$folder"
 destroy=1 play_in "$folder"
+# Killed right after an answer: the answer is in the record, the contest
+# has no ending, and the record is whole.
+"$bin/mathcontest" </dev/null 2>"$work/game.err" &
+game=$!
+pids+=($game)
+quiz=$(window_of "$game" 792) || fail "the quiz window did not open: $(cat "$work/game.err")"
+answered() { sqlite3 "$folder/results.sqlite" "select count(chosen) || '|' || ifnull(max(c.ending), '') from contest c left join asked a on a.contest = c.number where c.number = (select max(number) from contest)"; }
+xdotool mousemove --window "$quiz" 725 165 click 1
+sleep 0.3
+xdotool mousemove --window "$quiz" 380 276 click 1
+for _ in $(seq 1 100); do [ "$(answered)" = "1|" ] && break; sleep 0.05; done
+kill -9 "$game"; wait "$game" 2>/dev/null || true
+[ "$(answered)" = "1|" ] && [ "$(sqlite3 "$folder/results.sqlite" 'PRAGMA integrity_check')" = ok ] || fail "the answer before the kill was not kept whole: $(answered)"
 { echo "question,a1,a2,a3,a4"; for i in $(seq 1 30); do echo "كم يساوي $i + 1 ؟,$((i + 1)),$((i + 2)),$((i + 3)),$i"; done; } >"$work/my questions.csv"
 play_in "$mine/csv/my questions-*" "$work/my questions.csv"
 mark_five "$mine"/csv/"my questions"-*

@@ -68,6 +68,7 @@ Form2::Form2(QWidget *parent)
     , Timeranswar(new QTimer(this))
 {
     ui->setupUi(this);
+    m_designSize = size();
     // The title bar stays empty. Qt shows the application's name in place of
     // an empty title, so the title is an invisible zero-width space.
     setWindowTitle(kEmptyTitle);
@@ -487,16 +488,45 @@ void Form2::requestFullScreen(bool fullScreen)
 void Form2::setFullScreenView(bool fullScreen)
 {
     m_fullScreenWanted = fullScreen;
-    if (fullScreen == bool(m_view))
+    if (fullScreen == (m_view && m_view->shownFullScreen()))
         return;
     if (fullScreen) {
-        QScreen *onScreen = screen();
-        m_view = std::make_unique<ScaledView>(this);
+        QScreen *onScreen = m_view ? m_view->screen() : screen();
+        if (!m_view)
+            m_view = std::make_unique<ScaledView>(this);
         m_view->showOn(onScreen);
         return;
     }
     m_view.reset();
+    resize(m_designSize);
     Application::showCentred(this);
+}
+
+void Form2::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // A window made larger (maximised, or drawn out) shows its content
+    // scaled, as full screen does, in a window of that size.
+    const QSize size = event->size();
+    if (m_view || !isVisible() || m_designSize.isEmpty() || (size.width() <= m_designSize.width() && size.height() <= m_designSize.height()))
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_view || (width() <= m_designSize.width() && height() <= m_designSize.height()))
+                return;
+            const QRect area = geometry();
+            const bool maximised = isMaximized();
+            setWindowState(Qt::WindowNoState);
+            resize(m_designSize);
+            m_view = std::make_unique<ScaledView>(this);
+            m_view->setGeometry(area);
+            if (maximised)
+                m_view->showMaximized();
+            else
+                m_view->show();
+        },
+        Qt::QueuedConnection);
 }
 
 bool Form2::eventFilter(QObject *watched, QEvent *event)

@@ -85,9 +85,11 @@ public:
     void newContest();
 
     // Shows the window full screen (scaled to fit, on black), or as a window
-    // again, centred.
+    // of its own size again, centred. A window made larger (maximised or
+    // drawn out) shows its content scaled in the same way, in a window.
     void setFullScreenView(bool fullScreen);
-    // The full-screen view while the window is shown in it.
+    // The scaled view (full screen, or a window larger than this one) while
+    // the window is shown in it.
     ScaledView *fullScreenView() const { return m_view.get(); }
 
 public slots:
@@ -111,6 +113,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     AnswerButton *answerButton(int number) const;
@@ -148,6 +151,7 @@ private:
     std::unique_ptr<ContestSession> m_session;
     bool m_holding = false; // the verdict stays until the player goes on
     bool m_fullScreenWanted = false;
+    QSize m_designSize;
     bool m_fullScreenSwitchPending = false;
     QHash<int, unsigned long> m_keyDownAt;
 

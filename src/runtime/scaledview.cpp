@@ -49,6 +49,7 @@ void ScaledView::showOn(QScreen *screen)
     // is there to size it.
     setGeometry(screen->geometry());
     showFullScreen();
+    m_fullScreen = true;
 }
 
 void ScaledView::closeEvent(QCloseEvent *event)

@@ -422,6 +422,25 @@ private slots:
         QVERIFY(!quiz.window->fullScreenView());
     }
 
+    void largerWindowScalesItsContent()
+    {
+        // Drawn out to twice its size (or maximised), the window shows its
+        // content scaled, in a window; F11 takes that full screen, and
+        // leaving full screen gives the window of its own size again.
+        QuizDriver quiz(30);
+        const QSize own = quiz.window->size();
+        quiz.window->resize(own * 2);
+        QTRY_VERIFY(quiz.window->fullScreenView());
+        ScaledView *view = quiz.window->fullScreenView();
+        QVERIFY(!view->shownFullScreen());
+        QTRY_COMPARE(view->factor(), 2.0);
+        QTest::keyClick(view->viewport(), Qt::Key_F11);
+        QTRY_VERIFY(view->shownFullScreen());
+        QTest::keyClick(view->viewport(), Qt::Key_F11);
+        QTRY_VERIFY(!quiz.window->fullScreenView() && quiz.window->isVisible());
+        QCOMPARE(quiz.window->size(), own);
+    }
+
     void assistiveTechnologyFollowsThePlay()
     {
         QuizDriver quiz(30);

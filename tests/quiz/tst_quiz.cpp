@@ -211,23 +211,30 @@ private slots:
 
     void nextPlayerWithoutRestarting_data()
     {
-        // Rounds played of a contest of length questions, then Ctrl+N, the
-        // question answered ("yes", "no"): whether a new contest began, and
-        // how the first ended.
-        addColumns<int, int, QString, bool, QString>("length", "rounds", "answer", "renewed", "ending");
-        QTest::newRow("after the contest's end") << 2 << 2 << "" << true << "completed";
-        QTest::newRow("during it: yes") << 25 << 1 << "yes" << true << "new contest";
-        QTest::newRow("during it: no") << 25 << 1 << "no" << false << "";
-        QTest::newRow("before any question") << 25 << 0 << "" << true << "";
+        // Rounds played of a contest of length questions, and steps of the
+        // next (1 drawn, 2 answered), then Ctrl+N, the question answered
+        // ("yes", "no"): whether a new contest began, and how the first ended.
+        addColumns<int, int, int, QString, bool, QString>("length", "rounds", "steps", "answer", "renewed", "ending");
+        QTest::newRow("after the contest's end") << 2 << 2 << 0 << "" << true << "completed";
+        QTest::newRow("waiting: yes") << 25 << 1 << 0 << "yes" << true << "new contest";
+        QTest::newRow("waiting: no") << 25 << 1 << 0 << "no" << false << "";
+        QTest::newRow("answering: yes") << 25 << 0 << 1 << "yes" << true << "new contest";
+        QTest::newRow("round ending: yes") << 25 << 0 << 2 << "yes" << true << "new contest";
+        QTest::newRow("before any question") << 25 << 0 << 0 << "" << true << "";
     }
     void nextPlayerWithoutRestarting()
     {
-        auto [length, rounds, answer, renewed, ending] = fetchRow<int, int, QString, bool, QString>("length", "rounds", "answer", "renewed", "ending");
+        auto [length, rounds, steps, answer, renewed, ending] = fetchRow<int, int, int, QString, bool, QString>("length", "rounds", "steps", "answer", "renewed", "ending");
         ContestSettings settings;
         settings.length = length;
         QuizDriver quiz(30, {}, {800, 600}, settings);
         for (int round = 1; round <= rounds; ++round)
             quiz.playRound(round % 4 + 1);
+        if (steps >= 1)
+            quiz.draw();
+        if (steps >= 2)
+            quiz.answer(2);
+        rounds += steps > 0;
         QCOMPARE(quiz.control("nextPlayerHint")->isVisible(), rounds == length);
         MessageBox::queueAnswers({answer});
         QTest::keyClick(quiz.window.get(), Qt::Key_N, Qt::ControlModifier);

@@ -232,7 +232,7 @@ int settings(const Options &options, QTextStream &out)
 {
     const QString folder = QDir(options.argument).absolutePath();
     const qint64 questions = QuestionBank::openBank(folder).countQuestions();
-    ContestSettings shaped = ContestSettings::load(folder, questions);
+    ContestSettings shaped = ContestSettings::load(folder);
     const ContestSettings before = shaped;
     ContestSettings::Overrides given;
     if (!options.length.isEmpty()) {
@@ -249,7 +249,7 @@ int settings(const Options &options, QTextStream &out)
             (option.endsWith(QLatin1String("names")) ? given.names : option.endsWith(QLatin1String("reveal")) ? given.reveal : given.hold) = on;
     }
     given.applyTo(shaped);
-    shaped.check(questions, QDir(folder).filePath(QString::fromLatin1(ContestSettings::kFileName)));
+    shaped.check(questions, given.length ? QStringLiteral("--length") : ContestSettings::filePath(folder));
     if (!(shaped == before))
         shaped.save(folder);
     for (const QString &setting : shaped.text().split(u' '))
@@ -273,6 +273,8 @@ QString endingText(const QString &ending)
 int results(const Options &options, QTextStream &out)
 {
     const QString folder = QDir(options.argument).absolutePath();
+    // A folder that is no contest folder is said to be one, not reported empty.
+    QuestionBank::openBank(folder);
     const ContestResults results = ContestResults::read(folder);
     if (!options.csv.isEmpty()) {
         // One row an answered question, in the export's encoding.
@@ -288,12 +290,10 @@ int results(const Options &options, QTextStream &out)
     }
     out << BankTool::tr("Contests:") << "\n";
     for (const ContestResults::Contest &c : results.contests)
-        out << "  " << BankTool::tr("%1. %2, %3: %4 of %5 right, %6")
-                           .arg(c.number)
-                           .arg(c.player.isEmpty() ? BankTool::tr("(no name)") : Translation::shown(c.player), Translation::isolate(c.started))
-                           .arg(c.correct)
-                           .arg(c.asked)
-                           .arg(endingText(c.ending))
+        out << "  "
+            << BankTool::tr("%1. %2, %3: %4 of %5 right, %6")
+                   .arg(QString::number(c.number), c.player.isEmpty() ? BankTool::tr("(no name)") : Translation::shown(c.player), Translation::isolate(c.started),
+                        QString::number(c.correct), QString::number(c.asked), endingText(c.ending))
             << "\n";
     out << BankTool::tr("Questions, hardest first:") << "\n";
     for (const ContestResults::Question &q : results.questions) {

@@ -846,6 +846,10 @@ Exit status: 0 done, 1 failed, 2 bad usage.
         <source>a whole number from 1 to %1, the number of questions in the bank</source>
         <translation>عدداً صحيحاً من 1 إلى %1، وهو عدد الأسئلة في البنك</translation>
     </message>
+    <message>
+        <source>a whole number from 1 to the number of questions in the bank</source>
+        <translation>عدداً صحيحاً من 1 إلى عدد الأسئلة في البنك</translation>
+    </message>
 </context>
 <context>
     <name>ContestStart</name>

@@ -185,7 +185,9 @@ void Form2::beginContest()
 
 bool Form2::contestUnderWay() const
 {
-    return CounterText::toNumber(ui->namberq->text()) > 0 && !ui->nextPlayerHint->isVisible();
+    const double asked = CounterText::toNumber(ui->namberq->text());
+    const bool lastAnswered = asked >= m_settings.length && !ui->tta1->isEnabled();
+    return asked > 0 && !lastAnswered && !ui->nextPlayerHint->isVisible();
 }
 
 void Form2::contestEnded(int ending)
@@ -196,16 +198,16 @@ void Form2::contestEnded(int ending)
 
 void Form2::newContest()
 {
-    if (contestUnderWay()) {
-        if (!MessageBox::ask(QStringLiteral("هل تريد إنهاء هذه المسابقة وبدء مسابقة جديدة؟"), kNewContestTitle))
-            return;
-        m_session->ended(ContestRecord::Ending::NewContest);
-    }
+    if (contestUnderWay() && !MessageBox::ask(QStringLiteral("هل تريد إنهاء هذه المسابقة وبدء مسابقة جديدة؟"), kNewContestTitle))
+        return;
+    // A contest that already ended keeps its ending.
+    m_session->ended(ContestRecord::Ending::NewContest);
     // Everything as at the start: every mark cleared by the same sweep, the
     // counters, the score, the pictures, the buttons in their slots, waiting.
     Timermove->stop();
     Timeranswar->stop();
     m_holding = false;
+    m_revealing = false;
     {
         QuestionBank bank = QuestionBank::openBank(ContestFolder::path());
         bank.clearUsedMarks(bank.countQuestions());
@@ -285,12 +287,13 @@ void Form2::soal_Click()
     }
 
     const qint64 n = record.id();
-    ui->q->setPicture(Picture::load(apppath + QStringLiteral("img/%1.jpg").arg(n), QCoreApplication::translate("Form2", "the picture of question %1").arg(n)));
-    setAccessibleText(ui->q, bank.questionText(n), QAccessible::DescriptionChanged);
+    const QString text = bank.questionText(n);
     const std::array<QString, 4> answers{record.answer(1), record.answer(2), record.answer(3), record.answer(4)};
+    // Recorded before the question is on the screen or read out.
+    m_session->drawn(n, text, answers);
+    ui->q->setPicture(Picture::load(apppath + QStringLiteral("img/%1.jpg").arg(n), QCoreApplication::translate("Form2", "the picture of question %1").arg(n)));
+    setAccessibleText(ui->q, text, QAccessible::DescriptionChanged);
     setAnswerCaptions(answers);
-    // Recorded before the question is on the screen.
-    m_session->drawn(n, ui->q->accessibleDescription(), answers);
     for (int i = 1; i <= 4; ++i)
         answerButton(i)->setEnabled(true);
     Timermove->start();
@@ -330,10 +333,15 @@ void Form2::judge(int field)
     while (slotNumber < 4 && buttonInSlot(slotNumber) != answerButton(field))
         ++slotNumber;
     m_session->answered(field, slotNumber);
+    // The last answer completes the contest, whatever comes before the round
+    // ends (Ctrl+N, the exit label, a held verdict, a kill).
+    if (CounterText::toNumber(ui->namberq->text()) >= m_settings.length)
+        m_session->ended(ContestRecord::Ending::Completed);
     showVerdict(correct ? kCorrectVerdict : kWrongVerdict);
     QLabel *counter = correct ? ui->nambertrue : ui->namberfalse;
     counter->setText(CounterText::increment(counter->text()));
-    if (!correct && m_settings.reveal)
+    m_revealing = !correct && m_settings.reveal;
+    if (m_revealing)
         ui->tta1->setBackColor(QColor(kRevealColour));
     if (m_settings.hold) {
         m_holding = true;
@@ -354,8 +362,9 @@ void Form2::tta4_Click() { judge(4); }
 void Form2::Timeranswar_Timer()
 {
     m_holding = false;
-    if (m_settings.reveal)
+    if (m_revealing)
         ui->tta1->setBackColor(QColor(kNormalColour));
+    m_revealing = false;
     showPlaceholderQuestion();
     setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
     ui->Lanatija25->setText(ui->nambertrue->text());
@@ -372,11 +381,16 @@ void Form2::Timeranswar_Timer()
 
 void Form2::Form_MouseMove()
 {
-    for (int i = 1; i <= 4; ++i)
+    // The correct answer, marked after a wrong one, stays marked.
+    for (int i = m_revealing ? 2 : 1; i <= 4; ++i)
         answerButton(i)->setBackColor(QColor(kNormalColour));
 }
 
-void Form2::tta1_MouseMove() { ui->tta1->setBackColor(QColor(kHighlightColour)); }
+void Form2::tta1_MouseMove()
+{
+    if (!m_revealing)
+        ui->tta1->setBackColor(QColor(kHighlightColour));
+}
 void Form2::tta2_MouseMove() { ui->tta2->setBackColor(QColor(kHighlightColour)); }
 void Form2::tta3_MouseMove() { ui->tta3->setBackColor(QColor(kHighlightColour)); }
 void Form2::tta4_MouseMove() { ui->tta4->setBackColor(QColor(kHighlightColour)); }

@@ -149,7 +149,8 @@ private:
     std::unique_ptr<ScaledView> m_view;
     ContestSettings m_settings;
     std::unique_ptr<ContestSession> m_session;
-    bool m_holding = false; // the verdict stays until the player goes on
+    bool m_holding = false;   // the verdict stays until the player goes on
+    bool m_revealing = false; // the correct answer is marked
     bool m_fullScreenWanted = false;
     QSize m_designSize;
     bool m_fullScreenSwitchPending = false;

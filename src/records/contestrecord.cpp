@@ -16,9 +16,9 @@ namespace {
 std::atomic<quint64> g_connections{0};
 
 const char *const kSchema[] = {
-    "create table contest (number integer primary key, player text, started text not null, ended text, settings text not null, "
+    "create table if not exists contest (number integer primary key, player text, started text not null, ended text, settings text not null, "
     "ending text check (ending in ('completed', 'bank exhausted', 'exit', 'new contest')))",
-    "create table asked (contest integer not null references contest(number), position integer not null, question integer not null, "
+    "create table if not exists asked (contest integer not null references contest(number), position integer not null, question integer not null, "
     "question_text text, a1 text, a2 text, a3 text, a4 text, shown text not null, chosen text check (chosen in ('a1', 'a2', 'a3', 'a4')), "
     "slot integer check (slot between 1 and 4), correct integer check (correct in (0, 1)), milliseconds integer, primary key (contest, position))",
 };
@@ -90,6 +90,7 @@ ContestRecord ContestRecord::open(const QString &folder)
     if (found > kSchemaVersion)
         throw Failure(QCoreApplication::translate("ContestRecord", "The record of the contests was written by a newer version of the program."), record.m_path,
                       QCoreApplication::translate("ContestRecord", "Use that version, or move the file away to start a new record."));
+    // Made anew whole when a first start was cut short part-way.
     if (found == 0) {
         for (const char *statement : kSchema)
             record.write(QString::fromLatin1(statement), {}, operation);

@@ -14,11 +14,6 @@ namespace {
 
 constexpr qint64 kMaxFileBytes = 64 * 1024;
 
-QString filePath(const QString &folder)
-{
-    return QDir(folder).filePath(QString::fromLatin1(ContestSettings::kFileName));
-}
-
 [[noreturn]] void refuse(const QString &file, const QString &key, const QString &allowed)
 {
     throw Failure(QCoreApplication::translate("ContestSettings", "The contest's settings cannot be used: %1 must be %2.").arg(Translation::isolate(key), allowed), file,
@@ -41,7 +36,12 @@ bool flag(const QString &value, const QString &file, const QString &key)
 
 } // namespace
 
-ContestSettings ContestSettings::load(const QString &folder, qint64 questions)
+QString ContestSettings::filePath(const QString &folder)
+{
+    return QDir(folder).filePath(QString::fromLatin1(kFileName));
+}
+
+ContestSettings ContestSettings::load(const QString &folder)
 {
     ContestSettings settings;
     const QString file = filePath(folder);
@@ -59,8 +59,9 @@ ContestSettings ContestSettings::load(const QString &folder, qint64 questions)
         if (key == QLatin1String("length")) {
             bool ok = false;
             settings.length = value.toInt(&ok);
-            if (!ok)
-                settings.length = 0;
+            settings.lengthGiven = true;
+            if (!ok || settings.length < 1)
+                refuse(file, key, QCoreApplication::translate("ContestSettings", "a whole number from 1 to the number of questions in the bank"));
         } else if (key == QLatin1String("order")) {
             if (value != QLatin1String("random") && value != QLatin1String("fixed"))
                 refuse(file, key, QCoreApplication::translate("ContestSettings", "random or fixed"));
@@ -75,21 +76,23 @@ ContestSettings ContestSettings::load(const QString &folder, qint64 questions)
             refuse(file, key.isEmpty() ? line : key, QCoreApplication::translate("ContestSettings", "one of length, order, names, reveal and hold"));
         }
     }
-    settings.check(questions, file);
     return settings;
 }
 
-void ContestSettings::check(qint64 questions, const QString &file) const
+void ContestSettings::check(qint64 questions, const QString &where) const
 {
-    if (length < 1 || length > questions)
-        refuse(file, QStringLiteral("length"),
+    if (length < 1 || (lengthGiven && length > questions))
+        refuse(where, QStringLiteral("length"),
                QCoreApplication::translate("ContestSettings", "a whole number from 1 to %1, the number of questions in the bank").arg(questions));
 }
 
 void ContestSettings::save(const QString &folder) const
 {
     const QString file = filePath(folder);
-    const QByteArray text = "[General]\n" + this->text().replace(u' ', u'\n').toUtf8() + '\n';
+    QString lines = this->text().replace(u' ', u'\n');
+    if (!lengthGiven)
+        lines = lines.section(u'\n', 1);
+    const QByteArray text = "[General]\n" + lines.toUtf8() + '\n';
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
         throw Failure(QCoreApplication::translate("ContestSettings", "The contest's settings could not be written."), file,
@@ -99,6 +102,7 @@ void ContestSettings::save(const QString &folder) const
 void ContestSettings::Overrides::applyTo(ContestSettings &settings) const
 {
     settings.length = length.value_or(settings.length);
+    settings.lengthGiven = settings.lengthGiven || length.has_value();
     settings.order = order.value_or(settings.order);
     settings.names = names.value_or(settings.names);
     settings.reveal = reveal.value_or(settings.reveal);

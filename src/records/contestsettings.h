@@ -15,6 +15,8 @@ public:
     enum class Order { Random, Fixed };
 
     int length = kDefaultLength; // questions in a contest
+    bool lengthGiven = false;    // set by the file or the command line; else a
+                                 // bank of fewer questions plays until it runs out
     Order order = Order::Random; // fixed: questions 1..length in ID order
     bool names = false;          // ask the player's name at each contest's start
     bool reveal = false;         // mark the correct answer after a wrong one
@@ -22,14 +24,17 @@ public:
 
     // The folder's settings, the defaults where the file or a key is
     // missing. Throws a Failure naming contest.ini, the key and the values
-    // it allows, for an unknown key, a value a key cannot have, or a length
-    // outside 1..questions (the bank's size).
-    static ContestSettings load(const QString &folder, qint64 questions);
-    // Throws the same Failure when these settings cannot be played on a bank
-    // of questions questions.
-    void check(qint64 questions, const QString &file) const;
-    // Writes every key, under another name and renamed into place.
+    // it allows, for an unknown key or a value a key cannot have.
+    static ContestSettings load(const QString &folder);
+    // Throws the same Failure, naming where (the file, or the option that
+    // gave it), when a length given is outside 1..questions (the bank's
+    // size).
+    void check(qint64 questions, const QString &where) const;
+    // Writes every key (the length only when one was given), under another
+    // name and renamed into place.
     void save(const QString &folder) const;
+    // Where the folder's settings are: folder/contest.ini.
+    static QString filePath(const QString &folder);
     // One line, as contest.ini writes them: "length=10 order=fixed ...".
     QString text() const;
 

@@ -53,9 +53,9 @@ void Form1::prepareBank()
     bank.checkStructure(n);
     bank.checkIntegrity();
     // Nothing is played on settings that cannot be.
-    m_settings = ContestSettings::load(ContestFolder::path(), n);
+    m_settings = ContestSettings::load(ContestFolder::path());
     m_overrides.applyTo(m_settings);
-    m_settings.check(n, QDir(ContestFolder::path()).filePath(QString::fromLatin1(ContestSettings::kFileName)));
+    m_settings.check(n, m_overrides.length ? QStringLiteral("--length") : ContestSettings::filePath(ContestFolder::path()));
     bank.clearUsedMarks(n);
     m_bankReady = true;
 }
@@ -73,6 +73,8 @@ void Form1::paintEvent(QPaintEvent *event)
 
 void Form1::Timer1_Timer()
 {
+    // Once: the hand-over may wait for the player's name.
+    Timer1->stop();
     // Done already unless the splash never painted (a hidden screen): the
     // quiz window never opens on a bank that was not checked and swept.
     prepareBank();
@@ -88,5 +90,4 @@ void Form1::Timer1_Timer()
         m_form2->setFullScreenView(true);
     else
         Application::showCentred(m_form2.get());
-    Timer1->stop();
 }

@@ -147,7 +147,7 @@ private slots:
         auto [ini, clicked, asked, ending] = fetchRow<QString, QList<int>, QStringList, QString>("settings", "clicked", "asked", "ending");
         TestFolder shaping;
         writeFile(shaping.path() + QStringLiteral("/contest.ini"), ini.toUtf8());
-        const ContestSettings settings = ContestSettings::load(shaping.path(), 30);
+        const ContestSettings settings = ContestSettings::load(shaping.path());
         QuizDriver quiz(30, {}, {800, 600}, settings);
         QCOMPARE(quiz.control<QGroupBox>("Frame1")->title(), QStringLiteral("الدرجة من %1").arg(settings.length));
         const bool random = settings.order == ContestSettings::Order::Random;
@@ -187,11 +187,12 @@ private slots:
         TestFolder shaping;
         writeFile(shaping.path() + QStringLiteral("/contest.ini"), setting.toUtf8());
         MessageBox::queueAnswers({player});
-        QuizDriver quiz(30, {}, {800, 600}, ContestSettings::load(shaping.path(), 30));
+        QuizDriver quiz(30, {}, {800, 600}, ContestSettings::load(shaping.path()));
         Random::queueValues({0.3f, 0.6f});
         quiz.draw();
         quiz.window->Timermove_Timer();
         quiz.answer(clicked);
+        quiz.window->Form_MouseMove(); // the pointer leaves the buttons
         QCOMPARE(quiz.button(1)->backColor(), QColor(tta1Colour));
         QCOMPARE(quiz.timer("Timeranswar")->isActive(), timed);
         // Held, the verdict goes with Space (the question button), to the
@@ -220,7 +221,8 @@ private slots:
         QTest::newRow("waiting: no") << 25 << 1 << 0 << "no" << false << "";
         QTest::newRow("answering: yes") << 25 << 0 << 1 << "yes" << true << "new contest";
         QTest::newRow("round ending: yes") << 25 << 0 << 2 << "yes" << true << "new contest";
-        QTest::newRow("before any question") << 25 << 0 << 0 << "" << true << "";
+        QTest::newRow("before any question") << 25 << 0 << 0 << "" << true << "new contest";
+        QTest::newRow("the last question answered, its verdict on") << 1 << 0 << 2 << "" << true << "completed";
     }
     void nextPlayerWithoutRestarting()
     {
@@ -234,8 +236,8 @@ private slots:
             quiz.draw();
         if (steps >= 2)
             quiz.answer(2);
-        rounds += steps > 0;
         QCOMPARE(quiz.control("nextPlayerHint")->isVisible(), rounds == length);
+        rounds += steps > 0;
         MessageBox::queueAnswers({answer});
         QTest::keyClick(quiz.window.get(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(MessageBox::history().size(), answer.isEmpty() ? 0 : 1);

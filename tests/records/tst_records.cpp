@@ -23,7 +23,7 @@ private slots:
         QTest::newRow("for a class") << QByteArray("; for 5B\nnames=true\r\nreveal=true\nhold = true\n") << "length=25 order=random names=true reveal=true hold=true";
         QTest::newRow("the whole bank") << QByteArray("length=30") << "length=30 order=random";
         QTest::newRow("longer than the bank") << QByteArray("length=31") << "length must be a whole number from 1 to 30";
-        QTest::newRow("no questions") << QByteArray("length=0") << "length must be a whole number from 1 to 30";
+        QTest::newRow("no questions") << QByteArray("length=0") << "length must be a whole number from 1 to the number of questions";
         QTest::newRow("not a number") << QByteArray("length=ten") << "length must be a whole number";
         QTest::newRow("an unknown order") << QByteArray("order=shuffled") << "order must be random or fixed";
         QTest::newRow("yes for true") << QByteArray("names=yes") << "names must be true or false";
@@ -41,12 +41,18 @@ private slots:
             writeFile(file, ini);
         const Watchdog watchdog(std::chrono::seconds(20), "reading the settings");
         ContestSettings settings;
-        const QString failed = failureOf([&] { settings = ContestSettings::load(dir.path(), 30); });
+        const QString failed = failureOf([&] {
+            settings = ContestSettings::load(dir.path());
+            settings.check(30, file);
+        });
         QVERIFY2(failed.isEmpty() ? settings.text().startsWith(expected) : failed.contains(expected) && failed.contains(file), qPrintable(failed + settings.text()));
         if (failed.isEmpty()) {
             // Written and read again, they are the same.
             settings.save(dir.path());
-            QCOMPARE(ContestSettings::load(dir.path(), 30), settings);
+            QCOMPARE(ContestSettings::load(dir.path()), settings);
+            // Without a length of its own, a smaller bank plays until it
+            // runs out, as the game always did.
+            QCOMPARE(failureOf([&] { settings.check(3, file); }).isEmpty(), !settings.lengthGiven);
         }
     }
 

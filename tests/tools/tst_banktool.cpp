@@ -131,7 +131,7 @@ void recordContests(const QDir &dir)
 {
     ContestRecord record = ContestRecord::open(dir.filePath(QStringLiteral("app")));
     const QDateTime at(QDate(2026, 12, 8), QTime(9, 0), Qt::OffsetFromUTC, 3600);
-    const qint64 laila = record.startContest(QStringLiteral("ليلى"), QString(), at);
+    const qint64 laila = record.startContest(QStringLiteral("ليلى %1"), QString(), at);
     record.recordDraw(laila, 1, 1, QStringLiteral("س"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}, at);
     record.recordAnswer(laila, 1, 1, 3, true, 1250);
     record.recordDraw(laila, 2, 2, QStringLiteral("ص"), {QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("x"), QStringLiteral("8")}, at);
@@ -145,17 +145,23 @@ void recordContests(const QDir &dir)
 
 const QList<CommandCase> kCommandCases = {
     {"results: the contests, then the questions hardest first", recordContests, {"results", "%D/app"}, 0,
-     {"1. ليلى, 2026-12-08T09:00:00.000+01:00: 1 of 2 right, ended with the exit label\n",
+     {"1. ليلى %1, 2026-12-08T09:00:00.000+01:00: 1 of 2 right, ended with the exit label\n",
       "2. (no name), 2026-12-08T09:01:00.000+01:00: 0 of 1 right, not ended (the program was stopped)\n  3. (no name)",
       "question 2: 0% right of 2 answers; wrong answer chosen most: x (2 times) (too few answers to tell its difficulty)\n"
       "  question 1: 100% right of 1 answer (too few"}, kBankIntact},
     {"results --csv: a row an answer", recordContests, {"results", "%D/app", "--csv", "%D/results.csv"}, 0, {"wrote 3 answers to"}, [](const QDir &d) {
          return readFile(d.filePath(QStringLiteral("results.csv")))
              == "\xEF\xBB\xBF" "contest,player,started,question,question_text,chosen,chosen_text,correct,seconds\r\n"
-                "1,\"ليلى\",\"2026-12-08T09:00:00.000+01:00\",1,\"س\",a1,\"1\",1,1.3\r\n"
-                "1,\"ليلى\",\"2026-12-08T09:00:00.000+01:00\",2,\"ص\",a3,\"x\",0,4.0\r\n"
+                "1,\"ليلى %1\",\"2026-12-08T09:00:00.000+01:00\",1,\"س\",a1,\"1\",1,1.3\r\n"
+                "1,\"ليلى %1\",\"2026-12-08T09:00:00.000+01:00\",2,\"ص\",a3,\"x\",0,4.0\r\n"
                 "2,\"\",\"2026-12-08T09:01:00.000+01:00\",2,\"ص\",a3,\"x\",0,0.5\r\n";
      }},
+    {"settings: as designed on a bank of three", kNothing, {"settings", "%D/app"}, 0, {"length=25\norder=random\nnames=false"},
+     [](const QDir &d) { return !QFileInfo::exists(d.filePath(QStringLiteral("app/contest.ini"))); }},
+    {"settings: changed", kNothing, {"settings", "%D/app", "--length", "2", "--fixed", "--reveal"}, 0, {"length=2\norder=fixed\nnames=false\nreveal=true"},
+     [](const QDir &d) { return readFile(d.filePath(QStringLiteral("app/contest.ini"))).startsWith("[General]\nlength=2\norder=fixed\n"); }},
+    {"settings: longer than the bank", kNothing, {"settings", "%D/app", "--length", "4"}, 1, {"length must be a whole number from 1 to 3"},
+     [](const QDir &d) { return !QFileInfo::exists(d.filePath(QStringLiteral("app/contest.ini"))); }},
     {"results --csv over a teacher's file", recordContests, {"results", "%D/app", "--csv", "%D/mine.csv"}, 1, {"--force"}, kMineIntact},
     // The bank made again in its own folder from a question file that names
     // a photo kept in that folder's img: the photo stays, or nothing is done.

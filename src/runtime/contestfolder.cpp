@@ -84,7 +84,7 @@ constexpr auto kLastOpenedKey = "lastOpened";
 
 // A folder of the player's, as the XDG base directories name it: the
 // variable's value when it is an absolute path (a relative one is ignored,
-// as the specification says), else its default under the home folder.
+// as the XDG rules say), else its default under the home folder.
 QString xdgFolder(const char *variable, const char *underHome)
 {
     const QString value = qEnvironmentVariable(variable);

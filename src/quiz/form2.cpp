@@ -190,9 +190,9 @@ bool Form2::contestUnderWay() const
     return asked > 0 && !lastAnswered && !ui->nextPlayerHint->isVisible();
 }
 
-void Form2::contestEnded(int ending)
+void Form2::contestEnded(ContestRecord::Ending ending)
 {
-    m_session->ended(static_cast<ContestRecord::Ending>(ending));
+    m_session->ended(ending);
     ui->nextPlayerHint->setVisible(true);
 }
 
@@ -254,7 +254,7 @@ void Form2::soal_Click()
     auto exhausted = [&] {
         if (bank.countUsedQuestions() < questions && (!fixed || next <= questions))
             return false;
-        contestEnded(int(ContestRecord::Ending::BankExhausted));
+        contestEnded(ContestRecord::Ending::BankExhausted);
         MessageBox::warning(kExhaustedPrompt, kExhaustedTitle);
         return true;
     };
@@ -373,7 +373,7 @@ void Form2::Timeranswar_Timer()
     if (CounterText::toNumber(ui->namberq->text()) >= m_settings.length) {
         showVerdict(kContestOver);
         ui->soal->setEnabled(false);
-        contestEnded(int(ContestRecord::Ending::Completed));
+        contestEnded(ContestRecord::Ending::Completed);
     }
     Timeranswar->stop();
     describe();

@@ -7,6 +7,7 @@
 #include <array>
 #include <QHash>
 
+#include "contestrecord.h"
 #include "contestsettings.h"
 
 #include <memory>
@@ -132,7 +133,7 @@ private:
     void beginContest();
     // Ends the contest on the screen (its last round, or the bank run out):
     // the hint for the next player shown.
-    void contestEnded(int ending);
+    void contestEnded(ContestRecord::Ending ending);
     // Whether a contest is under way: a question asked and the end not
     // reached.
     bool contestUnderWay() const;

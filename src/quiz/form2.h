@@ -37,7 +37,7 @@ public:
     // How many draws of a used number the draw makes before it asks the
     // bank again whether an unused question is left.
     static constexpr qint64 kDrawsBetweenChecks = 4096;
-    static constexpr int kContestLength = 25;
+    static constexpr int kContestLength = ContestSettings::kDefaultLength;
     static constexpr QRgb kNormalColour = qRgb(255, 255, 0);     // yellow
     static constexpr QRgb kHighlightColour = qRgb(192, 255, 192); // light green
     // The correct answer's button after a wrong answer, with reveal on.

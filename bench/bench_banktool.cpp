@@ -1,8 +1,12 @@
 // The bank tool on 10 000 questions: create (with and without rendering the
-// question pictures), import (from the Access helper's answer) and check.
+// question pictures, written in notation), import (from the Access helper's
+// answer) and check; and the layout of one expression.
 #include "accessimport.h"
 #include "bankcheck.h"
 #include "bankcreator.h"
+#include "mathlayout.h"
+#include "mathparser.h"
+#include "questionpicture.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,7 +31,7 @@ struct Inputs {
         for (int i = 1; i <= kQuestions; ++i) {
             const QByteArray n = QByteArray::number(i);
             const QByteArray answers = n + "," + n + "1," + n + "2," + n + "3";
-            rendered += "\"ما ناتج " + n + " + " + n + " ؟\"," + answers + "\n";
+            rendered += "\"ما ناتج " + n + "/4 + 2 1/" + n + " × x^2 ؟\"," + answers + "\n";
             given += "," + answers + ",picture.jpg\n";
             helperOutput += "R\t" + n + "\t0\t" + n + "\t" + n + "1\t" + n + "2\t" + n + "3\n";
         }
@@ -90,8 +94,20 @@ void BM_Check(benchmark::State &state)
     }
 }
 
+void BM_LayOutExpression(benchmark::State &state)
+{
+    QFont font(QStringLiteral("Noto Naskh Arabic"));
+    font.setPixelSize(QuestionPicture::kPixelSize);
+    const QString expression = QStringLiteral("2x^2 + (x + 1)/3 = √(16 + 9)");
+    for (auto _ : state) {
+        const MathLayout layout(MathParser::parse(expression), font, false);
+        benchmark::DoNotOptimize(layout.width());
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_LayOutExpression)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CreateRendered)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CreateWithPictures)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);

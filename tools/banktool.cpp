@@ -34,6 +34,11 @@ QString commandHelp(const QString &command)
                   "  picture   الصورة            (if wanted) a JPEG picture for the question,\n"
                   "                              relative to the file's folder or absolute;\n"
                   "                              a larger one than 450 x 130 is scaled down\n"
+                  "Mathematics is written as in a textbook: 3/4 and (x + 1)/3 (fractions),\n"
+                  "2 1/2 and ½ (mixed numbers), x^2 and 2^(n + 1) (powers), sqrt(16 + 9),\n"
+                  "√3, root(3)(8) and ∛8 (roots); \\/ and \\^ are a slash and a caret as\n"
+                  "they are. With an Arabic letter an expression reads from the right.\n"
+                  "A template: /usr/share/doc/mathcontest/examples/questions-template.csv\n"
                   "--force replaces a bank and img folder that DIR already holds.\n");
     if (command == QLatin1String("import"))
         return BankTool::tr("Usage: mathcontest-bank import FILE.mdb --out DIR [--force]\n"

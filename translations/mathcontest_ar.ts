@@ -326,38 +326,6 @@
 <context>
     <name>BankTool</name>
     <message>
-        <source>Usage: mathcontest-bank create --from FILE.csv --out DIR [--force]
-Makes DIR/db1.sqlite (questions numbered 1..N in file order, none used,
-each with its text) and DIR/img/ (one picture per question and the quiz
-window&apos;s pictures bak.jpg, soal.jpg, bsoal.jpg) from a question file.
-The file is CSV as spreadsheets save it: separated by commas, semicolons
-or tabs; UTF-8, UTF-16 or Windows-1256. Its header names the columns,
-in English or in Arabic:
-  question  السؤال            the question&apos;s text
-  a1        الإجابة الصحيحة   the correct answer
-  a2..a4    إجابة خاطئة 1..3  the wrong answers
-  picture   الصورة            (if wanted) a JPEG picture for the question,
-                              relative to the file&apos;s folder or absolute;
-                              a larger one than 450 x 130 is scaled down
---force replaces a bank and img folder that DIR already holds.
-</source>
-        <translation>الاستعمال: mathcontest-bank create --from FILE.csv --out DIR [--force]
-يُنشئ DIR/db1.sqlite (أسئلة مرقّمة من 1 إلى N بترتيب الملف، غير مستعملة،
-ولكل سؤال نصه) وDIR/img/ (صورة لكل سؤال وصور نافذة المسابقة
-bak.jpg وsoal.jpg وbsoal.jpg) من ملف أسئلة.
-الملف CSV كما تحفظه برامج الجداول: مفصول بفواصل أو فواصل منقوطة
-أو علامات جدولة؛ بترميز UTF-8 أو UTF-16 أو Windows-1256. يسمّي سطر
-العناوين الأعمدة بالعربية أو بالإنجليزية:
-  السؤال            question  نص السؤال
-  الإجابة الصحيحة   a1        الإجابة الصحيحة
-  إجابة خاطئة 1..3  a2..a4    الإجابات الخاطئة
-  الصورة            picture   (إن شئت) صورة JPEG للسؤال، بمسار يبدأ من
-                              مجلد الملف أو بمسار كامل؛ وما كان
-                              أكبر من 450 × 130 يُصغَّر
-‎--force‎ يستبدل بنكاً ومجلد img موجودين في DIR.
-</translation>
-    </message>
-    <message>
         <source>Usage: mathcontest-bank import FILE.mdb --out DIR [--force]
 Makes DIR/db1.sqlite from table soaal (ID, YN, a1..a4) of an Access
 question bank (.mdb or .accdb), none used. The Access file and the img
@@ -701,6 +669,48 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     <message>
         <source>results needs DIR</source>
         <translation>الأمر results يحتاج إلى DIR</translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank create --from FILE.csv --out DIR [--force]
+Makes DIR/db1.sqlite (questions numbered 1..N in file order, none used,
+each with its text) and DIR/img/ (one picture per question and the quiz
+window&apos;s pictures bak.jpg, soal.jpg, bsoal.jpg) from a question file.
+The file is CSV as spreadsheets save it: separated by commas, semicolons
+or tabs; UTF-8, UTF-16 or Windows-1256. Its header names the columns,
+in English or in Arabic:
+  question  السؤال            the question&apos;s text
+  a1        الإجابة الصحيحة   the correct answer
+  a2..a4    إجابة خاطئة 1..3  the wrong answers
+  picture   الصورة            (if wanted) a JPEG picture for the question,
+                              relative to the file&apos;s folder or absolute;
+                              a larger one than 450 x 130 is scaled down
+Mathematics is written as in a textbook: 3/4 and (x + 1)/3 (fractions),
+2 1/2 and ½ (mixed numbers), x^2 and 2^(n + 1) (powers), sqrt(16 + 9),
+√3, root(3)(8) and ∛8 (roots); \/ and \^ are a slash and a caret as
+they are. With an Arabic letter an expression reads from the right.
+A template: /usr/share/doc/mathcontest/examples/questions-template.csv
+--force replaces a bank and img folder that DIR already holds.
+</source>
+        <translation>الاستعمال: mathcontest-bank create --from FILE.csv --out DIR [--force]
+يُنشئ DIR/db1.sqlite (أسئلة مرقّمة من 1 إلى N بترتيب الملف، غير مستعملة،
+ولكل سؤال نصه) وDIR/img/ (صورة لكل سؤال وصور نافذة المسابقة
+bak.jpg وsoal.jpg وbsoal.jpg) من ملف أسئلة.
+الملف CSV كما تحفظه برامج الجداول: مفصول بفواصل أو فواصل منقوطة
+أو علامات جدولة؛ بترميز UTF-8 أو UTF-16 أو Windows-1256. يسمّي سطر
+العناوين الأعمدة بالعربية أو بالإنجليزية:
+  السؤال            question  نص السؤال
+  الإجابة الصحيحة   a1        الإجابة الصحيحة
+  إجابة خاطئة 1..3  a2..a4    الإجابات الخاطئة
+  الصورة            picture   (إن شئت) صورة JPEG للسؤال، بمسار يبدأ من
+                              مجلد الملف أو بمسار كامل؛ وما كان
+                              أكبر من 450 × 130 يُصغَّر
+تُكتب الرياضيات كما في الكتاب المدرسي: ‎3/4‎ و‎(x + 1)/3‎ (كسور)،
+و‎2 1/2‎ و½ (أعداد كسرية)، و‎x^2‎ و‎2^(n + 1)‎ (قوى)، و‎sqrt(16 + 9)‎
+و‎√3‎ و‎root(3)(8)‎ و‎∛8‎ (جذور)؛ و‎\/‎ و‎\^‎ شرطة مائلة وعلامة ^ كما هما.
+والتعبير الذي فيه حرف عربي يُقرأ من اليمين.
+قالب جاهز: ‎/usr/share/doc/mathcontest/examples/questions-template.csv‎
+‎--force‎ يستبدل بنكاً ومجلد img موجودين في DIR.
+</translation>
     </message>
 </context>
 <context>

@@ -1,14 +1,12 @@
 #include "questionpicture.h"
 
 #include "failure.h"
-#include "mathtext.h"
 #include "picture.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QTextLayout>
-#include <QCoreApplication>
 
 
 namespace {
@@ -24,6 +22,14 @@ QFont questionFont(int pixelSize)
     return font;
 }
 
+// A picture of size on the screen, of the pictures' density.
+QImage blank(int width, int height)
+{
+    QImage image(width * QuestionPicture::kDensity, height * QuestionPicture::kDensity, QImage::Format_RGB32);
+    Picture::setDensity(image, QuestionPicture::kDensity);
+    return image;
+}
+
 void drawCentred(QPainter &painter, const QRect &area, const QString &text)
 {
     painter.setLayoutDirection(Qt::RightToLeft);
@@ -32,12 +38,12 @@ void drawCentred(QPainter &painter, const QRect &area, const QString &text)
 
 } // namespace
 
-std::unique_ptr<QTextLayout> QuestionPicture::fit(const QString &text)
+MathParagraph QuestionPicture::fit(const QString &text)
 {
     const qreal width = kWidth - 2 * kMargin;
     for (int size = kPixelSize; size >= kMinPixelSize; --size) {
-        std::unique_ptr<QTextLayout> layout = MathText::layout(text, questionFont(size), width, true);
-        if (layout->boundingRect().height() <= kHeight - 2 * kMargin)
+        MathParagraph layout(text, questionFont(size), width, true);
+        if (layout.fits() && layout.boundingRect().height() <= kHeight - 2 * kMargin)
             return layout;
     }
     throw Failure(QCoreApplication::translate("QuestionPicture", "the question is too long for the question picture (%1 pixels, even at the smallest readable size)")
@@ -47,25 +53,25 @@ std::unique_ptr<QTextLayout> QuestionPicture::fit(const QString &text)
 
 QImage QuestionPicture::render(const QString &text)
 {
-    const std::unique_ptr<QTextLayout> layout = fit(text);
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    const MathParagraph layout = fit(text);
+    QImage image = blank(kWidth, kHeight);
     image.fill(QColor(255, 255, 250));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(kInk);
     // Centred on the picture, top to bottom as well as across.
-    layout->draw(&painter, QPointF(kMargin, (kHeight - layout->boundingRect().height()) / 2));
+    layout.paint(painter, QPointF(kMargin, (kHeight - layout.boundingRect().height()) / 2));
     return image;
 }
 
 QImage QuestionPicture::background()
 {
-    QImage image(800, 600, QImage::Format_RGB32);
+    QImage image = blank(800, 600);
     QPainter painter(&image);
     QLinearGradient gradient(0, 0, 0, 600);
     gradient.setColorAt(0, QColor(214, 234, 248));
     gradient.setColorAt(1, QColor(250, 252, 255));
-    painter.fillRect(image.rect(), gradient);
+    painter.fillRect(QRect(0, 0, 800, 600), gradient);
     // Squared paper, as in a mathematics exercise book.
     painter.setPen(QColor(190, 215, 235));
     for (int x = 0; x < 800; x += 20)
@@ -77,30 +83,31 @@ QImage QuestionPicture::background()
 
 QImage QuestionPicture::placeholder()
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QImage image = blank(kWidth, kHeight);
     image.fill(QColor(255, 255, 250));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(questionFont(24));
     painter.setPen(QColor(120, 130, 160));
-    drawCentred(painter, image.rect().adjusted(kMargin, kMargin, -kMargin, -kMargin),
+    drawCentred(painter, QRect(kMargin, kMargin, kWidth - 2 * kMargin, kHeight - 2 * kMargin),
                 QStringLiteral("اضغط زر «سؤال» لعرض السؤال التالي"));
     return image;
 }
 
 QImage QuestionPicture::questionButtonFace()
 {
-    QImage image(104, 57, QImage::Format_RGB32);
+    QImage image = blank(104, 57);
+    const QRect face(0, 0, 104, 57);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient gradient(0, 0, 0, 57);
     gradient.setColorAt(0, QColor(70, 140, 220));
     gradient.setColorAt(1, QColor(25, 80, 160));
-    painter.fillRect(image.rect(), gradient);
+    painter.fillRect(face, gradient);
     painter.setPen(QPen(QColor(15, 50, 110), 2));
-    painter.drawRect(image.rect().adjusted(1, 1, -1, -1));
+    painter.drawRect(face.adjusted(1, 1, -1, -1));
     painter.setFont(questionFont(26));
     painter.setPen(Qt::white);
-    drawCentred(painter, image.rect(), QStringLiteral("سؤال"));
+    drawCentred(painter, face, QStringLiteral("سؤال"));
     return image;
 }

@@ -1,11 +1,9 @@
 #pragma once
 
+#include "mathparagraph.h"
+
 #include <QImage>
 #include <QString>
-
-#include <memory>
-
-class QTextLayout;
 
 // The pictures a bank's img folder needs: one per question, rendered from
 // its text, and the three pictures of the quiz window.
@@ -16,16 +14,20 @@ public:
 
     static constexpr int kPixelSize = 28;    // the text's size, when it fits
     static constexpr int kMinPixelSize = 18; // the smallest that reads well
+    // Every picture made has this many pixels to a pixel of its size, so it
+    // is sharp full screen and on a screen of double density.
+    static constexpr int kDensity = 2;
 
     // The question's text, right to left, centred and wrapped, at the largest
     // size from kPixelSize down to kMinPixelSize at which it fits the
     // question picture (a word too long for a line, such as a long number, is
-    // broken); mathematics in it is laid out as MathText says. A text that
-    // does not fit even at kMinPixelSize is a Failure.
-    static std::unique_ptr<QTextLayout> fit(const QString &text);
-    // That layout drawn on a 450 x 130 picture.
+    // broken); mathematics in it is laid out as MathParagraph does. A text
+    // that does not fit even at kMinPixelSize is a Failure.
+    static MathParagraph fit(const QString &text);
+    // That layout drawn on a 450 x 130 picture (of kDensity).
     static QImage render(const QString &text);
 
+    // The quiz window's pictures, of kDensity.
     static QImage background();        // bak.jpg, 800 x 600
     static QImage placeholder();       // soal.jpg, 450 x 130
     static QImage questionButtonFace(); // bsoal.jpg, 104 x 57

@@ -1,13 +1,40 @@
 #include "answerbutton.h"
 
+#include "mathparagraph.h"
+#include "mathparser.h"
 #include "mathtext.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextLayout>
 
+#include <functional>
+#include <optional>
+
 namespace {
 constexpr int kTextMargin = 4;
+// A caption in notation is made smaller, step by step down to this part of
+// the button's font, until it fits the button.
+constexpr qreal kSmallestNotation = 0.45;
+constexpr qreal kNotationStep = 0.92;
+
+// The caption laid out in its notation at the largest size, up to the
+// button's font, that fits area.
+MathParagraph fittedNotation(const QString &text, QFont font, const QRect &area)
+{
+    const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : -1;
+    const int pixels = font.pixelSize();
+    for (qreal scale = 1;; scale *= kNotationStep) {
+        if (points > 0)
+            font.setPointSizeF(points * scale);
+        else
+            font.setPixelSize(std::max(6, qRound(pixels * scale)));
+        MathParagraph caption(text, font, area.width(), false);
+        if (scale * kNotationStep < kSmallestNotation
+            || (caption.fits() && caption.boundingRect().height() <= area.height()))
+            return caption;
+    }
+}
 } // namespace
 
 AnswerButton::AnswerButton(QWidget *parent)
@@ -51,18 +78,32 @@ void AnswerButton::paintEvent(QPaintEvent *)
     QRect textRect = r.adjusted(kTextMargin, 2, -kTextMargin, -2);
     if (sunken)
         textRect.translate(1, 1);
-    // One line, centred; the mathematics in it reads as in the questions.
-    const std::unique_ptr<QTextLayout> caption = MathText::layout(text(), font(), textRect.width(), false);
-    const QPointF at(textRect.left(), textRect.top() + (textRect.height() - caption->boundingRect().height()) / 2);
+    // One line, centred; the mathematics in it reads as in the questions, and
+    // a caption in notation is written as in a textbook, as large as the
+    // button allows.
+    std::function<void(QPointF)> draw;
+    qreal height = 0;
+    std::unique_ptr<QTextLayout> plain;
+    std::optional<MathParagraph> notation;
+    if (MathParser::hasNotation(text())) {
+        notation = fittedNotation(text(), font(), textRect.adjusted(0, 1, 0, -1));
+        height = notation->boundingRect().height();
+        draw = [&](QPointF at) { notation->paint(painter, at); };
+    } else {
+        plain = MathText::layout(text(), font(), textRect.width(), false);
+        height = plain->boundingRect().height();
+        draw = [&](QPointF at) { plain->draw(&painter, at); };
+    }
+    const QPointF at(textRect.left(), textRect.top() + (textRect.height() - height) / 2);
     if (isEnabled()) {
         painter.setPen(Qt::black);
-        caption->draw(&painter, at);
+        draw(at);
     } else {
         // Disabled captions are engraved: a white shadow under grey text.
         painter.setPen(Qt::white);
-        caption->draw(&painter, at + QPointF(1, 1));
+        draw(at + QPointF(1, 1));
         painter.setPen(QColor(128, 128, 128));
-        caption->draw(&painter, at);
+        draw(at);
     }
     if (hasFocus()) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));

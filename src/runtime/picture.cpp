@@ -66,6 +66,15 @@ QImage readWhole(QImageReader &reader, const QString &place)
     return image;
 }
 
+// The density the picture records; one that is not a number from 1 to
+// kMaxDensity is not ours, and the picture is shown a pixel to a pixel.
+qreal densityOf(QImageReader &reader)
+{
+    bool ok = false;
+    const qreal density = reader.text(QString::fromLatin1(Picture::kDensityKey)).toDouble(&ok);
+    return ok && density >= 1 && density <= Picture::kMaxDensity ? density : 1;
+}
+
 } // namespace
 
 QByteArray Picture::jpegBytes(const QString &path, const QString &role)
@@ -97,8 +106,16 @@ QImage Picture::decode(const QString &path, const QString &role)
     if (limitBytes > 0 && qint64(size.width()) * size.height() * 4 > limitBytes)
         throw Failure(QCoreApplication::translate("Picture", "A picture is too large for the game to show: %1 pixels.").arg(sizeText(size)),
                       place, tooLargeAdvice());
-    const QImage image = readWhole(reader, place);
+    const qreal density = densityOf(reader);
+    QImage image = readWhole(reader, place);
+    image.setDevicePixelRatio(density);
     return image;
+}
+
+void Picture::setDensity(QImage &image, qreal density)
+{
+    image.setDevicePixelRatio(density);
+    image.setText(QString::fromLatin1(kDensityKey), QString::number(density));
 }
 
 QPixmap Picture::load(const QString &path, const QString &role)
@@ -108,7 +125,7 @@ QPixmap Picture::load(const QString &path, const QString &role)
 
 QSize Picture::verify(const QString &path, const QString &role)
 {
-    return decode(path, role).size();
+    return decode(path, role).deviceIndependentSize().toSize();
 }
 
 std::optional<QImage> Picture::fitted(const QString &path, QSize box, const QString &role)
@@ -122,7 +139,10 @@ std::optional<QImage> Picture::fitted(const QString &path, QSize box, const QStr
         throw Failure(QCoreApplication::translate("Picture", "A JPEG picture claims to be %1 pixels, more than any real picture; the file is damaged.")
                           .arg(sizeText(size)),
                       place, advice());
-    const QSize target = size.boundedTo(box) == size ? size : size.scaled(box, Qt::KeepAspectRatio);
+    // A picture of a density fits by its size on the screen.
+    const qreal density = densityOf(reader);
+    const QSize shown = (QSizeF(size) / density).toSize();
+    const QSize target = shown.boundedTo(box) == shown ? size : size.scaled(box, Qt::KeepAspectRatio);
     // The decoder scales by eighths on the way (never below twice the
     // target); the last step is a smooth scale. A picture that fits is
     // decoded at an eighth, which reads all of its data (so finds the same

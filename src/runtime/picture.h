@@ -8,8 +8,18 @@
 #include <optional>
 
 // Pictures come from JPEG files, loaded by path each time they are needed.
+// A picture may record its density (in a JPEG comment): one of density 2
+// has twice the pixels of its size on the screen, and is shown at that size,
+// sharp when the window is enlarged; a picture without one is shown a pixel
+// to a pixel, as always.
 class Picture {
 public:
+    static constexpr const char *kDensityKey = "mathcontest-density";
+    static constexpr qreal kMaxDensity = 4;
+
+    // image marked as having density pixels to one pixel of its size.
+    static void setDensity(QImage &image, qreal density);
+
     // The question picture's box in the quiz window: a larger picture spreads
     // under the answer buttons.
     static constexpr QSize kQuestionBox{450, 130};
@@ -23,12 +33,13 @@ public:
     static QPixmap load(const QString &path, const QString &role = QString());
 
     // The same checks and the same whole decode, without making a pixmap;
-    // gives the picture's size.
+    // gives the picture's size on the screen (its pixels over its density).
     static QSize verify(const QString &path, const QString &role = QString());
 
     // For the bank tool: checks the picture by a whole decode and gives it
     // scaled down smoothly, keeping its proportions, to fit within box, or
-    // nothing when it fits as it is. Reads pictures far larger than the game
+    // nothing when it fits as it is (by its size on the screen, for one that
+    // records a density). Reads pictures far larger than the game
     // can show; a file that claims an impossible size is refused from its
     // header.
     static std::optional<QImage> fitted(const QString &path, QSize box, const QString &role = QString());

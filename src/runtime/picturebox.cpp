@@ -14,7 +14,8 @@ PictureBox::PictureBox(QWidget *parent)
 void PictureBox::setPicture(const QPixmap &picture)
 {
     setPixmap(picture);
-    resize(picture.width() + 2 * kBorder, picture.height() + 2 * kBorder);
+    const QSize size = picture.deviceIndependentSize().toSize();
+    resize(size.width() + 2 * kBorder, size.height() + 2 * kBorder);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

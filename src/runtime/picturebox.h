@@ -3,7 +3,8 @@
 #include "clicklabel.h"
 
 // A picture box with a flat 1-pixel border that sizes itself to its picture:
-// the picture's pixel size plus the border on each side, top-left corner fixed.
+// the picture's size on the screen (its pixels over its density) plus the
+// border on each side, top-left corner fixed.
 class PictureBox : public ClickLabel {
     Q_OBJECT
 public:

@@ -1,6 +1,5 @@
 #include "contestrecord.h"
 #include "csvreader.h"
-#include "mathtext.h"
 #include "questionbank.h"
 #include "questionpicture.h"
 #include "testfolder.h"
@@ -8,12 +7,10 @@
 #include "testmain.h"
 
 #include <QDirIterator>
-#include <QGlyphRun>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTemporaryDir>
-#include <QTextLayout>
 
 #include <functional>
 
@@ -52,24 +49,6 @@ const QByteArray kHeader = "question,a1,a2,a3,a4\n";
 
 // Where each token (a part of the layout's text that stands in it once) is
 // drawn: the mean x of the glyphs the layout draws for it.
-QList<qreal> drawnAt(const QTextLayout &layout, const QStringList &tokens)
-{
-    QList<qreal> xs;
-    for (const QString &token : tokens) {
-        const qsizetype at = layout.text().indexOf(token);
-        if (at < 0 || layout.text().indexOf(token, at + 1) >= 0)
-            qFatal("token %s is not once in the text", qPrintable(token));
-        qreal sum = 0;
-        int count = 0;
-        for (const QGlyphRun &run : layout.glyphRuns(int(at), int(token.size()))) {
-            for (const QPointF &position : run.positions())
-                sum += position.x(), ++count;
-        }
-        xs << (count ? sum / count : -1);
-    }
-    return xs;
-}
-
 // A row of the command table: what to lay out in the work folder (which holds
 // the contest app/ made from q.csv's three questions, mine.csv, and p.csv, a
 // question with the picture photo.jpg), the command (%D stands for the work
@@ -423,43 +402,6 @@ private slots:
         const QStringList arabic{QStringLiteral("LC_ALL=ar_EG.UTF-8")};
         QVERIFY(tool({"check", "%D/none"}, dir.path(), arabic).out.contains(QStringLiteral("المجلد غير موجود")));
         QVERIFY(tool({"reset", "%D"}, dir.path(), arabic).out.contains(QStringLiteral("افحص بنك الأسئلة")));
-    }
-
-    void mathematicsReadsInOrder_data()
-    {
-        // Each text, and characters of it (or Arabic words) in the order the
-        // eye meets them from left to right on the picture and the button.
-        addColumns<QString, QStringList>("text", "leftToRight");
-        QTest::newRow("an equation with x") << "حل المعادلة: 2x + 6 = 14" << QStringList{"2", "x", "6", "1", "4", "حل"};
-        QTest::newRow("an Arabic variable") << "2س + 6 = 14" << QStringList{"1", "4", "6", "س", "2"};
-        QTest::newRow("an Arabic variable over a number") << "س/4 = 3" << QStringList{"3", "4", "س"};
-        QTest::newRow("subtraction") << "ما ناتج 5 - 9 ؟" << QStringList{"5", "9", "ناتج"};
-        QTest::newRow("fractions") << "ما ناتج 3/4 + 1/8 ؟" << QStringList{"3", "4", "1", "8", "ناتج"};
-        QTest::newRow("negative numbers") << "-8 + 5" << QStringList{"-", "8", "5"};
-        QTest::newRow("a power") << "ما قيمة 2^5 ؟" << QStringList{"2", "^", "5", "قيمة"};
-        QTest::newRow("a percentage") << "كم يساوي 25% من 80 ؟" << QStringList{"8", "من", "2", "%", "يساوي"};
-        QTest::newRow("a ratio") << "النسبة 6 : 9" << QStringList{"6", ":", "9", "النسبة"};
-        QTest::newRow("a decimal") << "احسب 3.5 cm + 4 cm" << QStringList{"3", ".", "5", "+", "4", "احسب"};
-        QTest::newRow("a negative answer") << "-4" << QStringList{"-", "4"};
-        QTest::newRow("an answer with an Arabic variable") << "س = 3" << QStringList{"3", "=", "س"};
-        QTest::newRow("a five-line word problem")
-            << QStringLiteral("اشترى أحمد 3 كتب ثمن الواحد منها 12 ريالاً، ثم اشترى 4 أقلام ثمن القلم 2 ريال، ودفع للبائع 100 ريال، "
-                              "وأعطى أخاه نصف الباقي. كم ريالاً بقي مع أحمد بعد ذلك كله ؟")
-            << QStringList{"100", "للبائع"};
-        QTest::newRow("one long number") << "ما ناتج " + QString(60, u'7') + " + 1 ؟" << QStringList{"ناتج"};
-    }
-    void mathematicsReadsInOrder()
-    {
-        auto [text, leftToRight] = fetchRow<QString, QStringList>("text", "leftToRight");
-        // The question picture's layout, and an answer button's.
-        const std::unique_ptr<QTextLayout> layouts[] = {QuestionPicture::fit(text),
-                                                        MathText::layout(text, QFont(QStringLiteral("Arial"), 18, QFont::Bold), 600, false)};
-        for (const auto &layout : layouts) {
-            const QList<qreal> xs = drawnAt(*layout, leftToRight);
-            QVERIFY2(!xs.contains(-1) && std::is_sorted(xs.begin(), xs.end()), qPrintable(leftToRight.join(u' ')));
-        }
-        // Made smaller until it fits inside the picture's margins.
-        QVERIFY(QRectF(0, 0, QuestionPicture::kWidth - 28, QuestionPicture::kHeight - 28).contains(layouts[0]->boundingRect()));
     }
 };
 

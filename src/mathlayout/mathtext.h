@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -18,6 +19,15 @@ class QTextLayout;
 // show their text through this.
 class MathText {
 public:
+    // Where an expression stands in a text, and which way it reads.
+    struct Expression {
+        qsizetype start = 0;
+        qsizetype length = 0;
+        bool rightToLeft = false;
+    };
+    // The expressions of text, in their order.
+    static QList<Expression> expressions(const QString &text);
+
     // text with each expression wrapped in an isolate of its direction.
     static QString isolated(const QString &text);
 

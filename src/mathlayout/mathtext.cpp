@@ -17,9 +17,17 @@ bool isLatinLetter(QChar c)
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
+// What stands for a number: digits of either kind, π, the vulgar fractions
+// (½ ⅓ ¼ ¾ …) and the superscript digits.
+bool isNumberLike(QChar c)
+{
+    return c.isDigit() || c == u'π' || (c >= QChar(0x00BC) && c <= QChar(0x00BE)) || (c >= QChar(0x2150) && c <= QChar(0x215E))
+        || c == QChar(0x00B9) || c == QChar(0x00B2) || c == QChar(0x00B3) || (c >= QChar(0x2070) && c <= QChar(0x2079));
+}
+
 bool isOperator(QChar c)
 {
-    return QStringView(u"+-−×÷*/=<>≤≥≠^%°²³√()[]").contains(c);
+    return QStringView(u"+-−×÷*/=<>≤≥≠≈±∓·^%°√∛∜()[]\\").contains(c);
 }
 
 // A letter that may name a variable, standing alone: no letter touches it.
@@ -32,7 +40,7 @@ bool isStandaloneVariable(const QString &text, qsizetype i)
 
 } // namespace
 
-QString MathText::isolated(const QString &text)
+QList<MathText::Expression> MathText::expressions(const QString &text)
 {
     const qsizetype n = text.size();
     std::vector<Kind> kinds(static_cast<size_t>(n), Kind::Other);
@@ -48,7 +56,7 @@ QString MathText::isolated(const QString &text)
         // A point, comma or colon is mathematics between two numbers ("3.5",
         // "6 : 9"), punctuation elsewhere.
         const bool betweenDigits = digitBeside(i, -1) && digitBeside(i, 1);
-        kinds[size_t(i)] = c.isDigit() || isLatinLetter(c) ? Kind::Operand
+        kinds[size_t(i)] = isNumberLike(c) || isLatinLetter(c) ? Kind::Operand
             : isOperator(c) || (betweenDigits && QStringView(u".,:٫").contains(c)) ? Kind::Symbol
             : c == u' '                                                          ? Kind::Blank
                                                                                   : Kind::Other;
@@ -67,12 +75,11 @@ QString MathText::isolated(const QString &text)
             kinds[size_t(i)] = Kind::Variable;
     }
 
-    QString result;
-    result.reserve(n + 8);
+    QList<Expression> found;
     qsizetype i = 0;
     while (i < n) {
         if (kinds[size_t(i)] == Kind::Other || kinds[size_t(i)] == Kind::Blank) {
-            result += text[i++];
+            ++i;
             continue;
         }
         // The run, without the blanks at its end.
@@ -85,13 +92,26 @@ QString MathText::isolated(const QString &text)
             operand = operand || kinds[size_t(j)] != Kind::Symbol;
             variable = variable || kinds[size_t(j)] == Kind::Variable;
         }
-        const QStringView run = QStringView(text).sliced(i, end - i);
         if (operand)
-            result += (variable ? kRightToLeftIsolate : kLeftToRightIsolate) + run.toString() + kPopDirectionalIsolate;
-        else
-            result += run;
+            found.append({i, end - i, variable});
         i = end;
     }
+    return found;
+}
+
+QString MathText::isolated(const QString &text)
+{
+    QString result;
+    result.reserve(text.size() + 8);
+    qsizetype done = 0;
+    for (const Expression &e : expressions(text)) {
+        result += QStringView(text).sliced(done, e.start - done);
+        result += e.rightToLeft ? kRightToLeftIsolate : kLeftToRightIsolate;
+        result += QStringView(text).sliced(e.start, e.length);
+        result += kPopDirectionalIsolate;
+        done = e.start + e.length;
+    }
+    result += QStringView(text).sliced(done);
     return result;
 }
 

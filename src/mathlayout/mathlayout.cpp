@@ -1,0 +1,331 @@
+#include "mathlayout.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+using Kind = MathNode::Kind;
+
+// Brackets around what is taller than this many digits' heights (a fraction,
+// a raised exponent) are drawn as tall as it.
+constexpr qreal kTallContent = 1.6;
+
+// Laid-out part of an expression: from its left on its baseline.
+struct Box {
+    qreal width = 0;
+    qreal ascent = 0;
+    qreal descent = 0;
+    std::vector<MathPiece> pieces;
+
+    void place(Box &&child, qreal x, qreal y)
+    {
+        for (MathPiece &piece : child.pieces) {
+            const QPointF by(x, y);
+            piece.at += by;
+            piece.line.translate(by);
+            piece.path.translate(by);
+            pieces.push_back(std::move(piece));
+        }
+    }
+};
+
+bool hasArabic(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Arabic && c.isLetter(); });
+}
+
+class Setter {
+public:
+    explicit Setter(const QFont &font)
+        : m_font(font)
+    {
+    }
+
+    Box lay(const MathNode &node, qreal scale)
+    {
+        switch (node.kind) {
+        case Kind::Text: return text(node.text, node.source, scale);
+        case Kind::Row: return row(node, scale);
+        case Kind::Fraction: return fraction(node, scale);
+        case Kind::Power: return power(node, scale);
+        case Kind::Root: return root(node, scale);
+        case Kind::Fence: return fence(node, scale);
+        }
+        return {};
+    }
+
+private:
+    struct Face {
+        QFont font;
+        QFontMetricsF metrics;
+        qreal size;
+        qreal digitHeight; // the ink of a digit above the baseline
+    };
+
+    const Face &face(qreal scale)
+    {
+        const int key = qRound(scale * 1000);
+        auto it = m_faces.find(key);
+        if (it == m_faces.end()) {
+            QFont font = m_font;
+            qreal size;
+            if (m_font.pixelSize() > 0) {
+                font.setPixelSize(std::max(6, qRound(m_font.pixelSize() * scale)));
+                size = font.pixelSize();
+            } else {
+                font.setPointSizeF(std::max(5.0, m_font.pointSizeF() * scale));
+                size = QFontMetricsF(font).height() / 1.3;
+            }
+            const QFontMetricsF metrics(font);
+            it = m_faces.emplace(key, Face{font, metrics, size, -metrics.tightBoundingRect(QStringLiteral("0")).top()}).first;
+        }
+        return it->second;
+    }
+    // The height of the mathematical axis above the baseline (where a minus
+    // sign, and a fraction's bar, stand), and the height of a digit.
+    qreal axis(qreal scale) { return face(scale).metrics.strikeOutPos() + thickness(scale) / 2; }
+    qreal digitHeight(qreal scale) { return face(scale).digitHeight; }
+    qreal thickness(qreal scale) { return std::max(1.0, face(scale).size * 0.06); }
+
+    Box text(const QString &characters, qsizetype source, qreal scale)
+    {
+        const Face &f = face(scale);
+        Box box;
+        box.width = f.metrics.horizontalAdvance(characters);
+        const QRectF ink = f.metrics.tightBoundingRect(characters);
+        box.ascent = std::max(digitHeight(scale), -ink.top());
+        box.descent = std::max(0.0, ink.bottom());
+        if (characters.trimmed().isEmpty())
+            return box;
+        MathPiece piece;
+        piece.text = characters;
+        piece.font = f.font;
+        piece.width = box.width;
+        piece.rightToLeft = hasArabic(characters);
+        piece.source = source;
+        box.pieces.push_back(std::move(piece));
+        return box;
+    }
+
+    Box row(const MathNode &node, qreal scale)
+    {
+        Box box;
+        box.ascent = digitHeight(scale);
+        for (const MathNode &child : node.children) {
+            Box part = lay(child, scale);
+            box.ascent = std::max(box.ascent, part.ascent);
+            box.descent = std::max(box.descent, part.descent);
+            const qreal width = part.width;
+            box.place(std::move(part), box.width, 0);
+            box.width += width;
+        }
+        return box;
+    }
+
+    Box fraction(const MathNode &node, qreal scale)
+    {
+        const qreal inner = std::max(0.45, scale * MathLayout::kFractionScale);
+        Box numerator = lay(node.children[0], inner);
+        Box denominator = lay(node.children[1], inner);
+        const qreal size = face(scale).size;
+        const qreal pad = size * 0.12, gap = size * 0.12, bar = thickness(scale), y = -axis(scale);
+        Box box;
+        box.width = std::max(numerator.width, denominator.width) + 2 * pad;
+        box.ascent = -y + bar / 2 + gap + numerator.descent + numerator.ascent;
+        box.descent = y + bar / 2 + gap + denominator.ascent + denominator.descent;
+        MathPiece line;
+        line.kind = MathPiece::Kind::Line;
+        line.line = QLineF(pad / 2, y, box.width - pad / 2, y);
+        line.thickness = bar;
+        box.pieces.push_back(line);
+        const qreal nw = numerator.width, dw = denominator.width;
+        const qreal numeratorBaseline = y - bar / 2 - gap - numerator.descent;
+        const qreal denominatorBaseline = y + bar / 2 + gap + denominator.ascent;
+        box.place(std::move(numerator), (box.width - nw) / 2, numeratorBaseline);
+        box.place(std::move(denominator), (box.width - dw) / 2, denominatorBaseline);
+        return box;
+    }
+
+    Box power(const MathNode &node, qreal scale)
+    {
+        Box base = lay(node.children[0], scale);
+        Box exponent = lay(node.children[1], std::max(0.4, scale * MathLayout::kExponentScale));
+        const qreal shift = std::max(base.ascent * 0.55, base.ascent - exponent.ascent * 0.5);
+        const qreal kern = face(scale).size * 0.04;
+        Box box;
+        box.width = base.width + kern + exponent.width;
+        box.ascent = std::max(base.ascent, shift + exponent.ascent);
+        box.descent = std::max(base.descent, exponent.descent - shift);
+        const qreal baseWidth = base.width;
+        box.place(std::move(base), 0, 0);
+        box.place(std::move(exponent), baseWidth + kern, -shift);
+        return box;
+    }
+
+    Box root(const MathNode &node, qreal scale)
+    {
+        Box radicand = lay(node.children[0], scale);
+        const qreal size = face(scale).size;
+        const qreal t = thickness(scale), gap = size * 0.12, pad = size * 0.08;
+        const qreal top = -(radicand.ascent + gap + t / 2), bottom = radicand.descent + size * 0.04;
+        const qreal sign = size * 0.5, mid = top + (bottom - top) * 0.6;
+        Box index;
+        qreal left = 0;
+        if (node.children.size() > 1) {
+            index = lay(node.children[1], std::max(0.35, scale * MathLayout::kIndexScale));
+            left = std::max(0.0, index.width - sign * 0.45);
+        }
+        Box box;
+        QPainterPath path(QPointF(left, mid));
+        path.lineTo(left + sign * 0.22, mid - size * 0.06);
+        path.lineTo(left + sign * 0.55, bottom);
+        path.lineTo(left + sign, top);
+        path.lineTo(left + sign + pad + radicand.width + pad, top);
+        MathPiece piece;
+        piece.kind = MathPiece::Kind::Path;
+        piece.path = path;
+        piece.thickness = t;
+        box.pieces.push_back(piece);
+        box.width = left + sign + 2 * pad + radicand.width + t;
+        box.ascent = -top + t;
+        box.descent = bottom + t / 2;
+        const qreal radicandWidth = radicand.width;
+        box.place(std::move(radicand), left + sign + pad, 0);
+        Q_UNUSED(radicandWidth);
+        if (node.children.size() > 1) {
+            const qreal indexBaseline = mid - size * 0.1 - index.descent;
+            box.ascent = std::max(box.ascent, -indexBaseline + index.ascent);
+            box.place(std::move(index), left + sign * 0.45 - index.width, indexBaseline);
+        }
+        return box;
+    }
+
+    Box fence(const MathNode &node, qreal scale)
+    {
+        Box content = lay(node.children[0], scale);
+        const Face &f = face(scale);
+        const QChar open = node.text[0], close = node.text[1];
+        Box box;
+        if (content.ascent + content.descent <= digitHeight(scale) * kTallContent) {
+            // As tall as a number: the font's own brackets.
+            Box left = text(QString(open), -1, scale), right = text(QString(close), -1, scale);
+            box.ascent = std::max({left.ascent, content.ascent, right.ascent});
+            box.descent = std::max({left.descent, content.descent, right.descent});
+            const qreal lw = left.width, cw = content.width, rw = right.width;
+            box.place(std::move(left), 0, 0);
+            box.place(std::move(content), lw, 0);
+            box.place(std::move(right), lw + cw, 0);
+            box.width = lw + cw + rw;
+            return box;
+        }
+        // Taller: drawn, from above the content to below it.
+        const qreal t = thickness(scale) * 1.3, w = f.size * 0.32, over = f.size * 0.06;
+        const qreal top = -content.ascent - over, bottom = content.descent + over;
+        auto bracket = [&](qreal x0, qreal x1) {
+            QPainterPath path;
+            if (open == u'(') {
+                path.moveTo(x1, top);
+                path.quadTo(x0, (top + bottom) / 2, x1, bottom);
+            } else {
+                path.moveTo(x1, top);
+                path.lineTo(x0, top);
+                path.lineTo(x0, bottom);
+                path.lineTo(x1, bottom);
+            }
+            MathPiece piece;
+            piece.kind = MathPiece::Kind::Path;
+            piece.path = path;
+            piece.thickness = t;
+            return piece;
+        };
+        box.pieces.push_back(bracket(w * 0.3, w * 0.8));
+        const qreal cw = content.width;
+        box.place(std::move(content), w, 0);
+        MathPiece right = bracket(w * 0.7, w * 0.2);
+        right.path.translate(w + cw, 0);
+        box.pieces.push_back(right);
+        box.width = 2 * w + cw;
+        box.ascent = -top + t;
+        box.descent = bottom + t;
+        return box;
+    }
+
+    QFont m_font;
+    std::map<int, Face> m_faces;
+};
+
+// The character a right-to-left expression shows for one that is mirrored in
+// right-to-left text.
+QString mirrored(const QString &text)
+{
+    if (text.size() != 1)
+        return text;
+    const QChar c = text[0];
+    const QChar m = c.mirroredChar();
+    return c.hasMirrored() ? QString(m) : text;
+}
+
+} // namespace
+
+MathLayout::MathLayout(const MathNode &expression, const QFont &font, bool rightToLeft)
+{
+    Setter setter(font);
+    Box box = setter.lay(expression, 1.0);
+    m_width = box.width;
+    m_ascent = box.ascent;
+    m_descent = box.descent;
+    m_pieces = std::move(box.pieces);
+    if (!rightToLeft)
+        return;
+    const QTransform mirror(-1, 0, 0, 1, m_width, 0);
+    for (MathPiece &piece : m_pieces) {
+        switch (piece.kind) {
+        case MathPiece::Kind::Text:
+            piece.at.setX(m_width - piece.at.x() - piece.width);
+            piece.text = mirrored(piece.text);
+            break;
+        case MathPiece::Kind::Line:
+            piece.line = mirror.map(piece.line);
+            break;
+        case MathPiece::Kind::Path:
+            piece.path = mirror.map(piece.path);
+            break;
+        }
+    }
+}
+
+void MathLayout::paint(QPainter &painter, QPointF origin) const
+{
+    paintPieces(painter, m_pieces, origin);
+}
+
+void MathLayout::paintPieces(QPainter &painter, const std::vector<MathPiece> &pieces, QPointF origin)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = painter.pen().color();
+    for (const MathPiece &piece : pieces) {
+        switch (piece.kind) {
+        case MathPiece::Kind::Text:
+            painter.setFont(piece.font);
+            painter.setLayoutDirection(piece.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+            painter.drawText(piece.at + origin, piece.text);
+            break;
+        case MathPiece::Kind::Line:
+            painter.setPen(QPen(ink, piece.thickness, Qt::SolidLine, Qt::FlatCap));
+            painter.drawLine(piece.line.translated(origin));
+            break;
+        case MathPiece::Kind::Path:
+            painter.setPen(QPen(ink, piece.thickness, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPath(piece.path.translated(origin));
+            break;
+        }
+        painter.setPen(ink);
+    }
+    painter.restore();
+}

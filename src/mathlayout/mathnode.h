@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+// One part of an expression as a textbook writes it. A row sets its
+// children side by side; a fraction its numerator over its denominator; a
+// power its base and, raised and smaller, its exponent; a root its radicand
+// under the radical sign (and an index in its hook, for a cube root); a
+// fence its content between brackets that grow with it. Text is a number, a
+// letter, an operator or a blank, drawn as it is.
+struct MathNode {
+    enum class Kind { Row, Text, Fraction, Power, Root, Fence };
+
+    Kind kind = Kind::Row;
+    // Text: its characters; Fence: the opening and closing bracket.
+    QString text;
+    // Text: where its first character stands in the text the expression was
+    // read from.
+    qsizetype source = -1;
+    // Fraction: numerator, denominator; Power: base, exponent; Root:
+    // radicand and, when there is one, index; Fence: content.
+    std::vector<MathNode> children;
+
+    static MathNode makeText(const QString &text, qsizetype source)
+    {
+        MathNode node;
+        node.kind = Kind::Text;
+        node.text = text;
+        node.source = source;
+        return node;
+    }
+    static MathNode make(Kind kind, std::vector<MathNode> children, const QString &text = QString())
+    {
+        MathNode node;
+        node.kind = kind;
+        node.children = std::move(children);
+        node.text = text;
+        return node;
+    }
+    // Whether it, or anything in it, is more than text in a row (brackets
+    // around text are not).
+    bool hasNotation() const
+    {
+        if (kind == Kind::Fraction || kind == Kind::Power || kind == Kind::Root)
+            return true;
+        for (const MathNode &child : children) {
+            if (child.hasNotation())
+                return true;
+        }
+        return false;
+    }
+};

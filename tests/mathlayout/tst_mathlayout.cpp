@@ -210,6 +210,8 @@ private slots:
             << QStringLiteral("اشترى أحمد 3 كتب ثمن الواحد منها 12 ريالاً، ثم اشترى 4 أقلام ثمن القلم 2 ريال، ودفع للبائع 100 ريال، "
                               "وأعطى أخاه نصف الباقي. كم ريالاً بقي مع أحمد بعد ذلك كله ؟")
             << QStringList{"100", "للبائع"};
+        QTest::newRow("an expression longer than a line")
+            << "ما ناتج 1234567 + 2345678 + 3456789 + 4567890 + 5678901 + 6789012 + 7890123 + 8901234 ؟" << QStringList{"1234567", "2345678", "ناتج"};
         QTest::newRow("one long number") << "ما ناتج " + QString(60, u'7') + " + 1 ؟" << QStringList{"ناتج"};
     }
     void mathematicsReadsInOrder()

@@ -2,7 +2,7 @@
 #include "translation.h"
 
 #include "bankfile.h"
-#include "csvreader.h"
+#include "questionfile.h"
 #include "failure.h"
 #include "newfolder.h"
 #include "picture.h"
@@ -52,7 +52,7 @@ bool copyFile(const QString &from, const QString &to)
 // Writes question's picture at target: its text rendered, or the picture
 // the file gives, copied as it is when it fits the question box and scaled
 // down to fit it when not. Throws a Failure saying what went wrong.
-void writeQuestionPicture(const CsvReader::Question &question, const QString &given, const QString &target)
+void writeQuestionPicture(const QuestionFile::Question &question, const QString &given, const QString &target)
 {
     if (!given.isEmpty()) {
         const std::optional<QImage> scaled = Picture::fitted(given, Picture::kQuestionBox);
@@ -108,7 +108,7 @@ void moveInto(const QString &from, const QString &to)
 BankCreator::Result BankCreator::create(const QString &csvPath, const QString &outDir, bool replace)
 {
     QString note;
-    const std::vector<CsvReader::Question> questions = CsvReader::read(csvPath, &note);
+    const std::vector<QuestionFile::Question> questions = QuestionFile::read(csvPath, &note);
     const QDir csvFolder = QFileInfo(csvPath).absoluteDir();
 
     std::vector<QString> givenPictures(questions.size());

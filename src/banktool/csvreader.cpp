@@ -2,6 +2,7 @@
 #include "translation.h"
 
 #include "failure.h"
+#include "questionfile.h"
 #include "regularfile.h"
 
 #include <QStringDecoder>
@@ -104,40 +105,6 @@ bool readsAsArabic(const QString &text)
     });
 }
 
-// The columns, by their English and Arabic names (hamza forms of alef and
-// Arabic-Indic digits are taken as written either way).
-const char *const kColumns[6][2] = {
-    {"question", "السؤال"},          {"a1", "الإجابة الصحيحة"}, {"a2", "إجابة خاطئة 1"},
-    {"a3", "إجابة خاطئة 2"},        {"a4", "إجابة خاطئة 3"},   {"picture", "الصورة"},
-};
-// Translated when asked, after the translator is installed.
-QString headerHelp()
-{
-    return QCoreApplication::translate("CsvReader", "question,a1,a2,a3,a4 and, if wanted, picture (in Arabic: السؤال,الإجابة الصحيحة,إجابة خاطئة 1,إجابة خاطئة 2,إجابة خاطئة 3,الصورة)");
-}
-
-QString normalised(const QString &name)
-{
-    QString text = name.trimmed().toLower().simplified();
-    for (QChar &c : text) {
-        if (c == u'أ' || c == u'إ' || c == u'آ')
-            c = u'ا';
-        else if (c.isDigit())
-            c = QChar(u'0' + c.digitValue());
-    }
-    return text;
-}
-
-int columnOf(const QString &name)
-{
-    const QString wanted = normalised(name);
-    for (int i = 0; i < 6; ++i) {
-        if (wanted == normalised(QString::fromUtf8(kColumns[i][0])) || wanted == normalised(QString::fromUtf8(kColumns[i][1])))
-            return i;
-    }
-    return -1;
-}
-
 // The separator of the header line: comma, semicolon (spreadsheets in
 // locales with a decimal comma) or tab, whichever it holds most of.
 char separator(const QByteArray &data)
@@ -152,11 +119,6 @@ char separator(const QByteArray &data)
 }
 
 } // namespace
-
-std::vector<CsvReader::Question> CsvReader::read(const QString &path, QString *note)
-{
-    return parse(readFile(path), path, note);
-}
 
 QByteArray CsvReader::readFile(const QString &path)
 {
@@ -240,70 +202,15 @@ std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const Q
         fail(fileName, state.record.fields.empty() ? state.lastRecordEndLine + 1 : state.record.line,
              QCoreApplication::translate("CsvReader", "the CSV is malformed (%1)").arg(parserError(error)));
 
-    // Rows with every field empty are left out, and so are empty columns at
-    // the end of the header (spreadsheets write both).
-    std::erase_if(state.records, [](const Record &record) {
-        return std::all_of(record.fields.begin(), record.fields.end(), [](const QByteArray &f) { return f.trimmed().isEmpty(); });
-    });
-    if (state.records.empty())
-        fail(fileName, 1, QCoreApplication::translate("CsvReader", "the file is empty; it needs the header %1").arg(headerHelp()));
-    Record header = state.records.front();
-    while (!header.fields.empty() && header.fields.back().trimmed().isEmpty())
-        header.fields.pop_back();
-
-    // The header names the columns, in English or in Arabic.
-    int column[6] = {-1, -1, -1, -1, -1, -1}; // question, a1..a4, picture
-    bool known = false;
-    for (size_t i = 0; i < header.fields.size(); ++i)
-        known = known || columnOf(QString::fromUtf8(header.fields[i])) >= 0;
-    if (!known)
-        fail(fileName, header.line, QCoreApplication::translate("CsvReader", "the first line is not a header; the file must start with the header %1").arg(headerHelp()));
-    for (size_t i = 0; i < header.fields.size(); ++i) {
-        const QString name = QString::fromUtf8(header.fields[i]).trimmed();
-        const int which = columnOf(name);
-        if (which < 0)
-            fail(fileName, header.line, QCoreApplication::translate("CsvReader", "unknown column \"%1\"; the header is %2").arg(Translation::isolate(name), headerHelp()));
-        if (column[which] >= 0)
-            fail(fileName, header.line, QCoreApplication::translate("CsvReader", "column \"%1\" appears twice").arg(Translation::isolate(name)));
-        column[which] = static_cast<int>(i);
+    QuestionFile::Table table;
+    table.rows.reserve(state.records.size());
+    for (Record &record : state.records) {
+        QuestionFile::Row row;
+        row.line = record.line;
+        row.cells.reserve(record.fields.size());
+        for (const QByteArray &field : record.fields)
+            row.cells.push_back(QString::fromUtf8(field));
+        table.rows.push_back(std::move(row));
     }
-    for (int i = 0; i < 5; ++i) {
-        if (column[i] < 0)
-            fail(fileName, header.line, QCoreApplication::translate("CsvReader", "the header has no column \"%1\"").arg(kColumns[i][0]));
-    }
-
-    std::vector<Question> questions;
-    questions.reserve(state.records.size() - 1);
-    for (size_t r = 1; r < state.records.size(); ++r) {
-        Record &record = state.records[r];
-        while (record.fields.size() > header.fields.size() && record.fields.back().trimmed().isEmpty())
-            record.fields.pop_back();
-        if (record.fields.size() != header.fields.size())
-            fail(fileName, record.line,
-                 QCoreApplication::translate("CsvReader", "expected %1, found %2")
-                     .arg(QCoreApplication::translate("CsvReader", "%n column(s)", nullptr, int(header.fields.size())),
-                          QCoreApplication::translate("CsvReader", "%n column(s)", nullptr, int(record.fields.size()))));
-        Question question;
-        question.line = record.line;
-        auto field = [&](int which) {
-            return column[which] < 0 ? QString() : QString::fromUtf8(record.fields[static_cast<size_t>(column[which])]);
-        };
-        question.question = field(0).trimmed();
-        // Answers and the picture's path as the file has them: a quoted
-        // field keeps its blanks, an unquoted one comes without the spaces
-        // and tabs at its ends (the CSV reader drops them, as spreadsheets
-        // do). An answer must show something on its button.
-        for (int a = 0; a < 4; ++a) {
-            question.answers[a] = field(a + 1);
-            if (isBlank(question.answers[a]))
-                fail(fileName, record.line, QCoreApplication::translate("CsvReader", "answer a%1 is empty").arg(a + 1));
-        }
-        question.picture = field(5);
-        if (question.question.isEmpty() && question.picture.isEmpty())
-            fail(fileName, record.line, QCoreApplication::translate("CsvReader", "the question has neither text nor a picture"));
-        questions.push_back(std::move(question));
-    }
-    if (questions.empty())
-        fail(fileName, header.line, QCoreApplication::translate("CsvReader", "the file holds no questions, only the header"));
-    return questions;
+    return QuestionFile::questions(std::move(table), fileName, note);
 }

@@ -21,24 +21,33 @@ namespace {
 QString commandHelp(const QString &command)
 {
     if (command == QLatin1String("create"))
-        return BankTool::tr("Usage: mathcontest-bank create --from FILE.csv --out DIR [--force]\n"
+        return BankTool::tr("Usage: mathcontest-bank create --from FILE.csv|.xlsx|.ods|.xls --out DIR [--force]\n"
                   "Makes DIR/db1.sqlite (questions numbered 1..N in file order, none used,\n"
                   "each with its text) and DIR/img/ (one picture per question and the quiz\n"
-                  "window's pictures bak.jpg, soal.jpg, bsoal.jpg) from a question file.\n"
-                  "The file is CSV as spreadsheets save it: separated by commas, semicolons\n"
-                  "or tabs; UTF-8, UTF-16 or Windows-1256. Its header names the columns,\n"
+                  "window's pictures bak.jpg, soal.jpg, bsoal.jpg) from a question file:\n"
+                  "CSV as spreadsheets save it (separated by commas, semicolons or tabs;\n"
+                  "UTF-8, UTF-16 or Windows-1256), or a spreadsheet (.xlsx, .ods, or .xls\n"
+                  "of Excel 97-2003: the sheet named questions or الأسئلة, else the first,\n"
+                  "each cell as the spreadsheet shows it). Its header names the columns,\n"
                   "in English or in Arabic:\n"
                   "  question  السؤال            the question's text\n"
                   "  a1        الإجابة الصحيحة   the correct answer\n"
                   "  a2..a4    إجابة خاطئة 1..3  the wrong answers\n"
-                  "  picture   الصورة            (if wanted) a JPEG picture for the question,\n"
-                  "                              relative to the file's folder or absolute;\n"
-                  "                              a larger one than 450 x 130 is scaled down\n"
+                  "  picture   الصورة            (if wanted) a picture for the question (JPEG,\n"
+                  "                              PNG, GIF, BMP or WebP), relative to the\n"
+                  "                              file's folder or absolute; a larger one\n"
+                  "                              than 450 x 130 is scaled down; with a text,\n"
+                  "                              the two are shown side by side; a picture\n"
+                  "                              pasted into a question's row of a sheet\n"
+                  "                              is its picture when this cell is empty\n"
+                  "A date, a time or a number shown as a fraction that the spreadsheet made\n"
+                  "of what was typed, and two equal answers, are errors naming the cell.\n"
                   "Mathematics is written as in a textbook: 3/4 and (x + 1)/3 (fractions),\n"
                   "2 1/2 and ½ (mixed numbers), x^2 and 2^(n + 1) (powers), sqrt(16 + 9),\n"
                   "√3, root(3)(8) and ∛8 (roots); \\/ and \\^ are a slash and a caret as\n"
                   "they are. With an Arabic letter an expression reads from the right.\n"
-                  "A template: /usr/share/doc/mathcontest/examples/questions-template.csv\n"
+                  "Templates, their columns Text: /usr/share/doc/mathcontest/examples/\n"
+                  "questions-template.xlsx and questions-template.csv\n"
                   "--force replaces a bank and img folder that DIR already holds.\n");
     if (command == QLatin1String("import"))
         return BankTool::tr("Usage: mathcontest-bank import FILE.mdb --out DIR [--force]\n"
@@ -46,11 +55,14 @@ QString commandHelp(const QString &command)
                   "question bank (.mdb or .accdb), none used. The Access file and the img\n"
                   "folder are not touched. --force replaces a bank DIR already holds.\n");
     if (command == QLatin1String("export"))
-        return BankTool::tr("Usage: mathcontest-bank export DIR --csv FILE.csv [--force]\n"
+        return BankTool::tr("Usage: mathcontest-bank export DIR --csv FILE.csv|--xlsx FILE.xlsx [--force]\n"
                   "Writes the bank of contest folder DIR as a question file that create\n"
-                  "reads back into the same bank: UTF-8 with a byte-order mark, each\n"
-                  "question's text and picture. --force replaces an existing FILE.csv,\n"
-                  "never a file of the contest folder.\n");
+                  "reads back into the same bank: each question's text and answers, and\n"
+                  "the pictures that were given (not those made from a text), copied into\n"
+                  "FILE-pictures/ beside it. --csv writes UTF-8 with a byte-order mark;\n"
+                  "--xlsx an Excel workbook with every column as Text, so that 7/8 stays\n"
+                  "7/8. --force replaces an existing file and its pictures, never a file\n"
+                  "of the contest folder.\n");
     if (command == QLatin1String("check"))
         return BankTool::tr("Usage: mathcontest-bank check DIR\n"
                   "Lists, one a line, everything that would stop or spoil a contest in\n"
@@ -85,8 +97,10 @@ QString commandHelp(const QString &command)
               "\n"
               "Commands:\n"
               "  create --from FILE.csv --out DIR [--force]   a bank from a question file\n"
+              "                           (or FILE.xlsx, FILE.ods, FILE.xls)\n"
               "  import FILE.mdb --out DIR [--force]          a bank from an Access bank\n"
               "  export DIR --csv FILE.csv [--force]          a bank's questions as a file\n"
+              "                           (or --xlsx FILE.xlsx)\n"
               "  check DIR                                    what would spoil a contest\n"
               "  reset DIR                                    clears every used mark\n"
               "  settings DIR [--length N] [--fixed] ...      the contests' settings\n"
@@ -110,7 +124,7 @@ int usageError(QTextStream &err, const QString &message)
 // What a command was given: the one plain argument it takes (a folder or a
 // file), the values of --from, --out and --csv, and --force.
 struct Options {
-    QString argument, from, out, csv, length;
+    QString argument, from, out, csv, xlsx, length;
     bool force = false;
     QStringList switches; // settings given on or off: --fixed, --no-names, ...
 };
@@ -153,6 +167,7 @@ bool parseOptions(const Command &command, const QStringList &arguments, Options 
             QString &target = option == QLatin1String("--from") ? options.from
                 : option == QLatin1String("--out")              ? options.out
                 : option == QLatin1String("--length")           ? options.length
+                : option == QLatin1String("--xlsx")             ? options.xlsx
                                                                 : options.csv;
             target = arguments[++i];
         } else if (command.takesArgument && options.argument.isEmpty()) {
@@ -195,8 +210,12 @@ int import(const Options &options, QTextStream &out)
 
 int exportBank(const Options &options, QTextStream &out)
 {
-    const int questions = BankExport::write(options.argument, options.csv, options.force);
-    out << "mathcontest-bank: " << BankTool::tr("wrote %n question(s) to %1", nullptr, questions).arg(Translation::isolate(options.csv)) << "\n";
+    const bool xlsx = !options.xlsx.isEmpty();
+    const QString file = xlsx ? options.xlsx : options.csv;
+    const int questions = BankExport::write(options.argument, file, options.force, xlsx ? BankExport::Format::Xlsx : BankExport::Format::Csv);
+    out << "mathcontest-bank: " << BankTool::tr("wrote %n question(s) to %1", nullptr, questions).arg(Translation::isolate(file)) << "\n";
+    if (xlsx)
+        return BankTool::kOk;
     // The file holds every answer exactly; a spreadsheet left to guess turns
     // 007 into 7, 0.50 into 0.5 and works out =1+1.
     out << "mathcontest-bank: "
@@ -318,8 +337,9 @@ const Command kCommands[] = {
      [](const Options &o) { return !o.from.isEmpty() && !o.out.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "create needs --from FILE.csv and --out DIR"), create},
     {"import", {QStringLiteral("--out"), kForce}, true, [](const Options &o) { return !o.argument.isEmpty() && !o.out.isEmpty(); },
      QT_TRANSLATE_NOOP("BankTool", "import needs FILE.mdb and --out DIR"), import},
-    {"export", {QStringLiteral("--csv"), kForce}, true, [](const Options &o) { return !o.argument.isEmpty() && !o.csv.isEmpty(); },
-     QT_TRANSLATE_NOOP("BankTool", "export needs DIR and --csv FILE.csv"), exportBank},
+    {"export", {QStringLiteral("--csv"), QStringLiteral("--xlsx"), kForce}, true,
+     [](const Options &o) { return !o.argument.isEmpty() && o.csv.isEmpty() != o.xlsx.isEmpty(); },
+     QT_TRANSLATE_NOOP("BankTool", "export needs DIR and one of --csv FILE.csv and --xlsx FILE.xlsx"), exportBank},
     {"check", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "check needs DIR"), check},
     {"reset", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "reset needs DIR"), reset},
     {"settings", QStringList{QStringLiteral("--length")} + kSwitches, true, [](const Options &o) { return !o.argument.isEmpty(); },

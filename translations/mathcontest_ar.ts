@@ -252,6 +252,18 @@
         <source>Move the file out of the contest folder&apos;s img folder (or rename it), change the question file to name it there, and run the command again.</source>
         <translation>انقل الملف خارج مجلد img في مجلد المسابقة (أو غيّر اسمه)، وعدّل ملف الأسئلة ليشير إليه في مكانه الجديد، ثم نفّذ الأمر من جديد.</translation>
     </message>
+    <message>
+        <source>the picture pasted into the question&apos;s row</source>
+        <translation>الصورة الملصقة في صفّ السؤال</translation>
+    </message>
+    <message>
+        <source>A picture file</source>
+        <translation>ملف صورة</translation>
+    </message>
+    <message>
+        <source>Check the picture&apos;s path in the question file.</source>
+        <translation>تحقّق من مسار الصورة في ملف الأسئلة.</translation>
+    </message>
 </context>
 <context>
     <name>BankExport</name>
@@ -278,6 +290,34 @@
     <message>
         <source>The file could not be written: %1.</source>
         <translation>تعذّرت كتابة الملف: %1.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>تعذّرت كتابة الملف.</translation>
+    </message>
+    <message>
+        <source>A folder is already there, where the file&apos;s pictures go.</source>
+        <translation>في المكان الذي تُوضع فيه صور الملف مجلدٌ موجود.</translation>
+    </message>
+    <message>
+        <source>Choose another name, or add --force to replace its pictures.</source>
+        <translation>اختر اسماً آخر، أو أضف ‎--force‎ لاستبدال صوره.</translation>
+    </message>
+    <message>
+        <source>The folder of the file&apos;s pictures could not be made.</source>
+        <translation>تعذّر إنشاء مجلد صور الملف.</translation>
+    </message>
+    <message>
+        <source>Make sure the folder can be written to.</source>
+        <translation>تأكّد من أن المجلد قابل للكتابة.</translation>
+    </message>
+    <message>
+        <source>A picture could not be copied beside the file.</source>
+        <translation>تعذّر نسخ صورة بجانب الملف.</translation>
+    </message>
+    <message>
+        <source>Make sure the picture is there (check lists every picture that is missing) and the folder can be written to.</source>
+        <translation>تأكّد من وجود الصورة (يسرد الأمر check كل صورة مفقودة) ومن أن المجلد قابل للكتابة.</translation>
     </message>
 </context>
 <context>
@@ -338,20 +378,6 @@ folder are not touched. --force replaces a bank DIR already holds.
 </translation>
     </message>
     <message>
-        <source>Usage: mathcontest-bank export DIR --csv FILE.csv [--force]
-Writes the bank of contest folder DIR as a question file that create
-reads back into the same bank: UTF-8 with a byte-order mark, each
-question&apos;s text and picture. --force replaces an existing FILE.csv,
-never a file of the contest folder.
-</source>
-        <translation>الاستعمال: mathcontest-bank export DIR --csv FILE.csv [--force]
-يكتب بنك مجلد المسابقة DIR في ملف أسئلة يقرؤه الأمر create فيُنشئ
-منه البنك نفسه: بترميز UTF-8 مع علامة ترتيب البايتات، وفيه نص كل
-سؤال وصورته. ‎--force‎ يستبدل FILE.csv موجوداً، ولا يستبدل أبداً
-ملفاً من ملفات مجلد المسابقة.
-</translation>
-    </message>
-    <message>
         <source>Usage: mathcontest-bank check DIR
 Lists, one a line, everything that would stop or spoil a contest in
 contest folder DIR. Exit status 0 when it is ready, 1 when not.
@@ -404,10 +430,6 @@ Clears every used mark of DIR&apos;s bank, as the game does at start.
     <message>
         <source>import needs FILE.mdb and --out DIR</source>
         <translation>الأمر import يحتاج إلى FILE.mdb و‎--out DIR‎</translation>
-    </message>
-    <message>
-        <source>export needs DIR and --csv FILE.csv</source>
-        <translation>الأمر export يحتاج إلى DIR و‎--csv FILE.csv‎</translation>
     </message>
     <message>
         <source>check needs DIR</source>
@@ -554,46 +576,6 @@ question, question_text, chosen (a1..a4), chosen_text, correct (1 or
 </translation>
     </message>
     <message>
-        <source>Usage: mathcontest-bank COMMAND [OPTIONS]
-
-Prepares question banks for mathcontest.
-
-Commands:
-  create --from FILE.csv --out DIR [--force]   a bank from a question file
-  import FILE.mdb --out DIR [--force]          a bank from an Access bank
-  export DIR --csv FILE.csv [--force]          a bank&apos;s questions as a file
-  check DIR                                    what would spoil a contest
-  reset DIR                                    clears every used mark
-  settings DIR [--length N] [--fixed] ...      the contests&apos; settings
-  results DIR [--csv FILE.csv] [--force]       the contests played
-
-Options:
-  -h, --help     show this help (after a command, that command&apos;s) and exit
-  --version      show the version and exit
-
-Exit status: 0 done, 1 failed, 2 bad usage.
-</source>
-        <translation>الاستعمال: mathcontest-bank COMMAND [OPTIONS]
-
-يُعِدّ بنوك الأسئلة للعبة mathcontest.
-
-الأوامر:
-  create --from FILE.csv --out DIR [--force]   بنك من ملف أسئلة
-  import FILE.mdb --out DIR [--force]          بنك من بنك Access
-  export DIR --csv FILE.csv [--force]          أسئلة بنك في ملف
-  check DIR                                    ما قد يفسد المسابقة
-  reset DIR                                    يمسح كل علامات الاستعمال
-  settings DIR [--length N] [--fixed] ...      إعدادات المسابقات
-  results DIR [--csv FILE.csv] [--force]       المسابقات التي لُعبت
-
-الخيارات:
-  -h, --help     يعرض هذه المساعدة (وبعد أمرٍ، مساعدته) ويخرج
-  --version      يعرض الإصدار ويخرج
-
-حالة الخروج: 0 تم، 1 فشل، 2 استعمال خاطئ.
-</translation>
-    </message>
-    <message>
         <source>completed</source>
         <translation>اكتملت</translation>
     </message>
@@ -671,46 +653,130 @@ Exit status: 0 done, 1 failed, 2 bad usage.
         <translation>الأمر results يحتاج إلى DIR</translation>
     </message>
     <message>
-        <source>Usage: mathcontest-bank create --from FILE.csv --out DIR [--force]
+        <source>Usage: mathcontest-bank create --from FILE.csv|.xlsx|.ods|.xls --out DIR [--force]
 Makes DIR/db1.sqlite (questions numbered 1..N in file order, none used,
 each with its text) and DIR/img/ (one picture per question and the quiz
-window&apos;s pictures bak.jpg, soal.jpg, bsoal.jpg) from a question file.
-The file is CSV as spreadsheets save it: separated by commas, semicolons
-or tabs; UTF-8, UTF-16 or Windows-1256. Its header names the columns,
+window&apos;s pictures bak.jpg, soal.jpg, bsoal.jpg) from a question file:
+CSV as spreadsheets save it (separated by commas, semicolons or tabs;
+UTF-8, UTF-16 or Windows-1256), or a spreadsheet (.xlsx, .ods, or .xls
+of Excel 97-2003: the sheet named questions or الأسئلة, else the first,
+each cell as the spreadsheet shows it). Its header names the columns,
 in English or in Arabic:
   question  السؤال            the question&apos;s text
   a1        الإجابة الصحيحة   the correct answer
   a2..a4    إجابة خاطئة 1..3  the wrong answers
-  picture   الصورة            (if wanted) a JPEG picture for the question,
-                              relative to the file&apos;s folder or absolute;
-                              a larger one than 450 x 130 is scaled down
+  picture   الصورة            (if wanted) a picture for the question (JPEG,
+                              PNG, GIF, BMP or WebP), relative to the
+                              file&apos;s folder or absolute; a larger one
+                              than 450 x 130 is scaled down; with a text,
+                              the two are shown side by side; a picture
+                              pasted into a question&apos;s row of a sheet
+                              is its picture when this cell is empty
+A date, a time or a number shown as a fraction that the spreadsheet made
+of what was typed, and two equal answers, are errors naming the cell.
 Mathematics is written as in a textbook: 3/4 and (x + 1)/3 (fractions),
 2 1/2 and ½ (mixed numbers), x^2 and 2^(n + 1) (powers), sqrt(16 + 9),
 √3, root(3)(8) and ∛8 (roots); \/ and \^ are a slash and a caret as
 they are. With an Arabic letter an expression reads from the right.
-A template: /usr/share/doc/mathcontest/examples/questions-template.csv
+Templates, their columns Text: /usr/share/doc/mathcontest/examples/
+questions-template.xlsx and questions-template.csv
 --force replaces a bank and img folder that DIR already holds.
 </source>
-        <translation>الاستعمال: mathcontest-bank create --from FILE.csv --out DIR [--force]
+        <translation>الاستعمال: mathcontest-bank create --from FILE.csv|.xlsx|.ods|.xls --out DIR [--force]
 يُنشئ DIR/db1.sqlite (أسئلة مرقّمة من 1 إلى N بترتيب الملف، غير مستعملة،
 ولكل سؤال نصه) وDIR/img/ (صورة لكل سؤال وصور نافذة المسابقة
-bak.jpg وsoal.jpg وbsoal.jpg) من ملف أسئلة.
-الملف CSV كما تحفظه برامج الجداول: مفصول بفواصل أو فواصل منقوطة
-أو علامات جدولة؛ بترميز UTF-8 أو UTF-16 أو Windows-1256. يسمّي سطر
-العناوين الأعمدة بالعربية أو بالإنجليزية:
+bak.jpg وsoal.jpg وbsoal.jpg) من ملف أسئلة: CSV كما تحفظه برامج
+الجداول (مفصول بفواصل أو فواصل منقوطة أو علامات جدولة؛ بترميز UTF-8
+أو UTF-16 أو Windows-1256)، أو ملف جداول (‎.xlsx‎ أو ‎.ods‎ أو ‎.xls‎ من
+Excel 97-2003: الورقة المسمّاة questions أو الأسئلة، وإلا الأولى، وكل
+خلية كما يعرضها برنامج الجداول). يسمّي سطر العناوين الأعمدة بالعربية
+أو بالإنجليزية:
   السؤال            question  نص السؤال
   الإجابة الصحيحة   a1        الإجابة الصحيحة
   إجابة خاطئة 1..3  a2..a4    الإجابات الخاطئة
-  الصورة            picture   (إن شئت) صورة JPEG للسؤال، بمسار يبدأ من
-                              مجلد الملف أو بمسار كامل؛ وما كان
-                              أكبر من 450 × 130 يُصغَّر
+  الصورة            picture   (إن شئت) صورة للسؤال (JPEG أو PNG أو GIF
+                              أو BMP أو WebP)، بمسار يبدأ من مجلد الملف
+                              أو بمسار كامل؛ وما كان أكبر من 450 × 130
+                              يُصغَّر؛ ومع النص تُعرض الصورة بجانبه؛ والصورة
+                              الملصقة في صفّ السؤال من الورقة هي صورته
+                              إن كانت هذه الخلية فارغة
+التاريخ والوقت والعدد المعروض كسراً مما صنعه برنامج الجداول من المكتوب،
+والإجابتان المتساويتان، أخطاء تُذكر معها الخلية.
 تُكتب الرياضيات كما في الكتاب المدرسي: ‎3/4‎ و‎(x + 1)/3‎ (كسور)،
 و‎2 1/2‎ و½ (أعداد كسرية)، و‎x^2‎ و‎2^(n + 1)‎ (قوى)، و‎sqrt(16 + 9)‎
 و‎√3‎ و‎root(3)(8)‎ و‎∛8‎ (جذور)؛ و‎\/‎ و‎\^‎ شرطة مائلة وعلامة ^ كما هما.
 والتعبير الذي فيه حرف عربي يُقرأ من اليمين.
-قالب جاهز: ‎/usr/share/doc/mathcontest/examples/questions-template.csv‎
+قالبان جاهزان، أعمدتهما نصية: ‎/usr/share/doc/mathcontest/examples/‎
+‎questions-template.xlsx‎ و‎questions-template.csv‎
 ‎--force‎ يستبدل بنكاً ومجلد img موجودين في DIR.
 </translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank export DIR --csv FILE.csv|--xlsx FILE.xlsx [--force]
+Writes the bank of contest folder DIR as a question file that create
+reads back into the same bank: each question&apos;s text and answers, and
+the pictures that were given (not those made from a text), copied into
+FILE-pictures/ beside it. --csv writes UTF-8 with a byte-order mark;
+--xlsx an Excel workbook with every column as Text, so that 7/8 stays
+7/8. --force replaces an existing file and its pictures, never a file
+of the contest folder.
+</source>
+        <translation>الاستعمال: mathcontest-bank export DIR --csv FILE.csv|--xlsx FILE.xlsx [--force]
+يكتب بنك مجلد المسابقة DIR في ملف أسئلة يقرؤه الأمر create فيُنشئ
+منه البنك نفسه: نص كل سؤال وإجاباته، والصور التي أُعطيت (لا التي
+رُسمت من نص)، منسوخةً إلى FILE-pictures/ بجانبه. ‎--csv‎ يكتب UTF-8
+مع علامة ترتيب البايتات؛ و‎--xlsx‎ مصنّف Excel كل أعمدته نصية، فيبقى
+‎7/8‎ كما هو. ‎--force‎ يستبدل ملفاً موجوداً وصوره، ولا يستبدل أبداً
+ملفاً من ملفات مجلد المسابقة.
+</translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank COMMAND [OPTIONS]
+
+Prepares question banks for mathcontest.
+
+Commands:
+  create --from FILE.csv --out DIR [--force]   a bank from a question file
+                           (or FILE.xlsx, FILE.ods, FILE.xls)
+  import FILE.mdb --out DIR [--force]          a bank from an Access bank
+  export DIR --csv FILE.csv [--force]          a bank&apos;s questions as a file
+                           (or --xlsx FILE.xlsx)
+  check DIR                                    what would spoil a contest
+  reset DIR                                    clears every used mark
+  settings DIR [--length N] [--fixed] ...      the contests&apos; settings
+  results DIR [--csv FILE.csv] [--force]       the contests played
+
+Options:
+  -h, --help     show this help (after a command, that command&apos;s) and exit
+  --version      show the version and exit
+
+Exit status: 0 done, 1 failed, 2 bad usage.
+</source>
+        <translation>الاستعمال: mathcontest-bank COMMAND [OPTIONS]
+
+يُعِدّ بنوك الأسئلة للعبة mathcontest.
+
+الأوامر:
+  create --from FILE.csv --out DIR [--force]   بنك من ملف أسئلة
+                           (أو FILE.xlsx أو FILE.ods أو FILE.xls)
+  import FILE.mdb --out DIR [--force]          بنك من بنك Access
+  export DIR --csv FILE.csv [--force]          أسئلة بنك في ملف
+                           (أو ‎--xlsx FILE.xlsx‎)
+  check DIR                                    ما قد يفسد المسابقة
+  reset DIR                                    يمسح كل علامات الاستعمال
+  settings DIR [--length N] [--fixed] ...      إعدادات المسابقات
+  results DIR [--csv FILE.csv] [--force]       المسابقات التي لُعبت
+
+الخيارات:
+  -h, --help     يعرض هذه المساعدة (وبعد أمرٍ، مساعدته) ويخرج
+  --version      يعرض الإصدار ويخرج
+
+حالة الخروج: 0 تم، 1 فشل، 2 استعمال خاطئ.
+</translation>
+    </message>
+    <message>
+        <source>export needs DIR and one of --csv FILE.csv and --xlsx FILE.xlsx</source>
+        <translation>يحتاج export إلى DIR وإلى واحد من ‎--csv FILE.csv‎ و‎--xlsx FILE.xlsx‎</translation>
     </message>
 </context>
 <context>
@@ -726,14 +792,6 @@ bak.jpg وsoal.jpg وbsoal.jpg) من ملف أسئلة.
     <message>
         <source>Check the name, or %1.</source>
         <translation>تحقّق من الاسم، أو %1.</translation>
-    </message>
-    <message>
-        <source>The game cannot start on this file: it is not a contest folder, a question bank (db1.sqlite or an Access .mdb file) or a question file (.csv).</source>
-        <translation>لا تستطيع اللعبة أن تبدأ بهذا الملف: فهو ليس مجلد مسابقة ولا بنك أسئلة (db1.sqlite أو ملف Access ‏‎.mdb‎) ولا ملف أسئلة (‎.csv‎).</translation>
-    </message>
-    <message>
-        <source>Give a contest folder, its db1.sqlite, an Access bank or a CSV question file, or %1.</source>
-        <translation>أعطِ مجلد مسابقة، أو ملف db1.sqlite فيه، أو بنك Access، أو ملف أسئلة CSV، أو %1.</translation>
     </message>
     <message>
         <source>The sample contest that the game copies into your own contest folder was not found.</source>
@@ -758,6 +816,14 @@ bak.jpg وsoal.jpg وbsoal.jpg) من ملف أسئلة.
     <message>
         <source>Copy the contest folder somewhere you can write to and start the game on the copy (mathcontest FOLDER), or %1.</source>
         <translation>انسخ مجلد المسابقة إلى مكان تستطيع الكتابة فيه وشغّل اللعبة على النسخة (mathcontest FOLDER)، أو %1.</translation>
+    </message>
+    <message>
+        <source>The game cannot start on this file: it is not a contest folder, a question bank (db1.sqlite or an Access .mdb file) or a question file (.csv, .xlsx, .ods or .xls).</source>
+        <translation>لا تستطيع اللعبة أن تبدأ بهذا الملف: فهو ليس مجلد مسابقة ولا بنك أسئلة (db1.sqlite أو ملف Access ‏‎.mdb‎) ولا ملف أسئلة (‎.csv‎ أو ‎.xlsx‎ أو ‎.ods‎ أو ‎.xls‎).</translation>
+    </message>
+    <message>
+        <source>Give a contest folder, its db1.sqlite, an Access bank or a question file (CSV or a spreadsheet), or %1.</source>
+        <translation>أعطِ مجلد مسابقة، أو ملف db1.sqlite فيه، أو بنك Access، أو ملف أسئلة (CSV أو ملف جداول)، أو %1.</translation>
     </message>
 </context>
 <context>
@@ -942,10 +1008,6 @@ bak.jpg وsoal.jpg وbsoal.jpg) من ملف أسئلة.
         <translation>الملف فارغ؛ يحتاج إلى سطر العناوين %1</translation>
     </message>
     <message>
-        <source>the first line is not a header; the file must start with the header %1</source>
-        <translation>السطر الأول ليس سطر عناوين؛ يجب أن يبدأ الملف بسطر العناوين %1</translation>
-    </message>
-    <message>
         <source>unknown column &quot;%1&quot;; the header is %2</source>
         <translation>عمود غير معروف &quot;%1&quot;؛ سطر العناوين هو %2</translation>
     </message>
@@ -1063,10 +1125,6 @@ Contest folder: </source>
 <context>
     <name>Game</name>
     <message>
-        <source>The contest folder, a bank in it, or a CSV question file.</source>
-        <translation>مجلد المسابقة، أو بنك فيه، أو ملف أسئلة CSV.</translation>
-    </message>
-    <message>
         <source>Shows this help and exits.</source>
         <translation>يعرض هذه المساعدة ويخرج.</translation>
     </message>
@@ -1081,42 +1139,6 @@ Contest folder: </source>
     <message>
         <source>more than one contest folder or file given</source>
         <translation>أُعطي أكثر من مجلد مسابقة أو ملف</translation>
-    </message>
-    <message>
-        <source>A mathematics contest of 25 questions with an Arabic interface.
-
-The contest folder holds the question bank (db1.sqlite, or db1.mdb from
-Access) and its img folder of pictures; the game writes there which
-questions were asked. It is chosen at start:
-  mathcontest FOLDER          the contest in FOLDER
-  mathcontest FILE            the folder of FILE, a db1.sqlite or an Access
-                              .mdb bank (imported when no db1.sqlite is there)
-  mathcontest QUESTIONS.csv   a contest made from the CSV question file (as
-                              mathcontest-bank create makes it), kept in
-                              $XDG_DATA_HOME/mathcontest/csv/ and made anew
-                              when the file changes
-  mathcontest                 the program&apos;s own folder when it holds a bank,
-                              else the contest opened last, else your own
-                              contest folder, $XDG_DATA_HOME/mathcontest/contest
-                              (by default ~/.local/share/mathcontest/contest),
-                              made from the sample contest at the first start</source>
-        <translation>مسابقة رياضيات من خمسة وعشرين سؤالاً بواجهة عربية.
-
-في مجلد المسابقة بنك الأسئلة (db1.sqlite، أو db1.mdb من Access)
-ومجلد صوره img؛ وتسجّل اللعبة في هذا المجلد ما طُرح من
-أسئلة. يُختار المجلد عند البدء:
-  mathcontest FOLDER          المسابقة التي في المجلد FOLDER
-  mathcontest FILE            مجلد الملف FILE، وهو db1.sqlite أو بنك Access
-                              بامتداد .mdb (يُستورد إن لم يكن بجانبه db1.sqlite)
-  mathcontest QUESTIONS.csv   مسابقة تُنشأ من ملف الأسئلة CSV (كما يُنشئها
-                              الأمر mathcontest-bank create)، تُحفظ في
-                              $XDG_DATA_HOME/mathcontest/csv/ ويُعاد إنشاؤها
-                              إذا تغيّر الملف
-  mathcontest                 مجلد البرنامج نفسه إن كان فيه بنك، وإلا
-                              المسابقة التي فُتحت آخر مرة، وإلا مجلد مسابقتك
-                              الخاص $XDG_DATA_HOME/mathcontest/contest
-                              (افتراضياً: ~/.local/share/mathcontest/contest)،
-                              ويُنشأ من المسابقة النموذجية عند أول تشغيل</translation>
     </message>
     <message>
         <source>Try &apos;mathcontest --help&apos;.</source>
@@ -1145,6 +1167,48 @@ questions were asked. It is chosen at start:
     <message>
         <source>--length needs a whole number, such as --length 10</source>
         <translation>الخيار ⁦--length⁩ يحتاج إلى عدد صحيح، مثل ⁦--length 10⁩</translation>
+    </message>
+    <message>
+        <source>A mathematics contest of 25 questions with an Arabic interface.
+
+The contest folder holds the question bank (db1.sqlite, or db1.mdb from
+Access) and its img folder of pictures; the game writes there which
+questions were asked. It is chosen at start:
+  mathcontest FOLDER          the contest in FOLDER
+  mathcontest FILE            the folder of FILE, a db1.sqlite or an Access
+                              .mdb bank (imported when no db1.sqlite is there)
+  mathcontest QUESTIONS.csv   a contest made from the question file, CSV or
+                              a spreadsheet (.xlsx, .ods, .xls), as
+                              mathcontest-bank create makes it, kept in
+                              $XDG_DATA_HOME/mathcontest/csv/ and made anew
+                              when the file changes
+  mathcontest                 the program&apos;s own folder when it holds a bank,
+                              else the contest opened last, else your own
+                              contest folder, $XDG_DATA_HOME/mathcontest/contest
+                              (by default ~/.local/share/mathcontest/contest),
+                              made from the sample contest at the first start</source>
+        <translation>مسابقة رياضيات من خمسة وعشرين سؤالاً بواجهة عربية.
+
+في مجلد المسابقة بنك الأسئلة (db1.sqlite، أو db1.mdb من Access)
+ومجلد صوره img؛ وتسجّل اللعبة في هذا المجلد ما طُرح من
+أسئلة. يُختار المجلد عند البدء:
+  mathcontest FOLDER          المسابقة التي في المجلد FOLDER
+  mathcontest FILE            مجلد الملف FILE، وهو db1.sqlite أو بنك Access
+                              بامتداد .mdb (يُستورد إن لم يكن بجانبه db1.sqlite)
+  mathcontest QUESTIONS.csv   مسابقة تُنشأ من ملف الأسئلة، CSV أو ملف جداول
+                              (‎.xlsx‎ أو ‎.ods‎ أو ‎.xls‎)، كما يُنشئها الأمر
+                              mathcontest-bank create، تُحفظ في
+                              $XDG_DATA_HOME/mathcontest/csv/ ويُعاد إنشاؤها
+                              إذا تغيّر الملف
+  mathcontest                 مجلد البرنامج نفسه إن كان فيه بنك، وإلا
+                              المسابقة التي فُتحت آخر مرة، وإلا مجلد مسابقتك
+                              الخاص $XDG_DATA_HOME/mathcontest/contest
+                              (افتراضياً: ~/.local/share/mathcontest/contest)،
+                              ويُنشأ من المسابقة النموذجية عند أول تشغيل</translation>
+    </message>
+    <message>
+        <source>The contest folder, a bank in it, or a question file (CSV or a spreadsheet).</source>
+        <translation>مجلد المسابقة، أو بنك فيه، أو ملف أسئلة (CSV أو ملف جداول).</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1263,18 @@ questions were asked. It is chosen at start:
     <message>
         <source>A JPEG picture claims to be %1 pixels, more than any real picture; the file is damaged.</source>
         <translation>تدّعي صورة JPEG أن مقاسها %1 بكسل، وهو أكبر من مقاس أي صورة حقيقية؛ الملف تالف.</translation>
+    </message>
+    <message>
+        <source>A picture file is not a picture the bank tool reads (JPEG, PNG, GIF, BMP or WebP), or it is damaged.</source>
+        <translation>ملف الصورة ليس صورة يقرؤها أداة البنك (JPEG أو PNG أو GIF أو BMP أو WebP)، أو أنه تالف.</translation>
+    </message>
+    <message>
+        <source>Save the picture again as PNG or JPEG, then run the command again.</source>
+        <translation>احفظ الصورة من جديد بصيغة PNG أو JPEG، ثم نفّذ الأمر مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>A picture claims to be %1 pixels, more than any real picture; the file is damaged.</source>
+        <translation>تدّعي صورةٌ أنها %1 بكسل، وهذا أكبر من أي صورة حقيقية؛ الملف تالف.</translation>
     </message>
 </context>
 <context>
@@ -1442,6 +1518,49 @@ questions were asked. It is chosen at start:
         <source>Trigger %1 of table soaal can undo what the game writes: questions already asked would come again.</source>
         <translation>المشغّل (trigger) %1 في الجدول soaal قد يُلغي ما تكتبه اللعبة: فتعود أسئلة طُرحت من قبل.</translation>
     </message>
+    <message>
+        <source>read which pictures were given</source>
+        <translation>قراءة الصور التي أُعطيت</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionFile</name>
+    <message>
+        <source>%1, cell %2</source>
+        <translation>%1، الخلية %2</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>السطر %1</translation>
+    </message>
+    <message>
+        <source>cell %1</source>
+        <translation>الخلية %1</translation>
+    </message>
+    <message>
+        <source>the Arabic of this file was lost when it was saved: its first line reads &quot;%1&quot;, the Arabic letters turned into question marks. Open the spreadsheet the file came from and save it again as &quot;CSV UTF-8&quot; (or as .xlsx or .ods)</source>
+        <translation>ضاعت عربية هذا الملف حين حُفظ: سطره الأول «%1»، وقد صارت الحروف العربية علامات استفهام. افتح ملف الجداول الذي جاء منه واحفظه من جديد بصيغة «CSV UTF-8» (أو بصيغة ‎.xlsx‎ أو ‎.ods‎)</translation>
+    </message>
+    <message>
+        <source>this file is not a question file: its first line is &quot;%1&quot;; a question file starts with the header %2</source>
+        <translation>هذا الملف ليس ملف أسئلة: سطره الأول «%1»؛ ويبدأ ملف الأسئلة بسطر العناوين %2</translation>
+    </message>
+    <message>
+        <source>this sheet is not a sheet of questions: its first row is &quot;%1&quot;; a question sheet starts with the header %2</source>
+        <translation>هذه الورقة ليست ورقة أسئلة: صفّها الأول «%1»؛ وتبدأ ورقة الأسئلة بسطر العناوين %2</translation>
+    </message>
+    <message>
+        <source>answers a%1 and a%2 are the same, &quot;%3&quot;; a question with two equal answers cannot be answered. Make them different</source>
+        <translation>الإجابتان a%1 وa%2 متساويتان، «%3»؛ والسؤال الذي فيه إجابتان متساويتان لا يمكن الإجابة عنه. اجعلهما مختلفتين</translation>
+    </message>
+    <message>
+        <source>the Arabic of this question was lost when the file was saved (it reads &quot;%1&quot;). Open the spreadsheet the file came from and save it again as &quot;CSV UTF-8&quot; (or as .xlsx or .ods)</source>
+        <translation>ضاعت عربية هذا السؤال حين حُفظ الملف (صار «%1»). افتح ملف الجداول الذي جاء منه واحفظه من جديد بصيغة «CSV UTF-8» (أو بصيغة ‎.xlsx‎ أو ‎.ods‎)</translation>
+    </message>
+    <message>
+        <source>line %1: answer a%2 &quot;%3&quot; looks like a date a spreadsheet made of what was typed; if it was 7/8 or the like, format the column as Text in the spreadsheet, type it again and save the file again</source>
+        <translation>السطر %1: الإجابة a%2 «%3» تبدو تاريخاً صنعه برنامج الجداول مما كُتب؛ فإن كانت ‎7/8‎ أو نحوها فاجعل نوع العمود «نص» في برنامج الجداول، واكتبها من جديد، واحفظ الملف مرة أخرى</translation>
+    </message>
 </context>
 <context>
     <name>QuestionPicture</name>
@@ -1452,6 +1571,14 @@ questions were asked. It is chosen at start:
     <message>
         <source>the question is too long for the question picture (%1 pixels, even at the smallest readable size)</source>
         <translation>السؤال أطول من أن تتسع له صورة السؤال (%1 بكسل، حتى بأصغر حجم خط مقروء)</translation>
+    </message>
+    <message>
+        <source>the question is too long to stand beside its picture in the question picture (%1 pixels, even at the smallest readable size)</source>
+        <translation>السؤال أطول من أن يقف بجانب صورته في صورة السؤال (%1 بكسل، حتى بأصغر حجم مقروء)</translation>
+    </message>
+    <message>
+        <source>Shorten the question, or put its text into the picture.</source>
+        <translation>اختصر السؤال، أو اجعل نصه داخل الصورة.</translation>
     </message>
 </context>
 <context>
@@ -1479,6 +1606,85 @@ questions were asked. It is chosen at start:
     <message>
         <source>%1 could not be read: %2.</source>
         <translation>تعذّرت قراءة %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SpreadsheetReader</name>
+    <message>
+        <source>Open the file in the spreadsheet program and save it again (as .xlsx, .ods or CSV UTF-8), then run the command again.</source>
+        <translation>افتح الملف في برنامج الجداول واحفظه من جديد (بصيغة ‎.xlsx‎ أو ‎.ods‎ أو CSV UTF-8)، ثم نفّذ الأمر مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet could not be read: %1.</source>
+        <translation>تعذّرت قراءة ملف الجداول: %1.</translation>
+    </message>
+    <message>
+        <source>the spreadsheet stored the date %1 in this cell; if you typed %2, format the column as Text first, or type &apos;%2</source>
+        <translation>خزّن برنامج الجداول في هذه الخلية التاريخ %1؛ فإن كنت كتبت %2 فاجعل نوع العمود «نص» أولاً، أو اكتب ‎&apos;%2‎</translation>
+    </message>
+    <message>
+        <source>the spreadsheet stored the time %1 in this cell; if you typed %2, format the column as Text first, or type &apos;%2</source>
+        <translation>خزّن برنامج الجداول في هذه الخلية الوقت %1؛ فإن كنت كتبت %2 فاجعل نوع العمود «نص» أولاً، أو اكتب ‎&apos;%2‎</translation>
+    </message>
+    <message>
+        <source>the spreadsheet stored a number in this cell and shows it as the fraction %1, which it may have reduced or rounded from what was typed (3 2/6 becomes 3 1/3); format the column as Text first and type the answer again, or type &apos;%1</source>
+        <translation>خزّن برنامج الجداول في هذه الخلية عدداً ويعرضه كسراً %1، وقد يكون اختصره أو قرّبه مما كُتب (‎3 2/6‎ يصير ‎3 1/3‎)؛ فاجعل نوع العمود «نص» أولاً واكتب الإجابة من جديد، أو اكتب ‎&apos;%1‎</translation>
+    </message>
+    <message>
+        <source>it is not a whole ZIP container (%1)</source>
+        <translation>فهو ليس حاوية ZIP كاملة (%1)</translation>
+    </message>
+    <message>
+        <source>it is not a whole ZIP container</source>
+        <translation>فهو ليس حاوية ZIP كاملة</translation>
+    </message>
+    <message>
+        <source>its ZIP directory is damaged</source>
+        <translation>ففهرس ZIP فيه تالف</translation>
+    </message>
+    <message>
+        <source>The spreadsheet is protected by a password.</source>
+        <translation>ملف الجداول محميّ بكلمة مرور.</translation>
+    </message>
+    <message>
+        <source>Save it again without a password, then run the command again.</source>
+        <translation>احفظه من جديد بلا كلمة مرور، ثم نفّذ الأمر مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>its parts would take more than %1 MB unpacked</source>
+        <translation>فأجزاؤه تشغل بعد فكّها أكثر من %1 ميغابايت</translation>
+    </message>
+    <message>
+        <source>it is not an Excel workbook (it has no xl/workbook.xml)</source>
+        <translation>فهو ليس مصنّف Excel (ليس فيه xl/workbook.xml)</translation>
+    </message>
+    <message>
+        <source>it has no sheet</source>
+        <translation>فليس فيه ورقة</translation>
+    </message>
+    <message>
+        <source>its sheet &quot;%1&quot; is missing</source>
+        <translation>فورقته «%1» مفقودة</translation>
+    </message>
+    <message>
+        <source>its sheet is damaged (%1)</source>
+        <translation>فورقته تالفة (%1)</translation>
+    </message>
+    <message>
+        <source>it is not an OpenDocument spreadsheet (it has no content.xml)</source>
+        <translation>فهو ليس ملف جداول OpenDocument (ليس فيه content.xml)</translation>
+    </message>
+    <message>
+        <source>its content is damaged (%1)</source>
+        <translation>فمحتواه تالف (%1)</translation>
+    </message>
+    <message>
+        <source>it is not an Excel 97-2003 workbook that can be read</source>
+        <translation>فهو ليس مصنّف Excel 97-2003 يمكن قراءته</translation>
+    </message>
+    <message>
+        <source>its sheet could not be read</source>
+        <translation>فتعذّرت قراءة ورقته</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,19 @@ void BankFile::write(const QString &path, const std::vector<Answers> &questions,
                         error = QCoreApplication::translate("BankFile", "question %1: %2").arg(i + 1).arg(Translation::isolate(text.lastError().text()));
                 }
             }
+            if (error.isEmpty() && !extras.givenPictures.empty()) {
+                run(query, QStringLiteral("create table given_picture (ID INTEGER PRIMARY KEY)"));
+                QSqlQuery given(db);
+                if (!given.prepare(QStringLiteral("insert into given_picture (ID) values (?)")))
+                    error = given.lastError().text();
+                for (size_t i = 0; i < extras.givenPictures.size() && error.isEmpty(); ++i) {
+                    if (!extras.givenPictures[i])
+                        continue;
+                    given.bindValue(0, qint64(i + 1));
+                    if (!given.exec())
+                        error = QCoreApplication::translate("BankFile", "question %1: %2").arg(i + 1).arg(Translation::isolate(given.lastError().text()));
+                }
+            }
             if (error.isEmpty() && !db.commit())
                 error = db.lastError().text();
             db.close();

@@ -17,6 +17,10 @@ public:
         // Each question's text, in ID order; empty for a question that has
         // none (table question_text).
         std::vector<QString> texts;
+        // Whether each question's picture was given (a file, or one pasted
+        // into a spreadsheet), in ID order, rather than rendered from its
+        // text (table given_picture, of the IDs given one).
+        std::vector<bool> givenPictures;
     };
 
     // Writes the bank at path, which must not exist yet. All questions go in

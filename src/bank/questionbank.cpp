@@ -409,6 +409,20 @@ std::map<qint64, QString> QuestionBank::questionTexts()
     return texts;
 }
 
+std::optional<std::set<qint64>> QuestionBank::givenPictures()
+{
+    if (!hasTable(m_db, QStringLiteral("given_picture")))
+        return std::nullopt;
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("select ID from given_picture")))
+        fail(QCoreApplication::translate("QuestionBank", "read which pictures were given"), query.lastError());
+    std::set<qint64> given;
+    while (query.next())
+        given.insert(query.value(0).toLongLong());
+    return given;
+}
+
 QString QuestionBank::questionText(qint64 id)
 {
     if (!hasTable(m_db, QStringLiteral("question_text")))

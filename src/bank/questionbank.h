@@ -9,6 +9,8 @@
 
 #include <array>
 #include <map>
+#include <optional>
+#include <set>
 #include <vector>
 
 class QSqlError;
@@ -83,6 +85,9 @@ public:
     // The texts the bank holds, by question ID (none for a bank without
     // them).
     std::map<qint64, QString> questionTexts();
+    // The questions whose pictures were given rather than rendered from
+    // their texts; nothing for a bank made before the record was kept.
+    std::optional<std::set<qint64>> givenPictures();
     // Question id's text, or an empty text.
     QString questionText(qint64 id);
 

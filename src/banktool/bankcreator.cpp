@@ -8,6 +8,7 @@
 #include "picture.h"
 #include "questionbank.h"
 #include "questionpicture.h"
+#include "regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,21 +50,42 @@ bool copyFile(const QString &from, const QString &to)
     return source.error() == QFileDevice::NoError && target.write(bytes) == bytes.size() && target.flush();
 }
 
-// Writes question's picture at target: its text rendered, or the picture
-// the file gives, copied as it is when it fits the question box and scaled
-// down to fit it when not. Throws a Failure saying what went wrong.
-void writeQuestionPicture(const QuestionFile::Question &question, const QString &given, const QString &target)
+// Writes question's picture at target: its text rendered; or the picture it
+// is given (a file it names, or one pasted into its row of a spreadsheet): a
+// JPEG copied as it is when it fits the question box and scaled down to fit
+// it when not, any other picture made a JPEG the same way; or, given both a
+// text and a picture, the two composed, and the picture kept as it was given
+// at figureTarget, a PNG (for export). Throws a Failure saying what went wrong.
+void writeQuestionPicture(const QuestionFile::Question &question, const QString &given, const QString &target, const QString &figureTarget)
 {
-    if (!given.isEmpty()) {
-        const std::optional<QImage> scaled = Picture::fitted(given, Picture::kQuestionBox);
-        if (scaled ? saved(*scaled, target) : copyFile(given, target))
-            return;
+    bool written = false;
+    if (given.isEmpty() && question.pastedPicture.isEmpty()) {
+        written = saved(QuestionPicture::render(question.question), target);
     } else {
-        if (saved(QuestionPicture::render(question.question), target))
-            return;
+        const QString place = given.isEmpty() ? QCoreApplication::translate("BankCreator", "the picture pasted into the question's row") : given;
+        const QByteArray bytes = given.isEmpty() ? question.pastedPicture
+                                                 : RegularFile::read(given, QCoreApplication::translate("BankCreator", "A picture file"),
+                                                                     QCoreApplication::translate("BankCreator", "Check the picture's path in the question file."),
+                                                                     RegularFile::kMaxBytes);
+        if (!question.question.isEmpty()) {
+            const QImage figure = Picture::decodeAny(bytes, place);
+            // Kept without loss, so that the file export writes makes the
+            // same picture again.
+            written = saved(QuestionPicture::compose(question.question, figure), target) && figure.save(figureTarget, "PNG");
+        } else if (Picture::isJpeg(bytes) && !given.isEmpty()) {
+            const std::optional<QImage> scaled = Picture::fitted(given, Picture::kQuestionBox);
+            written = scaled ? saved(*scaled, target) : copyFile(given, target);
+        } else {
+            const QImage picture = Picture::decodeAny(bytes, place);
+            written = saved(picture.size().boundedTo(Picture::kQuestionBox) == picture.size()
+                                ? picture
+                                : picture.scaled(Picture::kQuestionBox, Qt::KeepAspectRatio, Qt::SmoothTransformation),
+                            target);
+        }
     }
-    throw Failure(QCoreApplication::translate("BankCreator", "the picture could not be written"), target,
-                  QCoreApplication::translate("BankCreator", "Make sure the folder can be written to and the disk is not full."));
+    if (!written)
+        throw Failure(QCoreApplication::translate("BankCreator", "the picture could not be written"), target,
+                      QCoreApplication::translate("BankCreator", "Make sure the folder can be written to and the disk is not full."));
 }
 
 // The files the command reads (the question file, the pictures it names)
@@ -138,6 +160,7 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     for (const auto &question : questions) {
         answers.push_back({question.answers[0], question.answers[1], question.answers[2], question.answers[3]});
         extras.texts.push_back(question.question);
+        extras.givenPictures.push_back(!question.picture.isEmpty() || !question.pastedPicture.isEmpty());
     }
     BankFile::write(stage.filePath(QString::fromLatin1(QuestionBank::kFileName)), answers, extras);
 
@@ -151,7 +174,8 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     QtConcurrent::blockingMap(order, [&](int i) {
         const auto index = static_cast<size_t>(i);
         try {
-            writeQuestionPicture(questions[index], givenPictures[index], QStringLiteral("%1/%2.jpg").arg(stagedImg).arg(i + 1));
+            writeQuestionPicture(questions[index], givenPictures[index], QStringLiteral("%1/%2.jpg").arg(stagedImg).arg(i + 1),
+                                 QStringLiteral("%1/%2%3.png").arg(stagedImg, QString::fromLatin1(BankCreator::kFigurePrefix)).arg(i + 1));
         } catch (const Failure &failure) {
             faults[index] = failure;
         }

@@ -7,6 +7,12 @@
 // pictures. The output appears whole or not at all.
 class BankCreator {
 public:
+    // A question with both a text and a picture has the two composed in its
+    // picture, and the picture as it was given kept in img/ under this
+    // prefix and its number (figure-7.png, without loss), so that export can
+    // give it back.
+    static constexpr const char *kFigurePrefix = "figure-";
+
     struct Result {
         int questions = 0;
         QString bankPath;

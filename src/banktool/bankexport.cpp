@@ -6,9 +6,18 @@
 #include "programlock.h"
 #include "questionbank.h"
 
+#include "bankcreator.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <xlsxwriter.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include <csv.h>
 #include <QCoreApplication>
@@ -76,28 +85,115 @@ void BankExport::writeFile(const QString &programFolder, const QString &csvPath,
                       QCoreApplication::translate("BankExport", "Make sure the folder can be written to and the disk is not full."));
 }
 
-int BankExport::write(const QString &programFolder, const QString &csvPath, bool replace)
+QString BankExport::picturesFolder(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.absoluteDir().filePath(file.completeBaseName() + QStringLiteral("-pictures"));
+}
+
+void BankExport::writeXlsx(const std::vector<QStringList> &rows, const QString &path, bool rightToLeft)
+{
+    // Written beside it under another name and renamed into place.
+    const QString partial = resolved(path) + QStringLiteral(".part");
+    QFile::remove(partial);
+    lxw_workbook *workbook = workbook_new(QFile::encodeName(partial).constData());
+    if (!workbook)
+        throw Failure(QCoreApplication::translate("BankExport", "The file could not be written."), path,
+                      QCoreApplication::translate("BankExport", "Make sure the folder can be written to and the disk is not full."));
+    lxw_worksheet *sheet = workbook_add_worksheet(workbook, "questions");
+    lxw_format *text = workbook_add_format(workbook);
+    format_set_num_format(text, "@");
+    lxw_format *header = workbook_add_format(workbook);
+    format_set_num_format(header, "@");
+    format_set_bold(header);
+    const int columns = rows.empty() ? 0 : int(rows.front().size());
+    worksheet_set_column(sheet, 0, 0, 50, text);
+    if (columns > 1)
+        worksheet_set_column(sheet, 1, lxw_col_t(columns - 1), 16, text);
+    if (rightToLeft)
+        worksheet_right_to_left(sheet);
+    lxw_error error = LXW_NO_ERROR;
+    for (size_t r = 0; r < rows.size() && error == LXW_NO_ERROR; ++r) {
+        for (int c = 0; c < rows[r].size() && error == LXW_NO_ERROR; ++c) {
+            if (!rows[r][c].isEmpty())
+                error = worksheet_write_string(sheet, lxw_row_t(r), lxw_col_t(c), rows[r][c].toUtf8().constData(), r == 0 ? header : text);
+        }
+    }
+    const lxw_error closed = workbook_close(workbook);
+    // rename() puts it in the old one's place in one step.
+    if (error != LXW_NO_ERROR || closed != LXW_NO_ERROR
+        || std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(resolved(path)).constData()) != 0) {
+        QFile::remove(partial);
+        throw Failure(QCoreApplication::translate("BankExport", "The file could not be written: %1.")
+                          .arg(Translation::isolate(error != LXW_NO_ERROR || closed != LXW_NO_ERROR
+                                                        ? QString::fromUtf8(lxw_strerror(error != LXW_NO_ERROR ? error : closed))
+                                                        : QString::fromLocal8Bit(std::strerror(errno)))),
+                      path, QCoreApplication::translate("BankExport", "Make sure the folder can be written to and the disk is not full."));
+    }
+}
+
+int BankExport::write(const QString &programFolder, const QString &path, bool replace, Format format)
 {
     // Refused before the bank is read when it would be refused after.
-    refuseToWrite(programFolder, csvPath, replace);
+    refuseToWrite(programFolder, path, replace);
+    const QString pictures = picturesFolder(path);
+    if (!replace && QFileInfo::exists(pictures))
+        throw Failure(QCoreApplication::translate("BankExport", "A folder is already there, where the file's pictures go."), pictures,
+                      QCoreApplication::translate("BankExport", "Choose another name, or add --force to replace its pictures."));
 
     QuestionBank bank = QuestionBank::openBank(QDir(programFolder).absolutePath());
     bank.checkForContest(bank.countQuestions());
     const auto answers = bank.allAnswers();
     const std::map<qint64, QString> texts = bank.questionTexts();
+    const std::optional<std::set<qint64>> given = bank.givenPictures();
 
-    const QDir csvFolder = QFileInfo(csvPath).absoluteDir();
     const QDir img(QDir(programFolder).absoluteFilePath(QStringLiteral("img")));
-    QByteArray text("\xEF\xBB\xBF" "question,a1,a2,a3,a4,picture\r\n");
+    std::vector<QStringList> rows{{QStringLiteral("question"), QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("a3"), QStringLiteral("a4"),
+                                   QStringLiteral("picture")}};
+    std::vector<std::pair<QString, QString>> copies; // from, to
     for (size_t i = 0; i < answers.size(); ++i) {
         const auto written = texts.find(answers[i].id);
-        QByteArray line = quoted(written == texts.end() ? QString() : written->second);
+        const QString text = written == texts.end() ? QString() : written->second;
+        QStringList row{text};
         for (const QString &answer : answers[i].answers)
-            line += ',' + quoted(answer);
-        const QString picture = csvFolder.relativeFilePath(img.absoluteFilePath(QStringLiteral("%1.jpg").arg(i + 1)));
-        line += ',' + quoted(picture) + "\r\n";
-        text += line;
+            row << answer;
+        // A picture was given when the bank says so; a bank made before it
+        // kept the record had a picture given just where it has no text.
+        const bool givenPicture = given ? given->count(answers[i].id) > 0 : text.isEmpty();
+        QString picture;
+        if (givenPicture) {
+            const QString figure = img.filePath(QStringLiteral("%1%2.png").arg(QString::fromLatin1(BankCreator::kFigurePrefix)).arg(i + 1));
+            const bool composed = !text.isEmpty() && QFileInfo::exists(figure);
+            const QString name = (composed ? QStringLiteral("%1.png") : QStringLiteral("%1.jpg")).arg(i + 1);
+            copies.emplace_back(composed ? figure : img.filePath(name), QDir(pictures).filePath(name));
+            picture = QFileInfo(pictures).fileName() + u'/' + name;
+        }
+        row << picture;
+        rows.push_back(row);
     }
-    writeFile(programFolder, csvPath, text, replace);
+    if (!copies.empty()) {
+        if (!QDir().mkpath(pictures))
+            throw Failure(QCoreApplication::translate("BankExport", "The folder of the file's pictures could not be made."), pictures,
+                          QCoreApplication::translate("BankExport", "Make sure the folder can be written to."));
+        for (const auto &[from, to] : copies) {
+            QFile::remove(to);
+            if (!QFile::copy(from, to))
+                throw Failure(QCoreApplication::translate("BankExport", "A picture could not be copied beside the file."), from,
+                              QCoreApplication::translate("BankExport", "Make sure the picture is there (check lists every picture that is missing) and the folder "
+                                                                        "can be written to."));
+        }
+    }
+    if (format == Format::Xlsx) {
+        writeXlsx(rows, path, Translation::rightToLeft());
+    } else {
+        QByteArray text("\xEF\xBB\xBF");
+        for (size_t r = 0; r < rows.size(); ++r) {
+            QByteArrayList fields;
+            for (const QString &field : rows[r])
+                fields << (r == 0 ? field.toUtf8() : quoted(field));
+            text += fields.join(',') + "\r\n";
+        }
+        writeFile(programFolder, path, text, replace);
+    }
     return static_cast<int>(answers.size());
 }

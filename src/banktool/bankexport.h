@@ -1,17 +1,35 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 // Writes a program folder's bank as a question file in the format that
-// "create" reads: the bank holds no question text, so each question names
-// its picture instead. create --from that file gives back the same bank.
+// "create" reads: each question's text and answers, and the picture of a
+// question whose picture was given (not one rendered from its text), copied
+// into a folder beside the file (NAME-pictures/), so that the file and its
+// folder are a whole bank, to make again anywhere. create --from that file
+// gives back the same bank.
 class BankExport {
 public:
-    // UTF-8 with a byte-order mark, so spreadsheet programs read the Arabic
-    // right; picture paths relative to the CSV file's folder. Whole or not at
-    // all. An existing file is replaced only when replace is true, and never
-    // one of the contest folder's own files. Gives the number of questions.
-    static int write(const QString &programFolder, const QString &csvPath, bool replace = false);
+    enum class Format { Csv, Xlsx };
+
+    // CSV: UTF-8 with a byte-order mark, so spreadsheet programs read the
+    // Arabic right. Xlsx: an Excel workbook whose columns are Text, so a
+    // spreadsheet never turns 7/8 into a date. Whole or not at all. An
+    // existing file (or pictures' folder) is replaced only when replace is
+    // true, and never one of the contest folder's own files. Gives the
+    // number of questions.
+    static int write(const QString &programFolder, const QString &path, bool replace = false, Format format = Format::Csv);
+
+    // The folder beside path that holds its pictures.
+    static QString picturesFolder(const QString &path);
+
+    // Writes rows (the first the header) as an Excel workbook of one sheet,
+    // "questions", every column Text, the sheet right to left when asked;
+    // whole or not at all.
+    static void writeXlsx(const std::vector<QStringList> &rows, const QString &path, bool rightToLeft);
 
     // One CSV field, quoted (quotation marks inside doubled), in UTF-8.
     static QByteArray quoted(const QString &text);

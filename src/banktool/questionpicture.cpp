@@ -8,6 +8,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include <optional>
+
 
 namespace {
 
@@ -37,6 +39,59 @@ void drawCentred(QPainter &painter, const QRect &area, const QString &text)
 }
 
 } // namespace
+
+namespace {
+
+// The layout at the largest size that fits width and height, or nothing.
+std::optional<MathParagraph> fitted(const QString &text, qreal width, qreal height, int smallest)
+{
+    for (int size = QuestionPicture::kPixelSize; size >= smallest; --size) {
+        MathParagraph layout(text, questionFont(size), width, true);
+        if (layout.fits() && layout.boundingRect().height() <= height)
+            return layout;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QImage QuestionPicture::compose(const QString &text, const QImage &figure)
+{
+    const qreal height = kHeight - 2 * kMargin;
+    // The figure's share of the width: what it needs at the full height, at
+    // most kMaxFigureShare; then less, until the text fits at the size it
+    // would have alone.
+    const qreal wanted = figure.isNull() ? 0 : figure.width() * height / std::max(1, figure.height());
+    qreal figureWidth = std::min(wanted, kMaxFigureShare * (kWidth - 2 * kMargin));
+    const MathParagraph byItself = fit(text);
+    const int alone = byItself.pieces().empty() ? kPixelSize : byItself.pieces().front().font.pixelSize();
+    std::optional<MathParagraph> layout;
+    for (;;) {
+        layout = fitted(text, kWidth - 3 * kMargin - figureWidth, height, std::max<int>(kMinPixelSize, alone));
+        if (layout || figureWidth <= kMinFigureShare * (kWidth - 2 * kMargin))
+            break;
+        figureWidth = std::max(kMinFigureShare * (kWidth - 2 * kMargin), figureWidth - 10);
+    }
+    if (!layout)
+        layout = fitted(text, kWidth - 3 * kMargin - figureWidth, height, kMinPixelSize);
+    if (!layout)
+        throw Failure(QCoreApplication::translate("QuestionPicture", "the question is too long to stand beside its picture in the question picture (%1 pixels, even at the smallest readable size)")
+                          .arg(Picture::sizeText(QSize(kWidth, kHeight))),
+                      QString(), QCoreApplication::translate("QuestionPicture", "Shorten the question, or put its text into the picture."));
+    QImage image = blank(kWidth, kHeight);
+    image.fill(QColor(255, 255, 250));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    // The figure, scaled to its place (up or down), centred in it.
+    const QSizeF shown = QSizeF(figure.size()).scaled(QSizeF(figureWidth, height), Qt::KeepAspectRatio);
+    const QRectF place(kMargin + (figureWidth - shown.width()) / 2, kMargin + (height - shown.height()) / 2, shown.width(), shown.height());
+    painter.drawImage(place, figure);
+    // The text in the rest, right to left from the right margin.
+    painter.setPen(kInk);
+    layout->paint(painter, QPointF(2 * kMargin + figureWidth, (kHeight - layout->boundingRect().height()) / 2));
+    return image;
+}
 
 MathParagraph QuestionPicture::fit(const QString &text)
 {

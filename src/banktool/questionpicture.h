@@ -26,6 +26,14 @@ public:
     static MathParagraph fit(const QString &text);
     // That layout drawn on a 450 x 130 picture (of kDensity).
     static QImage render(const QString &text);
+    // A question with both a text and a figure: the figure on the left, as
+    // large as the box allows beside the text, the text on the right at the
+    // size a text alone would have when it fits there (at the least
+    // kMinPixelSize; the figure gives way, down to kMinFigureShare of the
+    // width, before the text gets smaller).
+    static QImage compose(const QString &text, const QImage &figure);
+    static constexpr qreal kMaxFigureShare = 0.45;
+    static constexpr qreal kMinFigureShare = 0.25;
 
     // The quiz window's pictures, of kDensity.
     static QImage background();        // bak.jpg, 800 x 600

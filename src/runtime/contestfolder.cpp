@@ -72,11 +72,11 @@ ContestFolder::Choice ContestFolder::choose(const QString &argument, const QStri
         return {Source::BankFile, folder, path};
     if (suffix == QLatin1String("mdb") || suffix == QLatin1String("accdb"))
         return {Source::AccessFile, folder, path};
-    if (suffix == QLatin1String("csv"))
+    if (suffix == QLatin1String("csv") || suffix == QLatin1String("xlsx") || suffix == QLatin1String("ods") || suffix == QLatin1String("xls"))
         return {Source::QuestionFile, QDir(userDataFolder + QStringLiteral("/csv")).filePath(questionFileFolderName(path)), path};
     throw Failure(QCoreApplication::translate("ContestFolder", "The game cannot start on this file: it is not a contest folder, a question bank (db1.sqlite or an "
-                                 "Access .mdb file) or a question file (.csv)."),
-                  path, QCoreApplication::translate("ContestFolder", "Give a contest folder, its db1.sqlite, an Access bank or a CSV question file, or %1.").arg(toUseYourOwn()));
+                                 "Access .mdb file) or a question file (.csv, .xlsx, .ods or .xls)."),
+                  path, QCoreApplication::translate("ContestFolder", "Give a contest folder, its db1.sqlite, an Access bank or a question file (CSV or a spreadsheet), or %1.").arg(toUseYourOwn()));
 }
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QPainter>
 #include <QCoreApplication>
 
 namespace {
@@ -109,6 +110,27 @@ QImage Picture::decode(const QString &path, const QString &role)
     const qreal density = densityOf(reader);
     QImage image = readWhole(reader, place);
     image.setDevicePixelRatio(density);
+    return image;
+}
+
+QImage Picture::decodeAny(const QByteArray &data, const QString &place)
+{
+    QByteArray bytes = data;
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!reader.canRead() || !size.isValid())
+        throw Failure(QCoreApplication::translate("Picture", "A picture file is not a picture the bank tool reads (JPEG, PNG, GIF, BMP or WebP), or it is damaged."),
+                      place, QCoreApplication::translate("Picture", "Save the picture again as PNG or JPEG, then run the command again."));
+    if (qint64(size.width()) * size.height() > kMaxFittedPixels)
+        throw Failure(QCoreApplication::translate("Picture", "A picture claims to be %1 pixels, more than any real picture; the file is damaged.").arg(sizeText(size)),
+                      place, advice());
+    const QImage read = readWhole(reader, place);
+    // Transparent areas on white, as on the page the figure came from.
+    QImage image(read.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.drawImage(0, 0, read);
     return image;
 }
 

@@ -44,6 +44,15 @@ public:
     // header.
     static std::optional<QImage> fitted(const QString &path, QSize box, const QString &role = QString());
 
+    // For the bank tool: a picture in any format Qt reads (JPEG, PNG, GIF,
+    // BMP, WebP: what screenshots and geometry programs save), decoded whole
+    // from its bytes, its transparent areas on white. One that cannot be
+    // decoded, claims an impossible size or is damaged is a Failure naming
+    // place.
+    static QImage decodeAny(const QByteArray &data, const QString &place);
+    // Whether bytes are a JPEG file's.
+    static bool isJpeg(const QByteArray &data) { return data.startsWith("\xFF\xD8\xFF"); }
+
 private:
     // The file's bytes, once it is known to be a whole JPEG file.
     static QByteArray jpegBytes(const QString &path, const QString &role);

@@ -53,8 +53,9 @@ QString description()
         "  mathcontest FOLDER          the contest in FOLDER\n"
         "  mathcontest FILE            the folder of FILE, a db1.sqlite or an Access\n"
         "                              .mdb bank (imported when no db1.sqlite is there)\n"
-        "  mathcontest QUESTIONS.csv   a contest made from the CSV question file (as\n"
-        "                              mathcontest-bank create makes it), kept in\n"
+        "  mathcontest QUESTIONS.csv   a contest made from the question file, CSV or\n"
+        "                              a spreadsheet (.xlsx, .ods, .xls), as\n"
+        "                              mathcontest-bank create makes it, kept in\n"
         "                              $XDG_DATA_HOME/mathcontest/csv/ and made anew\n"
         "                              when the file changes\n"
         "  mathcontest                 the program's own folder when it holds a bank,\n"
@@ -79,7 +80,7 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bo
         arguments.append(QString::fromLocal8Bit(argv[i]));
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
-    parser.addPositionalArgument(QStringLiteral("FOLDER|FILE"), QCoreApplication::translate("Game", "The contest folder, a bank in it, or a CSV question file."),
+    parser.addPositionalArgument(QStringLiteral("FOLDER|FILE"), QCoreApplication::translate("Game", "The contest folder, a bank in it, or a question file (CSV or a spreadsheet)."),
                                  QStringLiteral("[FOLDER|FILE]"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("Game", "Shows this help and exits."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QCoreApplication::translate("Game", "Shows the version and exits."));

@@ -1,12 +1,15 @@
 #include "contestrecord.h"
 #include "csvreader.h"
+#include "questionfile.h"
 #include "questionbank.h"
 #include "questionpicture.h"
 #include "testfolder.h"
 #include "testhelpers.h"
 #include "testmain.h"
 
+#include <QBuffer>
 #include <QDirIterator>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringEncoder>
@@ -37,6 +40,16 @@ Run tool(QStringList arguments, const QString &workFolder = QString(), const QSt
     if (!process.waitForFinished(20000))
         return {-1, QStringLiteral("the tool did not end within 20 s")}; // and is killed with process
     return {process.exitCode(), QString::fromUtf8(process.readAll())};
+}
+
+// A question's text as create renders it, as the JPEG it writes.
+QByteArray renderedJpeg(const QString &text)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QuestionPicture::render(text).save(&buffer, "JPEG", 88);
+    return bytes;
 }
 
 // Each question of the bank in folder as "ID|YN|a1|a2|a3|a4".
@@ -88,13 +101,40 @@ auto fifo(const char *name)
 }
 const QStringList kCreate{"create", "--from", "%D/p.csv", "--out", "%D/new"};
 
-// A question file in.csv whose question names picture (a path relative to
+// A picture in format: a blue diagonal on a transparent ground.
+QByteArray picture(const char *format, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setPen(QPen(QColor(0, 0, 200), 6));
+    painter.drawLine(0, 0, size.width(), size.height());
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format))
+        qFatal("cannot write a %s picture", format);
+    return bytes;
+}
+// Whether new/img/1.jpg is a JPEG of size, its transparent corner white
+// when the format has transparency.
+auto madeJpeg(QSize size, bool transparent = true)
+{
+    return [=](const QDir &d) {
+        const QByteArray bytes = readFile(d.filePath(QStringLiteral("new/img/1.jpg")));
+        const QImage made = QImage::fromData(bytes);
+        return bytes.startsWith("\xFF\xD8\xFF") && made.size() == size && (!transparent || qGray(made.pixel(size.width() - 2, 1)) > 240);
+    };
+}
+
+// A question file in.csv whose question is picture (a path relative to
 // the work folder), beside photo, a 4000 x 3000 photo written at that path.
 auto photoIn(const char *picture)
 {
     return [=](const QDir &dir) {
         writeFile(dir.filePath(QString::fromUtf8(picture)), jpeg({4000, 3000}));
-        writeFile(dir.filePath(QStringLiteral("in.csv")), kHeader.trimmed() + ",picture\nس,1,2,3,4," + QByteArray(picture) + "\n");
+        writeFile(dir.filePath(QStringLiteral("in.csv")), kHeader.trimmed() + ",picture\n,1,2,3,4," + QByteArray(picture) + "\n");
     };
 }
 auto photoKept(const char *picture)
@@ -158,6 +198,33 @@ const QList<CommandCase> kCommandCases = {
      [](const QDir &d) { return !kMineIntact(d); }},
     {"a phone photo, scaled to fit", writing("photo.jpg", jpeg({4000, 3000})), kCreate, 0, {"wrote 1 question to"},
      [](const QDir &d) { return QImage(d.filePath(QStringLiteral("new/img/1.jpg"))).size() == QSize(173, 130); }},
+    // Pictures as screenshots and geometry programs save them, whatever
+    // their name says: made the JPEG the game loads, transparent areas white.
+    {"a PNG named .jpg, with transparent areas", writing("photo.jpg", picture("PNG", {900, 300})), kCreate, 0, {"wrote 1 question to"}, madeJpeg({390, 130})},
+    {"a GIF", [](const QDir &d) { writeFile(d.filePath(QStringLiteral("photo.jpg")), readFile(qEnvironmentVariable("MC_SOURCE_DIR") + QStringLiteral("/tests/tools/fixtures/figure.gif"))); },
+     kCreate, 0, {"wrote 1 question to"}, madeJpeg({200, 100})},
+    {"a BMP", writing("photo.jpg", picture("BMP", {200, 100})), kCreate, 0, {"wrote 1 question to"}, madeJpeg({200, 100}, false)},
+    {"a WebP", writing("photo.jpg", picture("WEBP", {200, 100})), kCreate, 0, {"wrote 1 question to"}, madeJpeg({200, 100})},
+    {"not a picture at all", writing("photo.jpg", "GIF89a, or so it says"), kCreate, 1, {":2: picture \"photo.jpg\": A picture file is not a picture the bank tool reads"}, kNoOut},
+    // A text and a figure: both in the one picture, the figure left of the
+    // text, and the figure kept for export.
+    {"a question with a text and a figure",
+     [](const QDir &d) {
+         writeFile(d.filePath(QStringLiteral("p.csv")), "question,a1,a2,a3,a4,picture\nفي الشكل المجاور، أوجد قياس الزاوية س,60,30,90,120,photo.jpg\n");
+         writeFile(d.filePath(QStringLiteral("photo.jpg")), picture("PNG", {200, 200}));
+     },
+     kCreate, 0, {"wrote 1 question to"}, [](const QDir &d) {
+         const QImage made(d.filePath(QStringLiteral("new/img/1.jpg")));
+         // The figure's blue on the left half only; the text's ink on the right.
+         auto blueIn = [&](int from, int to) {
+             for (int y = 0; y < made.height(); ++y)
+                 for (int x = from; x < to; ++x)
+                     if (qBlue(made.pixel(x, y)) > 150 && qRed(made.pixel(x, y)) < 80)
+                         return true;
+             return false;
+         };
+         return made.size() == QSize(900, 260) && blueIn(0, 400) && !blueIn(450, 900) && QFileInfo::exists(d.filePath(QStringLiteral("new/img/figure-1.png")));
+     }},
     {"a picture claiming 65000 x 65000", writing("photo.jpg", lyingJpeg(65000, 65000)), kCreate, 1,
      {":2: picture \"photo.jpg\": A JPEG picture claims to be 65000 x 65000"}, kNoOut},
     // A small picture whose header claims far more: the decoder warns of
@@ -269,7 +336,18 @@ private slots:
         QTest::newRow("unknown header") << QByteArray("question,a1,a2,a3,a5\n") << ":1: unknown column \"a5\"";
         QTest::newRow("missing header column") << QByteArray("question,a1,a2,a3\nس,1,2,3\n") << ":1: the header has no column \"a4\"";
         QTest::newRow("header only") << kHeader << ":1: the file holds no questions";
-        QTest::newRow("no header") << QByteArray("س,1,2,3,4\n") << ":1: the first line is not a header; the file must start with the header question,a1";
+        QTest::newRow("no header") << QByteArray("س,1,2,3,4\n") << ":1: this file is not a question file: its first line is \"س,1,2,3,4\"; a question file starts with the header question,a1";
+        QTest::newRow("a class list") << QByteArray("name,grade\nأحمد,17\n") << ":1: this file is not a question file: its first line is \"name,grade\"";
+        QTest::newRow("saved as Windows-1252, the Arabic lost")
+            << QByteArray("??????,??????? ??????,????? ????? 1,????? ????? 2,????? ????? 3\n?? ???? 7 + 8 ?,15,16,14,13\n") << ":1: the Arabic of this file was lost when it was saved";
+        QTest::newRow("the Arabic of the questions lost") << kHeader + "?? ???? 7 + 8 ?,15,16,14,13\n" << ":2: the Arabic of this question was lost";
+        QTest::newRow("two equal answers") << kHeader + "س,1,2,3,4\nص,1250,7,1250,4\n" << ":3: answers a1 and a3 are the same, \"1250\"";
+        QTest::newRow("answers equal but for blanks") << kHeader + "س,5,\" 5 \",3,4\n" << ":2: answers a1 and a2 are the same";
+        QTest::newRow("answers a spreadsheet made dates")
+            << kHeader + "س,07/08/26,8-Jul,1/2,3\n"
+            << "2:س|8-Jul|3|line 2: answer a1 \"07/08/26\" looks like a date a spreadsheet made of what was typed; if it was 7/8 or the like, format the column "
+               "as Text in the spreadsheet, type it again and save the file again\nline 2: answer a2 \"8-Jul\" looks like a date a spreadsheet made of what was "
+               "typed; if it was 7/8 or the like, format the column as Text in the spreadsheet, type it again and save the file again";
         QTest::newRow("empty file") << QByteArray() << ":1: the file is empty";
         QTest::newRow("no text, no picture") << kHeader + ",1,2,3,4\n" << ":2: the question has neither text nor a picture";
     }
@@ -285,33 +363,98 @@ private slots:
         QVERIFY2(message.isEmpty() ? last == expected : message.contains(QStringLiteral("q.csv") + expected), qPrintable(message + last));
     }
 
+    void spreadsheetsAreRead_data()
+    {
+        // A spreadsheet file that LibreOffice Calc or openpyxl wrote
+        // (tests/tools/fixtures/make-fixtures), and what reading it gives:
+        // its first fault, or its questions' count, the last question's text
+        // and answers and whether a picture was pasted into its row.
+        addColumns<QString, QString>("file", "expected");
+        const QString english = QStringLiteral("3|ما ناتج 2 + 1/3 ؟|2 1/3|3 2/6|3|1/3|");
+        const QString arabic = QStringLiteral("2|ما ناتج 455 + 10 ؟|٤٦٥|٤٥٥|٤٧٥|٤٦٤|");
+        for (const char *format : {"xlsx", "ods", "xls"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, English header, Text columns").arg(format))) << QStringLiteral("calc-text-english.%1").arg(format) << english;
+            QTest::newRow(qPrintable(QStringLiteral("%1, Arabic header, Text columns").arg(format))) << QStringLiteral("calc-text-arabic.%1").arg(format) << arabic;
+            QTest::newRow(qPrintable(QStringLiteral("%1, 7/8 made a date").arg(format)))
+                << QStringLiteral("calc-guessed.%1").arg(format) << ":english!B2: the spreadsheet stored the date 8 July 2026 in this cell; if you typed 7/8";
+        }
+        QTest::newRow("ods, 1,250 made the number equal to another answer") << "calc-thousands.ods" << ":thousands!C2: answers a1 and a2 are the same, \"1250\"";
+        QTest::newRow("xlsx, a number shown as a fraction") << "calc-fraction.xlsx" << ":fraction!B2: the spreadsheet stored a number in this cell and shows it as the fraction 2 1/3";
+        QTest::newRow("Excel's flavour, a date") << "excel-date.xlsx" << ":Sheet1!B2: the spreadsheet stored the date 8 July 2026";
+        QTest::newRow("Excel's flavour, a fraction reduced") << "excel-fraction.xlsx" << ":Sheet1!C2: the spreadsheet stored a number in this cell and shows it as the fraction 3 1/3";
+        QTest::newRow("Excel's flavour, the questions' sheet and a pasted picture")
+            << "excel-pasted-picture.xlsx" << QStringLiteral("2|في الشكل المجاور، أوجد قياس الزاوية س|60°|30°|90°|120°|pasted");
+        QTest::newRow("ods, a pasted picture") << "calc-pasted-picture.ods" << QStringLiteral("2|في الشكل المجاور، أوجد قياس الزاوية س|60°|30°|90°|120°|pasted");
+        QTest::newRow("ods, a class list") << "calc-grades.ods" << ":grades!A1: this sheet is not a sheet of questions: its first row is \"name,grade\"";
+    }
+    void spreadsheetsAreRead()
+    {
+        auto [file, expected] = fetchRow<QString, QString>("file", "expected");
+        const QString path = qEnvironmentVariable("MC_SOURCE_DIR") + QStringLiteral("/tests/tools/fixtures/") + file;
+        QString read;
+        const QString message = failureOf([&] {
+            const std::vector<QuestionFile::Question> questions = QuestionFile::read(path);
+            const QuestionFile::Question &q = questions.back();
+            read = QStringLiteral("%1|%2|%3|%4|%5|%6|%7").arg(questions.size()).arg(q.question, q.answers[0], q.answers[1], q.answers[2], q.answers[3],
+                                                                               q.pastedPicture.isEmpty() ? QString() : QStringLiteral("pasted"));
+            if (!q.pastedPicture.isEmpty())
+                QVERIFY(!QImage::fromData(q.pastedPicture).isNull());
+        });
+        QVERIFY2(message.isEmpty() ? read == expected : message.contains(file + expected), qPrintable(message + read));
+    }
+
+    void createExportAndCreateAgainGiveTheSameBank_data()
+    {
+        addColumns<QString>("format");
+        QTest::newRow("CSV") << "csv";
+        QTest::newRow("Excel workbook") << "xlsx";
+    }
     void createExportAndCreateAgainGiveTheSameBank()
     {
+        auto [format] = fetchRow<QString>("format");
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("circle.jpg")), jpeg({300, 100}, Qt::green));
         writeFile(dir.filePath(QStringLiteral("q.csv")), "\xEF\xBB\xBFquestion,a1,a2,a3,a4,picture\r\n"
-                                                         "ما ناتج 5 - 9 ؟,-4,\" 4 \",\"قيمة، مع فاصلة\",\"قال \"\"نعم\"\"\",\r\n"
-                                                         "\"سطر\nثان\",\"3,14\",٣/٤,0.75,\"a\tb\",circle.jpg\r\n");
+                                                         "ما ناتج 3/4 + 1/8 ؟,7/8,\" 4 \",\"قيمة، مع فاصلة\",\"قال \"\"نعم\"\"\",\r\n"
+                                                         "\"سطر\nثان\",\"3,14\",٣/٤,0.75,\"a\tb\",circle.jpg\r\n"
+                                                         ",1,2,3,4,circle.jpg\r\n");
         QCOMPARE(tool({"create", "--from", "%D/q.csv", "--out", "%D/first"}, dir.path()).status, 0);
         const QString first = dir.filePath(QStringLiteral("first"));
-        QCOMPARE(rows(first), (QList<QVariant>{"1|0|-4| 4 |قيمة، مع فاصلة|قال \"نعم\"", "2|0|3,14|٣/٤|0.75|a\tb"}));
-        // A given picture is copied as it is; the contest is ready to play,
-        // with no staging leftovers.
-        QCOMPARE(readFile(first + QStringLiteral("/img/2.jpg")), readFile(dir.filePath(QStringLiteral("circle.jpg"))));
-        QVERIFY(tool({"check", first}).out.contains(QStringLiteral("ready: 2 questions")));
+        QCOMPARE(rows(first), (QList<QVariant>{"1|0|7/8| 4 |قيمة، مع فاصلة|قال \"نعم\"", "2|0|3,14|٣/٤|0.75|a\tb", "3|0|1|2|3|4"}));
+        // A given picture alone is copied as it is; the contest is ready to
+        // play, with no staging leftovers.
+        QCOMPARE(readFile(first + QStringLiteral("/img/3.jpg")), readFile(dir.filePath(QStringLiteral("circle.jpg"))));
+        QVERIFY(tool({"check", first}).out.contains(QStringLiteral("ready: 3 questions")));
         QCOMPARE(QDir(first).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{"db1.sqlite", "img"}));
 
+        // The export names only the pictures that were given, copied beside
+        // it: the file and its folder are the whole bank, to make anywhere.
         QDir(dir.path()).mkdir(QStringLiteral("sheets"));
-        QCOMPARE(tool({"export", "%D/first", "--csv", "%D/sheets/export.csv"}, dir.path()).status, 0);
-        const QByteArray csv = readFile(dir.filePath(QStringLiteral("sheets/export.csv")));
-        QVERIFY(csv.startsWith("\xEF\xBB\xBFquestion,a1,a2,a3,a4,picture"));
-        QVERIFY(csv.contains("../first/img/1.jpg")); // relative to the CSV file's folder
-        QCOMPARE(tool({"create", "--from", "%D/sheets/export.csv", "--out", "%D/second"}, dir.path()).status, 0);
+        const QString exported = QStringLiteral("%D/sheets/export.") + format;
+        QCOMPARE(tool({"export", "%D/first", "--" + format, exported}, dir.path()).status, 0);
+        const std::vector<QuestionFile::Question> back = QuestionFile::read(dir.filePath(QStringLiteral("sheets/export.") + format));
+        QCOMPARE(back.size(), size_t(3));
+        QCOMPARE(back[0].picture, QString());
+        QCOMPARE(back[1].picture, QStringLiteral("export-pictures/2.png"));
+        QCOMPARE(back[2].picture, QStringLiteral("export-pictures/3.jpg"));
+        QVERIFY(QDir(dir.path()).rename(QStringLiteral("sheets"), QStringLiteral("elsewhere")));
+        QCOMPARE(tool({"create", "--from", "%D/elsewhere/export." + format, "--out", "%D/second"}, dir.path()).status, 0);
         const QString second = dir.filePath(QStringLiteral("second"));
         QCOMPARE(rows(second), rows(first));
-        QCOMPARE(QuestionBank::openBank(second).questionTexts(), (std::map<qint64, QString>{{1, QStringLiteral("ما ناتج 5 - 9 ؟")}, {2, QStringLiteral("سطر\nثان")}}));
-        for (const QString name : {"/img/1.jpg", "/img/2.jpg"})
+        QCOMPARE(QuestionBank::openBank(second).questionTexts(),
+                 (std::map<qint64, QString>{{1, QStringLiteral("ما ناتج 3/4 + 1/8 ؟")}, {2, QStringLiteral("سطر\nثان")}}));
+        for (const QString name : {"/img/1.jpg", "/img/2.jpg", "/img/3.jpg", "/img/figure-2.png"})
             QCOMPARE(readFile(second + name), readFile(first + name));
+
+        // A question corrected in the exported file is rendered anew.
+        if (format == QLatin1String("csv")) {
+            const QString path = dir.filePath(QStringLiteral("elsewhere/export.csv"));
+            writeFile(path, readFile(path).replace("3/4 + 1/8", "3/4 + 3/8").replace("\"7/8\"", "\"9/8\""));
+            QCOMPARE(tool({"create", "--from", "%D/elsewhere/export.csv", "--out", "%D/second", "--force"}, dir.path()).status, 0);
+            QVERIFY(readFile(second + QStringLiteral("/img/1.jpg")) != readFile(first + QStringLiteral("/img/1.jpg")));
+            QCOMPARE(QImage(second + QStringLiteral("/img/1.jpg")), QImage::fromData(renderedJpeg(QStringLiteral("ما ناتج 3/4 + 3/8 ؟"))));
+            QCOMPARE(readFile(second + QStringLiteral("/img/3.jpg")), readFile(first + QStringLiteral("/img/3.jpg")));
+        }
     }
 
     void commandsDoWhatTheySay_data()
@@ -328,7 +471,7 @@ private slots:
         const QDir dir(work.path());
         writeFile(dir.filePath(QStringLiteral("q.csv")), kHeader + "س,1,2,3,4\nص,5,6,7,8\nع,9,10,11,12\n");
         writeFile(dir.filePath(QStringLiteral("mine.csv")), "my own questions");
-        writeFile(dir.filePath(QStringLiteral("p.csv")), "question,a1,a2,a3,a4,picture\nس,1,2,3,4,photo.jpg\n");
+        writeFile(dir.filePath(QStringLiteral("p.csv")), "question,a1,a2,a3,a4,picture\n,1,2,3,4,photo.jpg\n");
         QCOMPARE(tool({"create", "--from", "%D/q.csv", "--out", "%D/app"}, work.path()).status, 0);
         row.prepare(dir);
         const Run run = tool(row.arguments, work.path(), row.env);

@@ -1,9 +1,12 @@
 // The bank tool on 10 000 questions: create (with and without rendering the
-// question pictures, written in notation), import (from the Access helper's
-// answer) and check; and the layout of one expression.
+// question pictures, written in notation; from CSV, .xlsx and .ods), import
+// (from the Access helper's answer) and check; and the layout of one
+// expression.
 #include "accessimport.h"
 #include "bankcheck.h"
 #include "bankcreator.h"
+#include "bankexport.h"
+#include "questionfile.h"
 #include "mathlayout.h"
 #include "mathparser.h"
 #include "questionpicture.h"
@@ -37,6 +40,12 @@ struct Inputs {
         }
         helperOutput += "END " + QByteArray::number(kQuestions) + "\n";
         write(QStringLiteral("rendered.csv"), rendered);
+        // The same questions as an Excel workbook, written as export writes
+        // one.
+        std::vector<QStringList> rows{{QStringLiteral("question"), QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("a3"), QStringLiteral("a4")}};
+        for (const QuestionFile::Question &q : QuestionFile::read(path("rendered.csv")))
+            rows.push_back({q.question, q.answers[0], q.answers[1], q.answers[2], q.answers[3]});
+        BankExport::writeXlsx(rows, path("rendered.xlsx"), true);
         write(QStringLiteral("given.csv"), given);
         write(QStringLiteral("helper-output.txt"), helperOutput);
         write(QStringLiteral("db1.mdb"), "read by the stand-in helper only");
@@ -64,6 +73,19 @@ void BM_CreateRendered(benchmark::State &state)
     for (auto _ : state) {
         QTemporaryDir out;
         BankCreator::create(inputs().path("rendered.csv"), out.path(), false);
+    }
+}
+
+// The same 10 000 questions from a spreadsheet: the difference to
+// BM_CreateRendered is the reading.
+void BM_CreateFromSpreadsheet(benchmark::State &state)
+{
+    const QString file = state.range(0) == 0 ? inputs().path("rendered.xlsx")
+                                              : QStringLiteral(MC_SOURCE_DIR "/bench/fixtures/questions-10000.ods");
+    state.SetLabel(state.range(0) == 0 ? "xlsx" : "ods");
+    for (auto _ : state) {
+        QTemporaryDir out;
+        BankCreator::create(file, out.path(), false);
     }
 }
 
@@ -109,6 +131,7 @@ void BM_LayOutExpression(benchmark::State &state)
 
 BENCHMARK(BM_LayOutExpression)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CreateRendered)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_CreateFromSpreadsheet)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CreateWithPictures)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Check)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);

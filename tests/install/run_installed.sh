@@ -112,6 +112,9 @@ for page in man6/mathcontest.6 man1/mathcontest-bank.1 ar/man6/mathcontest.6 ar/
   [[ "$line" == "$name \\- "* ]] || fail "the manual page $page is not named $name: $line"
 done
 expect 0 "" -- "$bin/mathcontest-bank" create --from "$root/usr/share/doc/mathcontest/examples/questions-template.csv" --out "$work/template"
+expect 0 "" -- "$bin/mathcontest-bank" create --from "$root/usr/share/doc/mathcontest/examples/questions-template.xlsx" --out "$work/template-xlsx"
+cmp -s "$work/template/db1.sqlite" "$work/template-xlsx/db1.sqlite" || sqlite3 "$work/template-xlsx/db1.sqlite" "select a1 from soaal where ID=3" | grep -qx "7/8" \
+  || fail "the spreadsheet template does not make the bank the CSV one makes"
 
 expect 2 "Try 'mathcontest --help'" -- "$bin/mathcontest" --bogus
 expect 2 "Try 'mathcontest --help'" -- "$bin/mathcontest" one two
@@ -265,11 +268,12 @@ for f in usr/bin/mathcontest usr/bin/mathcontest-bank usr/libexec/mathcontest/ma
   grep -q "\./$f" <<<"$files" || fail "the package lacks $f"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libqt6sql6-sqlite libmdb3 fonts-hosny-amiri fonts-noto-core; do
+for d in libqt6widgets6 libqt6sql6-sqlite libmdb3 liborcus libfreexl1 libxlsxwriter4 qt6-image-formats-plugins fonts-hosny-amiri fonts-noto-core; do
   grep -q "$d" <<<"$depends" || fail "the package does not depend on $d: $depends"
 done
 for f in usr/share/doc/mathcontest/copyright usr/share/doc/mathcontest/changelog.gz usr/share/doc/mathcontest/guide.md \
-         usr/share/doc/mathcontest/examples/questions-template.csv usr/share/man/ar/man1/mathcontest-bank.1.gz; do
+         usr/share/doc/mathcontest/examples/questions-template.csv usr/share/doc/mathcontest/examples/questions-template.xlsx \
+         usr/share/man/ar/man1/mathcontest-bank.1.gz; do
   grep -q "\./$f" <<<"$files" || fail "the package lacks $f"
 done
 grep -q "qt6-translations-l10n" <<<"$depends" || fail "the package does not depend on Qt's translations: $depends"

@@ -45,6 +45,11 @@ private slots:
         const QString failed = failureOf([&] { ContestStart::open(csv); });
         QVERIFY2(failedAsExpected(failed, failure), qPrintable(failed));
         QCOMPARE(QuestionBank::openBank(folder).countUsedQuestions(), usedAfter);
+        // A spreadsheet opens as a question file does.
+        const QString sheet = data.filePath(QStringLiteral("أسئلتي.xlsx"));
+        QVERIFY(QFile::copy(qEnvironmentVariable("MC_SOURCE_DIR") + QStringLiteral("/tests/tools/fixtures/calc-text-arabic.xlsx"), sheet));
+        ContestStart::open(sheet).reset();
+        QCOMPARE(QuestionBank::openBank(ContestFolder::path()).countQuestions(), 2);
     }
 
     void questionFileIsCheckedBeforeItIsRead_data()

@@ -403,6 +403,35 @@ private slots:
         QVERIFY2(message.isEmpty() ? read == expected : message.contains(file + expected), qPrintable(message + read));
     }
 
+    void damagedSpreadsheetsAreRefused_data()
+    {
+        // A fixture changed as a damaged or hostile file is, and what
+        // reading it says.
+        addColumns<QString, std::function<void(QByteArray &)>, QString>("file", "change", "expected");
+        const auto directory = [](const QByteArray &bytes) { return bytes.lastIndexOf(QByteArrayView("PK\x01\x02", 4)); };
+        QTest::newRow("a part claiming 4 GB unpacked") << "calc-text-english.xlsx" << std::function<void(QByteArray &)>([=](QByteArray &b) {
+            b.replace(directory(b) + 24, 4, QByteArray("\xF0\xFF\xFF\xFF", 4));
+        }) << "would take more than 512 MB unpacked";
+        QTest::newRow("cut short") << "calc-text-english.ods" << std::function<void(QByteArray &)>([](QByteArray &b) { b.truncate(b.size() / 2); })
+                                   << "it is not a whole ZIP container";
+        QTest::newRow("protected by a password") << "calc-text-english.xlsx" << std::function<void(QByteArray &)>([=](QByteArray &b) {
+            b[directory(b) + 8] = char(b[directory(b) + 8] | 1);
+        }) << "protected by a password";
+        QTest::newRow("an .xls that is not one") << "calc-text-english.xls" << std::function<void(QByteArray &)>([](QByteArray &b) { b.truncate(600); })
+                                                 << "not an Excel 97-2003 workbook";
+    }
+    void damagedSpreadsheetsAreRefused()
+    {
+        auto [file, change, expected] = fetchRow<QString, std::function<void(QByteArray &)>, QString>("file", "change", "expected");
+        QTemporaryDir dir;
+        QByteArray bytes = readFile(qEnvironmentVariable("MC_SOURCE_DIR") + QStringLiteral("/tests/tools/fixtures/") + file);
+        change(bytes);
+        const QString path = dir.filePath(file);
+        writeFile(path, bytes);
+        const QString message = failureOf([&] { QuestionFile::read(path); });
+        QVERIFY2(message.contains(expected), qPrintable(message));
+    }
+
     void createExportAndCreateAgainGiveTheSameBank_data()
     {
         addColumns<QString>("format");

@@ -5,6 +5,8 @@
 #include "bankcheck.h"
 #include "bankcreator.h"
 #include "bankexport.h"
+#include "resultsreport.h"
+#include "worksheet.h"
 #include "contestresults.h"
 #include "contestsettings.h"
 #include "questionbank.h"
@@ -71,13 +73,22 @@ QString commandHelp(const QString &command)
         return BankTool::tr("Usage: mathcontest-bank reset DIR\n"
                   "Clears every used mark of DIR's bank, as the game does at start.\n");
     if (command == QLatin1String("results"))
-        return BankTool::tr("Usage: mathcontest-bank results DIR [--csv FILE.csv [--force]]\n"
+        return BankTool::tr("Usage: mathcontest-bank results DIR [--csv FILE.csv | --pdf FILE.pdf] [--force]\n"
                   "Lists the contests played in contest folder DIR (DIR/results.sqlite): a\n"
                   "line a contest (player, start, right answers of those asked, how it\n"
                   "ended), then a line a question asked, hardest first. --csv writes\n"
                   "one row an answered question instead: contest, player, started,\n"
                   "question, question_text, chosen (a1..a4), chosen_text, correct (1 or\n"
-                  "0), seconds; UTF-8 with a byte-order mark. --force replaces FILE.csv.\n");
+                  "0), seconds; UTF-8 with a byte-order mark. --pdf writes a report of\n"
+                  "the contests, a chart of each question's right answers and the\n"
+                  "questions. --force replaces the file.\n");
+    if (command == QLatin1String("print"))
+        return BankTool::tr("Usage: mathcontest-bank print DIR --pdf FILE.pdf [--key] [--force]\n"
+                  "Writes a worksheet of the questions of contest folder DIR as a PDF:\n"
+                  "each question's picture and its four answers labelled أ ب ج د, in an\n"
+                  "order shuffled once per question (the same on every print), several\n"
+                  "questions a page. --key writes its answer key instead. --force\n"
+                  "replaces FILE.pdf.\n");
     if (command == QLatin1String("settings"))
         return BankTool::tr("Usage: mathcontest-bank settings DIR [--length N] [--fixed|--random] [--names|--no-names]\n"
                   "                                 [--reveal|--no-reveal] [--hold|--no-hold]\n"
@@ -105,6 +116,8 @@ QString commandHelp(const QString &command)
               "  reset DIR                                    clears every used mark\n"
               "  settings DIR [--length N] [--fixed] ...      the contests' settings\n"
               "  results DIR [--csv FILE.csv] [--force]       the contests played\n"
+              "                           (or --pdf FILE.pdf, a report)\n"
+              "  print DIR --pdf FILE.pdf [--key] [--force]   a worksheet, or its key\n"
               "\n"
               "Options:\n"
               "  -h, --help     show this help (after a command, that command's) and exit\n"
@@ -124,7 +137,7 @@ int usageError(QTextStream &err, const QString &message)
 // What a command was given: the one plain argument it takes (a folder or a
 // file), the values of --from, --out and --csv, and --force.
 struct Options {
-    QString argument, from, out, csv, xlsx, length;
+    QString argument, from, out, csv, xlsx, pdf, length;
     bool force = false;
     QStringList switches; // settings given on or off: --fixed, --no-names, ...
 };
@@ -157,7 +170,7 @@ bool parseOptions(const Command &command, const QStringList &arguments, Options 
         }
         if (option == QLatin1String("--force")) {
             options.force = true;
-        } else if (kSwitches.contains(option)) {
+        } else if (kSwitches.contains(option) || option == QLatin1String("--key")) {
             options.switches << option;
         } else if (option.startsWith(QLatin1String("--"))) {
             if (i + 1 >= arguments.size()) {
@@ -168,6 +181,7 @@ bool parseOptions(const Command &command, const QStringList &arguments, Options 
                 : option == QLatin1String("--out")              ? options.out
                 : option == QLatin1String("--length")           ? options.length
                 : option == QLatin1String("--xlsx")             ? options.xlsx
+                : option == QLatin1String("--pdf")              ? options.pdf
                                                                 : options.csv;
             target = arguments[++i];
         } else if (command.takesArgument && options.argument.isEmpty()) {
@@ -222,6 +236,13 @@ int exportBank(const Options &options, QTextStream &out)
         << BankTool::tr("note: open the file in a spreadsheet with every column as Text, or it changes answers such as 007, 0.50 or =1+1 "
                         "(LibreOffice Calc: in the Text Import window, select all the columns and choose the column type Text)")
         << "\n";
+    return BankTool::kOk;
+}
+
+int print(const Options &options, QTextStream &out)
+{
+    const int pages = Worksheet::write(options.argument, options.pdf, options.switches.contains(QStringLiteral("--key")), options.force);
+    out << "mathcontest-bank: " << BankTool::tr("wrote %n page(s) to %1", nullptr, pages).arg(Translation::isolate(options.pdf)) << "\n";
     return BankTool::kOk;
 }
 
@@ -281,33 +302,19 @@ int settings(const Options &options, QTextStream &out)
     return BankTool::kOk;
 }
 
-QString endingText(const QString &ending)
-{
-    if (ending == QLatin1String("completed"))
-        return BankTool::tr("completed");
-    if (ending == QLatin1String("bank exhausted"))
-        return BankTool::tr("the bank ran out");
-    if (ending == QLatin1String("exit"))
-        return BankTool::tr("ended with the exit label");
-    if (ending == QLatin1String("new contest"))
-        return BankTool::tr("ended for a new contest");
-    return BankTool::tr("not ended (the program was stopped)");
-}
-
 int results(const Options &options, QTextStream &out)
 {
     const QString folder = QDir(options.argument).absolutePath();
     // A folder that is no contest folder is said to be one, not reported empty.
     QuestionBank::openBank(folder);
+    if (!options.pdf.isEmpty()) {
+        const int pages = ResultsReport::writePdf(folder, options.pdf, options.force);
+        out << "mathcontest-bank: " << BankTool::tr("wrote %n page(s) to %1", nullptr, pages).arg(Translation::isolate(options.pdf)) << "\n";
+        return BankTool::kOk;
+    }
     const ContestResults results = ContestResults::read(folder);
     if (!options.csv.isEmpty()) {
-        // One row an answered question, in the export's encoding.
-        QByteArray text("\xEF\xBB\xBF" "contest,player,started,question,question_text,chosen,chosen_text,correct,seconds\r\n");
-        for (const ContestResults::Answer &a : results.answers) {
-            text += QByteArray::number(a.contest) + ',' + BankExport::quoted(a.player) + ',' + BankExport::quoted(a.started) + ','
-                + QByteArray::number(a.question) + ',' + BankExport::quoted(a.text) + ',' + a.chosen.toLatin1() + ',' + BankExport::quoted(a.chosenText) + ','
-                + (a.correct ? '1' : '0') + ',' + QByteArray::number(double(a.milliseconds) / 1000.0, 'f', 1) + "\r\n";
-        }
+        const QByteArray text = ResultsReport::csv(results);
         BankExport::writeFile(folder, options.csv, text, options.force);
         out << "mathcontest-bank: " << BankTool::tr("wrote %n answer(s) to %1", nullptr, int(results.answers.size())).arg(Translation::isolate(options.csv)) << "\n";
         return BankTool::kOk;
@@ -317,7 +324,7 @@ int results(const Options &options, QTextStream &out)
         out << "  "
             << BankTool::tr("%1. %2, %3: %4 of %5 right, %6")
                    .arg(QString::number(c.number), c.player.isEmpty() ? BankTool::tr("(no name)") : Translation::shown(c.player), Translation::isolate(c.started),
-                        QString::number(c.correct), QString::number(c.asked), endingText(c.ending))
+                        QString::number(c.correct), QString::number(c.asked), ResultsReport::endingText(c.ending))
             << "\n";
     out << BankTool::tr("Questions, hardest first:") << "\n";
     for (const ContestResults::Question &q : results.questions) {
@@ -344,7 +351,11 @@ const Command kCommands[] = {
     {"reset", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "reset needs DIR"), reset},
     {"settings", QStringList{QStringLiteral("--length")} + kSwitches, true, [](const Options &o) { return !o.argument.isEmpty(); },
      QT_TRANSLATE_NOOP("BankTool", "settings needs DIR"), settings},
-    {"results", {QStringLiteral("--csv"), kForce}, true, [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "results needs DIR"), results},
+    {"results", {QStringLiteral("--csv"), QStringLiteral("--pdf"), kForce}, true,
+     [](const Options &o) { return !o.argument.isEmpty() && (o.csv.isEmpty() || o.pdf.isEmpty()); },
+     QT_TRANSLATE_NOOP("BankTool", "results needs DIR, and at most one of --csv FILE.csv and --pdf FILE.pdf"), results},
+    {"print", {QStringLiteral("--pdf"), QStringLiteral("--key"), kForce}, true, [](const Options &o) { return !o.argument.isEmpty() && !o.pdf.isEmpty(); },
+     QT_TRANSLATE_NOOP("BankTool", "print needs DIR and --pdf FILE.pdf"), print},
 };
 
 } // namespace

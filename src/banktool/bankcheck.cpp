@@ -31,6 +31,7 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
         QString name, role;
         bool question;
         QStringList problems, warnings;
+        qint64 id = 0; // the question's, for its picture
     };
     std::vector<Job> pictures{
         {QStringLiteral("bak.jpg"), QCoreApplication::translate("BankCheck", "the quiz window's background"), false, {}, {}},
@@ -66,16 +67,19 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
             const QString text = row.answers[static_cast<size_t>(a)].trimmed();
             if (CsvReader::isBlank(text)) {
                 report.problems << QCoreApplication::translate("BankCheck", "%1: answer a%2 is empty").arg(question).arg(a + 1);
+                report.byQuestion[row.id] << report.problems.back();
                 continue;
             }
-            if (seen.contains(text))
+            if (seen.contains(text)) {
                 report.problems << QCoreApplication::translate("BankCheck", "%1: answer a%2 \"%3\" is the same as an earlier answer of the question")
                                        .arg(question)
                                        .arg(a + 1)
                                        .arg(Translation::shown(text));
+                report.byQuestion[row.id] << report.problems.back();
+            }
             seen.insert(text);
         }
-        pictures.push_back({QStringLiteral("%1.jpg").arg(row.id), QCoreApplication::translate("BankCheck", "the picture of %1").arg(question), true, {}, {}});
+        pictures.push_back({QStringLiteral("%1.jpg").arg(row.id), QCoreApplication::translate("BankCheck", "the picture of %1").arg(question), true, {}, {}, row.id});
     }
     QtConcurrent::blockingMap(pictures, [&](Job &job) {
         try {
@@ -90,7 +94,10 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
     for (const Job &job : pictures) {
         report.problems << job.problems;
         report.warnings << job.warnings;
+        if (job.id)
+            report.byQuestion[job.id] << job.problems << job.warnings;
     }
+    std::erase_if(report.byQuestion, [](const auto &entry) { return entry.second.isEmpty(); });
     if (report.questions < kContestLength)
         report.warnings << QCoreApplication::translate("BankCheck", "the bank holds %n question(s), fewer than the %1 a contest asks: the contest could never end",
                                                           nullptr, report.questions)

@@ -237,6 +237,7 @@ MathParagraph::MathParagraph(const QString &text, const QFont &font, qreal width
         y += ascent + descent;
     }
     m_lines = int(lines.size());
+    m_widest = widest;
     m_fits = widest <= width + 0.01;
     m_bounds = QRectF(std::min(0.0, (width - widest) / 2), 0, std::max(width, widest), y);
 }

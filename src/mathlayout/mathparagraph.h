@@ -25,6 +25,8 @@ public:
     // could not be made to fit.
     QRectF boundingRect() const { return m_bounds; }
     int lineCount() const { return m_lines; }
+    // The width of its widest line.
+    qreal naturalWidth() const { return m_widest; }
     bool fits() const { return m_fits; }
     // Whether any expression in it is written in notation (fractions,
     // powers, roots) rather than as plain text.
@@ -37,6 +39,7 @@ private:
     std::vector<MathPiece> m_pieces;
     QRectF m_bounds;
     int m_lines = 0;
+    qreal m_widest = 0;
     bool m_fits = true;
     bool m_notation = false;
 };

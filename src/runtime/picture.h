@@ -31,6 +31,8 @@ public:
     static QString sizeText(QSize size);
 
     static QPixmap load(const QString &path, const QString &role = QString());
+    // The same, as an image (for printing, and where no screen is).
+    static QImage image(const QString &path, const QString &role = QString()) { return decode(path, role); }
 
     // The same checks and the same whole decode, without making a pixmap;
     // gives the picture's size on the screen (its pixels over its density).

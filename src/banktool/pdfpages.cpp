@@ -1,0 +1,87 @@
+#include "pdfpages.h"
+
+#include "failure.h"
+#include "translation.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QPageLayout>
+
+#include <cstdio>
+
+namespace {
+constexpr qreal kMargin = 42;
+constexpr int kResolution = 300;
+} // namespace
+
+PdfPages::PdfPages(const QString &path, const QString &title, bool replace)
+    : m_path(path), m_partial(path + QStringLiteral(".part"))
+{
+    if (!replace && QFileInfo::exists(path))
+        throw Failure(QCoreApplication::translate("PdfPages", "A file is already there."), path,
+                      QCoreApplication::translate("PdfPages", "Choose another name, or add --force to replace it."));
+    QFile::remove(m_partial);
+    m_writer = std::make_unique<QPdfWriter>(m_partial);
+    m_writer->setTitle(title);
+    m_writer->setCreator(QStringLiteral("mathcontest"));
+    m_writer->setResolution(kResolution);
+    m_writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    if (!m_painter.begin(m_writer.get()))
+        throw Failure(QCoreApplication::translate("PdfPages", "The PDF file could not be written."), path,
+                      QCoreApplication::translate("PdfPages", "Make sure the folder can be written to and the disk is not full."));
+    m_painter.scale(kResolution / 72.0, kResolution / 72.0);
+    m_painter.translate(kMargin, kMargin);
+    m_painter.setLayoutDirection(Qt::RightToLeft);
+    m_painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+}
+
+PdfPages::~PdfPages()
+{
+    if (!m_finished) {
+        m_painter.end();
+        QFile::remove(m_partial);
+    }
+}
+
+void PdfPages::need(qreal height)
+{
+    if (m_y > 0 && m_y + height > kHeight)
+        newPage();
+}
+
+void PdfPages::newPage()
+{
+    m_writer->newPage();
+    ++m_pages;
+    m_y = 0;
+}
+
+QFont PdfPages::font(qreal points, bool bold)
+{
+    // The painter draws in points, so a pixel of the font is a point.
+    QFont f(QStringLiteral("Noto Naskh Arabic"));
+    f.setPixelSize(qRound(points));
+    f.setBold(bold);
+    return f;
+}
+
+void PdfPages::line(const QString &text, const QFont &font, Qt::Alignment alignment)
+{
+    m_painter.setFont(font);
+    const qreal height = QFontMetricsF(font).height();
+    need(height);
+    m_painter.drawText(QRectF(0, m_y, kWidth, height), int(alignment | Qt::AlignAbsolute | Qt::AlignVCenter), text);
+    m_y += height;
+}
+
+void PdfPages::finish()
+{
+    const bool ended = m_painter.end();
+    m_finished = true;
+    if (!ended || std::rename(QFile::encodeName(m_partial).constData(), QFile::encodeName(m_path).constData()) != 0) {
+        QFile::remove(m_partial);
+        throw Failure(QCoreApplication::translate("PdfPages", "The PDF file could not be written."), m_path,
+                      QCoreApplication::translate("PdfPages", "Make sure the folder can be written to and the disk is not full."));
+    }
+}

@@ -1,0 +1,87 @@
+#include "teachercontest.h"
+
+#include "conteststart.h"
+#include "contestfolder.h"
+#include "failure.h"
+#include "installpaths.h"
+#include "questionbank.h"
+#include "questionfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+void TeacherContest::open(const QString &path)
+{
+    const ContestFolder::Choice choice = ContestFolder::choose(path, QString(), ContestFolder::userDataFolder());
+    m_path = path;
+    m_questionFile = choice.source == ContestFolder::Source::QuestionFile ? choice.file : QString();
+    m_folder = choice.folder;
+    reload();
+}
+
+void TeacherContest::reload()
+{
+    m_questions.clear();
+    m_bankProblems.clear();
+    // A question file is made into its contest (and an Access bank imported)
+    // as the game does, under the game's lock, which is let go at once; a
+    // folder is only read, so it can be looked at while a contest runs.
+    const bool made = !m_questionFile.isEmpty() || !QFileInfo::exists(QuestionBank::filePath(m_folder));
+    if (made)
+        ContestStart::open(m_path).reset();
+    std::vector<QString> places;
+    if (!m_questionFile.isEmpty()) {
+        for (const QuestionFile::Question &q : QuestionFile::read(m_questionFile))
+            places.push_back(q.place());
+    }
+    const BankCheck::Report report = BankCheck::run(m_folder);
+    QuestionBank bank = QuestionBank::openBank(m_folder);
+    const std::map<qint64, QString> texts = bank.questionTexts();
+    for (const QuestionBank::Answers &row : bank.allAnswers()) {
+        Question q;
+        q.id = row.id;
+        const auto text = texts.find(row.id);
+        q.text = text == texts.end() ? QString() : text->second;
+        q.answers = row.answers;
+        q.picture = QDir(m_folder).filePath(QStringLiteral("img/%1.jpg").arg(row.id));
+        if (row.id >= 1 && size_t(row.id) <= places.size())
+            q.place = places[size_t(row.id - 1)];
+        const auto problems = report.byQuestion.find(row.id);
+        if (problems != report.byQuestion.end())
+            q.problems = problems->second;
+        m_questions.push_back(std::move(q));
+    }
+    QStringList ofQuestions;
+    for (const auto &[id, problems] : report.byQuestion)
+        ofQuestions << problems;
+    for (const QString &problem : report.problems + report.warnings) {
+        if (!ofQuestions.contains(problem))
+            m_bankProblems << problem;
+    }
+}
+
+ContestSettings TeacherContest::settings() const
+{
+    return ContestSettings::load(m_folder);
+}
+
+void TeacherContest::saveSettings(const ContestSettings &settings) const
+{
+    settings.check(qint64(m_questions.size()), ContestSettings::filePath(m_folder));
+    settings.save(m_folder);
+}
+
+ContestResults TeacherContest::results() const
+{
+    return ContestResults::read(m_folder);
+}
+
+bool TeacherContest::startGame(bool fullScreen) const
+{
+    QStringList arguments{m_folder};
+    if (fullScreen)
+        arguments.prepend(QStringLiteral("--fullscreen"));
+    return QProcess::startDetached(QDir(InstallPaths::programFolder()).filePath(QStringLiteral("mathcontest")), arguments);
+}

@@ -1,0 +1,281 @@
+#include "teacherwindow.h"
+#include "ui_teacher.h"
+
+#include "bankexport.h"
+#include "contestsmodel.h"
+#include "failure.h"
+#include "messagebox.h"
+#include "questionlistmodel.h"
+#include "questionresultsmodel.h"
+#include "resultsreport.h"
+#include "translation.h"
+#include "worksheet.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QSettings>
+#include <QUrl>
+
+namespace {
+
+constexpr int kReloadDelayMs = 500;
+
+QSettings userSettings()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("mathcontest"), QStringLiteral("teacher"));
+}
+
+} // namespace
+
+TeacherWindow::TeacherWindow(QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TeacherWindow>()), m_questions(new QuestionListModel(this)), m_contests(new ContestsModel(this)),
+      m_questionResults(new QuestionResultsModel(this))
+{
+    ui->setupUi(this);
+    ui->questionList->setModel(m_questions);
+    ui->questionList->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ui->questionList->verticalHeader()->hide();
+    ui->questionList->horizontalHeader()->setSectionResizeMode(QuestionListModel::Picture, QHeaderView::ResizeToContents);
+    ui->questionList->horizontalHeader()->setSectionResizeMode(QuestionListModel::Number, QHeaderView::ResizeToContents);
+    ui->questionList->horizontalHeader()->setSectionResizeMode(QuestionListModel::Answers, QHeaderView::ResizeToContents);
+    ui->questionList->horizontalHeader()->setStretchLastSection(true);
+    ui->questionList->setIconSize(QSize(450, 130));
+    ui->contests->setModel(m_contests);
+    ui->contests->horizontalHeader()->setStretchLastSection(true);
+    ui->questionResults->setModel(m_questionResults);
+    ui->questionResults->horizontalHeader()->setStretchLastSection(true);
+    m_reloadTimer.setSingleShot(true);
+    m_reloadTimer.setInterval(kReloadDelayMs);
+
+    connect(ui->actionOpen, &QAction::triggered, this, &TeacherWindow::chooseAndOpen);
+    connect(ui->actionQuit, &QAction::triggered, this, &QWidget::close);
+    connect(ui->actionOpenInSpreadsheet, &QAction::triggered, this,
+            [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(m_contest.questionFile())); });
+    connect(ui->actionStart, &QAction::triggered, this, [this] { m_contest.startGame(false); });
+    connect(ui->actionStartFullScreen, &QAction::triggered, this, [this] { m_contest.startGame(true); });
+    connect(ui->actionPrintWorksheet, &QAction::triggered, this, [this] {
+        const QString path = askSavePath(tr("Worksheet"), tr("worksheet.pdf"), tr("PDF (*.pdf)"));
+        if (!path.isEmpty())
+            printWorksheet(path, false);
+    });
+    connect(ui->actionPrintKey, &QAction::triggered, this, [this] {
+        const QString path = askSavePath(tr("Answer key"), tr("answer-key.pdf"), tr("PDF (*.pdf)"));
+        if (!path.isEmpty())
+            printWorksheet(path, true);
+    });
+    connect(ui->actionExportCsv, &QAction::triggered, this, [this] {
+        const QString path = askSavePath(tr("Results as CSV"), tr("results.csv"), tr("CSV (*.csv)"));
+        if (!path.isEmpty())
+            exportResultsCsv(path);
+    });
+    connect(ui->actionExportPdf, &QAction::triggered, this, [this] {
+        const QString path = askSavePath(tr("Results as a PDF report"), tr("results.pdf"), tr("PDF (*.pdf)"));
+        if (!path.isEmpty())
+            exportResultsPdf(path);
+    });
+    connect(ui->saveSettings, &QPushButton::clicked, this, &TeacherWindow::saveSettings);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] { m_reloadTimer.start(); });
+    connect(&m_reloadTimer, &QTimer::timeout, this, &TeacherWindow::questionFileChanged);
+    updateRecent(QString());
+    enableActions();
+}
+
+TeacherWindow::~TeacherWindow() = default;
+
+bool TeacherWindow::attempt(const std::function<void()> &work)
+{
+    try {
+        work();
+        return true;
+    } catch (const Failure &failure) {
+        MessageBox::warning(failure.message(), windowTitle());
+        return false;
+    }
+}
+
+void TeacherWindow::open(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!m_watcher.files().isEmpty())
+        m_watcher.removePaths(m_watcher.files());
+    m_open = false;
+    m_openError.clear();
+    try {
+        m_contest.open(absolute);
+        m_open = true;
+    } catch (const Failure &failure) {
+        // A question file that cannot be made yet is shown with its fault,
+        // and watched, so that the corrected file opens by itself.
+        m_openError = failure.message();
+    }
+    if (QFileInfo(absolute).isFile())
+        m_watcher.addPath(absolute);
+    updateRecent(absolute);
+    showContest();
+}
+
+void TeacherWindow::questionFileChanged()
+{
+    const QString path = m_contest.path().isEmpty() ? QString() : m_contest.path();
+    // Programs that save by replacing the file end the watch: it is taken up again.
+    if (!path.isEmpty() && QFileInfo::exists(path) && !m_watcher.files().contains(path))
+        m_watcher.addPath(path);
+    m_openError.clear();
+    try {
+        m_contest.reload();
+        m_open = true;
+    } catch (const Failure &failure) {
+        m_openError = failure.message();
+    }
+    showContest();
+    statusBar()->showMessage(tr("The question file changed on disk; the contest was made again."));
+}
+
+void TeacherWindow::showContest()
+{
+    const QString shown = m_contest.path().isEmpty() ? QString() : Translation::isolate(m_contest.path());
+    ui->contestLabel->setText(m_contest.questionFile().isEmpty() ? tr("Contest folder: %1").arg(shown)
+                                                                   : tr("Question file: %1\nIts contest folder: %2").arg(shown, Translation::isolate(m_contest.folder())));
+    QStringList problems;
+    if (!m_openError.isEmpty())
+        problems << m_openError;
+    if (m_open)
+        problems << m_contest.bankProblems();
+    ui->bankProblems->setText(problems.join(u'\n'));
+    ui->bankProblems->setVisible(!problems.isEmpty());
+    m_questions->setQuestions(m_open ? m_contest.questions() : std::vector<TeacherContest::Question>());
+    if (m_open) {
+        showSettings();
+        showResults();
+    }
+    setWindowTitle(m_contest.path().isEmpty() ? tr("Mathematics Contest — Teacher")
+                                              : tr("%1 — Mathematics Contest — Teacher").arg(QFileInfo(m_contest.path()).fileName()));
+    enableActions();
+}
+
+void TeacherWindow::showSettings()
+{
+    attempt([this] {
+        const ContestSettings settings = m_contest.settings();
+        ui->length->setValue(settings.lengthGiven ? settings.length : 0);
+        ui->order->setCurrentIndex(settings.order == ContestSettings::Order::Fixed ? 1 : 0);
+        ui->names->setChecked(settings.names);
+        ui->reveal->setChecked(settings.reveal);
+        ui->hold->setChecked(settings.hold);
+        ui->settingsState->setText(QFileInfo::exists(ContestSettings::filePath(m_contest.folder()))
+                                       ? tr("As in %1.").arg(Translation::isolate(ContestSettings::filePath(m_contest.folder())))
+                                       : tr("The contest plays as designed: no settings are saved in its folder."));
+    });
+}
+
+bool TeacherWindow::saveSettings()
+{
+    ContestSettings settings;
+    settings.lengthGiven = ui->length->value() > 0;
+    settings.length = settings.lengthGiven ? ui->length->value() : ContestSettings::kDefaultLength;
+    settings.order = ui->order->currentIndex() == 1 ? ContestSettings::Order::Fixed : ContestSettings::Order::Random;
+    settings.names = ui->names->isChecked();
+    settings.reveal = ui->reveal->isChecked();
+    settings.hold = ui->hold->isChecked();
+    const bool saved = m_open && attempt([&] { m_contest.saveSettings(settings); });
+    if (saved)
+        ui->settingsState->setText(tr("Saved in %1.").arg(Translation::isolate(ContestSettings::filePath(m_contest.folder()))));
+    return saved;
+}
+
+void TeacherWindow::showResults()
+{
+    attempt([this] {
+        const ContestResults results = m_contest.results();
+        m_contests->setResults(results);
+        m_questionResults->setResults(results);
+        ui->chart->setResults(results);
+    });
+}
+
+bool TeacherWindow::printWorksheet(const QString &pdfPath, bool key)
+{
+    int pages = 0;
+    const bool done = m_open && attempt([&] { pages = Worksheet::write(m_contest.folder(), pdfPath, key, true); });
+    if (done)
+        statusBar()->showMessage(tr("Wrote %n page(s) to %1.", nullptr, pages).arg(Translation::isolate(pdfPath)));
+    return done;
+}
+
+bool TeacherWindow::exportResultsCsv(const QString &csvPath)
+{
+    const bool done = m_open && attempt([&] { BankExport::writeFile(m_contest.folder(), csvPath, ResultsReport::csv(m_contest.results()), true); });
+    if (done)
+        statusBar()->showMessage(tr("Wrote the results to %1.").arg(Translation::isolate(csvPath)));
+    return done;
+}
+
+bool TeacherWindow::exportResultsPdf(const QString &pdfPath)
+{
+    int pages = 0;
+    const bool done = m_open && attempt([&] { pages = ResultsReport::writePdf(m_contest.folder(), pdfPath, true); });
+    if (done)
+        statusBar()->showMessage(tr("Wrote %n page(s) to %1.", nullptr, pages).arg(Translation::isolate(pdfPath)));
+    return done;
+}
+
+QString TeacherWindow::askSavePath(const QString &title, const QString &suggestion, const QString &filter)
+{
+    const QString folder = m_contest.questionFile().isEmpty() ? QDir::homePath() : QFileInfo(m_contest.questionFile()).absolutePath();
+    return QFileDialog::getSaveFileName(this, title, QDir(folder).filePath(suggestion), filter);
+}
+
+void TeacherWindow::chooseAndOpen()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open a contest"), QDir::homePath(),
+                                                      tr("Question files and banks (*.csv *.xlsx *.ods *.xls *.mdb *.accdb db1.sqlite);;All files (*)"));
+    if (!path.isEmpty())
+        open(path);
+}
+
+QStringList TeacherWindow::recentFiles() const
+{
+    return userSettings().value(QStringLiteral("recent")).toStringList();
+}
+
+void TeacherWindow::updateRecent(const QString &path)
+{
+    QStringList recent = recentFiles();
+    if (!path.isEmpty()) {
+        recent.removeAll(path);
+        recent.prepend(path);
+        while (recent.size() > kRecentFiles)
+            recent.removeLast();
+        QSettings settings = userSettings();
+        settings.setValue(QStringLiteral("recent"), recent);
+    }
+    ui->recentMenu->clear();
+    for (const QString &file : recent)
+        ui->recentMenu->addAction(file, this, [this, file] { open(file); });
+    ui->recentMenu->setEnabled(!recent.isEmpty());
+}
+
+void TeacherWindow::enableActions()
+{
+    for (QAction *action : {ui->actionStart, ui->actionStartFullScreen, ui->actionPrintWorksheet, ui->actionPrintKey, ui->actionExportCsv, ui->actionExportPdf})
+        action->setEnabled(m_open);
+    ui->actionOpenInSpreadsheet->setEnabled(!m_contest.questionFile().isEmpty());
+    ui->saveSettings->setEnabled(m_open);
+}
+
+void TeacherWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls() && event->mimeData()->urls().first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void TeacherWindow::dropEvent(QDropEvent *event)
+{
+    open(event->mimeData()->urls().first().toLocalFile());
+}

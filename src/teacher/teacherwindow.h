@@ -1,0 +1,71 @@
+#pragma once
+
+#include "teachercontest.h"
+
+#include <QFileSystemWatcher>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class TeacherWindow;
+}
+class ContestsModel;
+class QuestionListModel;
+class QuestionResultsModel;
+
+// The teacher's window over a contest: its questions as pupils will see them
+// with what check finds, its settings, its results, and the worksheet. It
+// holds no bank, results or rendering logic: it shows what TeacherContest
+// and the bank tool's code give.
+class TeacherWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kRecentFiles = 8;
+
+    explicit TeacherWindow(QWidget *parent = nullptr);
+    ~TeacherWindow() override;
+
+    // Opens a question file, an Access bank or a contest folder; what goes
+    // wrong is shown, never thrown.
+    void open(const QString &path);
+    const TeacherContest &contest() const { return m_contest; }
+    QStringList recentFiles() const;
+
+    // The settings in the form, written to the contest's contest.ini.
+    bool saveSettings();
+    // Writes the worksheet (or its key), the results as CSV or as a PDF
+    // report; false, after saying why, when it could not.
+    bool printWorksheet(const QString &pdfPath, bool key);
+    bool exportResultsCsv(const QString &csvPath);
+    bool exportResultsPdf(const QString &pdfPath);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void chooseAndOpen();
+    void questionFileChanged();
+    void showContest();
+    void showSettings();
+    void showResults();
+    void updateRecent(const QString &path);
+    void enableActions();
+    // A file to write, asked of the teacher; empty when cancelled.
+    QString askSavePath(const QString &title, const QString &suggestion, const QString &filter);
+    // Runs work; a failure is shown and gives false.
+    bool attempt(const std::function<void()> &work);
+
+    std::unique_ptr<Ui::TeacherWindow> ui;
+    TeacherContest m_contest;
+    bool m_open = false;
+    QString m_openError;
+    QuestionListModel *m_questions;
+    ContestsModel *m_contests;
+    QuestionResultsModel *m_questionResults;
+    QFileSystemWatcher m_watcher;
+    QTimer m_reloadTimer;
+};

@@ -1,0 +1,183 @@
+#include "contestrecord.h"
+#include "contestsettings.h"
+#include "messagebox.h"
+#include "questionlistmodel.h"
+#include "teacherwindow.h"
+#include "testfolder.h"
+#include "testhelpers.h"
+#include "testmain.h"
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QProcess>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+
+namespace {
+
+// Runs a Poppler tool on a PDF and gives what it printed.
+QString poppler(const QString &tool, const QString &pdf)
+{
+    QProcess process;
+    process.start(tool, {pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(20000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pagesOf(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {pdf});
+    process.waitForFinished(20000);
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(out);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QString cell(QAbstractItemModel *model, int row, int column)
+{
+    return model->data(model->index(row, column)).toString();
+}
+
+} // namespace
+
+class TestTeacher : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_data = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", m_data->path().toUtf8());
+        MessageBox::clearHistory();
+    }
+
+    void aQuestionFileIsShownAndFollowed()
+    {
+        // A file create refuses: its fault, with the line, on top, and no
+        // questions; corrected on disk, the contest is made again by itself.
+        const QString csv = m_data->filePath(QStringLiteral("صف.csv"));
+        writeFile(csv, "question,a1,a2,a3,a4\nما ناتج 3/4 + 1/8 ؟,7/8,4/12,1/2,3/8\nما ناتج 7 × 8 ؟,56,56,64,48\n");
+        TeacherWindow window;
+        window.open(csv);
+        auto *problems = window.findChild<QLabel *>(QStringLiteral("bankProblems"));
+        auto *list = window.findChild<QTableView *>(QStringLiteral("questionList"));
+        QVERIFY2(problems->text().contains(QStringLiteral(":3: answers a1 and a2 are the same")), qPrintable(problems->text()));
+        QCOMPARE(list->model()->rowCount(), 0);
+        QVERIFY(window.recentFiles().contains(csv));
+        writeFile(csv, "question,a1,a2,a3,a4\nما ناتج 3/4 + 1/8 ؟,7/8,4/12,1/2,3/8\nما ناتج 7 × 8 ؟,56,54,64,48\n");
+        QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), 2, 5000);
+        // Each question with its place in the file, its correct answer
+        // marked, and the problem of the whole bank on top.
+        QVERIFY(cell(list->model(), 1, QuestionListModel::Number).contains(QStringLiteral("line 3")));
+        QVERIFY(cell(list->model(), 1, QuestionListModel::Answers).startsWith(QStringLiteral("✔ 56")));
+        QVERIFY2(problems->text().contains(QStringLiteral("fewer than the 25")), qPrintable(problems->text()));
+        QVERIFY(!list->model()->data(list->model()->index(0, QuestionListModel::Picture), Qt::DecorationRole).value<QPixmap>().isNull());
+    }
+
+    void aFolderShowsTheProblemsOfEachQuestion()
+    {
+        TestFolder folder;
+        folder.writeBank(3);
+        folder.writePictures(3);
+        QFile::remove(folder.imgPath(QStringLiteral("2.jpg")));
+        folder.query(QStringLiteral("update soaal set a3=a1 where ID=3"));
+        TeacherWindow window;
+        window.open(folder.path());
+        QAbstractItemModel *model = window.findChild<QTableView *>(QStringLiteral("questionList"))->model();
+        QCOMPARE(model->rowCount(), 3);
+        QCOMPARE(cell(model, 0, QuestionListModel::Problems), QString());
+        QVERIFY(cell(model, 1, QuestionListModel::Problems).contains(QStringLiteral("img/2.jpg")));
+        QVERIFY(cell(model, 2, QuestionListModel::Problems).contains(QStringLiteral("answer a3")));
+        QVERIFY(!window.findChild<QLabel *>(QStringLiteral("bankProblems"))->text().contains(QStringLiteral("img/2.jpg")));
+    }
+
+    void settingsAreSavedAndChecked()
+    {
+        TestFolder folder;
+        folder.prepareContest(5);
+        TeacherWindow window;
+        window.open(folder.path());
+        auto *length = window.findChild<QSpinBox *>(QStringLiteral("length"));
+        QCOMPARE(length->value(), 0); // as designed
+        length->setValue(3);
+        window.findChild<QComboBox *>(QStringLiteral("order"))->setCurrentIndex(1);
+        window.findChild<QCheckBox *>(QStringLiteral("reveal"))->setChecked(true);
+        QVERIFY(window.saveSettings());
+        const ContestSettings saved = ContestSettings::load(folder.path());
+        QVERIFY(saved.lengthGiven && saved.length == 3 && saved.order == ContestSettings::Order::Fixed && saved.reveal && !saved.names);
+        // Longer than the bank: refused, saying why, the file as it was.
+        length->setValue(6);
+        QVERIFY(!window.saveSettings());
+        QVERIFY(MessageBox::history().last().prompt.contains(QStringLiteral("1 to 5")));
+        QCOMPARE(ContestSettings::load(folder.path()), saved);
+    }
+
+    void resultsAreShownAndWritten()
+    {
+        TestFolder folder;
+        folder.prepareContest(30);
+        {
+            ContestRecord record = ContestRecord::open(folder.path());
+            const QDateTime at(QDate(2026, 12, 8), QTime(9, 0), Qt::OffsetFromUTC, 3600);
+            const qint64 laila = record.startContest(QStringLiteral("ليلى"), QString(), at);
+            record.recordDraw(laila, 1, 1, QStringLiteral("س"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}, at);
+            record.recordAnswer(laila, 1, 1, 3, true, 1250);
+            record.recordDraw(laila, 2, 2, QStringLiteral("ص"), {QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("x"), QStringLiteral("8")}, at);
+            record.recordAnswer(laila, 2, 3, 1, false, 4000);
+            record.endContest(laila, ContestRecord::Ending::Completed, at);
+        }
+        TeacherWindow window;
+        window.open(folder.path());
+        QAbstractItemModel *contests = window.findChild<QTableView *>(QStringLiteral("contests"))->model();
+        QAbstractItemModel *questions = window.findChild<QTableView *>(QStringLiteral("questionResults"))->model();
+        QCOMPARE(contests->rowCount(), 1);
+        QCOMPARE(cell(contests, 0, 1), QStringLiteral("ليلى"));
+        QCOMPARE(cell(contests, 0, 3), QStringLiteral("1 / 2"));
+        QCOMPARE(cell(contests, 0, 4), QStringLiteral("completed"));
+        // Hardest first, with the wrong answer chosen most.
+        QCOMPARE(cell(questions, 0, 0), QStringLiteral("2"));
+        QCOMPARE(cell(questions, 0, 3), QStringLiteral("0%"));
+        QCOMPARE(cell(questions, 0, 4), QStringLiteral("x (1)"));
+        QCOMPARE(cell(questions, 1, 3), QStringLiteral("100%"));
+
+        const QDir out(m_data->path());
+        QVERIFY(window.exportResultsCsv(out.filePath(QStringLiteral("results.csv"))));
+        QVERIFY(readFile(out.filePath(QStringLiteral("results.csv"))).contains("1,\"ليلى\",\"2026-12-08T09:00:00.000+01:00\",2,\"ص\",a3,\"x\",0,4.0"));
+        QVERIFY(window.exportResultsPdf(out.filePath(QStringLiteral("results.pdf"))));
+        const QString report = poppler(QStringLiteral("pdftotext"), out.filePath(QStringLiteral("results.pdf")));
+        QVERIFY2(report.contains(QStringLiteral("Results of the contests")) && report.contains(QStringLiteral("0%")), qPrintable(report));
+    }
+
+    void worksheetsArePrinted()
+    {
+        TestFolder folder;
+        folder.prepareContest(9);
+        TeacherWindow window;
+        window.open(folder.path());
+        const QDir out(m_data->path());
+        QVERIFY(window.printWorksheet(out.filePath(QStringLiteral("sheet.pdf")), false));
+        QVERIFY(window.printWorksheet(out.filePath(QStringLiteral("key.pdf")), true));
+        // Four questions a page; every answer of every question, labelled.
+        QCOMPARE(pagesOf(out.filePath(QStringLiteral("sheet.pdf"))), 3);
+        QCOMPARE(pagesOf(out.filePath(QStringLiteral("key.pdf"))), 1);
+        const QString sheet = poppler(QStringLiteral("pdftotext"), out.filePath(QStringLiteral("sheet.pdf")));
+        for (const QString answer : {"q9a1", "q9a2", "q9a3", "q9a4"})
+            QVERIFY2(sheet.contains(answer), qPrintable(sheet));
+        QVERIFY(sheet.contains(QStringLiteral("Worksheet")));
+        // The key names, for each question, the label its correct answer has
+        // on the sheet.
+        const QString key = poppler(QStringLiteral("pdftotext"), out.filePath(QStringLiteral("key.pdf")));
+        for (int id = 1; id <= 9; ++id)
+            QVERIFY2(key.contains(QStringLiteral("q%1a1").arg(id)) && !key.contains(QStringLiteral("q%1a2").arg(id)), qPrintable(key));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_data;
+};
+
+MC_TEST_MAIN(TestTeacher)
+#include "tst_teacher.moc"

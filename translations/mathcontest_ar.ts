@@ -558,24 +558,6 @@ changing those given:
         <translation>الأمر settings يحتاج إلى DIR</translation>
     </message>
     <message>
-        <source>Usage: mathcontest-bank results DIR [--csv FILE.csv [--force]]
-Lists the contests played in contest folder DIR (DIR/results.sqlite): a
-line a contest (player, start, right answers of those asked, how it
-ended), then a line a question asked, hardest first. --csv writes
-one row an answered question instead: contest, player, started,
-question, question_text, chosen (a1..a4), chosen_text, correct (1 or
-0), seconds; UTF-8 with a byte-order mark. --force replaces FILE.csv.
-</source>
-        <translation>الاستعمال: mathcontest-bank results DIR [--csv FILE.csv [--force]]
-يسرد المسابقات التي لُعبت في مجلد المسابقة DIR (الملف DIR/results.sqlite):
-سطراً لكل مسابقة (المتسابق، وقت البدء، الإجابات الصحيحة من الأسئلة
-المطروحة، كيف انتهت)، ثم سطراً لكل سؤال طُرح، الأصعب أولاً. ويكتب
-‎--csv‎ بدلاً من ذلك صفاً لكل سؤال أُجيب عنه: contest وplayer وstarted
-وquestion وquestion_text وchosen (من a1 إلى a4) وchosen_text وcorrect (1 أو
-0) وseconds؛ بترميز UTF-8 مع علامة ترتيب البايتات. ‎--force‎ يستبدل FILE.csv.
-</translation>
-    </message>
-    <message>
         <source>completed</source>
         <translation>اكتملت</translation>
     </message>
@@ -647,10 +629,6 @@ question, question_text, chosen (a1..a4), chosen_text, correct (1 or
     <message>
         <source> (too few answers to tell its difficulty)</source>
         <translation> (الإجابات أقل من أن تدل على صعوبته)</translation>
-    </message>
-    <message>
-        <source>results needs DIR</source>
-        <translation>الأمر results يحتاج إلى DIR</translation>
     </message>
     <message>
         <source>Usage: mathcontest-bank create --from FILE.csv|.xlsx|.ods|.xls --out DIR [--force]
@@ -731,6 +709,46 @@ of the contest folder.
 </translation>
     </message>
     <message>
+        <source>export needs DIR and one of --csv FILE.csv and --xlsx FILE.xlsx</source>
+        <translation>يحتاج export إلى DIR وإلى واحد من ‎--csv FILE.csv‎ و‎--xlsx FILE.xlsx‎</translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank results DIR [--csv FILE.csv | --pdf FILE.pdf] [--force]
+Lists the contests played in contest folder DIR (DIR/results.sqlite): a
+line a contest (player, start, right answers of those asked, how it
+ended), then a line a question asked, hardest first. --csv writes
+one row an answered question instead: contest, player, started,
+question, question_text, chosen (a1..a4), chosen_text, correct (1 or
+0), seconds; UTF-8 with a byte-order mark. --pdf writes a report of
+the contests, a chart of each question&apos;s right answers and the
+questions. --force replaces the file.
+</source>
+        <translation>الاستعمال: mathcontest-bank results DIR [--csv FILE.csv | --pdf FILE.pdf] [--force]
+يسرد المسابقات التي لُعبت في مجلد المسابقة DIR (DIR/results.sqlite): سطراً
+لكل مسابقة (اللاعب، والبدء، والإجابات الصحيحة مما طُرح، وكيف انتهت)، ثم
+سطراً لكل سؤال طُرح، من الأصعب. ‎--csv‎ يكتب بدلاً من ذلك صفاً لكل سؤال
+أُجيب عنه: contest وplayer وstarted وquestion وquestion_text وchosen
+(a1..a4) وchosen_text وcorrect (1 أو 0) وseconds؛ بترميز UTF-8 مع علامة
+ترتيب البايتات. ‎--pdf‎ يكتب تقريراً بالمسابقات ورسماً لنسبة الإجابات
+الصحيحة لكل سؤال والأسئلة. ‎--force‎ يستبدل الملف.
+</translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank print DIR --pdf FILE.pdf [--key] [--force]
+Writes a worksheet of the questions of contest folder DIR as a PDF:
+each question&apos;s picture and its four answers labelled أ ب ج د, in an
+order shuffled once per question (the same on every print), several
+questions a page. --key writes its answer key instead. --force
+replaces FILE.pdf.
+</source>
+        <translation>الاستعمال: mathcontest-bank print DIR --pdf FILE.pdf [--key] [--force]
+يكتب ورقة عمل بأسئلة مجلد المسابقة DIR بصيغة PDF: صورة كل سؤال وإجاباته
+الأربع معلَّمة بـ أ ب ج د، بترتيب يُخلط مرة واحدة لكل سؤال (هو نفسه في كل
+طباعة)، وعدة أسئلة في الصفحة. ‎--key‎ يكتب مفتاح إجابتها بدلاً منها.
+‎--force‎ يستبدل FILE.pdf.
+</translation>
+    </message>
+    <message>
         <source>Usage: mathcontest-bank COMMAND [OPTIONS]
 
 Prepares question banks for mathcontest.
@@ -745,6 +763,8 @@ Commands:
   reset DIR                                    clears every used mark
   settings DIR [--length N] [--fixed] ...      the contests&apos; settings
   results DIR [--csv FILE.csv] [--force]       the contests played
+                           (or --pdf FILE.pdf, a report)
+  print DIR --pdf FILE.pdf [--key] [--force]   a worksheet, or its key
 
 Options:
   -h, --help     show this help (after a command, that command&apos;s) and exit
@@ -766,6 +786,8 @@ Exit status: 0 done, 1 failed, 2 bad usage.
   reset DIR                                    يمسح كل علامات الاستعمال
   settings DIR [--length N] [--fixed] ...      إعدادات المسابقات
   results DIR [--csv FILE.csv] [--force]       المسابقات التي لُعبت
+                           (أو ‎--pdf FILE.pdf‎، تقرير)
+  print DIR --pdf FILE.pdf [--key] [--force]   ورقة عمل، أو مفتاحها
 
 الخيارات:
   -h, --help     يعرض هذه المساعدة (وبعد أمرٍ، مساعدته) ويخرج
@@ -774,9 +796,24 @@ Exit status: 0 done, 1 failed, 2 bad usage.
 حالة الخروج: 0 تم، 1 فشل، 2 استعمال خاطئ.
 </translation>
     </message>
+    <message numerus="yes">
+        <source>wrote %n page(s) to %1</source>
+        <translation>
+            <numerusform>كُتبت صفر صفحة في %1</numerusform>
+            <numerusform>كُتبت صفحة واحدة في %1</numerusform>
+            <numerusform>كُتبت صفحتان في %1</numerusform>
+            <numerusform>كُتبت %n صفحات في %1</numerusform>
+            <numerusform>كُتبت %n صفحةً في %1</numerusform>
+            <numerusform>كُتبت %n صفحة في %1</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>export needs DIR and one of --csv FILE.csv and --xlsx FILE.xlsx</source>
-        <translation>يحتاج export إلى DIR وإلى واحد من ‎--csv FILE.csv‎ و‎--xlsx FILE.xlsx‎</translation>
+        <source>results needs DIR, and at most one of --csv FILE.csv and --pdf FILE.pdf</source>
+        <translation>يحتاج results إلى DIR، وإلى واحد على الأكثر من ‎--csv FILE.csv‎ و‎--pdf FILE.pdf‎</translation>
+    </message>
+    <message>
+        <source>print needs DIR and --pdf FILE.pdf</source>
+        <translation>يحتاج print إلى DIR وإلى ‎--pdf FILE.pdf‎</translation>
     </message>
 </context>
 <context>
@@ -952,6 +989,29 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     <message>
         <source>The contest folder could not be made.</source>
         <translation>تعذّر إنشاء مجلد المسابقة.</translation>
+    </message>
+</context>
+<context>
+    <name>ContestsModel</name>
+    <message>
+        <source>Contest</source>
+        <translation>المسابقة</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>اللاعب</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>البدء</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>النتيجة</translation>
+    </message>
+    <message>
+        <source>How it ended</source>
+        <translation>كيف انتهت</translation>
     </message>
 </context>
 <context>
@@ -1228,6 +1288,25 @@ questions were asked. It is chosen at start:
     <message>
         <source>Make sure the parent folder can be written to.</source>
         <translation>تأكّد أن الكتابة في المجلد الأعلى ممكنة.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfPages</name>
+    <message>
+        <source>A file is already there.</source>
+        <translation>في هذا المكان ملف موجود.</translation>
+    </message>
+    <message>
+        <source>Choose another name, or add --force to replace it.</source>
+        <translation>اختر اسماً آخر، أو أضف ‎--force‎ لاستبداله.</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written.</source>
+        <translation>تعذّرت كتابة ملف PDF.</translation>
+    </message>
+    <message>
+        <source>Make sure the folder can be written to and the disk is not full.</source>
+        <translation>تأكّد من أن المجلد قابل للكتابة وأن القرص غير ممتلئ.</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1642,25 @@ questions were asked. It is chosen at start:
     </message>
 </context>
 <context>
+    <name>QuestionListModel</name>
+    <message>
+        <source>Question as pupils see it</source>
+        <translation>السؤال كما يراه التلاميذ</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>الرقم</translation>
+    </message>
+    <message>
+        <source>Answers (✔ correct)</source>
+        <translation>الإجابات (✔ الصحيحة)</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>المشكلات</translation>
+    </message>
+</context>
+<context>
     <name>QuestionPicture</name>
     <message>
         <source>Shorten the question, or give a picture for it.</source>
@@ -1579,6 +1677,29 @@ questions were asked. It is chosen at start:
     <message>
         <source>Shorten the question, or put its text into the picture.</source>
         <translation>اختصر السؤال، أو اجعل نصه داخل الصورة.</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionResultsModel</name>
+    <message>
+        <source>Question</source>
+        <translation>السؤال</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>النص</translation>
+    </message>
+    <message>
+        <source>Answered</source>
+        <translation>مرات الإجابة</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>الصحيحة</translation>
+    </message>
+    <message>
+        <source>Wrong answer chosen most</source>
+        <translation>الإجابة الخاطئة الأكثر اختياراً</translation>
     </message>
 </context>
 <context>
@@ -1606,6 +1727,33 @@ questions were asked. It is chosen at start:
     <message>
         <source>%1 could not be read: %2.</source>
         <translation>تعذّرت قراءة %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
+    <message>
+        <source>question %1</source>
+        <translation>السؤال %1</translation>
+    </message>
+    <message>
+        <source>Results of the contests</source>
+        <translation>نتائج المسابقات</translation>
+    </message>
+    <message>
+        <source>The contests</source>
+        <translation>المسابقات</translation>
+    </message>
+    <message>
+        <source>No contest has been played in this folder yet.</source>
+        <translation>لم تُلعب في هذا المجلد أي مسابقة بعد.</translation>
+    </message>
+    <message>
+        <source>Right answers, hardest question first</source>
+        <translation>الإجابات الصحيحة، من السؤال الأصعب</translation>
+    </message>
+    <message>
+        <source>The questions</source>
+        <translation>الأسئلة</translation>
     </message>
 </context>
 <context>
@@ -1685,6 +1833,316 @@ questions were asked. It is chosen at start:
     <message>
         <source>its sheet could not be read</source>
         <translation>فتعذّرت قراءة ورقته</translation>
+    </message>
+</context>
+<context>
+    <name>Teacher</name>
+    <message>
+        <source>The teacher&apos;s window of the mathematics contest: open a question file, an Access bank or a contest folder, see every question as pupils will, shape the contest, start it, read its results and print a worksheet.</source>
+        <translation>لوحة المعلم لمسابقة الرياضيات: افتح ملف أسئلة أو بنك Access أو مجلد مسابقة، وراجع كل سؤال كما سيراه التلاميذ، وشكّل المسابقة، وابدأها، واقرأ نتائجها، واطبع ورقة عمل.</translation>
+    </message>
+    <message>
+        <source>A question file (CSV, .xlsx, .ods, .xls), an Access bank or a contest folder.</source>
+        <translation>ملف أسئلة (CSV أو ‎.xlsx‎ أو ‎.ods‎ أو ‎.xls‎)، أو بنك Access، أو مجلد مسابقة.</translation>
+    </message>
+    <message>
+        <source>mathcontest-teacher: give at most one file or folder</source>
+        <translation>mathcontest-teacher: أعطِ ملفاً أو مجلداً واحداً على الأكثر</translation>
+    </message>
+</context>
+<context>
+    <name>TeacherWindow</name>
+    <message>
+        <source>Worksheet</source>
+        <translation>ورقة عمل</translation>
+    </message>
+    <message>
+        <source>worksheet.pdf</source>
+        <translation>ورقة-عمل.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>مفتاح الإجابة</translation>
+    </message>
+    <message>
+        <source>answer-key.pdf</source>
+        <translation>مفتاح-الإجابة.pdf</translation>
+    </message>
+    <message>
+        <source>Results as CSV</source>
+        <translation>النتائج بصيغة CSV</translation>
+    </message>
+    <message>
+        <source>results.csv</source>
+        <translation>النتائج.csv</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Results as a PDF report</source>
+        <translation>النتائج تقريراً بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>results.pdf</source>
+        <translation>النتائج.pdf</translation>
+    </message>
+    <message>
+        <source>The question file changed on disk; the contest was made again.</source>
+        <translation>تغيّر ملف الأسئلة على القرص؛ فأُنشئت المسابقة من جديد.</translation>
+    </message>
+    <message>
+        <source>Contest folder: %1</source>
+        <translation>مجلد المسابقة: %1</translation>
+    </message>
+    <message>
+        <source>Question file: %1
+Its contest folder: %2</source>
+        <translation>ملف الأسئلة: %1
+مجلد مسابقته: %2</translation>
+    </message>
+    <message>
+        <source>Mathematics Contest — Teacher</source>
+        <translation>لوحة المعلم — مسابقة رياضيات</translation>
+    </message>
+    <message>
+        <source>%1 — Mathematics Contest — Teacher</source>
+        <translation>%1 — لوحة المعلم — مسابقة رياضيات</translation>
+    </message>
+    <message>
+        <source>As in %1.</source>
+        <translation>كما في %1.</translation>
+    </message>
+    <message>
+        <source>The contest plays as designed: no settings are saved in its folder.</source>
+        <translation>تُلعب المسابقة كما صُمّمت: لا إعدادات محفوظة في مجلدها.</translation>
+    </message>
+    <message>
+        <source>Saved in %1.</source>
+        <translation>حُفظت في %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n page(s) to %1.</source>
+        <translation>
+            <numerusform>كُتبت صفر صفحة في %1.</numerusform>
+            <numerusform>كُتبت صفحة واحدة في %1.</numerusform>
+            <numerusform>كُتبت صفحتان في %1.</numerusform>
+            <numerusform>كُتبت %n صفحات في %1.</numerusform>
+            <numerusform>كُتبت %n صفحةً في %1.</numerusform>
+            <numerusform>كُتبت %n صفحة في %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wrote the results to %1.</source>
+        <translation>كُتبت النتائج في %1.</translation>
+    </message>
+    <message>
+        <source>Open a contest</source>
+        <translation>افتح مسابقة</translation>
+    </message>
+    <message>
+        <source>Question files and banks (*.csv *.xlsx *.ods *.xls *.mdb *.accdb db1.sqlite);;All files (*)</source>
+        <translation>ملفات الأسئلة والبنوك (*.csv *.xlsx *.ods *.xls *.mdb *.accdb db1.sqlite);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>The contest open</source>
+        <translation>المسابقة المفتوحة</translation>
+    </message>
+    <message>
+        <source>Open a question file (CSV, .xlsx, .ods), an Access bank or a contest folder: File, Open, or drop it here.</source>
+        <translation>افتح ملف أسئلة (CSV أو ‎.xlsx‎ أو ‎.ods‎) أو بنك Access أو مجلد مسابقة: «ملف، فتح»، أو أفلته هنا.</translation>
+    </message>
+    <message>
+        <source>Questions, settings and results</source>
+        <translation>الأسئلة والإعدادات والنتائج</translation>
+    </message>
+    <message>
+        <source>&amp;Questions</source>
+        <translation>الأ&amp;سئلة</translation>
+    </message>
+    <message>
+        <source>Problems of the whole bank</source>
+        <translation>مشكلات البنك كله</translation>
+    </message>
+    <message>
+        <source>The questions as pupils see them</source>
+        <translation>الأسئلة كما يراها التلاميذ</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>الإ&amp;عدادات</translation>
+    </message>
+    <message>
+        <source>&amp;Questions in a contest:</source>
+        <translation>&amp;عدد أسئلة المسابقة:</translation>
+    </message>
+    <message>
+        <source>Questions in a contest</source>
+        <translation>عدد أسئلة المسابقة</translation>
+    </message>
+    <message>
+        <source>as designed (25, or the whole of a smaller bank)</source>
+        <translation>كما صُمّمت (25، أو البنك كله إن كان أصغر)</translation>
+    </message>
+    <message>
+        <source>&amp;Order:</source>
+        <translation>ال&amp;ترتيب:</translation>
+    </message>
+    <message>
+        <source>Order of the questions</source>
+        <translation>ترتيب الأسئلة</translation>
+    </message>
+    <message>
+        <source>Random, a new draw for each player</source>
+        <translation>عشوائي، سحب جديد لكل لاعب</translation>
+    </message>
+    <message>
+        <source>Fixed: questions 1 to N, the same for every player</source>
+        <translation>ثابت: الأسئلة من 1 إلى N، هي نفسها لكل لاعب</translation>
+    </message>
+    <message>
+        <source>Ask each player&apos;s &amp;name</source>
+        <translation>اسأل كل لاعب عن ا&amp;سمه</translation>
+    </message>
+    <message>
+        <source>After a wrong answer, &amp;mark the correct one</source>
+        <translation>بعد الإجابة الخاطئة، &amp;علّم الإجابة الصحيحة</translation>
+    </message>
+    <message>
+        <source>&amp;Hold the verdict until the player goes on</source>
+        <translation>&amp;ثبّت الحكم حتى يتابع اللاعب</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve the settings</source>
+        <translation>احف&amp;ظ الإعدادات</translation>
+    </message>
+    <message>
+        <source>Whether the settings are saved</source>
+        <translation>هل الإعدادات محفوظة</translation>
+    </message>
+    <message>
+        <source>&amp;Results</source>
+        <translation>ال&amp;نتائج</translation>
+    </message>
+    <message>
+        <source>The contests played</source>
+        <translation>المسابقات التي لُعبت</translation>
+    </message>
+    <message>
+        <source>The questions, hardest first</source>
+        <translation>الأسئلة، من الأصعب</translation>
+    </message>
+    <message>
+        <source>Right answers a question, hardest first</source>
+        <translation>الإجابات الصحيحة لكل سؤال، من الأصعب</translation>
+    </message>
+    <message>
+        <source>Chart of right answers</source>
+        <translation>رسم الإجابات الصحيحة</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>Open &amp;recent</source>
+        <translation>الملفات الأ&amp;خيرة</translation>
+    </message>
+    <message>
+        <source>&amp;Contest</source>
+        <translation>الم&amp;سابقة</translation>
+    </message>
+    <message>
+        <source>R&amp;esults</source>
+        <translation>النتا&amp;ئج</translation>
+    </message>
+    <message>
+        <source>Main tools</source>
+        <translation>الأدوات الرئيسية</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>ا&amp;فتح…</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open in the &amp;spreadsheet</source>
+        <translation>افتح في برنامج ال&amp;جداول</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>ا&amp;خرج</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>&amp;Start the contest</source>
+        <translation>ا&amp;بدأ المسابقة</translation>
+    </message>
+    <message>
+        <source>F5</source>
+        <translation>F5</translation>
+    </message>
+    <message>
+        <source>Start &amp;full screen</source>
+        <translation>ابدأ بملء ال&amp;شاشة</translation>
+    </message>
+    <message>
+        <source>F6</source>
+        <translation>F6</translation>
+    </message>
+    <message>
+        <source>&amp;Worksheet as PDF…</source>
+        <translation>&amp;ورقة عمل بصيغة PDF…</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Answer &amp;key as PDF…</source>
+        <translation>م&amp;فتاح الإجابة بصيغة PDF…</translation>
+    </message>
+    <message>
+        <source>Results as &amp;CSV…</source>
+        <translation>النتائج بصيغة &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Results as &amp;PDF report…</source>
+        <translation>النتائج تقريراً بصيغة &amp;PDF…</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Answer key</source>
+        <translation>مفتاح الإجابة</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>ورقة عمل</translation>
+    </message>
+    <message>
+        <source>Name: ....................................    Class: ............</source>
+        <translation>الاسم: ....................................    الصف: ............</translation>
+    </message>
+    <message>
+        <source>the picture of question %1</source>
+        <translation>صورة السؤال %1</translation>
     </message>
 </context>
 </TS>

@@ -86,6 +86,13 @@
             <numerusform>; wrong answer chosen most: %1 (%n times)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>wrote %n page(s) to %1</source>
+        <translation>
+            <numerusform>wrote %n page to %1</numerusform>
+            <numerusform>wrote %n pages to %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -94,6 +101,16 @@
         <translation>
             <numerusform>%n column</numerusform>
             <numerusform>%n columns</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TeacherWindow</name>
+    <message numerus="yes">
+        <source>Wrote %n page(s) to %1.</source>
+        <translation>
+            <numerusform>Wrote %n page to %1.</numerusform>
+            <numerusform>Wrote %n pages to %1.</numerusform>
         </translation>
     </message>
 </context>

@@ -257,6 +257,18 @@ fi
 
 [ "$before" = "$(sums)" ] || fail "files under the install prefix changed"
 
+# The teacher's window, on the contest made from the template, shows its
+# questions; its manual pages and menu entry are installed.
+"$bin/mathcontest-teacher" "$root/usr/share/doc/mathcontest/examples/questions-template.xlsx" 2>"$work/teacher.err" &
+teacher=$!; pids+=("$teacher")
+window_of "$teacher" >/dev/null || fail "the teacher's window did not show: $(cat "$work/teacher.err")"
+xdotool search --onlyvisible --pid "$teacher" --name "questions-template.xlsx" >/dev/null || fail "the teacher's window does not name its file"
+kill "$teacher"; wait "$teacher" 2>/dev/null || true
+for f in usr/share/applications/org.mathcontest.MathContest.Teacher.desktop usr/share/man/man1/mathcontest-teacher.1.gz \
+         usr/share/man/ar/man1/mathcontest-teacher.1.gz usr/share/icons/hicolor/scalable/apps/org.mathcontest.MathContest.Teacher.svg; do
+  [ -f "$root/$f" ] || fail "$f is not installed"
+done
+
 desktop-file-validate "$root"/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null || fail "the AppStream metadata does not validate"
 

@@ -1,6 +1,7 @@
 // The start-up sweep and the handlers of the play (the draw with its record
 // written), timed on banks of 25, 1 000 and 100 000 questions; the teacher's
-// report over 1 000 contests.
+// report over 1 000 contests, the teacher's window opened on 1 000 questions
+// and their worksheet.
 #include "application.h"
 #include "form2.h"
 #include "messagebox.h"
@@ -9,6 +10,10 @@
 #include "contestresults.h"
 #include "questionbank.h"
 #include "questionpicture.h"
+#include "teacherwindow.h"
+#include "worksheet.h"
+
+#include <QTemporaryDir>
 #include "testfolder.h"
 
 #include <benchmark/benchmark.h>
@@ -159,6 +164,30 @@ void BM_Results(benchmark::State &state)
         benchmark::DoNotOptimize(ContestResults::read(folder.path()).questions.size() + recorded);
 }
 
+// The teacher's window on a bank of 1 000 questions: opened, shown and
+// painted, its first questions' pictures loaded.
+void BM_TeacherOpen(benchmark::State &state)
+{
+    const TestFolder &folder = folderOf(1000);
+    for (auto _ : state) {
+        TeacherWindow window;
+        window.resize(1100, 760);
+        window.open(folder.path());
+        window.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+
+// The worksheet of 1 000 questions, as a PDF.
+void BM_Worksheet(benchmark::State &state)
+{
+    const TestFolder &folder = folderOf(1000);
+    QTemporaryDir out;
+    for (auto _ : state)
+        Worksheet::write(folder.path(), out.filePath(QStringLiteral("sheet.pdf")), false, true);
+}
+
 } // namespace
 
 // Each figure is reported as the median of repeated runs, beside mean and spread.
@@ -170,6 +199,8 @@ BENCHMARK(BM_Draw)->ArgsProduct({{25, 1000, 100000}, {0, 24}})->Unit(benchmark::
 BENCHMARK(BM_Shuffle)->Arg(100000)->Unit(benchmark::kMicrosecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RoundEnd)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Results)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_TeacherOpen)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Worksheet)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)
 {

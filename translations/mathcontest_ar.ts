@@ -1963,7 +1963,7 @@ Its contest folder: %2</source>
     </message>
     <message>
         <source>&amp;Questions</source>
-        <translation>الأ&amp;سئلة</translation>
+        <translation>&amp;الأسئلة</translation>
     </message>
     <message>
         <source>Problems of the whole bank</source>
@@ -1975,7 +1975,7 @@ Its contest folder: %2</source>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation>الإ&amp;عدادات</translation>
+        <translation>&amp;الإعدادات</translation>
     </message>
     <message>
         <source>&amp;Questions in a contest:</source>
@@ -1991,7 +1991,7 @@ Its contest folder: %2</source>
     </message>
     <message>
         <source>&amp;Order:</source>
-        <translation>ال&amp;ترتيب:</translation>
+        <translation>&amp;الترتيب:</translation>
     </message>
     <message>
         <source>Order of the questions</source>
@@ -2007,11 +2007,11 @@ Its contest folder: %2</source>
     </message>
     <message>
         <source>Ask each player&apos;s &amp;name</source>
-        <translation>اسأل كل لاعب عن ا&amp;سمه</translation>
+        <translation>&amp;اسأل كل لاعب عن اسمه</translation>
     </message>
     <message>
         <source>After a wrong answer, &amp;mark the correct one</source>
-        <translation>بعد الإجابة الخاطئة، &amp;علّم الإجابة الصحيحة</translation>
+        <translation>&amp;بعد الإجابة الخاطئة، علّم الإجابة الصحيحة</translation>
     </message>
     <message>
         <source>&amp;Hold the verdict until the player goes on</source>
@@ -2019,7 +2019,7 @@ Its contest folder: %2</source>
     </message>
     <message>
         <source>Sa&amp;ve the settings</source>
-        <translation>احف&amp;ظ الإعدادات</translation>
+        <translation>&amp;احفظ الإعدادات</translation>
     </message>
     <message>
         <source>Whether the settings are saved</source>
@@ -2027,7 +2027,7 @@ Its contest folder: %2</source>
     </message>
     <message>
         <source>&amp;Results</source>
-        <translation>ال&amp;نتائج</translation>
+        <translation>&amp;النتائج</translation>
     </message>
     <message>
         <source>The contests played</source>
@@ -2051,15 +2051,15 @@ Its contest folder: %2</source>
     </message>
     <message>
         <source>Open &amp;recent</source>
-        <translation>الملفات الأ&amp;خيرة</translation>
+        <translation>&amp;الملفات الأخيرة</translation>
     </message>
     <message>
         <source>&amp;Contest</source>
-        <translation>الم&amp;سابقة</translation>
+        <translation>&amp;المسابقة</translation>
     </message>
     <message>
         <source>R&amp;esults</source>
-        <translation>النتا&amp;ئج</translation>
+        <translation>&amp;النتائج</translation>
     </message>
     <message>
         <source>Main tools</source>
@@ -2067,7 +2067,7 @@ Its contest folder: %2</source>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation>ا&amp;فتح…</translation>
+        <translation>&amp;افتح…</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
@@ -2075,7 +2075,7 @@ Its contest folder: %2</source>
     </message>
     <message>
         <source>Open in the &amp;spreadsheet</source>
-        <translation>افتح في برنامج ال&amp;جداول</translation>
+        <translation>&amp;افتح في برنامج الجداول</translation>
     </message>
     <message>
         <source>Ctrl+E</source>
@@ -2083,7 +2083,7 @@ Its contest folder: %2</source>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>ا&amp;خرج</translation>
+        <translation>&amp;اخرج</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
@@ -2091,7 +2091,7 @@ Its contest folder: %2</source>
     </message>
     <message>
         <source>&amp;Start the contest</source>
-        <translation>ا&amp;بدأ المسابقة</translation>
+        <translation>&amp;ابدأ المسابقة</translation>
     </message>
     <message>
         <source>F5</source>
@@ -2099,7 +2099,7 @@ Its contest folder: %2</source>
     </message>
     <message>
         <source>Start &amp;full screen</source>
-        <translation>ابدأ بملء ال&amp;شاشة</translation>
+        <translation>&amp;ابدأ بملء الشاشة</translation>
     </message>
     <message>
         <source>F6</source>
@@ -2115,15 +2115,15 @@ Its contest folder: %2</source>
     </message>
     <message>
         <source>Answer &amp;key as PDF…</source>
-        <translation>م&amp;فتاح الإجابة بصيغة PDF…</translation>
+        <translation>&amp;مفتاح الإجابة بصيغة PDF…</translation>
     </message>
     <message>
         <source>Results as &amp;CSV…</source>
-        <translation>النتائج بصيغة &amp;CSV…</translation>
+        <translation>&amp;النتائج بصيغة CSV…</translation>
     </message>
     <message>
         <source>Results as &amp;PDF report…</source>
-        <translation>النتائج تقريراً بصيغة &amp;PDF…</translation>
+        <translation>&amp;النتائج تقريراً بصيغة PDF…</translation>
     </message>
 </context>
 <context>

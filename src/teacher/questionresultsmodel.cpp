@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 void QuestionResultsModel::setResults(const ContestResults &results)
 {
     beginResetModel();

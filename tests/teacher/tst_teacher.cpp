@@ -6,6 +6,7 @@
 #include "testfolder.h"
 #include "testhelpers.h"
 #include "testmain.h"
+#include "worksheet.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
@@ -168,11 +169,48 @@ private slots:
         for (const QString answer : {"q9a1", "q9a2", "q9a3", "q9a4"})
             QVERIFY2(sheet.contains(answer), qPrintable(sheet));
         QVERIFY(sheet.contains(QStringLiteral("Worksheet")));
+        // On the sheet each question's answers stand under their labels in
+        // its own shuffled order: the text of every question comes in the
+        // same order of places (however pdftotext reads the two columns),
+        // which gives back each question's own shuffle.
+        const QStringList fields = [&] {
+            QStringList found;
+            for (auto it = QRegularExpression(QStringLiteral("q(\\d)a(\\d)")).globalMatch(sheet); it.hasNext();)
+                found << it.next().captured(0);
+            return found;
+        }();
+        QCOMPARE(fields.size(), 36);
+        std::array<int, 4> placeOf{}; // text position to place, from question 1
+        for (int k = 0; k < 4; ++k) {
+            const int field = fields[k].right(1).toInt() - 1;
+            const std::array<int, 4> first = Worksheet::order(1);
+            placeOf[size_t(k)] = int(std::find(first.begin(), first.end(), field) - first.begin());
+        }
+        int shuffled = 0;
+        for (int id = 1; id <= 9; ++id) {
+            const std::array<int, 4> order = Worksheet::order(id);
+            for (int k = 0; k < 4; ++k)
+                QCOMPARE(fields[(id - 1) * 4 + k], QStringLiteral("q%1a%2").arg(id).arg(order[size_t(placeOf[size_t(k)])] + 1));
+            shuffled += order != std::array<int, 4>{0, 1, 2, 3};
+            QCOMPARE(Worksheet::order(id), order); // the same on every print
+        }
+        QVERIFY(shuffled >= 5);
         // The key names, for each question, the label its correct answer has
-        // on the sheet.
-        const QString key = poppler(QStringLiteral("pdftotext"), out.filePath(QStringLiteral("key.pdf")));
-        for (int id = 1; id <= 9; ++id)
+        // on the sheet, and that answer.
+        const QString key = poppler(QStringLiteral("pdftotext"), out.filePath(QStringLiteral("key.pdf"))).normalized(QString::NormalizationForm_KC);
+        for (int id = 1; id <= 9; ++id) {
+            const std::array<int, 4> order = Worksheet::order(id);
+            const QString label = Worksheet::label(int(std::find(order.begin(), order.end(), 0) - order.begin()));
+            // Its line: "1. ج)", in whichever order the text comes.
+            bool found = false;
+            for (const QString &line : key.split(u'\n')) {
+                const QRegularExpressionMatch number = QRegularExpression(QStringLiteral("\\d+")).match(line);
+                if (!line.contains(u'q') && number.hasMatch() && number.captured(0).toInt() == id)
+                    found = line.contains(label);
+            }
+            QVERIFY2(found, qPrintable(key));
             QVERIFY2(key.contains(QStringLiteral("q%1a1").arg(id)) && !key.contains(QStringLiteral("q%1a2").arg(id)), qPrintable(key));
+        }
     }
 
 private:

@@ -1293,14 +1293,6 @@ questions were asked. It is chosen at start:
 <context>
     <name>PdfPages</name>
     <message>
-        <source>A file is already there.</source>
-        <translation>في هذا المكان ملف موجود.</translation>
-    </message>
-    <message>
-        <source>Choose another name, or add --force to replace it.</source>
-        <translation>اختر اسماً آخر، أو أضف ‎--force‎ لاستبداله.</translation>
-    </message>
-    <message>
         <source>The PDF file could not be written.</source>
         <translation>تعذّرت كتابة ملف PDF.</translation>
     </message>

@@ -58,9 +58,9 @@ bool isContestFile(const QString &path, const QString &programFolder)
     return false;
 }
 
-// Throws a Failure when csvPath may not be written: a file of the contest
-// folder, or a file already there unless replace is true.
-void refuseToWrite(const QString &programFolder, const QString &csvPath, bool replace)
+} // namespace
+
+void BankExport::refuseToWrite(const QString &programFolder, const QString &csvPath, bool replace)
 {
     const QString target = resolved(csvPath);
     if (isContestFile(target, programFolder))
@@ -70,8 +70,6 @@ void refuseToWrite(const QString &programFolder, const QString &csvPath, bool re
         throw Failure(QCoreApplication::translate("BankExport", "A file is already there."), csvPath,
                       QCoreApplication::translate("BankExport", "Choose another name, or add --force to replace it."));
 }
-
-} // namespace
 
 void BankExport::writeFile(const QString &programFolder, const QString &csvPath, const QByteArray &text, bool replace)
 {

@@ -34,6 +34,10 @@ public:
     // One CSV field, quoted (quotation marks inside doubled), in UTF-8.
     static QByteArray quoted(const QString &text);
 
+    // Throws a Failure when path may not be written: a file of the contest
+    // folder whatever, or a file already there unless replace is true.
+    static void refuseToWrite(const QString &programFolder, const QString &path, bool replace);
+
     // Writes text to csvPath, whole or not at all, refusing an existing file
     // unless replace is true and any file of the contest folder whatever.
     static void writeFile(const QString &programFolder, const QString &csvPath, const QByteArray &text, bool replace);

@@ -4,25 +4,20 @@
 #include "translation.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QPageLayout>
-
-#include <cstdio>
 
 namespace {
 constexpr qreal kMargin = 42;
 constexpr int kResolution = 300;
 } // namespace
 
-PdfPages::PdfPages(const QString &path, const QString &title, bool replace)
-    : m_path(path), m_partial(path + QStringLiteral(".part"))
+PdfPages::PdfPages(const QString &path, const QString &title)
+    : m_path(path), m_file(path)
 {
-    if (!replace && QFileInfo::exists(path))
-        throw Failure(QCoreApplication::translate("PdfPages", "A file is already there."), path,
-                      QCoreApplication::translate("PdfPages", "Choose another name, or add --force to replace it."));
-    QFile::remove(m_partial);
-    m_writer = std::make_unique<QPdfWriter>(m_partial);
+    if (!m_file.open(QIODevice::WriteOnly))
+        throw Failure(QCoreApplication::translate("PdfPages", "The PDF file could not be written."), path,
+                      QCoreApplication::translate("PdfPages", "Make sure the folder can be written to and the disk is not full."));
+    m_writer = std::make_unique<QPdfWriter>(&m_file);
     m_writer->setTitle(title);
     m_writer->setCreator(QStringLiteral("mathcontest"));
     m_writer->setResolution(kResolution);
@@ -38,10 +33,9 @@ PdfPages::PdfPages(const QString &path, const QString &title, bool replace)
 
 PdfPages::~PdfPages()
 {
-    if (!m_finished) {
+    // Unfinished, the file is never put in place.
+    if (!m_finished)
         m_painter.end();
-        QFile::remove(m_partial);
-    }
 }
 
 void PdfPages::need(qreal height)
@@ -79,8 +73,8 @@ void PdfPages::finish()
 {
     const bool ended = m_painter.end();
     m_finished = true;
-    if (!ended || std::rename(QFile::encodeName(m_partial).constData(), QFile::encodeName(m_path).constData()) != 0) {
-        QFile::remove(m_partial);
+    m_writer.reset();
+    if (!ended || !m_file.commit()) {
         throw Failure(QCoreApplication::translate("PdfPages", "The PDF file could not be written."), m_path,
                       QCoreApplication::translate("PdfPages", "Make sure the folder can be written to and the disk is not full."));
     }

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QString>
 
 #include <memory>
@@ -10,13 +11,14 @@
 // A PDF of A4 pages being written: a painter in points (1/72 inch) over the
 // page inside its margins, right to left, a pen that moves down the page and
 // turns it when what comes does not fit, and the file put in place whole
-// when done (refused where a file is, unless replace is true).
+// when done. Where it may be written is for the caller to check
+// (BankExport::refuseToWrite).
 class PdfPages {
 public:
     static constexpr qreal kWidth = 595 - 2 * 42;  // A4, inside the margins
     static constexpr qreal kHeight = 842 - 2 * 42;
 
-    PdfPages(const QString &path, const QString &title, bool replace);
+    PdfPages(const QString &path, const QString &title);
     ~PdfPages();
 
     QPainter &painter() { return m_painter; }
@@ -39,7 +41,8 @@ public:
     void finish();
 
 private:
-    QString m_path, m_partial;
+    QString m_path;
+    QSaveFile m_file;
     std::unique_ptr<QPdfWriter> m_writer;
     QPainter m_painter;
     qreal m_y = 0;

@@ -127,11 +127,6 @@ void QuestionFile::addNote(QString *note, const QString &more)
         *note = note->isEmpty() ? more : *note + QStringLiteral("\n") + more;
 }
 
-QStringList QuestionFile::suffixes()
-{
-    return {QStringLiteral("csv"), QStringLiteral("txt"), QStringLiteral("xlsx"), QStringLiteral("ods"), QStringLiteral("xls")};
-}
-
 QuestionFile::Format QuestionFile::formatOf(const QString &path, const QByteArray &start)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();

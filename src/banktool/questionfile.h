@@ -46,8 +46,6 @@ public:
     // The format by the file's first bytes (a ZIP or OLE2 container by its
     // name's suffix), CSV for anything else.
     static Format formatOf(const QString &path, const QByteArray &start);
-    // The suffixes of question files: csv, txt, xlsx, ods, xls.
-    static QStringList suffixes();
 
     // note, when given, gets notes for the user on how the file was read
     // (its encoding, answers that look like dates), or stays as it is.

@@ -95,12 +95,8 @@ QImage QuestionPicture::compose(const QString &text, const QImage &figure)
 
 MathParagraph QuestionPicture::fit(const QString &text)
 {
-    const qreal width = kWidth - 2 * kMargin;
-    for (int size = kPixelSize; size >= kMinPixelSize; --size) {
-        MathParagraph layout(text, questionFont(size), width, true);
-        if (layout.fits() && layout.boundingRect().height() <= kHeight - 2 * kMargin)
-            return layout;
-    }
+    if (std::optional<MathParagraph> layout = fitted(text, kWidth - 2 * kMargin, kHeight - 2 * kMargin, kMinPixelSize))
+        return std::move(*layout);
     throw Failure(QCoreApplication::translate("QuestionPicture", "the question is too long for the question picture (%1 pixels, even at the smallest readable size)")
                       .arg(Picture::sizeText(QSize(kWidth, kHeight))),
                   QString(), QCoreApplication::translate("QuestionPicture", "Shorten the question, or give a picture for it."));

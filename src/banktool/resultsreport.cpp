@@ -64,9 +64,10 @@ void ResultsReport::paintChart(QPainter &painter, const QRectF &area, const std:
 
 int ResultsReport::writePdf(const QString &folder, const QString &pdfPath, bool replace)
 {
+    BankExport::refuseToWrite(folder, pdfPath, replace);
     const ContestResults results = ContestResults::read(QDir(folder).absolutePath());
     const QString title = QCoreApplication::translate("ResultsReport", "Results of the contests");
-    PdfPages pages(pdfPath, title, replace);
+    PdfPages pages(pdfPath, title);
     QPainter &painter = pages.painter();
     pages.line(title, PdfPages::font(18, true), Qt::AlignHCenter);
     pages.line(Translation::isolate(QDir(folder).absolutePath()), PdfPages::font(10), Qt::AlignHCenter);

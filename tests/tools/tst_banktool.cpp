@@ -192,6 +192,11 @@ const QList<CommandCase> kCommandCases = {
     {"export --force through a link to the bank",
      [](const QDir &d) { QFile::link(d.filePath(QStringLiteral("app/db1.sqlite")), d.filePath(QStringLiteral("link.csv"))); },
      {"export", "%D/app", "--csv", "%D/link.csv", "--force"}, 1, {"over a file of the contest folder"}, kBankIntact},
+    // A PDF goes where a question file may go, never over the bank.
+    {"print --force over the bank", kNothing, {"print", "%D/app", "--pdf", "%D/app/db1.sqlite", "--force"}, 1, {"over a file of the contest folder"}, kBankIntact},
+    {"results --pdf --force over the bank", kNothing, {"results", "%D/app", "--pdf", "%D/app/db1.sqlite", "--force"}, 1, {"over a file of the contest folder"},
+     kBankIntact},
+    {"print over a teacher's file", kNothing, {"print", "%D/app", "--pdf", "%D/mine.csv"}, 1, {"--force"}, kMineIntact},
     {"export --force over a picture", kNothing, {"export", "%D/app", "--csv", "%D/app/img/1.jpg", "--force"}, 1,
      {"over a file of the contest folder"}, kBankIntact},
     {"export --force over a teacher's file", kNothing, {"export", "%D/app", "--csv", "%D/mine.csv", "--force"}, 0, {"wrote 3 questions", "every column as Text"},

@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cmath>
 #include <QCoreApplication>
+#include <QLocale>
 
 const QString Form2::kAnswerPlaceholder = QStringLiteral("الاجابة");
 const QString Form2::kCorrectVerdict = QStringLiteral("الاجابة صحيحة");
@@ -173,14 +174,34 @@ void Form2::Form_Load()
     // The score's frame says out of how many questions.
     ui->Frame1->setTitle(QStringLiteral("الدرجة من %1").arg(m_settings.length));
     m_session = std::make_unique<ContestSession>(ContestFolder::path(), m_settings);
-    beginContest();
+    if (m_settings.names) {
+        // The name is asked once the window is on the screen (full screen
+        // when the teacher asked for it), over the game rather than over
+        // whatever stood on the screen before it; nothing is drawn before.
+        m_awaitingName = true;
+        QMetaObject::invokeMethod(this, &Form2::beginContest, Qt::QueuedConnection);
+    } else {
+        beginContest();
+    }
     describe();
 }
 
 void Form2::beginContest()
 {
-    const QString player = m_settings.names ? MessageBox::askText(QStringLiteral("اسم المتسابق:"), kNewContestTitle) : QString();
+    m_awaitingName = m_settings.names;
+    QString player;
+    if (m_settings.names) {
+        // Over the game and at its scale, so that a projector shows it as
+        // large as the game. Closed without a name, the contest goes on
+        // without one.
+        QWidget *over = m_view ? static_cast<QWidget *>(m_view.get()) : this;
+        const qreal scale = m_view ? std::min(qreal(m_view->width()) / m_designSize.width(), qreal(m_view->height()) / m_designSize.height()) : 1.0;
+        player = MessageBox::askText(QStringLiteral("اسم المتسابق:"), kNewContestTitle, over, scale);
+    }
+    m_awaitingName = false;
     m_session->begin(player);
+    ui->playerName->setText(player);
+    ui->playerName->setVisible(!player.isEmpty());
 }
 
 bool Form2::contestUnderWay() const
@@ -194,6 +215,15 @@ void Form2::contestEnded(ContestRecord::Ending ending)
 {
     m_session->ended(ending);
     ui->nextPlayerHint->setVisible(true);
+    // The question box says how the contest went, not to ask for another.
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    const auto asked = static_cast<int>(CounterText::toNumber(ui->namberq->text()));
+    const auto right = static_cast<int>(CounterText::toNumber(ui->nambertrue->text()));
+    const QString score = QStringLiteral("%1 من %2").arg(arabic.toString(right), arabic.toString(asked));
+    const QString player = ui->playerName->text();
+    ui->finalScore->setText(player.isEmpty() ? score : QStringLiteral("%1: %2").arg(player, score));
+    ui->finalScore->setVisible(true);
+    ui->finalScore->raise();
 }
 
 void Form2::newContest()
@@ -225,6 +255,9 @@ void Form2::newContest()
     ui->Lanatija25->setText(QStringLiteral("00"));
     ui->natijatrueorfalse->setVisible(false);
     ui->nextPlayerHint->setVisible(false);
+    ui->finalScore->setVisible(false);
+    ui->playerName->clear();
+    ui->playerName->setVisible(false);
     ui->soal->setEnabled(true);
     beginContest();
     describe();
@@ -237,8 +270,16 @@ void Form2::soal_Click()
         Timeranswar_Timer();
         return;
     }
+    if (m_awaitingName)
+        return;
     showPlaceholderQuestion();
     setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
+    // A button lit in the round before (the one clicked, or the one the
+    // pointer rested on) would move with the shuffle and point at an answer
+    // before anyone reads the question: every draw starts yellow, and only a
+    // move of the pointer lights a button again.
+    for (int b = 1; b <= 4; ++b)
+        answerButton(b)->setBackColor(QColor(kNormalColour));
 
     QuestionBank bank = QuestionBank::openBank(ContestFolder::path());
     const qint64 questions = bank.countQuestions();
@@ -317,6 +358,10 @@ void Form2::Timermove_Timer()
 
 void Form2::showVerdict(const QString &verdict)
 {
+    // Right and wrong told apart at a glance, from the back of a classroom.
+    QPalette palette = ui->natijatrueorfalse->palette();
+    palette.setColor(QPalette::WindowText, QColor(verdict == kCorrectVerdict ? kCorrectColour : verdict == kWrongVerdict ? kWrongColour : kOverColour));
+    ui->natijatrueorfalse->setPalette(palette);
     ui->natijatrueorfalse->setText(verdict);
     // The verdict label takes the size of its caption, keeping its left edge.
     ui->natijatrueorfalse->adjustSize();
@@ -426,8 +471,10 @@ void Form2::describe()
     QLabel *verdict = ui->natijatrueorfalse;
     // At the contest's end the announcement says how to go on.
     QString said = verdict->isVisible() ? verdict->text() : QString();
-    if (ui->nextPlayerHint->isVisible())
-        said += (said.isEmpty() ? QString() : QStringLiteral(". ")) + ui->nextPlayerHint->text();
+    for (QLabel *shown : {ui->finalScore, ui->nextPlayerHint}) {
+        if (shown->isVisible())
+            said += (said.isEmpty() ? QString() : QStringLiteral(". ")) + shown->text();
+    }
     if (verdict->accessibleName() != said) {
         setAccessibleText(verdict, said, QAccessible::NameChanged);
         if (!said.isEmpty()) {

@@ -42,6 +42,10 @@ public:
     static constexpr QRgb kHighlightColour = qRgb(192, 255, 192); // light green
     // The correct answer's button after a wrong answer, with reveal on.
     static constexpr QRgb kRevealColour = qRgb(0, 176, 240); // sky blue
+    // The verdicts' colours: right, wrong, and the contest's end.
+    static constexpr QRgb kCorrectColour = qRgb(0, 128, 0);  // green
+    static constexpr QRgb kWrongColour = qRgb(255, 0, 0);    // red
+    static constexpr QRgb kOverColour = qRgb(0, 0, 128);     // dark blue
 
     static const QString kAnswerPlaceholder;
     static const QString kCorrectVerdict;
@@ -151,6 +155,7 @@ private:
     ContestSettings m_settings;
     std::unique_ptr<ContestSession> m_session;
     bool m_holding = false;   // the verdict stays until the player goes on
+    bool m_awaitingName = false; // the player's name not yet given
     bool m_revealing = false; // the correct answer is marked
     bool m_fullScreenWanted = false;
     QSize m_designSize;

@@ -1,8 +1,12 @@
 #include "messagebox.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace {
 bool g_answerInAdvance = false;
@@ -27,15 +31,34 @@ bool MessageBox::ask(const QString &prompt, const QString &title)
     return box->exec() == QMessageBox::Yes;
 }
 
-QString MessageBox::askText(const QString &prompt, const QString &title)
+QString MessageBox::askText(const QString &prompt, const QString &title, QWidget *over, qreal scale)
 {
     if (g_answerInAdvance) {
         g_history.append({Icon::Question, prompt, title});
         return nextAnswer(QString());
     }
-    QInputDialog dialog(QApplication::activeWindow());
+    QInputDialog dialog(over ? over : QApplication::activeWindow());
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
+    // Words of their own: Qt's Arabic "Cancel" is a clipped imperative.
+    dialog.setOkButtonText(QCoreApplication::translate("MessageBox", "OK"));
+    dialog.setCancelButtonText(QCoreApplication::translate("MessageBox", "Cancel"));
+    // Every part at the scale asked (the program gives labels and fields
+    // fonts of their own, which a font set on the dialog would not reach).
+    if (scale > 1.0) {
+        // As large as the game's own smallest text (16 pixels), scaled.
+        const int pixels = qRound(std::max(QFontInfo(dialog.font()).pixelSize(), 16) * scale);
+        QList<QWidget *> parts = dialog.findChildren<QWidget *>();
+        parts.prepend(&dialog);
+        for (QWidget *part : parts) {
+            QFont font = part->font();
+            font.setPixelSize(pixels);
+            part->setFont(font);
+        }
+    }
+    // Room for a long name.
+    if (auto *field = dialog.findChild<QLineEdit *>())
+        field->setMinimumWidth(qRound(dialog.fontMetrics().averageCharWidth() * 30 * scale));
     dialog.setLayoutDirection(prompt.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     dialog.setWindowModality(Qt::ApplicationModal);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue().trimmed() : QString();

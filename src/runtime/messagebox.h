@@ -7,6 +7,7 @@
 #include <memory>
 
 class QMessageBox;
+class QWidget;
 
 // Every message box of the program goes through here: modal, one OK button,
 // read right to left. Tests answer the boxes in advance instead of showing
@@ -28,8 +29,10 @@ public:
     // A question with the buttons Yes and No; whether Yes was chosen.
     static bool ask(const QString &prompt, const QString &title);
     // A line of text the user may leave empty (a player's name), right to
-    // left; what was written, or an empty text when the box was closed.
-    static QString askText(const QString &prompt, const QString &title);
+    // left; what was written, or an empty text when the box was closed. Shown
+    // centred over the window over (the active one when none), its text
+    // scale times the usual size.
+    static QString askText(const QString &prompt, const QString &title, QWidget *over = nullptr, qreal scale = 1.0);
 
     // For tests: from now on every box is answered with OK at once and only
     // recorded; history() lists them in order. A question takes the next of

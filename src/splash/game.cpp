@@ -149,6 +149,10 @@ int Game::run(int argc, char **argv, std::function<void()> splashShown)
             return *status;
     }
     Application app(argc, argv);
+    // The game ends by its own exit (the label, Ctrl+Q, closing the quiz
+    // window), never because a dialog closed while no other window counted
+    // as open: a cancelled name prompt once ended the whole game.
+    QApplication::setQuitOnLastWindowClosed(false);
     std::unique_ptr<ProgramLock> lock;
     std::unique_ptr<Form1> splash;
     std::unique_ptr<FirstPaint> firstPaint;

@@ -255,6 +255,25 @@ if [ "$(id -u)" = 0 ] && unshare -m true 2>/dev/null; then
   grep -q "cannot be written to" "$work/small.err" || fail "a read-only bank was not named: $(cat "$work/small.err")"
 fi
 
+# The name prompt, over the full-screen game: cancelled at the start, and
+# after Ctrl+N in a window, the contest goes on without a name (a cancelled
+# prompt once ended the game, recording an empty contest as an exit).
+names=$work/names
+cp -r "$root/usr/share/mathcontest/sample" "$names"
+"$bin/mathcontest" --names --fullscreen "$names" </dev/null 2>"$work/names.err" &
+game=$!
+pids+=($game)
+window_of "$game" >/dev/null || fail "the game with names did not open: $(cat "$work/names.err")"
+sleep 1
+for keys in Escape space Escape ctrl+n "Tab Return" Escape; do
+  xdotool key $keys; sleep 0.7
+done
+kill -0 "$game" 2>/dev/null || fail "cancelling the name prompt ended the game: $(cat "$work/names.err")"
+[ "$(sqlite3 "$names/results.sqlite" "select group_concat(ifnull(player, '-') || ':' || ifnull(ending, ''), ' ') from contest")" = "-:new contest -:" ] \
+  || fail "the contests around a cancelled name prompt were recorded as $(sqlite3 "$names/results.sqlite" 'select * from contest')"
+xdotool key ctrl+q
+wait_for_end "$game"
+
 [ "$before" = "$(sums)" ] || fail "files under the install prefix changed"
 
 # The teacher's window, on the contest made from the template, shows its

@@ -83,6 +83,7 @@ private slots:
         const bool correct = clicked == 1;
         const QString verdict = correct ? Form2::kCorrectVerdict : Form2::kWrongVerdict;
         QCOMPARE(quiz.control("natijatrueorfalse")->text(), verdict);
+        QCOMPARE(quiz.control("natijatrueorfalse")->palette().color(QPalette::WindowText), QColor(correct ? Form2::kCorrectColour : Form2::kWrongColour));
         QCOMPARE(quiz.counter("nambertrue") * 10 + quiz.counter("namberfalse"), correct ? 10 : 1);
         QCOMPARE(quiz.control("Lanatija25")->text(), QStringLiteral("00"));
         // A second click on any answer changes nothing.
@@ -208,6 +209,7 @@ private slots:
         QCOMPARE(quiz.button(1)->backColor(), QColor(Form2::kNormalColour));
         QCOMPARE(TestFolder::query(quiz.folder.path() + QStringLiteral("/results.sqlite"), QStringLiteral("select ifnull(player, '') from contest")),
                  QList<QVariant>{player});
+        QCOMPARE(quiz.control("playerName")->isVisible() ? quiz.control("playerName")->text() : QString(), player);
     }
 
     void nextPlayerWithoutRestarting_data()
@@ -279,12 +281,17 @@ private slots:
         // nothing restarts the contest, and a bank that ran out says so at
         // every click.
         QCOMPARE(quiz.counter("nambertrue"), rounds / 4);
+        // The question box tells the score, not to ask for another question.
+        const QString score = over ? QStringLiteral("٦ من ٢٥") : QStringLiteral("٠ من ٣");
+        QCOMPARE(quiz.control("finalScore")->isVisible(), over);
         for (int attempt = 1; attempt <= 2; ++attempt) {
             quiz.draw();
             verifyState(quiz, over ? State::ContestOver : State::Waiting);
             QCOMPARE(quiz.counter("namberq"), rounds);
             QCOMPARE(quiz.folder.usedIds().size(), rounds);
             QCOMPARE(MessageBox::history().size(), over ? 0 : attempt);
+            QVERIFY(quiz.control("finalScore")->isVisible());
+            QCOMPARE(quiz.control("finalScore")->text(), score);
         }
         if (!over) {
             const MessageBox::Shown shown = MessageBox::history().last();
@@ -351,6 +358,17 @@ private slots:
         quiz.moveTo(quiz.button(3), QPoint(20, 20));
         quiz.answer(3);
         QVERIFY(lit(3, green));
+        // Answered with the mouse, drawn with Space: the pointer has not
+        // moved, and no button carries the last round's light (it would move
+        // with the shuffle and point at an answer) until it moves again.
+        quiz.window->Timeranswar_Timer();
+        QTest::keyClick(quiz.window.get(), Qt::Key_Space);
+        QCOMPARE(quiz.counter("namberq"), 2);
+        quiz.window->Timermove_Timer();
+        for (int b = 1; b <= 4; ++b)
+            QVERIFY(lit(b, yellow));
+        quiz.moveTo(quiz.button(4), QPoint(22, 20));
+        QVERIFY(lit(4, green) && lit(1, yellow));
     }
 
     void keysActAsTheirClicks_data()

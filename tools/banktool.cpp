@@ -320,12 +320,8 @@ int results(const Options &options, QTextStream &out)
         return BankTool::kOk;
     }
     out << BankTool::tr("Contests:") << "\n";
-    for (const ContestResults::Contest &c : results.contests)
-        out << "  "
-            << BankTool::tr("%1. %2, %3: %4 of %5 right, %6")
-                   .arg(QString::number(c.number), c.player.isEmpty() ? BankTool::tr("(no name)") : Translation::shown(c.player), Translation::isolate(c.started),
-                        QString::number(c.correct), QString::number(c.asked), ResultsReport::endingText(c.ending))
-            << "\n";
+    for (const ContestResults::Contest &c : ResultsReport::shownContests(results))
+        out << "  " << ResultsReport::contestLine(c) << "\n";
     out << BankTool::tr("Questions, hardest first:") << "\n";
     for (const ContestResults::Question &q : results.questions) {
         out << "  " << BankTool::tr("question %1: %2% right of %n answer(s)", nullptr, q.asked).arg(q.id).arg(qRound(q.percentCorrect()));

@@ -593,10 +593,6 @@ changing those given:
         <translation>المسابقات:</translation>
     </message>
     <message>
-        <source>%1. %2, %3: %4 of %5 right, %6</source>
-        <translation>%1. %2، %3: %4 صحيحة من %5، %6</translation>
-    </message>
-    <message>
         <source>(no name)</source>
         <translation>(بلا اسم)</translation>
     </message>
@@ -814,6 +810,14 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     <message>
         <source>print needs DIR and --pdf FILE.pdf</source>
         <translation>يحتاج print إلى DIR وإلى ‎--pdf FILE.pdf‎</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 من %2</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3: %4 right, %5</source>
+        <translation>%1. %2، %3: %4 صحيحة، %5</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1273,17 @@ questions were asked. It is chosen at start:
     <message>
         <source>The contest folder, a bank in it, or a question file (CSV or a spreadsheet).</source>
         <translation>مجلد المسابقة، أو بنك فيه، أو ملف أسئلة (CSV أو ملف جداول).</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -2116,6 +2131,22 @@ Its contest folder: %2</source>
     <message>
         <source>Results as &amp;PDF report…</source>
         <translation>&amp;النتائج تقريراً بصيغة PDF…</translation>
+    </message>
+    <message>
+        <source>No program could open %1: this computer has none for its type. Install a spreadsheet program such as LibreOffice Calc, or open the file from the one you use.</source>
+        <translation>لم يستطع أي برنامج فتح %1: ليس على هذا الحاسوب برنامج لنوعه. ثبّت برنامج جداول مثل LibreOffice Calc، أو افتح الملف من البرنامج الذي تستعمله.</translation>
+    </message>
+    <message>
+        <source>The question file on disk could not be made into a contest (its fault is shown above). The game would play the last version of it that could be made. Start it all the same?</source>
+        <translation>تعذّر إنشاء مسابقة من ملف الأسئلة الذي على القرص (خطؤه معروض في الأعلى). ستلعب اللعبة آخر نسخة منه أمكن إنشاؤها. أتبدأ اللعبة مع ذلك؟</translation>
+    </message>
+    <message>
+        <source>The game could not be started from %1. Reinstall mathcontest, or start the game from the menu.</source>
+        <translation>تعذّر تشغيل اللعبة من %1. أعد تثبيت mathcontest، أو شغّل اللعبة من القائمة.</translation>
+    </message>
+    <message>
+        <source>The question file changed on disk, and could not be made into a contest: see its fault above.</source>
+        <translation>تغيّر ملف الأسئلة على القرص، وتعذّر إنشاء مسابقة منه: انظر خطأه في الأعلى.</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,13 @@
 #include "pdfpages.h"
 #include "translation.h"
 
+#include "mathtext.h"
+
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
+
+#include <unordered_set>
 #include <QDir>
 #include <QPainter>
 
@@ -19,6 +25,42 @@ QString ResultsReport::endingText(const QString &ending)
     if (ending == QLatin1String("new contest"))
         return QCoreApplication::translate("BankTool", "ended for a new contest");
     return QCoreApplication::translate("BankTool", "not ended (the program was stopped)");
+}
+
+std::vector<ContestResults::Contest> ResultsReport::shownContests(const ContestResults &results)
+{
+    std::vector<ContestResults::Contest> shown;
+    std::unordered_set<qint64> answered;
+    for (const ContestResults::Answer &a : results.answers)
+        answered.insert(a.contest);
+    for (const ContestResults::Contest &c : results.contests) {
+        if (answered.count(c.number))
+            shown.push_back(c);
+    }
+    return shown;
+}
+
+QString ResultsReport::startedText(const QString &started)
+{
+    const QDateTime at = QDateTime::fromString(started, Qt::ISODateWithMs);
+    return at.isValid() ? QLocale().toString(at.toLocalTime(), QLocale::ShortFormat) : started;
+}
+
+QString ResultsReport::scoreText(const ContestResults::Contest &contest)
+{
+    return QCoreApplication::translate("BankTool", "%1 of %2").arg(contest.correct).arg(contest.asked);
+}
+
+QString ResultsReport::contestLine(const ContestResults::Contest &c)
+{
+    return QCoreApplication::translate("BankTool", "%1. %2, %3: %4 right, %5")
+        .arg(QString::number(c.number), c.player.isEmpty() ? QCoreApplication::translate("BankTool", "(no name)") : Translation::shown(c.player),
+             Translation::isolate(startedText(c.started)), scoreText(c), endingText(c.ending));
+}
+
+QString ResultsReport::questionText(const QString &text)
+{
+    return MathText::isolated(Translation::shown(text));
 }
 
 QByteArray ResultsReport::csv(const ContestResults &results)
@@ -47,6 +89,17 @@ void ResultsReport::paintChart(QPainter &painter, const QRectF &area, const std:
         const QRectF label(area.right() - kLabelWidth, y, kLabelWidth - 6, kBarHeight);
         painter.setPen(Qt::black);
         painter.drawText(label, Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter, QCoreApplication::translate("ResultsReport", "question %1").arg(q.id));
+        // The question itself beside its number, as far as the bar leaves room.
+        if (!q.text.isEmpty()) {
+            const qreal length = barSpace * q.percentCorrect() / 100.0;
+            const qreal room = barSpace - length - kValueWidth - 8;
+            if (room > 40) {
+                const QRectF textArea(area.right() - kLabelWidth - barSpace + 4, y, room, kBarHeight);
+                painter.setPen(QColor(60, 60, 60));
+                painter.drawText(textArea, Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter,
+                                 painter.fontMetrics().elidedText(questionText(q.text), Qt::ElideMiddle, int(room)));
+            }
+        }
         // From the right, as Arabic reads; red below half right, green above.
         const qreal length = barSpace * q.percentCorrect() / 100.0;
         const QRectF bar(area.right() - kLabelWidth - length, y + 2, length, kBarHeight - 4);
@@ -74,12 +127,10 @@ int ResultsReport::writePdf(const QString &folder, const QString &pdfPath, bool 
     pages.advance(10);
     pages.line(QCoreApplication::translate("ResultsReport", "The contests"), PdfPages::font(14, true));
     const QFont body = PdfPages::font(11);
-    for (const ContestResults::Contest &c : results.contests)
-        pages.line(QCoreApplication::translate("BankTool", "%1. %2, %3: %4 of %5 right, %6")
-                       .arg(QString::number(c.number), c.player.isEmpty() ? QCoreApplication::translate("BankTool", "(no name)") : Translation::shown(c.player),
-                            Translation::isolate(c.started), QString::number(c.correct), QString::number(c.asked), endingText(c.ending)),
-                   body);
-    if (results.contests.empty())
+    const std::vector<ContestResults::Contest> contests = shownContests(results);
+    for (const ContestResults::Contest &c : contests)
+        pages.line(contestLine(c), body);
+    if (contests.empty())
         pages.line(QCoreApplication::translate("ResultsReport", "No contest has been played in this folder yet."), body);
     pages.advance(10);
     pages.line(QCoreApplication::translate("ResultsReport", "Right answers, hardest question first"), PdfPages::font(14, true));
@@ -100,6 +151,8 @@ int ResultsReport::writePdf(const QString &folder, const QString &pdfPath, bool 
     pages.line(QCoreApplication::translate("ResultsReport", "The questions"), PdfPages::font(14, true));
     for (const ContestResults::Question &q : results.questions) {
         QString line = QCoreApplication::translate("BankTool", "question %1: %2% right of %n answer(s)", nullptr, q.asked).arg(q.id).arg(qRound(q.percentCorrect()));
+        if (!q.text.isEmpty())
+            line += QStringLiteral(" — ") + questionText(q.text);
         if (q.mostWrongTimes > 0)
             line += QCoreApplication::translate("BankTool", "; wrong answer chosen most: %1 (%n time(s))", nullptr, q.mostWrongTimes).arg(Translation::shown(q.mostWrong));
         pages.line(line, body);

@@ -7,7 +7,7 @@
 void ContestsModel::setResults(const ContestResults &results)
 {
     beginResetModel();
-    m_contests = results.contests;
+    m_contests = ResultsReport::shownContests(results);
     endResetModel();
 }
 
@@ -29,8 +29,8 @@ QVariant ContestsModel::data(const QModelIndex &index, int role) const
     switch (index.column()) {
     case 0: return QString::number(c.number);
     case 1: return c.player.isEmpty() ? QCoreApplication::translate("BankTool", "(no name)") : c.player;
-    case 2: return c.started.left(16).replace(u'T', u' ');
-    case 3: return QStringLiteral("%1 / %2").arg(c.correct).arg(c.asked);
+    case 2: return ResultsReport::startedText(c.started);
+    case 3: return ResultsReport::scoreText(c);
     case 4: return ResultsReport::endingText(c.ending);
     default: return {};
     }

@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QCoreApplication>
 
+#include <memory>
+
 void QuestionListModel::setQuestions(std::vector<TeacherContest::Question> questions)
 {
     beginResetModel();
@@ -33,18 +35,20 @@ QVariant QuestionListModel::data(const QModelIndex &index, int role) const
     switch (index.column()) {
     case Picture:
         if (role == Qt::DecorationRole) {
-            auto it = m_pictures.find(index.row());
-            if (it == m_pictures.end()) {
-                QPixmap picture;
-                try {
-                    picture = Picture::load(q.picture);
-                } catch (const Failure &) {
-                    // What is wrong with it is in the problems column.
-                }
-                it = m_pictures.insert(index.row(), picture);
+            if (const QPixmap *held = m_pictures.object(index.row()))
+                return *held;
+            auto picture = std::make_unique<QPixmap>();
+            try {
+                *picture = Picture::load(q.picture);
+            } catch (const Failure &) {
+                // What is wrong with it is in the problems column.
             }
-            return it.value();
+            const QPixmap shown = *picture;
+            m_pictures.insert(index.row(), picture.release());
+            return shown;
         }
+        if (role == Qt::SizeHintRole)
+            return kPictureCell;
         if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
             return q.text;
         break;

@@ -3,7 +3,7 @@
 #include "teachercontest.h"
 
 #include <QAbstractTableModel>
-#include <QHash>
+#include <QCache>
 #include <QPixmap>
 
 // The questions of a contest as a table: each picture as pupils see it
@@ -24,10 +24,15 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // Pictures loaded so far (rows shown).
+    // Pictures held now: those of the rows shown lately, at most kPicturesHeld.
     int picturesLoaded() const { return int(m_pictures.size()); }
+    // Enough for the rows of a screen and the ones scrolled past, never a
+    // bank's worth (100 000 pictures would not fit in memory).
+    static constexpr int kPicturesHeld = 64;
+    // The size of a picture's cell, known without loading the picture.
+    static constexpr QSize kPictureCell{456, 136};
 
 private:
     std::vector<TeacherContest::Question> m_questions;
-    mutable QHash<int, QPixmap> m_pictures;
+    mutable QCache<int, QPixmap> m_pictures{kPicturesHeld};
 };

@@ -1,5 +1,7 @@
 #include "questionresultsmodel.h"
 
+#include "resultsreport.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -28,7 +30,7 @@ QVariant QuestionResultsModel::data(const QModelIndex &index, int role) const
     const ContestResults::Question &q = m_questions[size_t(index.row())];
     switch (index.column()) {
     case 0: return QString::number(q.id);
-    case 1: return q.text;
+    case 1: return ResultsReport::questionText(q.text);
     case 2: return QString::number(q.asked);
     case 3: return QStringLiteral("%1%").arg(qRound(q.percentCorrect()));
     case 4: return q.mostWrongTimes ? QStringLiteral("%1 (%2)").arg(q.mostWrong).arg(q.mostWrongTimes) : QString();

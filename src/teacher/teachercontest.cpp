@@ -2,12 +2,14 @@
 
 #include "conteststart.h"
 #include "contestfolder.h"
+#include "contestrecord.h"
 #include "failure.h"
 #include "installpaths.h"
 #include "questionbank.h"
 #include "questionfile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -76,6 +78,17 @@ void TeacherContest::saveSettings(const ContestSettings &settings) const
 ContestResults TeacherContest::results() const
 {
     return ContestResults::read(m_folder);
+}
+
+QByteArray TeacherContest::resultsStamp() const
+{
+    QByteArray stamp;
+    const QString record = QDir(m_folder).filePath(QString::fromLatin1(ContestRecord::kFileName));
+    for (const QString &file : {record, record + QStringLiteral("-journal"), record + QStringLiteral("-wal")}) {
+        const QFileInfo info(file);
+        stamp += QByteArray::number(info.exists() ? info.lastModified().toMSecsSinceEpoch() : -1) + ':' + QByteArray::number(info.size()) + ';';
+    }
+    return stamp;
 }
 
 bool TeacherContest::startGame(bool fullScreen) const

@@ -46,6 +46,9 @@ public:
     ContestSettings settings() const;
     void saveSettings(const ContestSettings &settings) const;
     ContestResults results() const;
+    // Changes whenever the game writes to the record: its file's and its
+    // journal's times and sizes.
+    QByteArray resultsStamp() const;
 
     // The game on this contest, in a window or full screen; false when it
     // could not be started.

@@ -4,6 +4,7 @@
 #include "bankexport.h"
 #include "contestsmodel.h"
 #include "failure.h"
+#include "installpaths.h"
 #include "messagebox.h"
 #include "questionlistmodel.h"
 #include "questionresultsmodel.h"
@@ -25,6 +26,7 @@
 namespace {
 
 constexpr int kReloadDelayMs = 500;
+constexpr int kResultsPollMs = 1000;
 
 QSettings userSettings()
 {
@@ -39,9 +41,13 @@ TeacherWindow::TeacherWindow(QWidget *parent)
 {
     ui->setupUi(this);
     ui->questionList->setModel(m_questions);
-    ui->questionList->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows and the picture column of a known size: sizing them to their
+    // contents would load every picture of the bank.
+    ui->questionList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ui->questionList->verticalHeader()->setDefaultSectionSize(QuestionListModel::kPictureCell.height());
     ui->questionList->verticalHeader()->hide();
-    ui->questionList->horizontalHeader()->setSectionResizeMode(QuestionListModel::Picture, QHeaderView::ResizeToContents);
+    ui->questionList->horizontalHeader()->setSectionResizeMode(QuestionListModel::Picture, QHeaderView::Fixed);
+    ui->questionList->horizontalHeader()->resizeSection(QuestionListModel::Picture, QuestionListModel::kPictureCell.width());
     ui->questionList->horizontalHeader()->setSectionResizeMode(QuestionListModel::Number, QHeaderView::ResizeToContents);
     ui->questionList->horizontalHeader()->setSectionResizeMode(QuestionListModel::Answers, QHeaderView::ResizeToContents);
     ui->questionList->horizontalHeader()->setStretchLastSection(true);
@@ -52,13 +58,25 @@ TeacherWindow::TeacherWindow(QWidget *parent)
     ui->questionResults->horizontalHeader()->setStretchLastSection(true);
     m_reloadTimer.setSingleShot(true);
     m_reloadTimer.setInterval(kReloadDelayMs);
+    // The results follow the record as the game writes it.
+    m_resultsTimer.setInterval(kResultsPollMs);
+    connect(&m_resultsTimer, &QTimer::timeout, this, [this] {
+        if (m_open && m_contest.resultsStamp() != m_resultsStamp)
+            showResults();
+    });
+    m_resultsTimer.start();
 
     connect(ui->actionOpen, &QAction::triggered, this, &TeacherWindow::chooseAndOpen);
     connect(ui->actionQuit, &QAction::triggered, this, &QWidget::close);
-    connect(ui->actionOpenInSpreadsheet, &QAction::triggered, this,
-            [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(m_contest.questionFile())); });
-    connect(ui->actionStart, &QAction::triggered, this, [this] { m_contest.startGame(false); });
-    connect(ui->actionStartFullScreen, &QAction::triggered, this, [this] { m_contest.startGame(true); });
+    connect(ui->actionOpenInSpreadsheet, &QAction::triggered, this, [this] {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(m_contest.questionFile())))
+            MessageBox::warning(tr("No program could open %1: this computer has none for its type. Install a spreadsheet program such as "
+                                   "LibreOffice Calc, or open the file from the one you use.")
+                                    .arg(Translation::isolate(m_contest.questionFile())),
+                                windowTitle());
+    });
+    connect(ui->actionStart, &QAction::triggered, this, [this] { startGame(false); });
+    connect(ui->actionStartFullScreen, &QAction::triggered, this, [this] { startGame(true); });
     connect(ui->actionPrintWorksheet, &QAction::triggered, this, [this] {
         const QString path = askSavePath(tr("Worksheet"), tr("worksheet.pdf"), tr("PDF (*.pdf)"));
         if (!path.isEmpty())
@@ -120,6 +138,23 @@ void TeacherWindow::open(const QString &path)
     showContest();
 }
 
+bool TeacherWindow::startGame(bool fullScreen)
+{
+    // The game plays what the contest folder holds: while the file on disk
+    // is refused, that is the last version that could be made of it.
+    if (!m_openError.isEmpty()
+        && !MessageBox::ask(tr("The question file on disk could not be made into a contest (its fault is shown above). The game would play the last "
+                               "version of it that could be made. Start it all the same?"),
+                            windowTitle()))
+        return false;
+    if (m_contest.startGame(fullScreen))
+        return true;
+    MessageBox::warning(tr("The game could not be started from %1. Reinstall mathcontest, or start the game from the menu.")
+                            .arg(Translation::isolate(InstallPaths::programFolder())),
+                        windowTitle());
+    return false;
+}
+
 void TeacherWindow::questionFileChanged()
 {
     const QString path = m_contest.path().isEmpty() ? QString() : m_contest.path();
@@ -134,7 +169,8 @@ void TeacherWindow::questionFileChanged()
         m_openError = failure.message();
     }
     showContest();
-    statusBar()->showMessage(tr("The question file changed on disk; the contest was made again."));
+    statusBar()->showMessage(m_openError.isEmpty() ? tr("The question file changed on disk; the contest was made again.")
+                                                   : tr("The question file changed on disk, and could not be made into a contest: see its fault above."));
 }
 
 void TeacherWindow::showContest()
@@ -191,6 +227,7 @@ bool TeacherWindow::saveSettings()
 
 void TeacherWindow::showResults()
 {
+    m_resultsStamp = m_contest.resultsStamp();
     attempt([this] {
         const ContestResults results = m_contest.results();
         m_contests->setResults(results);

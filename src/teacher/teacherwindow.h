@@ -41,6 +41,9 @@ public:
     bool printWorksheet(const QString &pdfPath, bool key);
     bool exportResultsCsv(const QString &csvPath);
     bool exportResultsPdf(const QString &pdfPath);
+    // The game on the contest, in a window or full screen; asks first while
+    // the question file on disk is refused, says why when it cannot start.
+    bool startGame(bool fullScreen);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -68,4 +71,6 @@ private:
     QuestionResultsModel *m_questionResults;
     QFileSystemWatcher m_watcher;
     QTimer m_reloadTimer;
+    QTimer m_resultsTimer;
+    QByteArray m_resultsStamp;
 };

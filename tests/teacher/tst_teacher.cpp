@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -96,6 +97,24 @@ private slots:
         QVERIFY(!window.findChild<QLabel *>(QStringLiteral("bankProblems"))->text().contains(QStringLiteral("img/2.jpg")));
     }
 
+    void aBigBankLoadsOnlyThePicturesShown()
+    {
+        // Sized without its pictures, and never holding a bank's worth.
+        TestFolder folder;
+        folder.prepareContest(150);
+        TeacherWindow window;
+        window.open(folder.path());
+        window.resize(1000, 700);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *list = window.findChild<QTableView *>(QStringLiteral("questionList"));
+        auto *model = static_cast<QuestionListModel *>(list->model());
+        QVERIFY2(model->picturesLoaded() > 0 && model->picturesLoaded() < 20, qPrintable(QString::number(model->picturesLoaded())));
+        for (int row = 0; row < model->rowCount(); ++row)
+            QVERIFY(!model->data(model->index(row, QuestionListModel::Picture), Qt::DecorationRole).value<QPixmap>().isNull());
+        QCOMPARE(model->picturesLoaded(), QuestionListModel::kPicturesHeld);
+    }
+
     void settingsAreSavedAndChecked()
     {
         TestFolder folder;
@@ -125,11 +144,14 @@ private slots:
             ContestRecord record = ContestRecord::open(folder.path());
             const QDateTime at(QDate(2026, 12, 8), QTime(9, 0), Qt::OffsetFromUTC, 3600);
             const qint64 laila = record.startContest(QStringLiteral("ليلى"), QString(), at);
-            record.recordDraw(laila, 1, 1, QStringLiteral("س"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}, at);
+            record.recordDraw(laila, 1, 1, QStringLiteral("ما قيمة (x + 1)/3 ؟"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}, at);
             record.recordAnswer(laila, 1, 1, 3, true, 1250);
             record.recordDraw(laila, 2, 2, QStringLiteral("ص"), {QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("x"), QStringLiteral("8")}, at);
             record.recordAnswer(laila, 2, 3, 1, false, 4000);
             record.endContest(laila, ContestRecord::Ending::Completed, at);
+            // Begun and left before an answer (Ctrl+N, a cancelled start):
+            // no line of the report.
+            record.endContest(record.startContest(QString(), QString(), at), ContestRecord::Ending::NewContest, at);
         }
         TeacherWindow window;
         window.open(folder.path());
@@ -137,13 +159,27 @@ private slots:
         QAbstractItemModel *questions = window.findChild<QTableView *>(QStringLiteral("questionResults"))->model();
         QCOMPARE(contests->rowCount(), 1);
         QCOMPARE(cell(contests, 0, 1), QStringLiteral("ليلى"));
-        QCOMPARE(cell(contests, 0, 3), QStringLiteral("1 / 2"));
+        QCOMPARE(cell(contests, 0, 3), QStringLiteral("1 of 2"));
         QCOMPARE(cell(contests, 0, 4), QStringLiteral("completed"));
+        // When, in local time as the user's language writes it.
+        QVERIFY2(!cell(contests, 0, 2).contains(u'T') && cell(contests, 0, 2).contains(QLocale().toString(QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::OffsetFromUTC, 3600).toLocalTime().time(), QLocale::ShortFormat)),
+                 qPrintable(cell(contests, 0, 2)));
         // Hardest first, with the wrong answer chosen most.
         QCOMPARE(cell(questions, 0, 0), QStringLiteral("2"));
         QCOMPARE(cell(questions, 0, 3), QStringLiteral("0%"));
         QCOMPARE(cell(questions, 0, 4), QStringLiteral("x (1)"));
         QCOMPARE(cell(questions, 1, 3), QStringLiteral("100%"));
+        // As pupils read it: the expression whole, in its own order.
+        QCOMPARE(cell(questions, 1, 1), QStringLiteral("ما قيمة \u2066(x + 1)/3\u2069 ؟"));
+
+        // A contest played while the window is open shows without reopening.
+        {
+            ContestRecord record = ContestRecord::open(folder.path());
+            const qint64 omar = record.startContest(QStringLiteral("عمر"), QString(), QDateTime::currentDateTime());
+            record.recordDraw(omar, 1, 1, QStringLiteral("ما قيمة (x + 1)/3 ؟"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}, QDateTime::currentDateTime());
+            record.recordAnswer(omar, 1, 1, 2, true, 900);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(contests->rowCount(), 2, 5000);
 
         const QDir out(m_data->path());
         QVERIFY(window.exportResultsCsv(out.filePath(QStringLiteral("results.csv"))));

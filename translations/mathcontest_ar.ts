@@ -1853,8 +1853,20 @@ questions were asked. It is chosen at start:
         <translation>ملف أسئلة (CSV أو ‎.xlsx‎ أو ‎.ods‎ أو ‎.xls‎)، أو بنك Access، أو مجلد مسابقة.</translation>
     </message>
     <message>
-        <source>mathcontest-teacher: give at most one file or folder</source>
-        <translation>mathcontest-teacher: أعطِ ملفاً أو مجلداً واحداً على الأكثر</translation>
+        <source>Shows this help and exits.</source>
+        <translation>يعرض هذه المساعدة ويخرج.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <translation>يعرض الإصدار ويخرج.</translation>
+    </message>
+    <message>
+        <source>give at most one file or folder</source>
+        <translation>أعطِ ملفاً واحداً أو مجلداً واحداً على الأكثر</translation>
+    </message>
+    <message>
+        <source>Try &apos;mathcontest-teacher --help&apos;.</source>
+        <translation>جرّب ‎&apos;mathcontest-teacher --help&apos;‎.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "messagebox.h"
 
+#include "translation.h"
+
 #include <QApplication>
 #include <QFontInfo>
 #include <QInputDialog>
@@ -91,7 +93,7 @@ void MessageBox::show(Icon icon, const QString &prompt, const QString &title)
 std::unique_ptr<QMessageBox> MessageBox::make(Icon icon, const QString &prompt, const QString &title)
 {
     const QMessageBox::Icon shown = icon == Icon::Warning ? QMessageBox::Warning : icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Question;
-    auto box = std::make_unique<QMessageBox>(shown, title, prompt, QMessageBox::Ok,
+    auto box = std::make_unique<QMessageBox>(shown, title, Translation::forWindow(prompt), QMessageBox::Ok,
                                              QApplication::activeWindow());
     box->setLayoutDirection(prompt.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     box->setWindowModality(Qt::ApplicationModal);

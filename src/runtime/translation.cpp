@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 
 namespace {
@@ -65,6 +66,56 @@ QString Translation::shown(const QString &text)
             out += c;
     }
     return isolate(out);
+}
+
+namespace {
+
+constexpr QChar kLeftToRightIsolate(0x2066);
+constexpr QChar kRightToLeftIsolate(0x2067);
+constexpr QChar kLeftToRightMark(0x200E);
+constexpr QChar kRightToLeftMark(0x200F);
+
+bool opensIsolate(QChar c)
+{
+    return c == kLeftToRightIsolate || c == kRightToLeftIsolate || c == kFirstStrongIsolate;
+}
+
+// The direction of the first strong letter of text from start, outside any
+// isolate, up to the end of the isolate it stands in: 1 right to left, 0 left
+// to right, -1 none.
+int firstStrong(const QString &text, qsizetype start)
+{
+    int depth = 0;
+    for (qsizetype i = start; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (opensIsolate(c)) {
+            ++depth;
+        } else if (c == kPopDirectionalIsolate) {
+            if (depth == 0)
+                return -1;
+            --depth;
+        } else if (depth == 0) {
+            const QChar::Direction direction = c.direction();
+            if (direction == QChar::DirL)
+                return 0;
+            if (direction == QChar::DirR || direction == QChar::DirAL)
+                return 1;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+QString Translation::forWindow(const QString &text)
+{
+    QStringList lines = text.split(u'\n');
+    for (QString &line : lines) {
+        const int direction = firstStrong(line, 0);
+        if (direction >= 0)
+            line.prepend(direction == 1 ? kRightToLeftMark : kLeftToRightMark);
+    }
+    return lines.join(u'\n');
 }
 
 QString Translation::isolate(const QString &text)

@@ -25,4 +25,11 @@ public:
     // (\x1b, \u202e), so a bank cannot drive a terminal or scramble a line;
     // isolated as above.
     static QString shown(const QString &text);
+
+    // A message as a window shows it: each line begins with the mark of the
+    // direction the Unicode rules give it. A label finds a line's direction
+    // at its first strong letter even inside an isolate, so a right-to-left
+    // line that begins with a path was set left to right, its words out of
+    // order.
+    static QString forWindow(const QString &text);
 };

@@ -66,7 +66,7 @@ QVariant QuestionListModel::data(const QModelIndex &index, int role) const
         break;
     case Problems:
         if (role == Qt::DisplayRole)
-            return q.problems.join(u'\n');
+            return Translation::forWindow(q.problems.join(u'\n'));
         if (role == Qt::ForegroundRole && !q.problems.isEmpty())
             return QColor(170, 20, 20);
         break;

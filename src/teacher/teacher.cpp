@@ -25,13 +25,31 @@ int Teacher::run(int argc, char **argv)
         parser.setApplicationDescription(QCoreApplication::translate("Teacher", "The teacher's window of the mathematics contest: open a question file, an "
                                                                                 "Access bank or a contest folder, see every question as pupils will, shape the "
                                                                                 "contest, start it, read its results and print a worksheet."));
-        parser.addHelpOption();
-        parser.addVersionOption();
+        // Help and version of its own, in the user's language (Qt's own
+        // add a line of Qt's options, in English).
+        const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("Teacher", "Shows this help and exits."));
+        const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QCoreApplication::translate("Teacher", "Shows the version and exits."));
+        parser.addOptions({help, version});
         parser.addPositionalArgument(QStringLiteral("FILE|FOLDER"), QCoreApplication::translate("Teacher", "A question file (CSV, .xlsx, .ods, .xls), an Access bank or a contest folder."),
                                      QStringLiteral("[FILE|FOLDER]"));
-        parser.process(early);
-        if (parser.positionalArguments().size() > 1) {
-            std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("Teacher", "mathcontest-teacher: give at most one file or folder")));
+        const bool parsed = parser.parse(early.arguments());
+        if (parsed && parser.isSet(help)) {
+            QString text = parser.helpText();
+            const QString invoked = early.arguments().constFirst();
+            if (const qsizetype at = text.indexOf(invoked); at >= 0)
+                text.replace(at, invoked.size(), QStringLiteral("mathcontest-teacher"));
+            std::fputs(text.toUtf8().constData(), stdout);
+            return 0;
+        }
+        if (parsed && parser.isSet(version)) {
+            std::printf("mathcontest-teacher %s\n", MATHCONTEST_VERSION);
+            return 0;
+        }
+        const QString error = !parsed                                    ? parser.errorText()
+            : parser.positionalArguments().size() > 1 ? QCoreApplication::translate("Teacher", "give at most one file or folder")
+                                                      : QString();
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "mathcontest-teacher: %s\n%s\n", qPrintable(error), qPrintable(QCoreApplication::translate("Teacher", "Try 'mathcontest-teacher --help'.")));
             return 2;
         }
         argument = parser.positionalArguments().value(0);

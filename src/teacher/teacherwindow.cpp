@@ -138,6 +138,11 @@ void TeacherWindow::open(const QString &path)
     showContest();
 }
 
+void TeacherWindow::tell(const QString &message)
+{
+    statusBar()->showMessage(Translation::forWindow(message));
+}
+
 bool TeacherWindow::startGame(bool fullScreen)
 {
     // The game plays what the contest folder holds: while the file on disk
@@ -169,21 +174,22 @@ void TeacherWindow::questionFileChanged()
         m_openError = failure.message();
     }
     showContest();
-    statusBar()->showMessage(m_openError.isEmpty() ? tr("The question file changed on disk; the contest was made again.")
+    tell(m_openError.isEmpty() ? tr("The question file changed on disk; the contest was made again.")
                                                    : tr("The question file changed on disk, and could not be made into a contest: see its fault above."));
 }
 
 void TeacherWindow::showContest()
 {
     const QString shown = m_contest.path().isEmpty() ? QString() : Translation::isolate(m_contest.path());
-    ui->contestLabel->setText(m_contest.questionFile().isEmpty() ? tr("Contest folder: %1").arg(shown)
-                                                                   : tr("Question file: %1\nIts contest folder: %2").arg(shown, Translation::isolate(m_contest.folder())));
+    ui->contestLabel->setText(Translation::forWindow(m_contest.questionFile().isEmpty()
+                                                         ? tr("Contest folder: %1").arg(shown)
+                                                         : tr("Question file: %1\nIts contest folder: %2").arg(shown, Translation::isolate(m_contest.folder()))));
     QStringList problems;
     if (!m_openError.isEmpty())
         problems << m_openError;
     if (m_open)
         problems << m_contest.bankProblems();
-    ui->bankProblems->setText(problems.join(u'\n'));
+    ui->bankProblems->setText(Translation::forWindow(problems.join(u'\n')));
     ui->bankProblems->setVisible(!problems.isEmpty());
     m_questions->setQuestions(m_open ? m_contest.questions() : std::vector<TeacherContest::Question>());
     if (m_open) {
@@ -204,9 +210,9 @@ void TeacherWindow::showSettings()
         ui->names->setChecked(settings.names);
         ui->reveal->setChecked(settings.reveal);
         ui->hold->setChecked(settings.hold);
-        ui->settingsState->setText(QFileInfo::exists(ContestSettings::filePath(m_contest.folder()))
-                                       ? tr("As in %1.").arg(Translation::isolate(ContestSettings::filePath(m_contest.folder())))
-                                       : tr("The contest plays as designed: no settings are saved in its folder."));
+        ui->settingsState->setText(Translation::forWindow(QFileInfo::exists(ContestSettings::filePath(m_contest.folder()))
+                                                              ? tr("As in %1.").arg(Translation::isolate(ContestSettings::filePath(m_contest.folder())))
+                                                              : tr("The contest plays as designed: no settings are saved in its folder.")));
     });
 }
 
@@ -221,7 +227,7 @@ bool TeacherWindow::saveSettings()
     settings.hold = ui->hold->isChecked();
     const bool saved = m_open && attempt([&] { m_contest.saveSettings(settings); });
     if (saved)
-        ui->settingsState->setText(tr("Saved in %1.").arg(Translation::isolate(ContestSettings::filePath(m_contest.folder()))));
+        ui->settingsState->setText(Translation::forWindow(tr("Saved in %1.").arg(Translation::isolate(ContestSettings::filePath(m_contest.folder())))));
     return saved;
 }
 
@@ -241,7 +247,7 @@ bool TeacherWindow::printWorksheet(const QString &pdfPath, bool key)
     int pages = 0;
     const bool done = m_open && attempt([&] { pages = Worksheet::write(m_contest.folder(), pdfPath, key, true); });
     if (done)
-        statusBar()->showMessage(tr("Wrote %n page(s) to %1.", nullptr, pages).arg(Translation::isolate(pdfPath)));
+        tell(tr("Wrote %n page(s) to %1.", nullptr, pages).arg(Translation::isolate(pdfPath)));
     return done;
 }
 
@@ -249,7 +255,7 @@ bool TeacherWindow::exportResultsCsv(const QString &csvPath)
 {
     const bool done = m_open && attempt([&] { BankExport::writeFile(m_contest.folder(), csvPath, ResultsReport::csv(m_contest.results()), true); });
     if (done)
-        statusBar()->showMessage(tr("Wrote the results to %1.").arg(Translation::isolate(csvPath)));
+        tell(tr("Wrote the results to %1.").arg(Translation::isolate(csvPath)));
     return done;
 }
 
@@ -258,7 +264,7 @@ bool TeacherWindow::exportResultsPdf(const QString &pdfPath)
     int pages = 0;
     const bool done = m_open && attempt([&] { pages = ResultsReport::writePdf(m_contest.folder(), pdfPath, true); });
     if (done)
-        statusBar()->showMessage(tr("Wrote %n page(s) to %1.", nullptr, pages).arg(Translation::isolate(pdfPath)));
+        tell(tr("Wrote %n page(s) to %1.", nullptr, pages).arg(Translation::isolate(pdfPath)));
     return done;
 }
 

@@ -59,6 +59,8 @@ private:
     void enableActions();
     // A file to write, asked of the teacher; empty when cancelled.
     QString askSavePath(const QString &title, const QString &suggestion, const QString &filter);
+    // A message in the status bar.
+    void tell(const QString &message);
     // Runs work; a failure is shown and gives false.
     bool attempt(const std::function<void()> &work);
 

@@ -2,6 +2,7 @@
 #include "failure.h"
 #include "programlock.h"
 #include "random.h"
+#include "translation.h"
 #include "testhelpers.h"
 #include "testmain.h"
 
@@ -126,6 +127,29 @@ private slots:
         const auto box = MessageBox::make(MessageBox::Icon::Critical, message, QStringLiteral("تعذّر متابعة المسابقة"));
         QCOMPARE(box->button(QMessageBox::Ok)->text().remove(u'&'), arabic ? QStringLiteral("حسنًا") : QStringLiteral("OK"));
         QCOMPARE(box->layoutDirection(), arabic ? Qt::RightToLeft : Qt::LeftToRight);
+    }
+
+    void windowLinesKeepTheirDirection_data()
+    {
+        // A message and the marks its lines must begin with (0: none).
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QList<int>>("marks");
+        const QString path = QChar(0x2068) + QStringLiteral("/tmp/q.ods") + QChar(0x2069);
+        QTest::newRow("Arabic after a path") << path + QStringLiteral(":3: الإجابتان متساويتان") << QList<int>{0x200F};
+        QTest::newRow("a path inside Arabic") << QStringLiteral("المكان: ") + path + QStringLiteral("، السطر 3") << QList<int>{0x200F};
+        QTest::newRow("English after a path, then Arabic") << path + QStringLiteral(":3: answers\nما العمل") << QList<int>{0x200E, 0x200F};
+        QTest::newRow("a nested isolate skipped") << QChar(0x2067) + QStringLiteral("س ") + path + QChar(0x2069) + QStringLiteral(" x") << QList<int>{0x200E};
+        QTest::newRow("a path alone") << path << QList<int>{0};
+    }
+    void windowLinesKeepTheirDirection()
+    {
+        QFETCH(QString, message);
+        QFETCH(QList<int>, marks);
+        const QStringList lines = Translation::forWindow(message).split(u'\n');
+        const QStringList given = message.split(u'\n');
+        QCOMPARE(lines.size(), marks.size());
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            QCOMPARE(lines[i], marks[i] ? QChar(marks[i]) + given[i] : given[i]);
     }
 
     void lockIsTakenOverOnlyWhenItsOwnerCannotBeAlive_data()

@@ -76,7 +76,7 @@ void writeQuestionPicture(const QuestionFile::Question &question, const QString 
             const std::optional<QImage> scaled = Picture::fitted(given, Picture::kQuestionBox);
             written = scaled ? saved(*scaled, target) : copyFile(given, target);
         } else {
-            const QImage picture = Picture::decodeAny(bytes, place);
+            const QImage picture = QuestionPicture::onBox(Picture::decodeAny(bytes, place));
             written = saved(picture.size().boundedTo(Picture::kQuestionBox) == picture.size()
                                 ? picture
                                 : picture.scaled(Picture::kQuestionBox, Qt::KeepAspectRatio, Qt::SmoothTransformation),

@@ -63,14 +63,15 @@ QImage QuestionPicture::compose(const QString &text, const QImage &figure)
     // would have alone.
     const qreal wanted = figure.isNull() ? 0 : figure.width() * height / std::max(1, figure.height());
     qreal figureWidth = std::min(wanted, kMaxFigureShare * (kWidth - 2 * kMargin));
+    const qreal leastFigure = std::min(wanted, kMinFigureShare * (kWidth - 2 * kMargin));
     const MathParagraph byItself = fit(text);
     const int alone = byItself.pieces().empty() ? kPixelSize : byItself.pieces().front().font.pixelSize();
     std::optional<MathParagraph> layout;
     for (;;) {
         layout = fitted(text, kWidth - 3 * kMargin - figureWidth, height, std::max<int>(kMinPixelSize, alone));
-        if (layout || figureWidth <= kMinFigureShare * (kWidth - 2 * kMargin))
+        if (layout || figureWidth <= leastFigure)
             break;
-        figureWidth = std::max(kMinFigureShare * (kWidth - 2 * kMargin), figureWidth - 10);
+        figureWidth = std::max(leastFigure, figureWidth - 10);
     }
     if (!layout)
         layout = fitted(text, kWidth - 3 * kMargin - figureWidth, height, kMinPixelSize);
@@ -79,7 +80,7 @@ QImage QuestionPicture::compose(const QString &text, const QImage &figure)
                           .arg(Picture::sizeText(QSize(kWidth, kHeight))),
                       QString(), QCoreApplication::translate("QuestionPicture", "Shorten the question, or put its text into the picture."));
     QImage image = blank(kWidth, kHeight);
-    image.fill(QColor(255, 255, 250));
+    image.fill(QColor(kBoxColour));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -106,12 +107,23 @@ QImage QuestionPicture::render(const QString &text)
 {
     const MathParagraph layout = fit(text);
     QImage image = blank(kWidth, kHeight);
-    image.fill(QColor(255, 255, 250));
+    image.fill(QColor(kBoxColour));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(kInk);
     // Centred on the picture, top to bottom as well as across.
     layout.paint(painter, QPointF(kMargin, (kHeight - layout.boundingRect().height()) / 2));
+    return image;
+}
+
+QImage QuestionPicture::onBox(const QImage &picture)
+{
+    if (!picture.hasAlphaChannel())
+        return picture;
+    QImage image(picture.size(), QImage::Format_RGB32);
+    image.fill(QColor(kBoxColour));
+    QPainter painter(&image);
+    painter.drawImage(0, 0, picture);
     return image;
 }
 
@@ -135,7 +147,7 @@ QImage QuestionPicture::background()
 QImage QuestionPicture::placeholder()
 {
     QImage image = blank(kWidth, kHeight);
-    image.fill(QColor(255, 255, 250));
+    image.fill(QColor(kBoxColour));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(questionFont(24));

@@ -27,13 +27,18 @@ public:
     // That layout drawn on a 450 x 130 picture (of kDensity).
     static QImage render(const QString &text);
     // A question with both a text and a figure: the figure on the left, as
-    // large as the box allows beside the text, the text on the right at the
-    // size a text alone would have when it fits there (at the least
-    // kMinPixelSize; the figure gives way, down to kMinFigureShare of the
-    // width, before the text gets smaller).
+    // large as the box allows beside the text, its transparent areas on the
+    // box's own colour; the text on the right at the size a text alone would
+    // have when it fits there. The figure gives way, down to kMinFigureShare
+    // of the width (half: its labels must read from the back of a class),
+    // before the text gets smaller, down to kMinPixelSize.
     static QImage compose(const QString &text, const QImage &figure);
-    static constexpr qreal kMaxFigureShare = 0.45;
-    static constexpr qreal kMinFigureShare = 0.25;
+    static constexpr qreal kMaxFigureShare = 0.6;
+    static constexpr qreal kMinFigureShare = 0.5;
+    // The question box's colour, under every question picture.
+    static constexpr QRgb kBoxColour = qRgb(255, 255, 250);
+    // A given picture with transparent areas on the box's colour.
+    static QImage onBox(const QImage &picture);
 
     // The quiz window's pictures, of kDensity.
     static QImage background();        // bak.jpg, 800 x 600

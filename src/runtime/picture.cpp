@@ -126,12 +126,7 @@ QImage Picture::decodeAny(const QByteArray &data, const QString &place)
         throw Failure(QCoreApplication::translate("Picture", "A picture claims to be %1 pixels, more than any real picture; the file is damaged.").arg(sizeText(size)),
                       place, advice());
     const QImage read = readWhole(reader, place);
-    // Transparent areas on white, as on the page the figure came from.
-    QImage image(read.size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.drawImage(0, 0, read);
-    return image;
+    return read.hasAlphaChannel() ? read.convertToFormat(QImage::Format_ARGB32) : read.convertToFormat(QImage::Format_RGB32);
 }
 
 void Picture::setDensity(QImage &image, qreal density)

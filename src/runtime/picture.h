@@ -48,7 +48,7 @@ public:
 
     // For the bank tool: a picture in any format Qt reads (JPEG, PNG, GIF,
     // BMP, WebP: what screenshots and geometry programs save), decoded whole
-    // from its bytes, its transparent areas on white. One that cannot be
+    // from its bytes, its transparent areas kept. One that cannot be
     // decoded, claims an impossible size or is damaged is a Failure naming
     // place.
     static QImage decodeAny(const QByteArray &data, const QString &place);

@@ -117,14 +117,18 @@ QByteArray picture(const char *format, QSize size)
         qFatal("cannot write a %s picture", format);
     return bytes;
 }
-// Whether new/img/1.jpg is a JPEG of size, its transparent corner white
-// when the format has transparency.
+// Whether new/img/1.jpg is a JPEG of size, its transparent corner the
+// question box's colour (not white) when the format has transparency.
+bool onBox(QRgb c)
+{
+    return qRed(c) >= 250 && qGreen(c) >= 250 && qBlue(c) <= 252;
+}
 auto madeJpeg(QSize size, bool transparent = true)
 {
     return [=](const QDir &d) {
         const QByteArray bytes = readFile(d.filePath(QStringLiteral("new/img/1.jpg")));
         const QImage made = QImage::fromData(bytes);
-        return bytes.startsWith("\xFF\xD8\xFF") && made.size() == size && (!transparent || qGray(made.pixel(size.width() - 2, 1)) > 240);
+        return bytes.startsWith("\xFF\xD8\xFF") && made.size() == size && (!transparent || onBox(made.pixel(size.width() - 2, 1)));
     };
 }
 
@@ -214,11 +218,12 @@ const QList<CommandCase> kCommandCases = {
     {"a WebP", writing("photo.jpg", picture("WEBP", {200, 100})), kCreate, 0, {"wrote 1 question to"}, madeJpeg({200, 100})},
     {"not a picture at all", writing("photo.jpg", "GIF89a, or so it says"), kCreate, 1, {":2: picture \"photo.jpg\": A picture file is not a picture the bank tool reads"}, kNoOut},
     // A text and a figure: both in the one picture, the figure left of the
-    // text, and the figure kept for export.
+    // text on at least half of the box, its transparent ground the box's
+    // colour, and the figure kept for export.
     {"a question with a text and a figure",
      [](const QDir &d) {
          writeFile(d.filePath(QStringLiteral("p.csv")), "question,a1,a2,a3,a4,picture\nفي الشكل المجاور، أوجد قياس الزاوية س,60,30,90,120,photo.jpg\n");
-         writeFile(d.filePath(QStringLiteral("photo.jpg")), picture("PNG", {200, 200}));
+         writeFile(d.filePath(QStringLiteral("photo.jpg")), picture("PNG", {400, 100}));
      },
      kCreate, 0, {"wrote 1 question to"}, [](const QDir &d) {
          const QImage made(d.filePath(QStringLiteral("new/img/1.jpg")));
@@ -230,7 +235,8 @@ const QList<CommandCase> kCommandCases = {
                          return true;
              return false;
          };
-         return made.size() == QSize(900, 260) && blueIn(0, 400) && !blueIn(450, 900) && QFileInfo::exists(d.filePath(QStringLiteral("new/img/figure-1.png")));
+         return made.size() == QSize(900, 260) && blueIn(430, 540) && !blueIn(560, 900) && onBox(made.pixel(400, 20))
+             && QFileInfo::exists(d.filePath(QStringLiteral("new/img/figure-1.png")));
      }},
     {"a picture claiming 65000 x 65000", writing("photo.jpg", lyingJpeg(65000, 65000)), kCreate, 1,
      {":2: picture \"photo.jpg\": A JPEG picture claims to be 65000 x 65000"}, kNoOut},

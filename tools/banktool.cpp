@@ -323,7 +323,7 @@ int results(const Options &options, QTextStream &out)
     for (const ContestResults::Contest &c : results.contests)
         out << "  "
             << BankTool::tr("%1. %2, %3: %4 of %5 right, %6")
-                   .arg(QString::number(c.number), c.player.isEmpty() ? BankTool::tr("(no name)") : Translation::shown(c.player), Translation::isolate(c.started),
+                   .arg(QString::number(c.number), c.player.isEmpty() ? BankTool::tr("(no name)") : Translation::shown(c.player), Translation::shown(c.started),
                         QString::number(c.correct), QString::number(c.asked), ResultsReport::endingText(c.ending))
             << "\n";
     out << BankTool::tr("Questions, hardest first:") << "\n";

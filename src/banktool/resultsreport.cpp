@@ -64,10 +64,10 @@ void ResultsReport::paintChart(QPainter &painter, const QRectF &area, const std:
 
 int ResultsReport::writePdf(const QString &folder, const QString &pdfPath, bool replace)
 {
-    BankExport::refuseToWrite(folder, pdfPath, replace);
+    const QString target = BankExport::refuseToWrite(folder, pdfPath, replace);
     const ContestResults results = ContestResults::read(QDir(folder).absolutePath());
     const QString title = QCoreApplication::translate("ResultsReport", "Results of the contests");
-    PdfPages pages(pdfPath, title);
+    PdfPages pages(target, title);
     QPainter &painter = pages.painter();
     pages.line(title, PdfPages::font(18, true), Qt::AlignHCenter);
     pages.line(Translation::isolate(QDir(folder).absolutePath()), PdfPages::font(10), Qt::AlignHCenter);
@@ -77,7 +77,7 @@ int ResultsReport::writePdf(const QString &folder, const QString &pdfPath, bool 
     for (const ContestResults::Contest &c : results.contests)
         pages.line(QCoreApplication::translate("BankTool", "%1. %2, %3: %4 of %5 right, %6")
                        .arg(QString::number(c.number), c.player.isEmpty() ? QCoreApplication::translate("BankTool", "(no name)") : Translation::shown(c.player),
-                            Translation::isolate(c.started), QString::number(c.correct), QString::number(c.asked), endingText(c.ending)),
+                            Translation::shown(c.started), QString::number(c.correct), QString::number(c.asked), endingText(c.ending)),
                    body);
     if (results.contests.empty())
         pages.line(QCoreApplication::translate("ResultsReport", "No contest has been played in this folder yet."), body);

@@ -146,22 +146,24 @@ void BM_RoundEnd(benchmark::State &state)
     }
 }
 
-// The teacher's report over a record of 1 000 contests of 25 answers each.
+// The teacher's report over a record of contests of 25 answers each, 25 000
+// and 500 000 answers in all, drawn from banks of 1 000 and 20 000 questions.
 void BM_Results(benchmark::State &state)
 {
-    static TestFolder folder;
-    static const bool recorded = [] {
-        ContestRecord::open(folder.path());
-        const QString record = folder.path() + QStringLiteral("/") + QString::fromLatin1(ContestRecord::kFileName);
-        TestFolder::query(record, QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < 1000) "
-                                                 "insert into contest select i, 'player ' || i, '2026-12-08T09:00:00.000+03:00', null, '', 'completed' from n"));
-        TestFolder::query(record, QStringLiteral("with recursive n(i) as (select 0 union all select i + 1 from n where i < 24999) "
-                                                 "insert into asked select i / 25 + 1, i % 25 + 1, (i * 7) % 45 + 1, 'question', '1', '2', '3', '4', "
-                                                 "'2026-12-08T09:00:00.000+03:00', 'a' || (i % 4 + 1), i % 4 + 1, i % 4 = 0, 2000 from n"));
-        return true;
-    }();
+    const qint64 answers = state.range(0);
+    TestFolder folder;
+    ContestRecord::open(folder.path());
+    const QString record = folder.path() + QStringLiteral("/") + QString::fromLatin1(ContestRecord::kFileName);
+    TestFolder::query(record, QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
+                                             "insert into contest select i, 'player ' || i, '2026-12-08T09:00:00.000+03:00', null, '', 'completed' from n")
+                                  .arg(answers / 25));
+    TestFolder::query(record, QStringLiteral("with recursive n(i) as (select 0 union all select i + 1 from n where i < %1) "
+                                             "insert into asked select i / 25 + 1, i % 25 + 1, (i * 7) % %2 + 1, 'question', '1', '2', '3', '4', "
+                                             "'2026-12-08T09:00:00.000+03:00', 'a' || (i % 4 + 1), i % 4 + 1, i % 4 = 0, 2000 from n")
+                                  .arg(answers - 1)
+                                  .arg(state.range(1)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(ContestResults::read(folder.path()).questions.size() + recorded);
+        benchmark::DoNotOptimize(ContestResults::read(folder.path()).questions.size());
 }
 
 // The teacher's window on a bank of 1 000 questions: opened, shown and
@@ -198,7 +200,7 @@ BENCHMARK(BM_IntegrityCheck)->Arg(25)->Arg(1000)->Arg(100000)->Unit(benchmark::k
 BENCHMARK(BM_Draw)->ArgsProduct({{25, 1000, 100000}, {0, 24}})->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Shuffle)->Arg(100000)->Unit(benchmark::kMicrosecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RoundEnd)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Results)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Results)->Args({25000, 1000})->Args({500000, 1000})->Args({500000, 20000})->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_TeacherOpen)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Worksheet)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 

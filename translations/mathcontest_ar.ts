@@ -312,12 +312,16 @@
         <translation>تأكّد من أن المجلد قابل للكتابة.</translation>
     </message>
     <message>
-        <source>A picture could not be copied beside the file.</source>
-        <translation>تعذّر نسخ صورة بجانب الملف.</translation>
+        <source>The picture of a question</source>
+        <translation>صورة سؤال</translation>
     </message>
     <message>
-        <source>Make sure the picture is there (check lists every picture that is missing) and the folder can be written to.</source>
-        <translation>تأكّد من وجود الصورة (يسرد الأمر check كل صورة مفقودة) ومن أن المجلد قابل للكتابة.</translation>
+        <source>Make sure the picture is there (check lists every picture that is missing).</source>
+        <translation>تأكّد من وجود الصورة (يسرد الأمر check كل صورة مفقودة).</translation>
+    </message>
+    <message>
+        <source>A picture could not be copied beside the file: %1.</source>
+        <translation>تعذّر نسخ صورة بجانب الملف: %1.</translation>
     </message>
 </context>
 <context>
@@ -909,6 +913,14 @@ Exit status: 0 done, 1 failed, 2 bad usage.
         <source>write how the contest ended</source>
         <translation>تسجيل كيف انتهت المسابقة</translation>
     </message>
+    <message>
+        <source>Trigger or view %1 in the record of the contests can undo what the game writes there: answers would be lost without a word.</source>
+        <translation>المُشغِّل أو العرض %1 في سجل المسابقات يمكنه أن يُبطل ما تكتبه اللعبة فيه: ستضيع الإجابات دون أي تنبيه.</translation>
+    </message>
+    <message>
+        <source>Remove it from the file (or move the file away to start a new record), then start again.</source>
+        <translation>احذفه من الملف (أو انقل الملف إلى مكان آخر لبدء سجل جديد)، ثم ابدأ من جديد.</translation>
+    </message>
 </context>
 <context>
     <name>ContestResults</name>
@@ -952,10 +964,6 @@ Exit status: 0 done, 1 failed, 2 bad usage.
         <translation>واحداً من length وorder وnames وreveal وhold</translation>
     </message>
     <message>
-        <source>The contest&apos;s settings could not be written.</source>
-        <translation>تعذّرت كتابة إعدادات المسابقة.</translation>
-    </message>
-    <message>
         <source>Make sure the contest folder can be written to and the disk is not full.</source>
         <translation>تأكّد أن الكتابة في مجلد المسابقة ممكنة وأن القرص غير ممتلئ.</translation>
     </message>
@@ -966,6 +974,10 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     <message>
         <source>a whole number from 1 to the number of questions in the bank</source>
         <translation>عدداً صحيحاً من 1 إلى عدد الأسئلة في البنك</translation>
+    </message>
+    <message>
+        <source>The contest&apos;s settings could not be written: %1.</source>
+        <translation>تعذّرت كتابة إعدادات المسابقة: %1.</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1326,10 @@ questions were asked. It is chosen at start:
     <message>
         <source>Make sure the folder can be written to and the disk is not full.</source>
         <translation>تأكّد من أن المجلد قابل للكتابة وأن القرص غير ممتلئ.</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written: %1.</source>
+        <translation>تعذّرت كتابة ملف PDF: %1.</translation>
     </message>
 </context>
 <context>
@@ -1728,12 +1744,24 @@ questions were asked. It is chosen at start:
         <translation>جهاز أو أنبوب أو مقبس</translation>
     </message>
     <message>
-        <source>%1 is too large to be read: %2 MiB, more than %3 MiB.</source>
-        <translation>تعذّرت قراءة %1 لكبر الحجم: %2 ميبيبايت، والحد الأقصى %3 ميبيبايت.</translation>
-    </message>
-    <message>
         <source>%1 could not be read: %2.</source>
         <translation>تعذّرت قراءة %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be read: %2, more than %3.</source>
+        <translation>تعذّرت قراءة %1 لكبر الحجم: %2، والحد الأقصى %3.</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 بايت</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 كيبيبايت</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 ميبيبايت</translation>
     </message>
 </context>
 <context>

@@ -128,7 +128,7 @@ void QuestionBank::fail(const QString &operation, const QSqlError &error, qint64
         throw Failure(QCoreApplication::translate("QuestionBank", "The question bank is locked by another program, so the program could not %1.").arg(operation),
                       where, QCoreApplication::translate("QuestionBank", "Close any other program that has the question bank open, then start the contest again."));
     if (code == kSqliteCorrupt || code == kSqliteNotADatabase)
-        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file is damaged, so the program could not %1 (%2).").arg(operation, Translation::isolate(text)), where,
+        throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file is damaged, so the program could not %1 (%2).").arg(operation, Translation::shown(text)), where,
                       advice());
     if (code == kSqliteReadOnly)
         throw Failure(QCoreApplication::translate("QuestionBank", "The question bank file cannot be written to, so the program could not %1.").arg(operation), where,
@@ -139,7 +139,7 @@ void QuestionBank::fail(const QString &operation, const QSqlError &error, qint64
                       QCoreApplication::translate("QuestionBank", "Free some space on the disk, then start the contest again; nothing in the bank was lost."));
     if (text.contains(QStringLiteral("no such table")))
         throw Failure(QCoreApplication::translate("QuestionBank", "The question bank has no table soaal."), where, advice());
-    throw Failure(QCoreApplication::translate("QuestionBank", "The program could not %1: %2.").arg(operation, Translation::isolate(text)), where, advice());
+    throw Failure(QCoreApplication::translate("QuestionBank", "The program could not %1: %2.").arg(operation, Translation::shown(text)), where, advice());
 }
 
 qint64 QuestionBank::scalar(const QString &sql, const QString &operation)
@@ -276,7 +276,7 @@ void QuestionBank::checkWritesStick()
         const QString body = schema.value(2).toString().section(QRegularExpression(QStringLiteral("\\bbegin\\b"), QRegularExpression::CaseInsensitiveOption), 1);
         if (type == QLatin1String("trigger") && undoes.match(body).hasMatch())
             throw Failure(QCoreApplication::translate("QuestionBank", "Trigger %1 of table soaal can undo what the game writes: questions already asked would come again.")
-                              .arg(Translation::isolate(schema.value(1).toString())),
+                              .arg(Translation::shown(schema.value(1).toString())),
                           m_path, advice());
     }
 }

@@ -10,12 +10,14 @@
 #include "questionpicture.h"
 #include "regularfile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <numeric>
@@ -26,9 +28,22 @@ namespace {
 
 constexpr int kJpegQuality = 88;
 
-bool saved(const QImage &image, const QString &path)
+// The picture encoded, then written with every write checked: the image
+// writer does not report a failure of its last flush.
+bool saved(const QImage &image, const QString &path, const char *format = "JPEG")
 {
-    return image.save(path, "JPEG", kJpegQuality);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format, std::strcmp(format, "JPEG") == 0 ? kJpegQuality : -1)
+        && RegularFile::write(path, bytes, RegularFile::Mode::Staged).isEmpty();
+}
+
+// A plain copy into the staging folder.
+bool copyFile(const QString &from, const QString &to)
+{
+    QFile source(from);
+    const QByteArray bytes = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+    return source.isOpen() && source.error() == QFileDevice::NoError && RegularFile::write(to, bytes, RegularFile::Mode::Staged).isEmpty();
 }
 
 void save(const QImage &image, const QString &path)
@@ -36,18 +51,6 @@ void save(const QImage &image, const QString &path)
     if (!saved(image, path))
         throw Failure(QCoreApplication::translate("BankCreator", "A picture could not be written."), path,
                       QCoreApplication::translate("BankCreator", "Make sure the folder can be written to and the disk is not full."));
-}
-
-// A plain copy: QFile::copy syncs every file to disk, which costs seconds
-// on thousands of pictures; the staging folder already makes the output
-// whole or nothing.
-bool copyFile(const QString &from, const QString &to)
-{
-    QFile source(from), target(to);
-    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = source.readAll();
-    return source.error() == QFileDevice::NoError && target.write(bytes) == bytes.size() && target.flush();
 }
 
 // Writes question's picture at target: its text rendered; or the picture it
@@ -71,10 +74,12 @@ void writeQuestionPicture(const QuestionFile::Question &question, const QString 
             const QImage figure = Picture::decodeAny(bytes, place);
             // Kept without loss, so that the file export writes makes the
             // same picture again.
-            written = saved(QuestionPicture::compose(question.question, figure), target) && figure.save(figureTarget, "PNG");
+            written = saved(QuestionPicture::compose(question.question, figure), target) && saved(figure, figureTarget, "PNG");
         } else if (Picture::isJpeg(bytes) && !given.isEmpty()) {
             const std::optional<QImage> scaled = Picture::fitted(given, Picture::kQuestionBox);
-            written = scaled ? saved(*scaled, target) : copyFile(given, target);
+            // A plain copy: the staging folder already makes the output whole or
+            // nothing, and syncing thousands of pictures costs seconds.
+            written = scaled ? saved(*scaled, target) : RegularFile::write(target, bytes, RegularFile::Mode::Staged).isEmpty();
         } else {
             const QImage picture = QuestionPicture::onBox(Picture::decodeAny(bytes, place));
             written = saved(picture.size().boundedTo(Picture::kQuestionBox) == picture.size()

@@ -5,19 +5,17 @@
 #include "failure.h"
 #include "programlock.h"
 #include "questionbank.h"
+#include "regularfile.h"
 
 #include "bankcreator.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryDir>
 
 #include <xlsxwriter.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 #include <csv.h>
 #include <QCoreApplication>
@@ -33,11 +31,15 @@ QByteArray BankExport::quoted(const QString &text)
 
 namespace {
 
-// The file a path names once every symbolic link on the way is resolved
-// (the path itself when it does not exist yet: its folder, resolved).
+// The file a path names once every symbolic link on the way is resolved,
+// a link that leads nowhere yet included: a write through it makes the file
+// it names. When that file does not exist, its folder is resolved.
 QString resolved(const QString &path)
 {
-    const QFileInfo info(path);
+    QFileInfo info(QFileInfo(path).absoluteFilePath());
+    // As many links as the system itself follows before it gives up.
+    for (int links = 0; info.isSymLink() && links < 40; ++links)
+        info = QFileInfo(info.symLinkTarget());
     if (info.exists())
         return info.canonicalFilePath();
     const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
@@ -60,7 +62,7 @@ bool isContestFile(const QString &path, const QString &programFolder)
 
 } // namespace
 
-void BankExport::refuseToWrite(const QString &programFolder, const QString &csvPath, bool replace)
+QString BankExport::refuseToWrite(const QString &programFolder, const QString &csvPath, bool replace)
 {
     const QString target = resolved(csvPath);
     if (isContestFile(target, programFolder))
@@ -69,17 +71,15 @@ void BankExport::refuseToWrite(const QString &programFolder, const QString &csvP
     if (!replace && QFileInfo::exists(target))
         throw Failure(QCoreApplication::translate("BankExport", "A file is already there."), csvPath,
                       QCoreApplication::translate("BankExport", "Choose another name, or add --force to replace it."));
+    return target;
 }
 
 void BankExport::writeFile(const QString &programFolder, const QString &csvPath, const QByteArray &text, bool replace)
 {
-    refuseToWrite(programFolder, csvPath, replace);
-    const QString target = resolved(csvPath);
-    // Written beside it under another name and renamed into place: a failure
-    // leaves the old file whole.
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw Failure(QCoreApplication::translate("BankExport", "The file could not be written: %1.").arg(Translation::isolate(file.errorString())), csvPath,
+    // The old file stays whole when the new one cannot be written whole.
+    const QString failed = RegularFile::write(refuseToWrite(programFolder, csvPath, replace), text);
+    if (!failed.isEmpty())
+        throw Failure(QCoreApplication::translate("BankExport", "The file could not be written: %1.").arg(Translation::isolate(failed)), csvPath,
                       QCoreApplication::translate("BankExport", "Make sure the folder can be written to and the disk is not full."));
 }
 
@@ -91,9 +91,9 @@ QString BankExport::picturesFolder(const QString &path)
 
 void BankExport::writeXlsx(const std::vector<QStringList> &rows, const QString &path, bool rightToLeft)
 {
-    // Written beside it under another name and renamed into place.
-    const QString partial = resolved(path) + QStringLiteral(".part");
-    QFile::remove(partial);
+    // Made in a folder of its own first (the library writes only to a path).
+    const QTemporaryDir made;
+    const QString partial = made.filePath(QStringLiteral("questions.xlsx"));
     lxw_workbook *workbook = workbook_new(QFile::encodeName(partial).constData());
     if (!workbook)
         throw Failure(QCoreApplication::translate("BankExport", "The file could not be written."), path,
@@ -118,16 +118,17 @@ void BankExport::writeXlsx(const std::vector<QStringList> &rows, const QString &
         }
     }
     const lxw_error closed = workbook_close(workbook);
-    // rename() puts it in the old one's place in one step.
-    if (error != LXW_NO_ERROR || closed != LXW_NO_ERROR
-        || std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(resolved(path)).constData()) != 0) {
-        QFile::remove(partial);
-        throw Failure(QCoreApplication::translate("BankExport", "The file could not be written: %1.")
-                          .arg(Translation::isolate(error != LXW_NO_ERROR || closed != LXW_NO_ERROR
-                                                        ? QString::fromUtf8(lxw_strerror(error != LXW_NO_ERROR ? error : closed))
-                                                        : QString::fromLocal8Bit(std::strerror(errno)))),
-                      path, QCoreApplication::translate("BankExport", "Make sure the folder can be written to and the disk is not full."));
+    // The workbook as the library wrote it, then put in place as every file
+    // is, each of its writes checked.
+    QString failed = error != LXW_NO_ERROR || closed != LXW_NO_ERROR ? QString::fromUtf8(lxw_strerror(error != LXW_NO_ERROR ? error : closed)) : QString();
+    if (failed.isEmpty()) {
+        QFile workbookFile(partial);
+        const QByteArray bytes = workbookFile.open(QIODevice::ReadOnly) ? workbookFile.readAll() : QByteArray();
+        failed = workbookFile.error() != QFileDevice::NoError ? workbookFile.errorString() : RegularFile::write(resolved(path), bytes);
     }
+    if (!failed.isEmpty())
+        throw Failure(QCoreApplication::translate("BankExport", "The file could not be written: %1.").arg(Translation::isolate(failed)), path,
+                      QCoreApplication::translate("BankExport", "Make sure the folder can be written to and the disk is not full."));
 }
 
 int BankExport::write(const QString &programFolder, const QString &path, bool replace, Format format)
@@ -174,11 +175,16 @@ int BankExport::write(const QString &programFolder, const QString &path, bool re
             throw Failure(QCoreApplication::translate("BankExport", "The folder of the file's pictures could not be made."), pictures,
                           QCoreApplication::translate("BankExport", "Make sure the folder can be written to."));
         for (const auto &[from, to] : copies) {
-            QFile::remove(to);
-            if (!QFile::copy(from, to))
-                throw Failure(QCoreApplication::translate("BankExport", "A picture could not be copied beside the file."), from,
-                              QCoreApplication::translate("BankExport", "Make sure the picture is there (check lists every picture that is missing) and the folder "
-                                                                        "can be written to."));
+            // A link left in the pictures' folder leads nowhere in the contest
+            // folder either.
+            const QString target = refuseToWrite(programFolder, to, true);
+            const QByteArray bytes =
+                RegularFile::read(from, QCoreApplication::translate("BankExport", "The picture of a question"),
+                                  QCoreApplication::translate("BankExport", "Make sure the picture is there (check lists every picture that is missing)."));
+            const QString failed = RegularFile::write(target, bytes);
+            if (!failed.isEmpty())
+                throw Failure(QCoreApplication::translate("BankExport", "A picture could not be copied beside the file: %1.").arg(Translation::isolate(failed)), to,
+                              QCoreApplication::translate("BankExport", "Make sure the folder can be written to and the disk is not full."));
         }
     }
     if (format == Format::Xlsx) {

@@ -35,8 +35,10 @@ public:
     static QByteArray quoted(const QString &text);
 
     // Throws a Failure when path may not be written: a file of the contest
-    // folder whatever, or a file already there unless replace is true.
-    static void refuseToWrite(const QString &programFolder, const QString &path, bool replace);
+    // folder whatever (through any symbolic link, one leading nowhere yet
+    // too), or a file already there unless replace is true. Gives the file
+    // path names, every link resolved: the one to write.
+    static QString refuseToWrite(const QString &programFolder, const QString &path, bool replace);
 
     // Writes text to csvPath, whole or not at all, refusing an existing file
     // unless replace is true and any file of the contest folder whatever.

@@ -1,6 +1,7 @@
 #include "pdfpages.h"
 
 #include "failure.h"
+#include "regularfile.h"
 #include "translation.h"
 
 #include <QCoreApplication>
@@ -12,11 +13,9 @@ constexpr int kResolution = 300;
 } // namespace
 
 PdfPages::PdfPages(const QString &path, const QString &title)
-    : m_path(path), m_file(path)
+    : m_path(path)
 {
-    if (!m_file.open(QIODevice::WriteOnly))
-        throw Failure(QCoreApplication::translate("PdfPages", "The PDF file could not be written."), path,
-                      QCoreApplication::translate("PdfPages", "Make sure the folder can be written to and the disk is not full."));
+    m_file.open(QIODevice::WriteOnly);
     m_writer = std::make_unique<QPdfWriter>(&m_file);
     m_writer->setTitle(title);
     m_writer->setCreator(QStringLiteral("mathcontest"));
@@ -74,8 +73,11 @@ void PdfPages::finish()
     const bool ended = m_painter.end();
     m_finished = true;
     m_writer.reset();
-    if (!ended || !m_file.commit()) {
+    if (!ended)
         throw Failure(QCoreApplication::translate("PdfPages", "The PDF file could not be written."), m_path,
                       QCoreApplication::translate("PdfPages", "Make sure the folder can be written to and the disk is not full."));
-    }
+    const QString failed = RegularFile::write(m_path, m_bytes);
+    if (!failed.isEmpty())
+        throw Failure(QCoreApplication::translate("PdfPages", "The PDF file could not be written: %1.").arg(Translation::isolate(failed)), m_path,
+                      QCoreApplication::translate("PdfPages", "Make sure the folder can be written to and the disk is not full."));
 }

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QString>
 
 #include <memory>
@@ -11,8 +11,8 @@
 // A PDF of A4 pages being written: a painter in points (1/72 inch) over the
 // page inside its margins, right to left, a pen that moves down the page and
 // turns it when what comes does not fit, and the file put in place whole
-// when done. Where it may be written is for the caller to check
-// (BankExport::refuseToWrite).
+// when done (RegularFile::write). Where it may be written is for the caller
+// to check (BankExport::refuseToWrite gives the path to write).
 class PdfPages {
 public:
     static constexpr qreal kWidth = 595 - 2 * 42;  // A4, inside the margins
@@ -42,7 +42,8 @@ public:
 
 private:
     QString m_path;
-    QSaveFile m_file;
+    QByteArray m_bytes;
+    QBuffer m_file{&m_bytes};
     std::unique_ptr<QPdfWriter> m_writer;
     QPainter m_painter;
     qreal m_y = 0;

@@ -189,9 +189,9 @@ std::vector<QuestionFile::Question> QuestionFile::questions(Table table, const Q
         const QString name = header.cells[i].trimmed();
         const int which = columnOf(name);
         if (which < 0)
-            places.fail(header.line, int(i), QCoreApplication::translate("CsvReader", "unknown column \"%1\"; the header is %2").arg(Translation::isolate(name), headerHelp()));
+            places.fail(header.line, int(i), QCoreApplication::translate("CsvReader", "unknown column \"%1\"; the header is %2").arg(Translation::shown(name), headerHelp()));
         if (column[which] >= 0)
-            places.fail(header.line, int(i), QCoreApplication::translate("CsvReader", "column \"%1\" appears twice").arg(Translation::isolate(name)));
+            places.fail(header.line, int(i), QCoreApplication::translate("CsvReader", "column \"%1\" appears twice").arg(Translation::shown(name)));
         column[which] = static_cast<int>(i);
     }
     for (int i = 0; i < 5; ++i) {
@@ -244,7 +244,7 @@ std::vector<QuestionFile::Question> QuestionFile::questions(Table table, const Q
                                                                             "cannot be answered. Make them different")
                                     .arg(b + 1)
                                     .arg(a + 1)
-                                    .arg(Translation::isolate(Translation::shown(question.answers[a].trimmed()))));
+                                    .arg(Translation::shown(question.answers[a].trimmed())));
             }
         }
         question.picture = cell(5);
@@ -255,7 +255,7 @@ std::vector<QuestionFile::Question> QuestionFile::questions(Table table, const Q
             places.fail(row.line, column[0], QCoreApplication::translate("QuestionFile", "the Arabic of this question was lost when the file was saved (it reads \"%1\"). "
                                                                                          "Open the spreadsheet the file came from and save it again as \"CSV UTF-8\" "
                                                                                          "(or as .xlsx or .ods)")
-                                                              .arg(Translation::isolate(question.question.left(80))));
+                                                              .arg(Translation::shown(question.question.left(80))));
         if (places.csv()) {
             for (int a = 0; a < 4; ++a) {
                 if (looksLikeDate(question.answers[a]))
@@ -264,7 +264,7 @@ std::vector<QuestionFile::Question> QuestionFile::questions(Table table, const Q
                                                                               "and save the file again")
                                       .arg(row.line)
                                       .arg(a + 1)
-                                      .arg(Translation::isolate(question.answers[a])));
+                                      .arg(Translation::shown(question.answers[a])));
             }
         }
         questions.push_back(std::move(question));

@@ -43,7 +43,7 @@ std::vector<ContestResults::Contest> ResultsReport::shownContests(const ContestR
 QString ResultsReport::startedText(const QString &started)
 {
     const QDateTime at = QDateTime::fromString(started, Qt::ISODateWithMs);
-    return at.isValid() ? QLocale().toString(at.toLocalTime(), QLocale::ShortFormat) : started;
+    return at.isValid() ? QLocale().toString(at.toLocalTime(), QLocale::ShortFormat) : Translation::shown(started);
 }
 
 QString ResultsReport::scoreText(const ContestResults::Contest &contest)
@@ -117,10 +117,10 @@ void ResultsReport::paintChart(QPainter &painter, const QRectF &area, const std:
 
 int ResultsReport::writePdf(const QString &folder, const QString &pdfPath, bool replace)
 {
-    BankExport::refuseToWrite(folder, pdfPath, replace);
+    const QString target = BankExport::refuseToWrite(folder, pdfPath, replace);
     const ContestResults results = ContestResults::read(QDir(folder).absolutePath());
     const QString title = QCoreApplication::translate("ResultsReport", "Results of the contests");
-    PdfPages pages(pdfPath, title);
+    PdfPages pages(target, title);
     QPainter &painter = pages.painter();
     pages.line(title, PdfPages::font(18, true), Qt::AlignHCenter);
     pages.line(Translation::isolate(QDir(folder).absolutePath()), PdfPages::font(10), Qt::AlignHCenter);

@@ -364,7 +364,7 @@ QuestionFile::Table SpreadsheetReader::readXlsx(const QString &path, const QByte
     const std::map<QString, QString> parts = relationships(zip, workbookPart);
     const auto sheetPart = parts.find(sheets[size_t(chosen)].id);
     if (sheetPart == parts.end())
-        damaged(path, QCoreApplication::translate("SpreadsheetReader", "its sheet \"%1\" is missing").arg(Translation::isolate(sheets[size_t(chosen)].name)));
+        damaged(path, QCoreApplication::translate("SpreadsheetReader", "its sheet \"%1\" is missing").arg(Translation::shown(sheets[size_t(chosen)].name)));
 
     // The workbook's shared texts, each the runs of its rich text.
     std::vector<QString> shared;

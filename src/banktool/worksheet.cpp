@@ -42,13 +42,13 @@ QString Worksheet::label(int place)
 
 int Worksheet::write(const QString &folder, const QString &pdfPath, bool key, bool replace)
 {
-    BankExport::refuseToWrite(folder, pdfPath, replace);
+    const QString target = BankExport::refuseToWrite(folder, pdfPath, replace);
     QuestionBank bank = QuestionBank::openBank(QDir(folder).absolutePath());
     bank.checkForContest(bank.countQuestions());
     const std::vector<QuestionBank::Answers> answers = bank.allAnswers();
     const QDir img(QDir(folder).absoluteFilePath(QStringLiteral("img")));
     const QString title = key ? QCoreApplication::translate("Worksheet", "Answer key") : QCoreApplication::translate("Worksheet", "Worksheet");
-    PdfPages pages(pdfPath, title);
+    PdfPages pages(target, title);
     QPainter &painter = pages.painter();
     pages.line(title, PdfPages::font(18, true), Qt::AlignHCenter);
     if (!key)

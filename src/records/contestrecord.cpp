@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -61,6 +62,7 @@ ContestRecord::ContestRecord(ContestRecord &&other) noexcept
     : m_path(std::move(other.m_path))
     , m_connectionName(std::move(other.m_connectionName))
     , m_db(std::move(other.m_db))
+    , m_tables(other.m_tables)
 {
     other.m_connectionName.clear();
 }
@@ -75,28 +77,56 @@ ContestRecord::~ContestRecord()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-ContestRecord ContestRecord::open(const QString &folder)
+ContestRecord ContestRecord::open(const QString &folder, Access access)
 {
     ContestRecord record(QDir(folder).filePath(QString::fromLatin1(kFileName)));
     const QString operation = QCoreApplication::translate("ContestRecord", "open the record of the contests");
     record.m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), record.m_connectionName);
     record.m_db.setDatabaseName(record.m_path);
+    if (access == Access::Read)
+        record.m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     QSqlQuery version(record.m_db);
     if (!record.m_db.open() || !version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
         throw Failure(QCoreApplication::translate("ContestRecord", "The record of the contests could not be opened: %1.")
-                          .arg(Translation::isolate(record.m_db.lastError().text() + version.lastError().text())),
+                          .arg(Translation::shown(record.m_db.lastError().text() + version.lastError().text())),
                       record.m_path, advice());
     const int found = version.value(0).toInt();
     if (found > kSchemaVersion)
         throw Failure(QCoreApplication::translate("ContestRecord", "The record of the contests was written by a newer version of the program."), record.m_path,
                       QCoreApplication::translate("ContestRecord", "Use that version, or move the file away to start a new record."));
-    // Made anew whole when a first start was cut short part-way.
-    if (found == 0) {
+    record.checkWritesStick();
+    // Made anew whole when a first start was cut short part-way; until
+    // then, there is nothing to read.
+    record.m_tables = found != 0;
+    if (found == 0 && access == Access::Write) {
         for (const char *statement : kSchema)
             record.write(QString::fromLatin1(statement), {}, operation);
         record.write(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion), {}, operation);
+        record.m_tables = true;
     }
     return record;
+}
+
+void ContestRecord::checkWritesStick() const
+{
+    QSqlQuery schema(m_db);
+    if (!schema.exec(QStringLiteral("select type, name, sql from sqlite_master where lower(tbl_name) in ('contest', 'asked') and type in ('view', 'trigger')")))
+        throw Failure(QCoreApplication::translate("ContestRecord", "The record of the contests could not be opened: %1.").arg(Translation::shown(schema.lastError().text())),
+                      m_path, advice());
+    // A trigger that stops a write (RAISE, IGNORE included) or writes the
+    // record's tables itself can drop or change the answers without a word.
+    static const QRegularExpression undoes(QStringLiteral("\\braise\\s*\\(|\\b(update(\\s+or\\s+\\w+)?|delete\\s+from|insert(\\s+or\\s+\\w+)?\\s+into|"
+                                                          "replace\\s+into)\\s+[\"`\\[]?(contest|asked)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    while (schema.next()) {
+        const QString body = schema.value(2).toString().section(QRegularExpression(QStringLiteral("\\bbegin\\b"), QRegularExpression::CaseInsensitiveOption), 1);
+        if (schema.value(0).toString() == QLatin1String("view") || undoes.match(body).hasMatch())
+            throw Failure(QCoreApplication::translate("ContestRecord", "Trigger or view %1 in the record of the contests can undo what the game writes there: answers would be lost "
+                                                                       "without a word.")
+                              .arg(Translation::shown(schema.value(1).toString())),
+                          m_path,
+                          QCoreApplication::translate("ContestRecord", "Remove it from the file (or move the file away to start a new record), then start again."));
+    }
 }
 
 void ContestRecord::write(const QString &statement, const QVariantList &values, const QString &operation)
@@ -111,7 +141,7 @@ void ContestRecord::write(const QString &statement, const QVariantList &values, 
         return;
     const QString error = (query.lastError().isValid() ? query.lastError() : m_db.lastError()).text();
     m_db.rollback();
-    throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.").arg(operation, Translation::isolate(error)),
+    throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.").arg(operation, Translation::shown(error)),
                   m_path, advice());
 }
 
@@ -123,7 +153,7 @@ qint64 ContestRecord::startContest(const QString &player, const QString &setting
     QSqlQuery last(m_db);
     if (!last.exec(QStringLiteral("select max(number) from contest")) || !last.next())
         throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.")
-                          .arg(QCoreApplication::translate("ContestRecord", "write a new contest"), Translation::isolate(last.lastError().text())),
+                          .arg(QCoreApplication::translate("ContestRecord", "write a new contest"), Translation::shown(last.lastError().text())),
                       m_path, advice());
     return last.value(0).toLongLong();
 }

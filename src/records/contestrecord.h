@@ -24,9 +24,18 @@ public:
     // "new contest".
     static QString endingName(Ending ending);
 
-    // Opens (making it, or bringing an older one up to date) the record of
-    // the contest folder. Throws a Failure naming the file.
-    static ContestRecord open(const QString &folder);
+    // Write: the game's, under its lock. Read: opening it never makes or
+    // changes the file.
+    enum class Access { Write, Read };
+
+    // Opens the record of the contest folder: to write, making it (or
+    // bringing an older one up to date); to read, as it is. A trigger that
+    // can undo what the game writes (answers lost without a word) is
+    // refused, and so is a view in a table's place. Throws a Failure naming
+    // the file.
+    static ContestRecord open(const QString &folder, Access access = Access::Write);
+    // False when read before the game ever wrote the tables (an empty file).
+    bool hasContests() const { return m_tables; }
     ~ContestRecord();
     ContestRecord(ContestRecord &&other) noexcept;
     ContestRecord &operator=(ContestRecord &&) = delete;
@@ -50,8 +59,12 @@ private:
     // Runs statement with values bound in order, in a transaction of its
     // own; operation names it in a failure.
     void write(const QString &statement, const QVariantList &values, const QString &operation);
+    // Throws a Failure when the file holds a trigger or a view that can undo
+    // or swallow the record's writes.
+    void checkWritesStick() const;
 
     QString m_path;
     QString m_connectionName;
     QSqlDatabase m_db;
+    bool m_tables = true;
 };

@@ -12,6 +12,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -22,7 +23,7 @@ void each(const QSqlDatabase &db, const QString &path, const char *sql, Row row)
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(QString::fromLatin1(sql)))
-        throw Failure(QCoreApplication::translate("ContestResults", "The record of the contests could not be read: %1.").arg(Translation::isolate(query.lastError().text())),
+        throw Failure(QCoreApplication::translate("ContestResults", "The record of the contests could not be read: %1.").arg(Translation::shown(query.lastError().text())),
                       path, QCoreApplication::translate("ContestResults", "Check the file, or move it away to start a new record."));
     while (query.next())
         row(query);
@@ -35,7 +36,11 @@ ContestResults ContestResults::read(const QString &folder)
     ContestResults results;
     if (!QFileInfo::exists(QDir(folder).filePath(QString::fromLatin1(ContestRecord::kFileName))))
         return results;
-    const ContestRecord record = ContestRecord::open(folder);
+    // Read as it is, never made or changed: the game writes it, under its
+    // lock.
+    const ContestRecord record = ContestRecord::open(folder, ContestRecord::Access::Read);
+    if (!record.hasContests())
+        return results;
     const QSqlDatabase db = record.database();
     each(db, record.path(),
          "select c.number, ifnull(c.player, ''), c.started, ifnull(c.ending, ''), count(a.chosen), ifnull(sum(a.correct), 0) "
@@ -44,20 +49,26 @@ ContestResults ContestResults::read(const QString &folder)
              results.contests.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(), q.value(5).toInt(), q.value(4).toInt(),
                                          q.value(3).toString()});
          });
+    // Each question answered with its text as it was last asked (SQLite
+    // takes a bare column from the row that gives max() its value), then
+    // the wrong answer chosen most, by its text as it was shown: a pass over
+    // the record each, joined here by the question's place.
+    std::unordered_map<qint64, size_t> place;
     each(db, record.path(),
-         "select a.question, count(*), sum(a.correct), (select question_text from asked b where b.question = a.question order by b.contest desc, b.position desc limit 1) "
-         "from asked a where a.chosen is not null group by a.question",
-         [&](const QSqlQuery &q) { results.questions.push_back({q.value(0).toLongLong(), q.value(3).toString(), q.value(1).toInt(), q.value(2).toInt(), {}, 0}); });
-    // The wrong answer chosen most, by its text as it was shown.
+         "select question, count(chosen), ifnull(sum(correct), 0), question_text, max(contest * 4294967296 + position) from asked group by question "
+         "having count(chosen) > 0",
+         [&](const QSqlQuery &q) {
+             place.emplace(q.value(0).toLongLong(), results.questions.size());
+             results.questions.push_back({q.value(0).toLongLong(), q.value(3).toString(), q.value(1).toInt(), q.value(2).toInt(), {}, 0});
+         });
     each(db, record.path(),
          "select question, case chosen when 'a2' then a2 when 'a3' then a3 else a4 end as text, count(*) as times from asked "
          "where chosen is not null and correct = 0 group by question, text order by question, times desc, text",
          [&](const QSqlQuery &q) {
-             for (Question &question : results.questions) {
-                 if (question.id == q.value(0).toLongLong() && question.mostWrongTimes == 0) {
-                     question.mostWrong = q.value(1).toString();
-                     question.mostWrongTimes = q.value(2).toInt();
-                 }
+             Question &question = results.questions[place.at(q.value(0).toLongLong())];
+             if (question.mostWrongTimes == 0) {
+                 question.mostWrong = q.value(1).toString();
+                 question.mostWrongTimes = q.value(2).toInt();
              }
          });
     std::stable_sort(results.questions.begin(), results.questions.end(), [](const Question &a, const Question &b) {

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace {
@@ -16,7 +15,7 @@ constexpr qint64 kMaxFileBytes = 64 * 1024;
 
 [[noreturn]] void refuse(const QString &file, const QString &key, const QString &allowed)
 {
-    throw Failure(QCoreApplication::translate("ContestSettings", "The contest's settings cannot be used: %1 must be %2.").arg(Translation::isolate(key), allowed), file,
+    throw Failure(QCoreApplication::translate("ContestSettings", "The contest's settings cannot be used: %1 must be %2.").arg(Translation::shown(key), allowed), file,
                   QCoreApplication::translate("ContestSettings", "Correct the setting in the file (or with \"mathcontest-bank settings\"), then start the contest again."));
 }
 
@@ -93,9 +92,9 @@ void ContestSettings::save(const QString &folder) const
     if (!lengthGiven)
         lines = lines.section(u'\n', 1);
     const QByteArray text = "[General]\n" + lines.toUtf8() + '\n';
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
-        throw Failure(QCoreApplication::translate("ContestSettings", "The contest's settings could not be written."), file,
+    const QString failed = RegularFile::write(file, text);
+    if (!failed.isEmpty())
+        throw Failure(QCoreApplication::translate("ContestSettings", "The contest's settings could not be written: %1.").arg(Translation::isolate(failed)), file,
                       QCoreApplication::translate("ContestSettings", "Make sure the contest folder can be written to and the disk is not full."));
 }
 

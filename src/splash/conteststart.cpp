@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QCoreApplication>
 
 namespace {
@@ -49,8 +48,7 @@ void makeFromQuestionFile(const QString &csvPath, const QString &folder)
         return;
     QFile::remove(recordPath);
     BankCreator::create(csvPath, folder, true);
-    QSaveFile file(recordPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(record) != record.size() || !file.commit())
+    if (!RegularFile::write(recordPath, record).isEmpty())
         throw Failure(QCoreApplication::translate("ContestStart", "The contest folder made from the question file could not be completed."), recordPath,
                       QCoreApplication::translate("ContestStart", "Make sure the disk is not full, then start the game again."));
 }

@@ -1,4 +1,5 @@
 #include "contestrecord.h"
+#include "contestresults.h"
 #include "contestsettings.h"
 #include "testfolder.h"
 #include "testhelpers.h"
@@ -9,6 +10,8 @@
 #include <QTest>
 
 #include <sys/stat.h>
+
+static const QString kEmptyFile = QStringLiteral("(an empty file)");
 
 class TestRecords : public QObject {
     Q_OBJECT
@@ -29,6 +32,7 @@ private slots:
         QTest::newRow("yes for true") << QByteArray("names=yes") << "names must be true or false";
         QTest::newRow("an unknown key") << QByteArray("colour=red") << "colour must be one of length, order, names, reveal and hold";
         QTest::newRow("a FIFO") << QByteArray("fifo") << "is not a regular file";
+        QTest::newRow("larger than any settings file") << QByteArray(70 * 1024, '#') << "is too large to be read: 70 KiB, more than 64 KiB";
     }
     void settingsAreReadOrRefused()
     {
@@ -85,6 +89,61 @@ private slots:
         // A record from a newer program is left alone.
         TestFolder::query(path, QStringLiteral("PRAGMA user_version = %1").arg(ContestRecord::kSchemaVersion + 1));
         QVERIFY(failureOf([&] { ContestRecord::open(dir.path()); }).contains(QStringLiteral("newer version")));
+    }
+
+    void recordIsReadAsItIsOrRefused_data()
+    {
+        // What is done to a record of two contests that answered question 7
+        // (as "old", wrongly with "b", then as "new", rightly) and drew 9,
+        // and what opening it says (empty: it is read, and played on).
+        addColumns<QStringList, QString>("statements", "refused");
+        QTest::newRow("as the game wrote it") << QStringList() << QString();
+        QTest::newRow("a trigger keeping a log")
+            << QStringList{"create table log (n)", "create trigger logged after update on asked begin insert into log values (new.contest); end"} << QString();
+        QTest::newRow("a trigger ignoring every answer") << QStringList{"create trigger keep before update on asked begin select raise(ignore); end"}
+                                                         << "Trigger or view keep";
+        QTest::newRow("a trigger emptying the contests") << QStringList{"create trigger gone after insert on contest begin delete from \"contest\"; end"}
+                                                         << "Trigger or view gone";
+        QTest::newRow("a view in a table's place") << QStringList{"drop table asked", "create view asked as select * from contest"} << "Trigger or view asked";
+        QTest::newRow("empty, the game never started") << QStringList{kEmptyFile} << QString();
+    }
+    void recordIsReadAsItIsOrRefused()
+    {
+        auto [statements, refused] = fetchRow<QStringList, QString>("statements", "refused");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QString::fromLatin1(ContestRecord::kFileName));
+        const QDateTime at(QDate(2026, 12, 8), QTime(9, 0), Qt::OffsetFromUTC, 3600);
+        if (statements == QStringList{kEmptyFile}) {
+            writeFile(path, QByteArray());
+        } else {
+            ContestRecord record = ContestRecord::open(dir.path());
+            for (const char *text : {"old", "new"}) {
+                const qint64 contest = record.startContest(QString(), QString(), at);
+                record.recordDraw(contest, 1, 7, QString::fromLatin1(text), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}, at);
+                record.recordAnswer(contest, 1, contest == 1 ? 2 : 1, 1, contest != 1, 900);
+            }
+            record.recordDraw(2, 2, 9, QStringLiteral("unanswered"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")}, at);
+            for (const QString &statement : statements)
+                TestFolder::query(path, statement);
+        }
+        const QByteArray before = readFile(path);
+        ContestResults results;
+        const QString failed = failureOf([&] { results = ContestResults::read(dir.path()); });
+        QVERIFY2(failedAsExpected(failed, refused), qPrintable(failed));
+        // Reading never writes.
+        QCOMPARE(readFile(path), before);
+        if (!refused.isEmpty()) {
+            // Nor does the game play on it.
+            QVERIFY(failureOf([&] { ContestRecord::open(dir.path()); }).contains(refused));
+            return;
+        }
+        QCOMPARE(results.contests.size(), before.isEmpty() ? 0u : 2u);
+        if (!before.isEmpty()) {
+            QCOMPARE(results.questions.size(), 1u);
+            const ContestResults::Question &q = results.questions.front();
+            QCOMPARE(QStringList({QString::number(q.id), q.text, QString::number(q.asked), QString::number(q.correct), q.mostWrong, QString::number(q.mostWrongTimes)}),
+                     QStringList({"7", "new", "2", "1", "b", "1"}));
+        }
     }
 };
 

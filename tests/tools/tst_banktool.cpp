@@ -17,7 +17,12 @@
 
 #include <functional>
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -166,6 +171,33 @@ void recordContests(const QDir &dir)
     record.startContest(QString(), QString(), at.addSecs(120));
 }
 
+// A tmpfs of 256 KiB mounted at path for one test (only root may) and
+// unmounted after it, with what it holds.
+struct SmallDisk {
+    explicit SmallDisk(QString at) : path(std::move(at))
+    {
+        mounted = QDir().mkpath(path) && ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, "size=256k") == 0;
+    }
+    ~SmallDisk()
+    {
+        if (mounted)
+            ::umount2(QFile::encodeName(path).constData(), MNT_DETACH);
+    }
+    // Fills what is left with a file, until the system says the disk is full.
+    bool fill() const
+    {
+        const int fd = ::open(QFile::encodeName(path + QStringLiteral("/filler")).constData(), O_WRONLY | O_CREAT, 0600);
+        const QByteArray block(4096, 'x');
+        while (fd >= 0 && ::write(fd, block.constData(), size_t(block.size())) > 0) {
+        }
+        const bool full = fd >= 0 && errno == ENOSPC;
+        ::close(fd);
+        return full;
+    }
+    QString path;
+    bool mounted = false;
+};
+
 const QList<CommandCase> kCommandCases = {
     {"results: the contests, then the questions hardest first", recordContests, {"results", "%D/app"}, 0,
      // Started in local time as the user's language writes it; the contest
@@ -202,6 +234,17 @@ const QList<CommandCase> kCommandCases = {
     {"print --force over the bank", kNothing, {"print", "%D/app", "--pdf", "%D/app/db1.sqlite", "--force"}, 1, {"over a file of the contest folder"}, kBankIntact},
     {"results --pdf --force over the bank", kNothing, {"results", "%D/app", "--pdf", "%D/app/db1.sqlite", "--force"}, 1, {"over a file of the contest folder"},
      kBankIntact},
+    // A link that leads nowhere yet still names a file of the folder.
+    {"print through a link leading nowhere into the contest folder",
+     [](const QDir &d) { QFile::link(d.filePath(QStringLiteral("app/contest.ini")), d.filePath(QStringLiteral("w.pdf"))); }, {"print", "%D/app", "--pdf", "%D/w.pdf"}, 1,
+     {"over a file of the contest folder"}, [](const QDir &d) { return !QFileInfo(d.filePath(QStringLiteral("app/contest.ini"))).exists(); }},
+    {"settings: a key that would drive the terminal", writing("app/contest.ini", "\x1b]0;x\x07=1\n"), {"settings", "%D/app"}, 1,
+     {"\\x1b]0;x\\x07 must be one of length"}, kAlways},
+    {"create: a column name that would drive the terminal", writing("p.csv", "question,a1,a2,a3,a4,\x1b[2J\n"), kCreate, 1, {"unknown column \"\\x1b[2J\""}, kNoOut},
+    // Reading the results leaves an empty record as it is: the game writes
+    // its tables, under its lock.
+    {"results on a record still empty", writing("app/results.sqlite", ""), {"results", "%D/app"}, 0, {"Contests:\nQuestions, hardest first:\n"},
+     [](const QDir &d) { return QFileInfo(d.filePath(QStringLiteral("app/results.sqlite"))).size() == 0; }},
     {"print over a teacher's file", kNothing, {"print", "%D/app", "--pdf", "%D/mine.csv"}, 1, {"--force"}, kMineIntact},
     {"export --force over a picture", kNothing, {"export", "%D/app", "--csv", "%D/app/img/1.jpg", "--force"}, 1,
      {"over a file of the contest folder"}, kBankIntact},
@@ -521,6 +564,39 @@ private slots:
         for (QString fragment : row.message)
             QVERIFY2(run.out.contains(fragment.replace(QStringLiteral("%D"), work.path())), qPrintable(run.out));
         QVERIFY(row.after(dir));
+    }
+
+    void aFullDiskKeepsTheOldFile_data()
+    {
+        // The command (%D: the work folder, whose full/ is a small disk
+        // filled up) and the file it replaces there.
+        addColumns<QStringList, QString>("arguments", "file");
+        QTest::newRow("export --csv") << QStringList{"export", "%D/app", "--csv", "%D/full/old", "--force"} << "old";
+        QTest::newRow("export --xlsx") << QStringList{"export", "%D/app", "--xlsx", "%D/full/old", "--force"} << "old";
+        QTest::newRow("results --csv") << QStringList{"results", "%D/app", "--csv", "%D/full/old", "--force"} << "old";
+        QTest::newRow("results --pdf") << QStringList{"results", "%D/app", "--pdf", "%D/full/old", "--force"} << "old";
+        QTest::newRow("print --pdf") << QStringList{"print", "%D/app", "--pdf", "%D/full/old", "--force"} << "old";
+        QTest::newRow("settings --length") << QStringList{"settings", "%D/full/app", "--length", "2"} << "app/contest.ini";
+    }
+    void aFullDiskKeepsTheOldFile()
+    {
+        auto [arguments, file] = fetchRow<QStringList, QString>("arguments", "file");
+        QTemporaryDir work;
+        const QDir dir(work.path());
+        writeFile(dir.filePath(QStringLiteral("q.csv")), kHeader + "س,1,2,3,4\nص,5,6,7,8\nع,9,10,11,12\n");
+        QCOMPARE(tool({"create", "--from", "%D/q.csv", "--out", "%D/app"}, work.path()).status, 0);
+        recordContests(dir);
+        const SmallDisk disk(dir.filePath(QStringLiteral("full")));
+        if (!disk.mounted)
+            QSKIP("a small tmpfs cannot be mounted here (it takes root): nothing to fill up");
+        QVERIFY(dir.mkpath(QStringLiteral("full/app")));
+        QVERIFY(QFile::copy(dir.filePath(QStringLiteral("app/db1.sqlite")), dir.filePath(QStringLiteral("full/app/db1.sqlite"))));
+        const QByteArray old = "[General]\nlength=3\n";
+        writeFile(dir.filePath(QStringLiteral("full/") + file), old);
+        QVERIFY(disk.fill());
+        const Run run = tool(arguments, work.path());
+        QVERIFY2(run.status == 1 && run.out.contains(QStringLiteral("the disk is not full")), qPrintable(run.out));
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("full/") + file)), old);
     }
 
     void countsTakeTheirPluralForms_data()

@@ -286,6 +286,7 @@ private slots:
         QTest::newRow("round and square never closed x20") << QStringLiteral("([").repeated(20) + "5" << true << false;
         QTest::newRow("root( never closed x20") << QStringLiteral("root(").repeated(20) + "5" << true << false;
         QTest::newRow("sqrt( never closed x30") << QStringLiteral("sqrt(").repeated(30) + "5" << true << false;
+        QTest::newRow("a caret before a bracket never closed") << "x^(2" << true << false;
         QTest::newRow("the one closed group of many") << QString(5000, u'(') + "1/2)" << false << true;
         QTest::newRow("a closing bracket of the other kind") << "[(1/2]" << false << true;
         QTest::newRow("a short chain of fractions is stacked") << "1/2/3/4" << false << true;

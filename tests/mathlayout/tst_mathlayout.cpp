@@ -294,6 +294,7 @@ private slots:
         QTest::newRow("2^2^... x20000") << QStringLiteral("2^").repeated(19999) + "2" << true << false;
         QTest::newRow("x^-2²^-2²... x5000") << "x" + QStringLiteral("^-2²").repeated(5000) << true << false;
         QTest::newRow("10 000 characters of notation") << mixed << false << true;
+        QTest::newRow("10 000 blanks between numbers") << "1" + QString(10000, u' ') + "2" << true << false;
     }
     void hostileTextIsReadAtOnce()
     {

@@ -1,13 +1,14 @@
 // The bank tool on 10 000 questions: create (with and without rendering the
 // question pictures, written in notation; from CSV, .xlsx and .ods), import
 // (from the Access helper's answer) and check; and the layout of one
-// expression.
+// expression, and of hostile ones.
 #include "accessimport.h"
 #include "bankcheck.h"
 #include "bankcreator.h"
 #include "bankexport.h"
 #include "questionfile.h"
 #include "mathlayout.h"
+#include "mathparagraph.h"
 #include "mathparser.h"
 #include "questionpicture.h"
 
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 namespace {
@@ -127,8 +129,41 @@ void BM_LayOutExpression(benchmark::State &state)
     }
 }
 
+// Hostile expressions as an adversary types them, each read, laid out as a
+// question picture's text and as an answer button's caption, and painted.
+const struct {
+    const char *name;
+    QString text;
+} kHostile[] = {
+    {"brackets x30", QString(30, u'(') + u'5'},
+    {"brackets x5000", QString(5000, u'(') + u'5'},
+    {"([ x20", QStringLiteral("([").repeated(20) + u'5'},
+    {"root( x20", QStringLiteral("root(").repeated(20) + u'5'},
+    {"sqrt( x30", QStringLiteral("sqrt(").repeated(30) + u'5'},
+    {"1/1/... x20000", QStringLiteral("1/").repeated(19999) + u'1'},
+    {"2^2^... x20000", QStringLiteral("2^").repeated(19999) + u'2'},
+};
+
+void BM_LayOutHostile(benchmark::State &state)
+{
+    const auto &input = kHostile[state.range(0)];
+    state.SetLabel(input.name);
+    QFont font(QStringLiteral("Noto Naskh Arabic"));
+    font.setPixelSize(QuestionPicture::kPixelSize);
+    QImage image(900, 260, QImage::Format_RGB32);
+    for (auto _ : state) {
+        const MathParagraph question(input.text, font, QuestionPicture::kWidth, true);
+        const MathParagraph caption(input.text, font, 600, false);
+        QPainter painter(&image);
+        question.paint(painter, QPointF(0, 0));
+        caption.paint(painter, QPointF(0, 0));
+        benchmark::DoNotOptimize(question.lineCount());
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_LayOutHostile)->DenseRange(0, std::size(kHostile) - 1)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_LayOutExpression)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CreateRendered)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CreateFromSpreadsheet)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);

@@ -1,6 +1,7 @@
 #include "mathlayout.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 
 #include <algorithm>
@@ -59,14 +60,21 @@ public:
     }
 
 private:
+    // A text's advance and the ink above and below its baseline.
+    struct Measure {
+        qreal width, ascent, descent;
+    };
     struct Face {
         QFont font;
         QFontMetricsF metrics;
         qreal size;
         qreal digitHeight; // the ink of a digit above the baseline
+        // The texts measured in it: an expression repeats its numbers and
+        // operators, and a long one would measure them thousands of times.
+        QHash<QString, Measure> measured;
     };
 
-    const Face &face(qreal scale)
+    Face &face(qreal scale)
     {
         const int key = qRound(scale * 1000);
         auto it = m_faces.find(key);
@@ -93,12 +101,16 @@ private:
 
     Box text(const QString &characters, qsizetype source, qreal scale)
     {
-        const Face &f = face(scale);
+        Face &f = face(scale);
+        auto known = f.measured.constFind(characters);
+        if (known == f.measured.cend()) {
+            const QRectF ink = f.metrics.tightBoundingRect(characters);
+            known = f.measured.insert(characters, Measure{f.metrics.horizontalAdvance(characters), std::max(f.digitHeight, -ink.top()), std::max(0.0, ink.bottom())});
+        }
         Box box;
-        box.width = f.metrics.horizontalAdvance(characters);
-        const QRectF ink = f.metrics.tightBoundingRect(characters);
-        box.ascent = std::max(digitHeight(scale), -ink.top());
-        box.descent = std::max(0.0, ink.bottom());
+        box.width = known->width;
+        box.ascent = known->ascent;
+        box.descent = known->descent;
         if (characters.trimmed().isEmpty())
             return box;
         MathPiece piece;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <vector>
 
 // One part of an expression as a textbook writes it. A row sets its
@@ -22,6 +23,9 @@ struct MathNode {
     // Fraction: numerator, denominator; Power: base, exponent; Root:
     // radicand and, when there is one, index; Fence: content.
     std::vector<MathNode> children;
+    // The levels from it down to its deepest text (text is 1). Everything
+    // that walks a tree recurses this deep, so the parser bounds it.
+    int height = 1;
 
     static MathNode makeText(const QString &text, qsizetype source)
     {
@@ -37,6 +41,8 @@ struct MathNode {
         node.kind = kind;
         node.children = std::move(children);
         node.text = text;
+        for (const MathNode &child : node.children)
+            node.height = std::max(node.height, child.height + 1);
         return node;
     }
     // Whether it, or anything in it, is more than text in a row (brackets

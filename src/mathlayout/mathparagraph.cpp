@@ -5,6 +5,7 @@
 #include "mathtext.h"
 
 #include <QFontMetricsF>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -80,19 +81,27 @@ private:
             push(std::move(whole), source);
             return;
         }
+        // Broken where a text layout of the whole word breaks it anywhere:
+        // shaped once, however long it is.
+        QTextLayout lines(characters, m_font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAnywhere);
+        lines.setTextOption(option);
+        lines.beginLayout();
         bool first = true;
-        for (qsizetype from = 0; from < characters.size();) {
-            qsizetype to = from + 1;
-            while (to < characters.size() && m_metrics.horizontalAdvance(characters.mid(from, to + 1 - from)) <= m_width)
-                ++to;
-            Atom part = word(characters.mid(from, to - from), source + from, rightToLeft);
+        for (QTextLine line = lines.createLine(); line.isValid(); line = lines.createLine()) {
+            line.setLineWidth(m_width);
+            const qsizetype from = line.textStart();
+            if (line.textLength() == 0)
+                continue;
+            Atom part = word(characters.mid(from, line.textLength()), source + from, rightToLeft);
             part.group = group;
             push(std::move(part), source + from);
             if (!first)
                 m_atoms.back().breakBefore = true;
             first = false;
-            from = to;
         }
+        lines.endLayout();
     }
 
     void prose(qsizetype from, qsizetype to)
@@ -111,10 +120,13 @@ private:
         }
     }
 
-    Atom laidOut(qsizetype start, qsizetype length, bool rightToLeft, int group)
+    // The expression at [start, start + length) laid out alone; notation is
+    // set to whether it is written in notation.
+    Atom laidOut(qsizetype start, qsizetype length, bool rightToLeft, int group, bool &inNotation)
     {
         const MathNode node = MathParser::parse(m_text, start, length);
-        notation = notation || node.hasNotation();
+        inNotation = node.hasNotation();
+        notation = notation || inNotation;
         const MathLayout layout(node, m_font, rightToLeft);
         Atom atom;
         atom.pieces = layout.pieces();
@@ -127,24 +139,29 @@ private:
 
     void expression(qsizetype start, qsizetype length, bool rightToLeft, int group)
     {
-        Atom whole = laidOut(start, length, rightToLeft, group);
+        bool wholeInNotation = false;
+        Atom whole = laidOut(start, length, rightToLeft, group, wholeInNotation);
         if (!m_wrap || whole.width <= m_width) {
             push(std::move(whole), start);
             return;
         }
-        // Wider than a line: its parts between blanks outside brackets, each
+        // Wider than a line: its parts between blanks outside groups, each
         // laid out alone, and a part with no notation that is still too wide
         // broken as a word.
-        int depth = 0;
+        const std::vector<qsizetype> partner = MathParser::bracketPartners(m_text, start, length);
         qsizetype from = start;
         for (qsizetype i = start; i <= start + length; ++i) {
-            const QChar c = i < start + length ? m_text[i] : QChar(u' ');
-            depth += (c == u'(' || c == u'[') - (c == u')' || c == u']');
-            if (c != u' ' || depth > 0)
+            if (i < start + length && partner[size_t(i - start)] > i) {
+                i = partner[size_t(i - start)];
+                continue;
+            }
+            if (i < start + length && m_text[i] != u' ')
                 continue;
             if (i > from) {
-                Atom part = laidOut(from, i - from, rightToLeft, group);
-                if (part.width > m_width && !MathParser::parse(m_text, from, i - from).hasNotation())
+                // Without a blank to break at, the part is the whole.
+                bool inNotation = wholeInNotation;
+                Atom part = from == start && i == start + length ? std::move(whole) : laidOut(from, i - from, rightToLeft, group, inNotation);
+                if (part.width > m_width && !inNotation)
                     words(m_text.mid(from, i - from), from, rightToLeft, rightToLeft ? -1 : group);
                 else
                     push(std::move(part), from);

@@ -54,10 +54,11 @@ QList<MathText::Expression> MathText::expressions(const QString &text)
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text[i];
         // A point, comma or colon is mathematics between two numbers ("3.5",
-        // "6 : 9"), punctuation elsewhere.
-        const bool betweenDigits = digitBeside(i, -1) && digitBeside(i, 1);
+        // "6 : 9"), punctuation elsewhere. (Looked for only beside one of
+        // them: from each of many blanks it would take as long again.)
+        const bool betweenDigits = QStringView(u".,:٫").contains(c) && digitBeside(i, -1) && digitBeside(i, 1);
         kinds[size_t(i)] = isNumberLike(c) || isLatinLetter(c) ? Kind::Operand
-            : isOperator(c) || (betweenDigits && QStringView(u".,:٫").contains(c)) ? Kind::Symbol
+            : isOperator(c) || betweenDigits ? Kind::Symbol
             : c == u' '                                                          ? Kind::Blank
                                                                                   : Kind::Other;
     }

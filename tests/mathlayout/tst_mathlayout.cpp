@@ -9,6 +9,8 @@
 #include "testmain.h"
 
 #include <QFontMetricsF>
+#include <QPainter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -267,6 +269,65 @@ private slots:
             QVERIFY2(!piece.text.contains(u'\\') && (!notation || !piece.text.contains(u'^')), qPrintable(piece.text));
         if (text.contains(u'\\'))
             QVERIFY(std::any_of(caption.pieces().begin(), caption.pieces().end(), [](const MathPiece &p) { return p.text == "/" || p.text == "^"; }));
+    }
+
+    void hostileTextIsReadAtOnce_data()
+    {
+        // Each text, whether it is shown as typed (every character drawn
+        // once, no bar or sign drawn), and whether it has notation.
+        addColumns<QString, bool, bool>("text", "typed", "notation");
+        QRandomGenerator random(20240611);
+        const QStringView pieces = u"((([]])^/√∛x2 ½²\\sqrt(root(";
+        QString mixed;
+        while (mixed.size() < 10000)
+            mixed += pieces.at(random.bounded(int(pieces.size())));
+        QTest::newRow("brackets never closed x30") << QString(30, u'(') + "5" << true << false;
+        QTest::newRow("brackets never closed x5000") << QString(5000, u'(') + "5" << true << false;
+        QTest::newRow("round and square never closed x20") << QStringLiteral("([").repeated(20) + "5" << true << false;
+        QTest::newRow("root( never closed x20") << QStringLiteral("root(").repeated(20) + "5" << true << false;
+        QTest::newRow("sqrt( never closed x30") << QStringLiteral("sqrt(").repeated(30) + "5" << true << false;
+        QTest::newRow("a caret before a bracket never closed") << "x^(2" << true << false;
+        QTest::newRow("the one closed group of many") << QString(5000, u'(') + "1/2)" << false << true;
+        QTest::newRow("a closing bracket of the other kind") << "[(1/2]" << false << true;
+        QTest::newRow("a short chain of fractions is stacked") << "1/2/3/4" << false << true;
+        QTest::newRow("1/1/... x20000") << QStringLiteral("1/").repeated(19999) + "1" << true << false;
+        QTest::newRow("2^2^... x20000") << QStringLiteral("2^").repeated(19999) + "2" << true << false;
+        QTest::newRow("x^-2²^-2²... x5000") << "x" + QStringLiteral("^-2²").repeated(5000) << true << false;
+        QTest::newRow("10 000 characters of notation") << mixed << false << true;
+        QTest::newRow("10 000 blanks between numbers") << "1" + QString(10000, u' ') + "2" << true << false;
+    }
+    void hostileTextIsReadAtOnce()
+    {
+        auto [text, typed, notation] = fetchRow<QString, bool, bool>("text", "typed", "notation");
+        const Watchdog watchdog(std::chrono::seconds(20), QTest::currentDataTag());
+        const MathNode node = MathParser::parse(text);
+        const std::function<int(const MathNode &)> height = [&](const MathNode &n) {
+            int h = 0;
+            for (const MathNode &child : n.children)
+                h = std::max(h, height(child));
+            return h + 1;
+        };
+        QVERIFY2(height(node) <= MathParser::kMaxHeight, qPrintable(QString::number(height(node))));
+        QCOMPARE(MathParser::hasNotation(text), notation);
+        // Laid out as a question's text and as an answer's caption, and
+        // painted, on a picture and on a button.
+        QImage image(900, 260, QImage::Format_RGB32);
+        QPainter painter(&image);
+        AnswerButton button;
+        button.resize(600, 38);
+        button.setText(text);
+        button.render(&painter);
+        for (const MathParagraph &layout : {MathParagraph(text, bodyFont(), QuestionPicture::kWidth, true), MathParagraph(text, bodyFont(), 600, false)}) {
+            layout.paint(painter, QPointF(0, 0));
+            QString shown(text.size(), u' ');
+            for (const MathPiece &piece : layout.pieces()) {
+                if (piece.kind == MathPiece::Kind::Text && piece.source >= 0)
+                    shown.replace(piece.source, piece.text.size(), piece.text);
+                else
+                    shown += u'•';
+            }
+            QVERIFY2((shown == text) == typed, qPrintable(shown.left(80)));
+        }
     }
 
     void answerButtonsDrawTheirNotation_data()

@@ -133,11 +133,14 @@ QPoint Form2::slot(int number) const
 
 AnswerButton *Form2::buttonInSlot(int number) const
 {
-    for (int i = 1; i <= 4; ++i) {
-        if (answerButton(i)->pos() == slot(number))
-            return answerButton(i);
-    }
-    return nullptr;
+    return m_contest ? answerButton(m_contest->fieldInSlot(number)) : nullptr;
+}
+
+void Form2::showCounters()
+{
+    ui->namberq->setText(QString::number(m_contest->asked()));
+    ui->nambertrue->setText(QString::number(m_contest->correct()));
+    ui->namberfalse->setText(QString::number(m_contest->wrong()));
 }
 
 void Form2::setAnswerCaptions(const std::array<QString, 4> &captions)
@@ -159,9 +162,6 @@ void Form2::Form_Load()
     update();
     showPlaceholderQuestion();
     ui->soal->setPicture(Picture::load(apppath + QStringLiteral("img/bsoal.jpg"), QCoreApplication::translate("Form2", "the face of the question button")));
-    ui->namberq->setText(QStringLiteral("0"));
-    ui->nambertrue->setText(QStringLiteral("0"));
-    ui->namberfalse->setText(QStringLiteral("0"));
     top1 = ui->tta1->y();
     top2 = ui->tta2->y();
     top3 = ui->tta3->y();
@@ -173,7 +173,8 @@ void Form2::Form_Load()
     setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
     // The score's frame says out of how many questions.
     ui->Frame1->setTitle(QStringLiteral("الدرجة من %1").arg(m_settings.length));
-    m_session = std::make_unique<ContestSession>(ContestFolder::path(), m_settings);
+    m_contest = std::make_unique<Contest>(ContestFolder::path(), m_settings);
+    showCounters();
     if (m_settings.names) {
         // The name is asked once the window is on the screen (full screen
         // when the teacher asked for it), over the game rather than over
@@ -199,27 +200,17 @@ void Form2::beginContest()
         player = MessageBox::askText(QStringLiteral("اسم المتسابق:"), kNewContestTitle, over, scale);
     }
     m_awaitingName = false;
-    m_session->begin(player);
+    m_contest->begin(player);
     ui->playerName->setText(player);
     ui->playerName->setVisible(!player.isEmpty());
 }
 
-bool Form2::contestUnderWay() const
+void Form2::contestEnded()
 {
-    const double asked = CounterText::toNumber(ui->namberq->text());
-    const bool lastAnswered = asked >= m_settings.length && !ui->tta1->isEnabled();
-    return asked > 0 && !lastAnswered && !ui->nextPlayerHint->isVisible();
-}
-
-void Form2::contestEnded(ContestRecord::Ending ending)
-{
-    m_session->ended(ending);
     ui->nextPlayerHint->setVisible(true);
     // The question box says how the contest went, not to ask for another.
     const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
-    const auto asked = static_cast<int>(CounterText::toNumber(ui->namberq->text()));
-    const auto right = static_cast<int>(CounterText::toNumber(ui->nambertrue->text()));
-    const QString score = QStringLiteral("%1 من %2").arg(arabic.toString(right), arabic.toString(asked));
+    const QString score = QStringLiteral("%1 من %2").arg(arabic.toString(m_contest->correct()), arabic.toString(m_contest->asked()));
     const QString player = ui->playerName->text();
     ui->finalScore->setText(player.isEmpty() ? score : QStringLiteral("%1: %2").arg(player, score));
     ui->finalScore->setVisible(true);
@@ -228,20 +219,13 @@ void Form2::contestEnded(ContestRecord::Ending ending)
 
 void Form2::newContest()
 {
-    if (contestUnderWay() && !MessageBox::ask(QStringLiteral("هل تريد إنهاء هذه المسابقة وبدء مسابقة جديدة؟"), kNewContestTitle))
+    if (m_contest->underWay() && !MessageBox::ask(QStringLiteral("هل تريد إنهاء هذه المسابقة وبدء مسابقة جديدة؟"), kNewContestTitle))
         return;
-    // A contest that already ended keeps its ending.
-    m_session->ended(ContestRecord::Ending::NewContest);
     // Everything as at the start: every mark cleared by the same sweep, the
     // counters, the score, the pictures, the buttons in their slots, waiting.
     Timermove->stop();
     Timeranswar->stop();
-    m_holding = false;
-    m_revealing = false;
-    {
-        QuestionBank bank = QuestionBank::openBank(ContestFolder::path());
-        bank.clearUsedMarks(bank.countQuestions());
-    }
+    m_contest->renew();
     showPlaceholderQuestion();
     setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
     for (int i = 1; i <= 4; ++i) {
@@ -249,9 +233,7 @@ void Form2::newContest()
         answerButton(i)->setEnabled(false);
         answerButton(i)->setBackColor(QColor(kNormalColour));
     }
-    ui->namberq->setText(QStringLiteral("0"));
-    ui->nambertrue->setText(QStringLiteral("0"));
-    ui->namberfalse->setText(QStringLiteral("0"));
+    showCounters();
     ui->Lanatija25->setText(QStringLiteral("00"));
     ui->natijatrueorfalse->setVisible(false);
     ui->nextPlayerHint->setVisible(false);
@@ -266,7 +248,7 @@ void Form2::newContest()
 void Form2::soal_Click()
 {
     // With hold on, the question button ends the round the verdict stayed on.
-    if (m_holding) {
+    if (m_contest->holding()) {
         Timeranswar_Timer();
         return;
     }
@@ -280,78 +262,30 @@ void Form2::soal_Click()
     // move of the pointer lights a button again.
     for (int b = 1; b <= 4; ++b)
         answerButton(b)->setBackColor(QColor(kNormalColour));
-
-    QuestionBank bank = QuestionBank::openBank(ContestFolder::path());
-    const qint64 questions = bank.countQuestions();
-    // A bank changed while the contest runs (a mark that is neither used nor
-    // unused) is reported, never drawn from without end.
-    bank.checkMarks();
-    // Every question used: the one condition the draw reports itself. (More
-    // used than there are cannot happen in a checked bank; it must not send
-    // the draw below looking for a question that is not there.)
-    // In fixed order the contest asks questions 1, 2, 3 ... in turn.
-    const bool fixed = m_settings.order == ContestSettings::Order::Fixed;
-    const auto next = static_cast<qint64>(CounterText::toNumber(ui->namberq->text())) + 1;
-    auto exhausted = [&] {
-        if (bank.countUsedQuestions() < questions && (!fixed || next <= questions))
-            return false;
-        contestEnded(ContestRecord::Ending::BankExhausted);
+    if (m_contest->draw() == Contest::Draw::Exhausted) {
+        contestEnded();
         MessageBox::warning(kExhaustedPrompt, kExhaustedTitle);
-        return true;
-    };
-    if (exhausted())
         return;
-
-    // Every attempt reseeds and takes one value; 0 and used numbers are
-    // drawn again. Now and then the bank is asked again, so that one changed
-    // under the draw cannot keep it looking for a question that is gone.
-    QuestionRecord record;
-    if (fixed)
-        record = bank.openQuestion(next);
-    for (qint64 attempt = 1; !record.isOpen(); ++attempt) {
-        if (attempt % kDrawsBetweenChecks == 0) {
-            bank.checkMarks();
-            if (exhausted())
-                return;
-        }
-        Random::reseedFromClock();
-        const float r = Random::next();
-        const auto n = static_cast<qint64>(std::floor(static_cast<double>(questions + 1) * static_cast<double>(r)));
-        if (n < 1 || n > questions)
-            continue;
-        record = bank.openQuestion(n);
-        if (record.used()) {
-            bank.releaseQuestion(record);
-            continue;
-        }
-        break;
     }
-
-    const qint64 n = record.id();
-    const QString text = bank.questionText(n);
-    const std::array<QString, 4> answers{record.answer(1), record.answer(2), record.answer(3), record.answer(4)};
-    // Recorded before the question is on the screen or read out.
-    m_session->drawn(n, text, answers);
-    ui->q->setPicture(Picture::load(apppath + QStringLiteral("img/%1.jpg").arg(n), QCoreApplication::translate("Form2", "the picture of question %1").arg(n)));
-    setAccessibleText(ui->q, text, QAccessible::DescriptionChanged);
-    setAnswerCaptions(answers);
+    const Contest::Question &question = m_contest->question();
+    ui->q->setPicture(Picture::load(apppath + QStringLiteral("img/%1.jpg").arg(question.id), QCoreApplication::translate("Form2", "the picture of question %1").arg(question.id)));
+    m_contest->shown();
+    setAccessibleText(ui->q, question.text, QAccessible::DescriptionChanged);
+    setAnswerCaptions(question.answers);
     for (int i = 1; i <= 4; ++i)
         answerButton(i)->setEnabled(true);
     Timermove->start();
     ui->soal->setEnabled(false);
-    ui->namberq->setText(CounterText::increment(ui->namberq->text()));
-    bank.markQuestionUsed(record);
+    showCounters();
     describe();
 }
 
 void Form2::Timermove_Timer()
 {
-    Random::reseedFromClock();
-    const float r = Random::next();
-    const int k = std::clamp(static_cast<int>(std::floor(4.0 * static_cast<double>(r))), 0, 3);
+    m_contest->shuffle();
     // Every button goes to a recorded slot, never relative to where it stands.
     for (int slotNumber = 1; slotNumber <= 4; ++slotNumber)
-        answerButton(kArrangements[k][slotNumber - 1])->move(slot(slotNumber));
+        answerButton(m_contest->fieldInSlot(slotNumber))->move(slot(slotNumber));
     Timermove->stop();
     describe();
 }
@@ -370,30 +304,17 @@ void Form2::showVerdict(const QString &verdict)
 
 void Form2::judge(int field)
 {
-    const bool correct = field == 1;
     for (int i = 1; i <= 4; ++i)
         answerButton(i)->setEnabled(false);
-    // Recorded before the verdict is shown: the field, and where it stood.
-    int slotNumber = 1;
-    while (slotNumber < 4 && buttonInSlot(slotNumber) != answerButton(field))
-        ++slotNumber;
-    m_session->answered(field, slotNumber);
-    // The last answer completes the contest, whatever comes before the round
-    // ends (Ctrl+N, the exit label, a held verdict, a kill).
-    if (CounterText::toNumber(ui->namberq->text()) >= m_settings.length)
-        m_session->ended(ContestRecord::Ending::Completed);
+    const bool correct = m_contest->answer(field);
     showVerdict(correct ? kCorrectVerdict : kWrongVerdict);
-    QLabel *counter = correct ? ui->nambertrue : ui->namberfalse;
-    counter->setText(CounterText::increment(counter->text()));
-    m_revealing = !correct && m_settings.reveal;
-    if (m_revealing)
+    showCounters();
+    if (m_contest->revealing())
         ui->tta1->setBackColor(QColor(kRevealColour));
-    if (m_settings.hold) {
-        m_holding = true;
+    if (m_contest->holding())
         ui->soal->setEnabled(true);
-    } else {
+    else
         Timeranswar->start();
-    }
     describe();
 }
 
@@ -406,19 +327,18 @@ void Form2::tta4_Click() { judge(4); }
 
 void Form2::Timeranswar_Timer()
 {
-    m_holding = false;
-    if (m_revealing)
+    if (m_contest->revealing())
         ui->tta1->setBackColor(QColor(kNormalColour));
-    m_revealing = false;
     showPlaceholderQuestion();
     setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
-    ui->Lanatija25->setText(ui->nambertrue->text());
+    m_contest->endRound();
+    ui->Lanatija25->setText(QString::number(m_contest->score()));
     ui->soal->setEnabled(true);
     ui->natijatrueorfalse->setVisible(false);
-    if (CounterText::toNumber(ui->namberq->text()) >= m_settings.length) {
+    if (m_contest->state() == Contest::State::Over) {
         showVerdict(kContestOver);
         ui->soal->setEnabled(false);
-        contestEnded(ContestRecord::Ending::Completed);
+        contestEnded();
     }
     Timeranswar->stop();
     describe();
@@ -427,13 +347,13 @@ void Form2::Timeranswar_Timer()
 void Form2::Form_MouseMove()
 {
     // The correct answer, marked after a wrong one, stays marked.
-    for (int i = m_revealing ? 2 : 1; i <= 4; ++i)
+    for (int i = m_contest && m_contest->revealing() ? 2 : 1; i <= 4; ++i)
         answerButton(i)->setBackColor(QColor(kNormalColour));
 }
 
 void Form2::tta1_MouseMove()
 {
-    if (!m_revealing)
+    if (!m_contest || !m_contest->revealing())
         ui->tta1->setBackColor(QColor(kHighlightColour));
 }
 void Form2::tta2_MouseMove() { ui->tta2->setBackColor(QColor(kHighlightColour)); }
@@ -442,8 +362,8 @@ void Form2::tta4_MouseMove() { ui->tta4->setBackColor(QColor(kHighlightColour));
 
 void Form2::Label1_Click()
 {
-    if (m_session)
-        m_session->ended(ContestRecord::Ending::Exit);
+    if (m_contest)
+        m_contest->leave();
     Application::endProgram(0);
 }
 

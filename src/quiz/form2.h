@@ -7,13 +7,12 @@
 #include <array>
 #include <QHash>
 
-#include "contestrecord.h"
+#include "contest.h"
 #include "contestsettings.h"
 
 #include <memory>
 
 class AnswerButton;
-class ContestSession;
 class ScaledView;
 class QKeyEvent;
 class QTimer;
@@ -34,9 +33,7 @@ public:
     // A key's repeat that comes sooner than this after it went down is a
     // new press: no keyboard repeats that fast, but quick presses arrive so.
     static constexpr unsigned long kAutoRepeatDelayMs = 150;
-    // How many draws of a used number the draw makes before it asks the
-    // bank again whether an unused question is left.
-    static constexpr qint64 kDrawsBetweenChecks = 4096;
+    static constexpr qint64 kDrawsBetweenChecks = Contest::kDrawsBetweenChecks;
     static constexpr int kContestLength = ContestSettings::kDefaultLength;
     static constexpr QRgb kNormalColour = qRgb(255, 255, 0);     // yellow
     static constexpr QRgb kHighlightColour = qRgb(192, 255, 192); // light green
@@ -56,12 +53,7 @@ public:
     static const QString kNewContestTitle;
 
     // Which button stands in slot 1..4 for each arrangement number k.
-    static constexpr std::array<std::array<int, 4>, 4> kArrangements{{
-        {1, 2, 3, 4},
-        {2, 1, 3, 4},
-        {3, 2, 1, 4},
-        {4, 2, 3, 1},
-    }};
+    static constexpr auto kArrangements = Contest::kArrangements;
 
     explicit Form2(QWidget *parent = nullptr);
     ~Form2() override;
@@ -136,11 +128,10 @@ private:
     // Begins a contest: the player's name asked when the settings say so.
     void beginContest();
     // Ends the contest on the screen (its last round, or the bank run out):
-    // the hint for the next player shown.
-    void contestEnded(ContestRecord::Ending ending);
-    // Whether a contest is under way: a question asked and the end not
-    // reached.
-    bool contestUnderWay() const;
+    // the final score and the hint for the next player shown.
+    void contestEnded();
+    // The three counters as the contest has them.
+    void showCounters();
     // Whether a press is a held key's repeat rather than a press of its own.
     bool isHeld(const QKeyEvent *event);
     // Asks for full screen or a window; the last request of a burst is done,
@@ -153,10 +144,8 @@ private:
     QPixmap m_background;
     std::unique_ptr<ScaledView> m_view;
     ContestSettings m_settings;
-    std::unique_ptr<ContestSession> m_session;
-    bool m_holding = false;   // the verdict stays until the player goes on
+    std::unique_ptr<Contest> m_contest;
     bool m_awaitingName = false; // the player's name not yet given
-    bool m_revealing = false; // the correct answer is marked
     bool m_fullScreenWanted = false;
     QSize m_designSize;
     bool m_fullScreenSwitchPending = false;

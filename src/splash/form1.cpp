@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "contest.h"
+
 #include "accessimport.h"
 #include "application.h"
 #include "fonts.h"
@@ -48,15 +50,7 @@ void Form1::prepareBank()
 {
     if (m_bankReady)
         return;
-    QuestionBank bank = QuestionBank::openBank(ContestFolder::path());
-    const qint64 n = bank.countQuestions();
-    bank.checkStructure(n);
-    bank.checkIntegrity();
-    // Nothing is played on settings that cannot be.
-    m_settings = ContestSettings::load(ContestFolder::path());
-    m_overrides.applyTo(m_settings);
-    m_settings.check(n, m_overrides.length ? QStringLiteral("--length") : ContestSettings::filePath(ContestFolder::path()));
-    bank.clearUsedMarks(n);
+    m_settings = Contest::prepare(ContestFolder::path(), m_overrides);
     m_bankReady = true;
 }
 

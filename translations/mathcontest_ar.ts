@@ -2188,6 +2188,10 @@ Its contest folder: %2</source>
         <source>The question file changed on disk, and could not be made into a contest: see its fault above.</source>
         <translation>تغيّر ملف الأسئلة على القرص، وتعذّر إنشاء مسابقة منه: انظر خطأه في الأعلى.</translation>
     </message>
+    <message>
+        <source>Opening %1…</source>
+        <translation>يُفتح %1…</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

@@ -57,9 +57,10 @@ int Teacher::run(int argc, char **argv)
     Application app(argc, argv);
     std::unique_ptr<TeacherWindow> window;
     return app.run([&] {
+        // The window first, filled once its contest is read.
         window = std::make_unique<TeacherWindow>();
-        if (!argument.isEmpty())
-            window->open(argument);
         window->show();
+        if (!argument.isEmpty())
+            window->openInBackground(argument);
     });
 }

@@ -18,6 +18,8 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QHeaderView>
 #include <QMimeData>
 #include <QSettings>
@@ -120,22 +122,58 @@ bool TeacherWindow::attempt(const std::function<void()> &work)
 void TeacherWindow::open(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (!m_watcher.files().isEmpty())
-        m_watcher.removePaths(m_watcher.files());
-    m_open = false;
-    m_openError.clear();
+    TeacherContest contest;
+    QString error;
     try {
-        m_contest.open(absolute);
-        m_open = true;
+        contest.open(absolute);
     } catch (const Failure &failure) {
         // A question file that cannot be made yet is shown with its fault,
         // and watched, so that the corrected file opens by itself.
-        m_openError = failure.message();
+        error = failure.message();
     }
-    if (QFileInfo(absolute).isFile())
-        m_watcher.addPath(absolute);
-    updateRecent(absolute);
+    take(absolute, std::move(contest), error);
+}
+
+void TeacherWindow::openInBackground(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    m_opening = true;
+    enableActions();
+    tell(tr("Opening %1…").arg(Translation::isolate(absolute)));
+    auto *watcher = new QFutureWatcher<std::pair<TeacherContest, QString>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, absolute] {
+        auto [contest, error] = watcher->result();
+        watcher->deleteLater();
+        m_opening = false;
+        statusBar()->clearMessage();
+        take(absolute, std::move(contest), error);
+    });
+    watcher->setFuture(QtConcurrent::run([absolute] {
+        TeacherContest contest;
+        QString error;
+        try {
+            contest.open(absolute);
+        } catch (const Failure &failure) {
+            error = failure.message();
+        } catch (const std::exception &failure) {
+            error = QString::fromUtf8(failure.what());
+        }
+        return std::pair{std::move(contest), error};
+    }));
+}
+
+void TeacherWindow::take(const QString &path, TeacherContest contest, const QString &error)
+{
+    if (!m_watcher.files().isEmpty())
+        m_watcher.removePaths(m_watcher.files());
+    m_contest = std::move(contest);
+    m_openError = error;
+    m_open = error.isEmpty();
+    if (QFileInfo(path).isFile())
+        m_watcher.addPath(path);
+    updateRecent(path);
     showContest();
+    emit opened();
 }
 
 void TeacherWindow::tell(const QString &message)
@@ -306,6 +344,7 @@ void TeacherWindow::updateRecent(const QString &path)
 
 void TeacherWindow::enableActions()
 {
+    ui->actionOpen->setEnabled(!m_opening);
     for (QAction *action : {ui->actionStart, ui->actionStartFullScreen, ui->actionPrintWorksheet, ui->actionPrintKey, ui->actionExportCsv, ui->actionExportPdf})
         action->setEnabled(m_open);
     ui->actionOpenInSpreadsheet->setEnabled(!m_contest.questionFile().isEmpty());
@@ -320,5 +359,7 @@ void TeacherWindow::dragEnterEvent(QDragEnterEvent *event)
 
 void TeacherWindow::dropEvent(QDropEvent *event)
 {
+    if (m_opening)
+        return;
     open(event->mimeData()->urls().first().toLocalFile());
 }

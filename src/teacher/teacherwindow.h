@@ -31,6 +31,10 @@ public:
     // Opens a question file, an Access bank or a contest folder; what goes
     // wrong is shown, never thrown.
     void open(const QString &path);
+    // The same, the contest made and read on another thread while the window
+    // shows and answers (a bank of 100 000 questions takes a while to check);
+    // the window is filled when it is ready. opened() says so.
+    void openInBackground(const QString &path);
     const TeacherContest &contest() const { return m_contest; }
     QStringList recentFiles() const;
 
@@ -45,12 +49,17 @@ public:
     // the question file on disk is refused, says why when it cannot start.
     bool startGame(bool fullScreen);
 
+signals:
+    void opened();
+
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
     void chooseAndOpen();
+    // Takes a contest made (or the failure met) on path, and shows it.
+    void take(const QString &path, TeacherContest contest, const QString &error);
     void questionFileChanged();
     void showContest();
     void showSettings();
@@ -74,5 +83,6 @@ private:
     QFileSystemWatcher m_watcher;
     QTimer m_reloadTimer;
     QTimer m_resultsTimer;
+    bool m_opening = false;
     QByteArray m_resultsStamp;
 };

@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -100,13 +101,17 @@ private slots:
     void aBigBankLoadsOnlyThePicturesShown()
     {
         // Sized without its pictures, and never holding a bank's worth.
+        // Shown first, filled once read on another thread.
         TestFolder folder;
         folder.prepareContest(150);
         TeacherWindow window;
-        window.open(folder.path());
         window.resize(1000, 700);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy opened(&window, &TeacherWindow::opened);
+        window.openInBackground(folder.path());
+        QVERIFY(opened.wait(10000));
+        QTest::qWait(50);
         auto *list = window.findChild<QTableView *>(QStringLiteral("questionList"));
         auto *model = static_cast<QuestionListModel *>(list->model());
         QVERIFY2(model->picturesLoaded() > 0 && model->picturesLoaded() < 20, qPrintable(QString::number(model->picturesLoaded())));

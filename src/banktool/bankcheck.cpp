@@ -1,4 +1,6 @@
 #include "bankcheck.h"
+
+#include "contestfolder.h"
 #include "csvreader.h"
 #include "translation.h"
 
@@ -34,9 +36,9 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
         qint64 id = 0; // the question's, for its picture
     };
     std::vector<Job> pictures{
-        {QStringLiteral("bak.jpg"), QCoreApplication::translate("BankCheck", "the quiz window's background"), false, {}, {}},
-        {QStringLiteral("soal.jpg"), QCoreApplication::translate("BankCheck", "the question placeholder picture"), false, {}, {}},
-        {QStringLiteral("bsoal.jpg"), QCoreApplication::translate("BankCheck", "the face of the question button"), false, {}, {}},
+        {QString::fromLatin1(ContestFolder::kBackgroundPicture), QCoreApplication::translate("BankCheck", "the quiz window's background"), false, {}, {}},
+        {QString::fromLatin1(ContestFolder::kPlaceholderPicture), QCoreApplication::translate("BankCheck", "the question placeholder picture"), false, {}, {}},
+        {QString::fromLatin1(ContestFolder::kQuestionButtonPicture), QCoreApplication::translate("BankCheck", "the face of the question button"), false, {}, {}},
     };
 
     // A fault in the numbering is reported, and the questions that are there
@@ -79,7 +81,7 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
             }
             seen.insert(text);
         }
-        pictures.push_back({QStringLiteral("%1.jpg").arg(row.id), QCoreApplication::translate("BankCheck", "the picture of %1").arg(question), true, {}, {}, row.id});
+        pictures.push_back({ContestFolder::questionPictureName(row.id), QCoreApplication::translate("BankCheck", "the picture of %1").arg(question), true, {}, {}, row.id});
     }
     QtConcurrent::blockingMap(pictures, [&](Job &job) {
         try {

@@ -1,4 +1,6 @@
 #include "bankcreator.h"
+
+#include "contestfolder.h"
 #include "translation.h"
 
 #include "bankfile.h"
@@ -179,7 +181,7 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     QtConcurrent::blockingMap(order, [&](int i) {
         const auto index = static_cast<size_t>(i);
         try {
-            writeQuestionPicture(questions[index], givenPictures[index], QStringLiteral("%1/%2.jpg").arg(stagedImg).arg(i + 1),
+            writeQuestionPicture(questions[index], givenPictures[index], QDir(stagedImg).filePath(ContestFolder::questionPictureName(i + 1)),
                                  QStringLiteral("%1/%2%3.png").arg(stagedImg, QString::fromLatin1(BankCreator::kFigurePrefix)).arg(i + 1));
         } catch (const Failure &failure) {
             faults[index] = failure;
@@ -200,9 +202,9 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
                       QCoreApplication::translate("BankCreator", "%1, line %2").arg(Translation::isolate(csvPath)).arg(question.line),
                       QCoreApplication::translate("BankCreator", "Give the path of a JPEG picture, relative to the question file's folder or absolute."));
     }
-    save(QuestionPicture::background(), stagedImg + QStringLiteral("/bak.jpg"));
-    save(QuestionPicture::placeholder(), stagedImg + QStringLiteral("/soal.jpg"));
-    save(QuestionPicture::questionButtonFace(), stagedImg + QStringLiteral("/bsoal.jpg"));
+    save(QuestionPicture::background(), QDir(stagedImg).filePath(QString::fromLatin1(ContestFolder::kBackgroundPicture)));
+    save(QuestionPicture::placeholder(), QDir(stagedImg).filePath(QString::fromLatin1(ContestFolder::kPlaceholderPicture)));
+    save(QuestionPicture::questionButtonFace(), QDir(stagedImg).filePath(QString::fromLatin1(ContestFolder::kQuestionButtonPicture)));
     std::vector<QString> inputs(givenPictures);
     inputs.push_back(QFileInfo(csvPath).absoluteFilePath());
     keepInputs(inputs, imgPath, stagedImg);

@@ -1,4 +1,7 @@
 #include "bankexport.h"
+
+#include "contestrecord.h"
+#include "contestsettings.h"
 #include "translation.h"
 
 #include "contestfolder.h"
@@ -52,8 +55,8 @@ bool isContestFile(const QString &path, const QString &programFolder)
     const QString folder = resolved(programFolder) + u'/';
     if (path.startsWith(folder + QStringLiteral("img/")))
         return true;
-    for (const char *name : {ContestFolder::kBankFileName, ContestFolder::kAccessFileName, ProgramLock::kLockFileName, ".mathcontest-source", "results.sqlite",
-                             "contest.ini"}) {
+    for (const char *name : {ContestFolder::kBankFileName, ContestFolder::kAccessFileName, ProgramLock::kLockFileName, ".mathcontest-source", ContestRecord::kFileName,
+                             ContestSettings::kFileName}) {
         if (path == folder + QLatin1String(name))
             return true;
     }

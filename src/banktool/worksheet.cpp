@@ -1,5 +1,7 @@
 #include "worksheet.h"
 
+#include "contestfolder.h"
+
 #include "bankexport.h"
 #include "failure.h"
 #include "mathparagraph.h"
@@ -46,7 +48,6 @@ int Worksheet::write(const QString &folder, const QString &pdfPath, bool key, bo
     QuestionBank bank = QuestionBank::openBank(QDir(folder).absolutePath());
     bank.checkForContest(bank.countQuestions());
     const std::vector<QuestionBank::Answers> answers = bank.allAnswers();
-    const QDir img(QDir(folder).absoluteFilePath(QStringLiteral("img")));
     const QString title = key ? QCoreApplication::translate("Worksheet", "Answer key") : QCoreApplication::translate("Worksheet", "Worksheet");
     PdfPages pages(target, title);
     QPainter &painter = pages.painter();
@@ -78,7 +79,7 @@ int Worksheet::write(const QString &folder, const QString &pdfPath, bool key, bo
         painter.setFont(numberFont);
         painter.drawText(QRectF(PdfPages::kWidth - 40, pages.y(), 40, 24), Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignTop, QStringLiteral("%1.").arg(i + 1));
         // The picture the pupils see, at its size on paper and its full pixels.
-        const QImage picture = Picture::image(img.filePath(QStringLiteral("%1.jpg").arg(id)),
+        const QImage picture = Picture::image(ContestFolder::questionPicture(folder, id),
                                               QCoreApplication::translate("Worksheet", "the picture of question %1").arg(id));
         const QSizeF shown = picture.deviceIndependentSize().scaled(QSizeF(kPictureWidth, kPictureHeight), Qt::KeepAspectRatio);
         const QRectF place(PdfPages::kWidth - 44 - shown.width(), pages.y(), shown.width(), shown.height());

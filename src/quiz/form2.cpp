@@ -35,7 +35,6 @@ const QString Form2::kExhaustedTitle = QStringLiteral("نفاذ الاسئلة")
 const QString Form2::kNewContestTitle = QStringLiteral("متسابق جديد");
 
 namespace {
-const QString kPlaceholderPicture = QStringLiteral("img/soal.jpg");
 // Translated when asked, after the translator is installed.
 QString placeholderRole()
 {
@@ -151,17 +150,17 @@ void Form2::setAnswerCaptions(const std::array<QString, 4> &captions)
 
 void Form2::showPlaceholderQuestion()
 {
-    ui->q->setPicture(Picture::load(apppath + kPlaceholderPicture, placeholderRole()));
+    ui->q->setPicture(Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kPlaceholderPicture)), placeholderRole()));
     setAccessibleText(ui->q, QString(), QAccessible::DescriptionChanged);
 }
 
 void Form2::Form_Load()
 {
     apppath = ContestFolder::withSeparator();
-    m_background = Picture::load(apppath + QStringLiteral("img/bak.jpg"), QCoreApplication::translate("Form2", "the quiz window's background"));
+    m_background = Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kBackgroundPicture)), QCoreApplication::translate("Form2", "the quiz window's background"));
     update();
     showPlaceholderQuestion();
-    ui->soal->setPicture(Picture::load(apppath + QStringLiteral("img/bsoal.jpg"), QCoreApplication::translate("Form2", "the face of the question button")));
+    ui->soal->setPicture(Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kQuestionButtonPicture)), QCoreApplication::translate("Form2", "the face of the question button")));
     top1 = ui->tta1->y();
     top2 = ui->tta2->y();
     top3 = ui->tta3->y();
@@ -268,7 +267,7 @@ void Form2::soal_Click()
         return;
     }
     const Contest::Question &question = m_contest->question();
-    ui->q->setPicture(Picture::load(apppath + QStringLiteral("img/%1.jpg").arg(question.id), QCoreApplication::translate("Form2", "the picture of question %1").arg(question.id)));
+    ui->q->setPicture(Picture::load(ContestFolder::questionPicture(apppath, question.id), QCoreApplication::translate("Form2", "the picture of question %1").arg(question.id)));
     m_contest->shown();
     setAccessibleText(ui->q, question.text, QAccessible::DescriptionChanged);
     setAnswerCaptions(question.answers);

@@ -180,6 +180,16 @@ QString ContestFolder::path()
     return g_folder.isEmpty() ? InstallPaths::programFolder() : QDir::cleanPath(g_folder);
 }
 
+QString ContestFolder::questionPictureName(qint64 id)
+{
+    return QStringLiteral("%1.jpg").arg(id);
+}
+
+QString ContestFolder::picture(const QString &folder, const QString &name)
+{
+    return QDir(QDir(folder).filePath(QString::fromLatin1(kPictureFolder))).filePath(name);
+}
+
 QString ContestFolder::withSeparator()
 {
     QString folder = path();

@@ -11,6 +11,16 @@ class ContestFolder {
 public:
     static constexpr auto kBankFileName = "db1.sqlite";
     static constexpr auto kAccessFileName = "db1.mdb";
+    // The pictures beside the bank: the window's three and one a question.
+    static constexpr auto kPictureFolder = "img";
+    static constexpr auto kBackgroundPicture = "bak.jpg";
+    static constexpr auto kPlaceholderPicture = "soal.jpg";
+    static constexpr auto kQuestionButtonPicture = "bsoal.jpg";
+    // The file name of question id's picture ("7.jpg").
+    static QString questionPictureName(qint64 id);
+    // name in the picture folder of folder ("FOLDER/img/7.jpg").
+    static QString picture(const QString &folder, const QString &name);
+    static QString questionPicture(const QString &folder, qint64 id) { return picture(folder, questionPictureName(id)); }
 
     enum class Source {
         Folder,        // a folder named on the command line

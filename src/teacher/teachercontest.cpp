@@ -47,7 +47,7 @@ void TeacherContest::reload()
         const auto text = texts.find(row.id);
         q.text = text == texts.end() ? QString() : text->second;
         q.answers = row.answers;
-        q.picture = QDir(m_folder).filePath(QStringLiteral("img/%1.jpg").arg(row.id));
+        q.picture = ContestFolder::questionPicture(m_folder, row.id);
         if (row.id >= 1 && size_t(row.id) <= places.size())
             q.place = places[size_t(row.id - 1)];
         const auto problems = report.byQuestion.find(row.id);

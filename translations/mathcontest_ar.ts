@@ -1850,16 +1850,8 @@ questions were asked. It is chosen at start:
         <translation>فورقته «%1» مفقودة</translation>
     </message>
     <message>
-        <source>its sheet is damaged (%1)</source>
-        <translation>فورقته تالفة (%1)</translation>
-    </message>
-    <message>
         <source>it is not an OpenDocument spreadsheet (it has no content.xml)</source>
         <translation>فهو ليس ملف جداول OpenDocument (ليس فيه content.xml)</translation>
-    </message>
-    <message>
-        <source>its content is damaged (%1)</source>
-        <translation>فمحتواه تالف (%1)</translation>
     </message>
     <message>
         <source>it is not an Excel 97-2003 workbook that can be read</source>
@@ -1868,6 +1860,82 @@ questions were asked. It is chosen at start:
     <message>
         <source>its sheet could not be read</source>
         <translation>فتعذّرت قراءة ورقته</translation>
+    </message>
+    <message>
+        <source>the spreadsheet stored a date in this cell, &quot;%1&quot;, which is not a date it can show; format the column as Text first and type the answer again</source>
+        <translation>خزّن برنامج الجداول في هذه الخلية تاريخاً «%1» لا يستطيع عرضه؛ فاجعل نوع العمود «نص» أولاً واكتب الإجابة من جديد</translation>
+    </message>
+    <message>
+        <source>the spreadsheet stored the number %1 in this cell and shows it as the percentage %2, which may not be what was typed (25% is stored as 0.25 and may be shown as 25.00%); if you typed %2, format the column as Text first, or type &apos;%2</source>
+        <translation>خزّن برنامج الجداول في هذه الخلية العدد %1 ويعرضه نسبةً مئوية %2، وقد لا يكون هذا ما كُتب (‎25%‎ تُخزَّن ‎0.25‎ وقد تُعرض ‎25.00%‎)؛ فإن كنت كتبت %2 فاجعل نوع العمود «نص» أولاً، أو اكتب ‎&apos;%2‎</translation>
+    </message>
+    <message>
+        <source>the spreadsheet stored the number %1 in this cell but shows %2; format the column as Text first and type the answer as it should show, or type &apos;%2</source>
+        <translation>خزّن برنامج الجداول في هذه الخلية العدد %1 لكنه يعرض %2؛ فاجعل نوع العمود «نص» أولاً واكتب الإجابة كما يجب أن تظهر، أو اكتب ‎&apos;%2‎</translation>
+    </message>
+    <message>
+        <source>the spreadsheet stored the number %1 in this cell and shows it in the number format &quot;%2&quot;, which the bank tool cannot show as the spreadsheet does; format the column as Text first and type the answer as it should show</source>
+        <translation>خزّن برنامج الجداول في هذه الخلية العدد %1 ويعرضه بتنسيق الأعداد «%2»، ولا تستطيع أداة البنك عرضه كما يعرضه البرنامج؛ فاجعل نوع العمود «نص» أولاً واكتب الإجابة كما يجب أن تظهر</translation>
+    </message>
+    <message>
+        <source>the spreadsheet stored the number %1 in this cell, and its number format shows nothing for it; format the column as Text first and type the answer as it should show</source>
+        <translation>خزّن برنامج الجداول في هذه الخلية العدد %1، وتنسيق الأعداد فيها لا يعرض له شيئاً؛ فاجعل نوع العمود «نص» أولاً واكتب الإجابة كما يجب أن تظهر</translation>
+    </message>
+    <message>
+        <source>this cell holds a formula without a stored value; open the file in the spreadsheet program and save it again, or type the value in place of the formula</source>
+        <translation>في هذه الخلية صيغة بلا قيمة محفوظة؛ فافتح الملف في برنامج الجداول واحفظه من جديد، أو اكتب القيمة مكان الصيغة</translation>
+    </message>
+    <message>
+        <source>this cell holds &quot;%1&quot; where the spreadsheet keeps a number or a text of its own; the file is damaged: open it in the spreadsheet program and save it again</source>
+        <translation>في هذه الخلية «%1» حيث يحفظ برنامج الجداول عدداً أو نصاً من نصوصه؛ فالملف تالف: افتحه في برنامج الجداول واحفظه من جديد</translation>
+    </message>
+    <message>
+        <source>the sheet has something in row %1, past the %2 rows the bank tool reads; put the questions in fewer rows, or split them into several files</source>
+        <translation>في الورقة شيء في الصف %1، بعد الصفوف الـ%2 التي تقرؤها أداة البنك؛ فضع الأسئلة في صفوف أقل، أو وزّعها على عدة ملفات</translation>
+    </message>
+    <message>
+        <source>this cell is past column %1, the last of the %2 columns the bank tool reads; move the questions&apos; columns to the start of the sheet</source>
+        <translation>هذه الخلية بعد العمود %1، آخر الأعمدة الـ%2 التي تقرؤها أداة البنك؛ فانقل أعمدة الأسئلة إلى أول الورقة</translation>
+    </message>
+    <message>
+        <source>this cell holds more than %1 characters, more than a spreadsheet&apos;s cell holds</source>
+        <translation>في هذه الخلية أكثر من %1 حرفاً، وهذا أكثر مما تحمله خلية في برنامج الجداول</translation>
+    </message>
+    <message>
+        <source>its rows are out of order (row %1 after row %2)</source>
+        <translation>فصفوفه على غير ترتيبها (الصف %1 بعد الصف %2)</translation>
+    </message>
+    <message>
+        <source>the sheet holds more than %1 cells by this one, more than the bank tool reads; split the questions into several files</source>
+        <translation>في الورقة عند هذه الخلية أكثر من %1 خلية، وهذا أكثر مما تقرؤه أداة البنك؛ فوزّع الأسئلة على عدة ملفات</translation>
+    </message>
+    <message>
+        <source>its part %1 holds a text or a tag longer than a spreadsheet program writes</source>
+        <translation>فجزؤه %1 فيه نص أو وسم أطول مما يكتبه برنامج جداول</translation>
+    </message>
+    <message>
+        <source>its part %1 is damaged (%2)</source>
+        <translation>فجزؤه %1 تالف (%2)</translation>
+    </message>
+    <message>
+        <source>its part %1 holds more entries than a spreadsheet program writes (more than %2)</source>
+        <translation>فجزؤه %1 فيه مدخلات أكثر مما يكتبه برنامج جداول (أكثر من %2)</translation>
+    </message>
+    <message>
+        <source>its part %1 is damaged</source>
+        <translation>فجزؤه %1 تالف</translation>
+    </message>
+    <message>
+        <source>its text number %1 is longer than %2 characters, more than a spreadsheet&apos;s cell holds</source>
+        <translation>فنصّه رقم %1 أطول من %2 حرفاً، وهذا أكثر مما تحمله خلية في برنامج الجداول</translation>
+    </message>
+    <message>
+        <source>it is written in the code page %1, which the bank tool cannot read</source>
+        <translation>فهو مكتوب بصفحة الترميز %1، ولا تستطيع أداة البنك قراءتها</translation>
+    </message>
+    <message>
+        <source>the spreadsheet stored the number %1 in this cell, and a number keeps no zeros typed at its end (0.50 becomes 0.5); format the column as Text first and type the answer as it should show, or type it after an apostrophe (&apos;%1)</source>
+        <translation>خزّن برنامج الجداول في هذه الخلية العدد %1، والعدد لا يحفظ الأصفار المكتوبة في آخره (‎0.50‎ يصير ‎0.5‎)؛ فاجعل نوع العمود «نص» أولاً واكتب الإجابة كما يجب أن تظهر، أو اكتبها بعد فاصلة علوية (‎&apos;%1‎)</translation>
     </message>
 </context>
 <context>

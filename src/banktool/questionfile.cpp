@@ -59,8 +59,12 @@ int columnOf(const QString &name)
 // Arabic: words of question marks only ("????? ??????").
 bool lostArabic(const QString &text)
 {
+    // A word of question marks has two of them at least.
+    if (text.count(u'?') < 2)
+        return false;
+    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
     int words = 0;
-    for (const QString &word : text.split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts))
+    for (const QString &word : text.split(separators, Qt::SkipEmptyParts))
         words += word.size() >= 2 && word.count(u'?') == word.size();
     return words >= 1 && !std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
 }
@@ -88,9 +92,7 @@ public:
         if (m_sheet.isEmpty())
             throw Failure(QStringLiteral("%1:%2: %3").arg(Translation::isolate(m_file)).arg(line).arg(what),
                           QCoreApplication::translate("CsvReader", "%1, line %2").arg(Translation::isolate(m_file)).arg(line), advice());
-        const QString cell = QuestionFile::cellName(m_sheet, std::max(column, 0), line);
-        throw Failure(QStringLiteral("%1:%2: %3").arg(Translation::isolate(m_file), Translation::isolate(cell), what),
-                      QCoreApplication::translate("QuestionFile", "%1, cell %2").arg(Translation::isolate(m_file), Translation::isolate(cell)), advice());
+        throw QuestionFile::cellFailure(m_file, m_sheet, column, line, what);
     }
     bool csv() const { return m_sheet.isEmpty(); }
     const QString &sheet() const { return m_sheet; }
@@ -116,9 +118,16 @@ QString QuestionFile::columnName(int column)
     return name;
 }
 
-QString QuestionFile::cellName(const QString &sheet, int column, int line)
+QString QuestionFile::cellName(const QString &sheet, int column, qint64 line)
 {
     return QStringLiteral("%1!%2%3").arg(sheet, columnName(column)).arg(line);
+}
+
+Failure QuestionFile::cellFailure(const QString &fileName, const QString &sheet, int column, qint64 line, const QString &what)
+{
+    const QString cell = cellName(sheet, std::max(column, 0), line);
+    return Failure(QStringLiteral("%1:%2: %3").arg(Translation::isolate(fileName), Translation::isolate(cell), what),
+                   QCoreApplication::translate("QuestionFile", "%1, cell %2").arg(Translation::isolate(fileName), Translation::isolate(cell)), advice());
 }
 
 void QuestionFile::addNote(QString *note, const QString &more)
@@ -148,7 +157,7 @@ std::vector<QuestionFile::Question> QuestionFile::read(const QString &path, QStr
     case Format::Ods:
         return questions(SpreadsheetReader::readOds(path, data), path, note);
     case Format::Xls:
-        return questions(SpreadsheetReader::readXls(path), path, note);
+        return questions(SpreadsheetReader::readXls(path, data), path, note);
     }
     return {};
 }

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class Failure;
+
 // A question file, whatever program wrote it: CSV, an Excel workbook (.xlsx,
 // or .xls of Excel 97-2003) or an OpenDocument spreadsheet (.ods). Each
 // format has its reader, which gives the file's rows; the header and the
@@ -56,7 +58,10 @@ public:
 
     // The name of a spreadsheet's column (0: A, 26: AA) and of a cell.
     static QString columnName(int column);
-    static QString cellName(const QString &sheet, int column, int line);
+    static QString cellName(const QString &sheet, int column, qint64 line);
+
+    // The failure of a question file's cell: "q.xlsx:Sheet1!C7: what".
+    static Failure cellFailure(const QString &fileName, const QString &sheet, int column, qint64 line, const QString &what);
 
     // Adds a note to note, after the ones it holds.
     static void addNote(QString *note, const QString &more);

@@ -2,34 +2,37 @@
 
 #include "failure.h"
 #include "translation.h"
+#include "xlsrecords.h"
 
 #include <orcus/zip_archive.hpp>
 #include <orcus/zip_archive_stream.hpp>
 
-
 #include <freexl.h>
+#include <zlib.h>
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
 
 namespace {
 
 using Table = QuestionFile::Table;
 using Row = QuestionFile::Row;
-
-// Rows and columns read at most: far more than any bank, and a bound on
-// what a file that repeats a row a million times can make us hold.
-constexpr int kMaxRows = 200000;
-constexpr int kMaxColumns = 64;
+using R = SpreadsheetReader;
 
 QString damagedAdvice()
 {
@@ -41,10 +44,37 @@ QString damagedAdvice()
     throw Failure(QCoreApplication::translate("SpreadsheetReader", "The spreadsheet could not be read: %1.").arg(what), path, damagedAdvice());
 }
 
+[[noreturn]] void passwordProtected(const QString &path)
+{
+    throw Failure(QCoreApplication::translate("SpreadsheetReader", "The spreadsheet is protected by a password."), path,
+                  QCoreApplication::translate("SpreadsheetReader", "Save it again without a password, then run the command again."));
+}
+
+[[noreturn]] void cellFault(const QString &path, const QString &sheet, qint64 column, qint64 line, const QString &what)
+{
+    throw QuestionFile::cellFailure(path, sheet, int(std::clamp<qint64>(column, 0, 1 << 24)), line, what);
+}
+
 bool isQuestionSheet(const QString &name)
 {
     const QString n = name.trimmed().toLower();
     return n == QLatin1String("questions") || n == QStringLiteral("الأسئلة") || n == QStringLiteral("الاسئلة");
+}
+
+// The sheet the questions are on, of sheets in their order: the first named
+// for them, else the first visible one, else the first.
+template<typename Sheets, typename Name, typename Visible>
+size_t chosenSheet(const Sheets &sheets, Name name, Visible visible)
+{
+    for (size_t i = 0; i < sheets.size(); ++i) {
+        if (isQuestionSheet(name(sheets[i])))
+            return i;
+    }
+    for (size_t i = 0; i < sheets.size(); ++i) {
+        if (visible(sheets[i]))
+            return i;
+    }
+    return 0;
 }
 
 QLocale messageLocale()
@@ -52,11 +82,30 @@ QLocale messageLocale()
     return Translation::rightToLeft() ? QLocale(QLocale::Arabic, QLocale::Egypt) : QLocale(QLocale::English, QLocale::UnitedKingdom);
 }
 
-QString dateChanged(QDate date)
+// A number as the spreadsheet holds it, to 15 significant digits.
+QString stored(double number)
 {
+    return QString::number(number, 'g', 15);
+}
+
+QString dateChanged(QDate date, const QString &storedValue)
+{
+    if (!date.isValid())
+        return QCoreApplication::translate("SpreadsheetReader", "the spreadsheet stored a date in this cell, \"%1\", which is not a date it can show; format the column as Text first and type the "
+                                                                "answer again")
+            .arg(Translation::isolate(storedValue));
     const QString typed = QStringLiteral("%1/%2").arg(date.month()).arg(date.day());
     return QCoreApplication::translate("SpreadsheetReader", "the spreadsheet stored the date %1 in this cell; if you typed %2, format the column as Text first, or type '%2")
         .arg(Translation::isolate(messageLocale().toString(date, QStringLiteral("d MMMM yyyy"))), Translation::isolate(typed));
+}
+
+// The date of a serial number of days from zero, invalid outside the years
+// spreadsheets show (1900 to 9999).
+QDate serialDate(QDate zero, double serial)
+{
+    if (!std::isfinite(serial) || serial < 0 || serial >= 2958466)
+        return QDate();
+    return zero.addDays(qint64(std::floor(serial)));
 }
 
 QString timeChanged(QTime time)
@@ -64,6 +113,11 @@ QString timeChanged(QTime time)
     const QString typed = time.toString(QStringLiteral("h:mm"));
     return QCoreApplication::translate("SpreadsheetReader", "the spreadsheet stored the time %1 in this cell; if you typed %2, format the column as Text first, or type '%2")
         .arg(Translation::isolate(time.toString(QStringLiteral("HH:mm:ss"))), Translation::isolate(typed));
+}
+
+QTime serialTime(double serial)
+{
+    return QTime(0, 0).addSecs(int(std::lround((serial - std::floor(serial)) * 86400)) % 86400);
 }
 
 QString fractionChanged(const QString &shown)
@@ -74,14 +128,751 @@ QString fractionChanged(const QString &shown)
         .arg(Translation::isolate(shown));
 }
 
-// A ZIP container's parts, read with liborcus's ZIP reader once the
-// central directory shows that they unpack to a sane size.
+QString percentChanged(double number, const QString &shown)
+{
+    return QCoreApplication::translate("SpreadsheetReader", "the spreadsheet stored the number %1 in this cell and shows it as the percentage %2, which may not be what "
+                                                            "was typed (25% is stored as 0.25 and may be shown as 25.00%); if you typed %2, format the column as Text "
+                                                            "first, or type '%2")
+        .arg(Translation::isolate(stored(number)), Translation::isolate(shown));
+}
+
+QString roundedChanged(double number, const QString &shown)
+{
+    return QCoreApplication::translate("SpreadsheetReader", "the spreadsheet stored the number %1 in this cell but shows %2; format the column as Text first and "
+                                                            "type the answer as it should show, or type '%2")
+        .arg(Translation::isolate(stored(number)), Translation::isolate(shown));
+}
+
+QString unknownFormat(double number, const QString &code)
+{
+    return QCoreApplication::translate("SpreadsheetReader", "the spreadsheet stored the number %1 in this cell and shows it in the number format \"%2\", which the "
+                                                            "bank tool cannot show as the spreadsheet does; format the column as Text first and type the answer "
+                                                            "as it should show")
+        .arg(Translation::isolate(stored(number)), Translation::isolate(code));
+}
+
+QString hiddenNumber(double number)
+{
+    return QCoreApplication::translate("SpreadsheetReader", "the spreadsheet stored the number %1 in this cell, and its number format shows nothing for it; "
+                                                            "format the column as Text first and type the answer as it should show")
+        .arg(Translation::isolate(stored(number)));
+}
+
+QString formulaWithoutValue()
+{
+    return QCoreApplication::translate("SpreadsheetReader", "this cell holds a formula without a stored value; open the file in the spreadsheet program and save "
+                                                            "it again, or type the value in place of the formula");
+}
+
+QString damagedCell(const QString &value)
+{
+    return QCoreApplication::translate("SpreadsheetReader", "this cell holds \"%1\" where the spreadsheet keeps a number or a text of its own; the file is damaged: "
+                                                            "open it in the spreadsheet program and save it again")
+        .arg(Translation::isolate(Translation::shown(value.left(40))));
+}
+
+// A number in decimal: its significant digits (without zeros at either end)
+// and where the point stands: the number is 0.digits x 10^point.
+struct Decimal {
+    QByteArray digits;
+    int point = 0;
+    bool operator==(const Decimal &) const = default;
+};
+
+void trimZeros(Decimal &d)
+{
+    qsizetype lead = 0;
+    while (lead < d.digits.size() && d.digits[lead] == '0')
+        ++lead;
+    d.digits.remove(0, lead);
+    d.point -= int(lead);
+    while (!d.digits.isEmpty() && d.digits.back() == '0')
+        d.digits.chop(1);
+    if (d.digits.isEmpty())
+        d.point = 0;
+}
+
+// |number| to the 15 significant digits spreadsheets show of it (so 1.005
+// is 1.005, not the 1.00499999999999989 the double holds).
+Decimal decimalOf(double number)
+{
+    Decimal d;
+    if (number == 0 || !std::isfinite(number))
+        return d;
+    const QByteArray e = QByteArray::number(std::abs(number), 'e', 14);
+    const qsizetype exponent = e.indexOf('e');
+    d.digits = e.left(1) + e.mid(2, exponent - 2);
+    d.point = e.mid(exponent + 1).toInt() + 1;
+    trimZeros(d);
+    return d;
+}
+
+// d rounded half away from zero to places decimals, as spreadsheets round
+// what they show: the digits of its whole part (none for 0) and of its
+// fraction (places of them).
+std::pair<QByteArray, QByteArray> rounded(Decimal d, int places)
+{
+    const qint64 keep = qint64(d.point) + places;
+    if (keep < 0) {
+        d.digits.clear();
+    } else if (keep < d.digits.size()) {
+        const bool up = d.digits[keep] >= '5';
+        d.digits.truncate(keep);
+        if (up) {
+            qsizetype i = keep - 1;
+            while (i >= 0 && d.digits[i] == '9')
+                d.digits[i--] = '0';
+            if (i >= 0) {
+                ++d.digits[i];
+            } else {
+                d.digits.prepend('1');
+                ++d.point;
+            }
+        }
+    }
+    QByteArray whole, fraction;
+    for (int i = 0; i < d.point; ++i)
+        whole += i < d.digits.size() ? d.digits[i] : '0';
+    for (int i = 0; i < places; ++i) {
+        const qint64 at = qint64(d.point) + i;
+        fraction += at >= 0 && at < d.digits.size() ? d.digits[at] : '0';
+    }
+    while (!whole.isEmpty() && whole.front() == '0')
+        whole.remove(0, 1);
+    return {whole, fraction};
+}
+
+// A number format's sections (positive; negative; zero; text), split at the
+// semicolons outside quotes, escapes and brackets.
+QStringList sectionsOf(const QString &code)
+{
+    QStringList sections{QString()};
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        const QChar c = code[i];
+        if (c == u';') {
+            sections.append(QString());
+            continue;
+        }
+        qsizetype end = i + 1;
+        if (c == u'"') {
+            const qsizetype close = code.indexOf(u'"', i + 1);
+            end = close < 0 ? code.size() : close + 1;
+        } else if (c == u'\\' || c == u'_' || c == u'*') {
+            end = std::min(code.size(), i + 2);
+        } else if (c == u'[') {
+            const qsizetype close = code.indexOf(u']', i);
+            end = close < 0 ? code.size() : close + 1;
+        }
+        sections.last() += code.mid(i, end - i);
+        i = end - 1;
+    }
+    return sections;
+}
+
+// A section's parts, as the spreadsheet lays a number out in them.
+struct Token {
+    enum Kind { Digit, Point, Comma, Percent, Exponent, Literal, General } kind;
+    QString text; // the placeholder (0, # or ?), the exponent's sign, or the literal
+};
+
+bool isColour(const QString &name)
+{
+    static const QRegularExpression colour(QStringLiteral("^(black|blue|cyan|green|magenta|red|white|yellow|color\\s*\\d+)$"), QRegularExpression::CaseInsensitiveOption);
+    return colour.match(name).hasMatch();
+}
+
+// The tokens of a number section, or nothing when it holds what the bank
+// tool does not show as the spreadsheet does (a condition, native digits,
+// letters it does not know).
+std::optional<std::vector<Token>> tokensOf(const QString &section)
+{
+    std::vector<Token> tokens;
+    auto literal = [&](const QString &text) { tokens.push_back({Token::Literal, text}); };
+    for (qsizetype i = 0; i < section.size(); ++i) {
+        const QChar c = section[i];
+        if (c == u'"') {
+            const qsizetype close = section.indexOf(u'"', i + 1);
+            if (close < 0)
+                return std::nullopt;
+            literal(section.mid(i + 1, close - i - 1));
+            i = close;
+        } else if (c == u'\\') {
+            if (i + 1 < section.size())
+                literal(section.mid(++i, 1));
+        } else if (c == u'_') {
+            // A blank as wide as the next character.
+            ++i;
+            literal(QStringLiteral(" "));
+        } else if (c == u'*') {
+            // The next character repeated to fill the cell's width.
+            ++i;
+        } else if (c == u'[') {
+            const qsizetype close = section.indexOf(u']', i);
+            if (close < 0)
+                return std::nullopt;
+            const QString inside = section.mid(i + 1, close - i - 1);
+            if (inside.startsWith(u'$'))
+                literal(inside.mid(1).section(u'-', 0, 0)); // a currency, and its locale
+            else if (!isColour(inside))
+                return std::nullopt;
+            i = close;
+        } else if (c == u'0' || c == u'#' || c == u'?') {
+            tokens.push_back({Token::Digit, QString(c)});
+        } else if (c == u'.') {
+            tokens.push_back({Token::Point, QString()});
+        } else if (c == u',') {
+            tokens.push_back({Token::Comma, QString()});
+        } else if (c == u'%') {
+            tokens.push_back({Token::Percent, QString()});
+        } else if ((c == u'E' || c == u'e') && i + 1 < section.size() && (section[i + 1] == u'+' || section[i + 1] == u'-')) {
+            tokens.push_back({Token::Exponent, QString(section[++i])});
+        } else if (section.mid(i, 7).compare(QLatin1String("General"), Qt::CaseInsensitive) == 0) {
+            tokens.push_back({Token::General, QString()});
+            i += 6;
+        } else if (c == u'@' || c.isDigit() || (c.isLetter() && c.unicode() < 128)) {
+            return std::nullopt;
+        } else {
+            literal(QString(c));
+        }
+    }
+    return tokens;
+}
+
+// A number as a section of a format shows it, and what kind of section it
+// is: the text is null when the bank tool cannot show it exactly.
+struct Rendered {
+    QString text;
+    bool percent = false;
+    bool general = false;
+};
+
+// The whole digits as General shows them: a whole number up to 11 digits
+// (past them spreadsheets show it in scientific notation, or as the
+// column's width allows); a fraction to 15 significant digits.
+QString generalText(double magnitude)
+{
+    if (std::floor(magnitude) == magnitude)
+        return magnitude < 1e11 ? QString::number(qint64(magnitude)) : QString();
+    return stored(magnitude);
+}
+
+Rendered renderSection(double number, const QString &section, bool minus)
+{
+    Rendered shown;
+    const double magnitude = std::abs(number);
+    const QString sign = minus ? QStringLiteral("-") : QString();
+    const QString trimmed = section.trimmed();
+    if (trimmed.isEmpty() && section.isEmpty())
+        return {QString(""), false, false};
+    if (trimmed.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0 || trimmed == QLatin1String("@")) {
+        const QString general = generalText(magnitude);
+        return {general.isNull() ? QString() : sign + general, false, true};
+    }
+    const std::optional<std::vector<Token>> parsed = tokensOf(section);
+    if (!parsed)
+        return shown;
+    const std::vector<Token> &tokens = *parsed;
+    auto count = [&](Token::Kind kind, size_t from, size_t to) {
+        return std::count_if(tokens.begin() + qsizetype(from), tokens.begin() + qsizetype(to), [&](const Token &t) { return t.kind == kind; });
+    };
+    const size_t end = tokens.size();
+    size_t exponent = end, point = end;
+    for (size_t i = 0; i < end; ++i) {
+        if (tokens[i].kind == Token::Exponent && exponent == end)
+            exponent = i;
+        else if (tokens[i].kind == Token::Point && point == end && exponent == end)
+            point = i;
+        else if (tokens[i].kind == Token::Point || tokens[i].kind == Token::Exponent)
+            return shown;
+    }
+    shown.percent = count(Token::Percent, 0, end) > 0;
+    const size_t wholeEnd = std::min(point, exponent); // the whole part's end
+    const size_t numberEnd = exponent; // the number's end, before any exponent
+    const qsizetype wholePlaces = count(Token::Digit, 0, wholeEnd);
+    const qsizetype places = point < numberEnd ? count(Token::Digit, point, numberEnd) : 0;
+
+    if (count(Token::General, 0, end) > 0) {
+        // General among literals ("General cm"): the number as General shows it.
+        if (count(Token::Digit, 0, end) > 0 || point != end || exponent != end || shown.percent)
+            return shown;
+        const QString general = generalText(magnitude);
+        if (general.isNull())
+            return shown;
+        shown.general = true;
+        shown.text = sign;
+        for (const Token &t : tokens)
+            shown.text += t.kind == Token::General ? general : t.kind == Token::Comma ? QStringLiteral(",") : t.text;
+        return shown;
+    }
+    if (count(Token::Digit, 0, end) == 0) {
+        // Literals alone ("zero", "-"): shown as they are.
+        shown.text = sign;
+        for (const Token &t : tokens)
+            shown.text += t.kind == Token::Comma ? QStringLiteral(",") : t.kind == Token::Percent ? QStringLiteral("%") : t.text;
+        return shown;
+    }
+
+    // Commas: between the whole part's placeholders they group its digits;
+    // after the last placeholder of the number each divides it by 1000;
+    // elsewhere they are shown as they are.
+    qsizetype firstDigit = -1, lastWholeDigit = -1, lastDigit = -1;
+    for (size_t i = 0; i < numberEnd; ++i) {
+        if (tokens[i].kind != Token::Digit)
+            continue;
+        if (firstDigit < 0)
+            firstDigit = qsizetype(i);
+        if (i < wholeEnd)
+            lastWholeDigit = qsizetype(i);
+        lastDigit = qsizetype(i);
+    }
+    std::vector<int> commaRole(end, 0); // 0 shown, 1 groups, 2 scales
+    bool grouped = false;
+    int scale = 0;
+    for (size_t i = 0; i < numberEnd; ++i) {
+        if (tokens[i].kind != Token::Comma || firstDigit < 0 || qsizetype(i) < firstDigit)
+            continue;
+        if (qsizetype(i) < lastWholeDigit) {
+            commaRole[i] = 1;
+            grouped = true;
+        } else if (qsizetype(i) > lastDigit) {
+            commaRole[i] = 2;
+            ++scale;
+        }
+    }
+    // Literals between the whole part's placeholders take digits' places
+    // ("000-000"); with grouping too, the bank tool does not show them.
+    bool literalsWithin = false;
+    for (qsizetype i = firstDigit; i >= 0 && i < lastWholeDigit; ++i)
+        literalsWithin = literalsWithin || tokens[size_t(i)].kind == Token::Literal;
+    if (grouped && (literalsWithin || std::any_of(tokens.begin(), tokens.begin() + qsizetype(wholeEnd), [](const Token &t) { return t.text == u'?'; })))
+        return shown;
+
+    Decimal d = decimalOf(magnitude);
+    if (!d.digits.isEmpty())
+        d.point += 2 * int(count(Token::Percent, 0, end)) - 3 * scale;
+    QByteArray whole, fraction;
+    int exponentValue = 0;
+    if (exponent != end) {
+        // Scientific: as many whole digits as the whole part has places; an
+        // engineering format (##0.0E+0) keeps the exponent a multiple of them.
+        if (wholePlaces == 0 || grouped)
+            return shown;
+        const bool engineering = wholePlaces > 1 && tokens[size_t(firstDigit)].text == u'#';
+        if (!d.digits.isEmpty()) {
+            const int e10 = d.point - 1;
+            exponentValue = engineering ? int(std::floor(double(e10) / double(wholePlaces))) * int(wholePlaces) : e10 - int(wholePlaces - 1);
+        }
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            Decimal mantissa = d;
+            if (!mantissa.digits.isEmpty())
+                mantissa.point -= exponentValue;
+            std::tie(whole, fraction) = rounded(mantissa, int(places));
+            if (whole.size() <= wholePlaces)
+                break;
+            exponentValue += engineering ? int(wholePlaces) : 1;
+        }
+    } else {
+        std::tie(whole, fraction) = rounded(d, int(places));
+    }
+    // The fraction's digits up to its last one that is not 0.
+    qsizetype significant = fraction.size();
+    while (significant > 0 && fraction[significant - 1] == '0')
+        --significant;
+
+    QString text = sign;
+    qsizetype wholeIndex = 0, fractionIndex = 0;
+    // The minimum digits a grouped whole part shows: from its first 0.
+    qsizetype minimum = 0;
+    for (size_t i = 0; i < wholeEnd; ++i) {
+        if (tokens[i].kind == Token::Digit && (minimum > 0 || tokens[i].text == u'0'))
+            ++minimum;
+    }
+    for (size_t i = 0; i < end; ++i) {
+        const Token &t = tokens[i];
+        switch (t.kind) {
+        case Token::Digit:
+            if (i < wholeEnd) {
+                if (grouped) {
+                    if (wholeIndex++ == 0) {
+                        QByteArray digits = whole.rightJustified(std::max(whole.size(), minimum), '0');
+                        for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+                            digits.insert(at, ',');
+                        text += QString::fromLatin1(digits);
+                    }
+                    break;
+                }
+                // Digits fill the placeholders from the right; those left over
+                // stand before the first.
+                const qsizetype fromRight = wholePlaces - 1 - wholeIndex;
+                if (wholeIndex++ == 0 && whole.size() > wholePlaces)
+                    text += QString::fromLatin1(whole.left(whole.size() - wholePlaces));
+                if (fromRight < whole.size())
+                    text += QChar::fromLatin1(whole[whole.size() - 1 - fromRight]);
+                else if (t.text == u'0')
+                    text += u'0';
+                else if (t.text == u'?')
+                    text += u' ';
+            } else if (i < numberEnd) {
+                const qsizetype at = fractionIndex++;
+                if (at < significant)
+                    text += QChar::fromLatin1(fraction[at]);
+                else if (t.text == u'0')
+                    text += u'0';
+                else if (t.text == u'?')
+                    text += u' ';
+            }
+            // The exponent's placeholders are written with its sign.
+            break;
+        case Token::Point:
+            text += u'.';
+            break;
+        case Token::Comma:
+            if (commaRole[i] == 0)
+                text += u',';
+            break;
+        case Token::Percent:
+            text += u'%';
+            break;
+        case Token::Exponent: {
+            qsizetype zeros = 0;
+            for (size_t k = i + 1; k < end && tokens[k].kind == Token::Digit; ++k)
+                zeros += tokens[k].text == u'0';
+            text += u'E';
+            text += exponentValue < 0 ? QStringLiteral("-") : t.text == u'+' ? QStringLiteral("+") : QString();
+            text += QString::number(std::abs(exponentValue)).rightJustified(std::max<qsizetype>(zeros, 1), u'0');
+            break;
+        }
+        case Token::Literal:
+            text += t.text;
+            break;
+        case Token::General:
+            break;
+        }
+    }
+    // Without the blanks at its ends that pad it to the cell's width (_) or
+    // stand for missing digits (?).
+    shown.text = text.trimmed();
+    return shown;
+}
+
+// The fraction a section shows (# ?/?, # ??/16): the nearest with as many
+// digits below the bar as the section has places, after the whole number
+// when it has one.
+QString fractionText(double number, const QString &section)
+{
+    const qsizetype bar = section.indexOf(u'/');
+    int places = 0;
+    for (qsizetype i = bar + 1; i < section.size() && QStringView(u"?#0").contains(section[i]); ++i)
+        ++places;
+    const int largest = int(std::pow(10, std::clamp(places, 1, 4))) - 1;
+    const bool whole = section.left(bar).trimmed().contains(u' ');
+    const double value = std::abs(number);
+    const double integral = whole ? std::floor(value) : 0;
+    int bestNumerator = 0, bestDenominator = 1;
+    for (int d = 1; d <= largest; ++d) {
+        const int n = int(std::lround((value - integral) * d));
+        if (std::abs(double(n) / d - (value - integral)) < std::abs(double(bestNumerator) / bestDenominator - (value - integral)) - 1e-12)
+            bestNumerator = n, bestDenominator = d;
+    }
+    QString text = number < 0 ? QStringLiteral("-") : QString();
+    if (whole && (integral > 0 || bestNumerator == 0))
+        text += QString::number(qint64(integral)) + (bestNumerator ? QStringLiteral(" ") : QString());
+    if (bestNumerator)
+        text += QStringLiteral("%1/%2").arg(bestNumerator).arg(bestDenominator);
+    return text;
+}
+
+// The section of code that shows number, and whether it shows the sign.
+std::pair<QString, bool> sectionFor(double number, const QString &code)
+{
+    const QStringList sections = sectionsOf(code);
+    if (sections.size() == 1 || (number > 0) || (number == 0 && sections.size() == 2))
+        return {sections[0], number < 0};
+    if (number < 0)
+        return {sections[1], false};
+    return {sections[2], false};
+}
+
+Rendered render(double number, const QString &code)
+{
+    if (!std::isfinite(number))
+        return {};
+    // Conditions ([>100]) choose sections by values; not shown here.
+    static const QRegularExpression condition(QStringLiteral("\\[[<>=]"));
+    if (condition.match(code).hasMatch())
+        return {};
+    if (code.trimmed().isEmpty())
+        return renderSection(number, QStringLiteral("General"), number < 0);
+    const auto [section, minus] = sectionFor(number, code);
+    if (SpreadsheetReader::kindOf(section) == SpreadsheetReader::Shown::Fraction)
+        return {fractionText(number, section), false, false};
+    return renderSection(number, section, minus);
+}
+
+// Whether text shows |number| whole, as one of the numbers in it (1,250.5,
+// 1.250,5, 1.5E+03, with Arabic-Indic digits too): not rounded, not scaled.
+bool showsNumber(const QString &text, double number)
+{
+    const Decimal wanted = decimalOf(number);
+    QString t = text;
+    for (QChar &c : t) {
+        if (c.unicode() >= 0x0660 && c.unicode() <= 0x0669)
+            c = QChar(u'0' + (c.unicode() - 0x0660));
+        else if (c.unicode() >= 0x06F0 && c.unicode() <= 0x06F9)
+            c = QChar(u'0' + (c.unicode() - 0x06F0));
+        else if (c == QChar(0x066B))
+            c = u'.';
+        else if (c == QChar(0x066C))
+            c = u',';
+    }
+    auto digit = [&](qsizetype i) { return i < t.size() && t[i] >= u'0' && t[i] <= u'9'; };
+    auto separator = [&](qsizetype i) { return i < t.size() && QStringView(u".,' \u00A0\u202F").contains(t[i]); };
+    for (qsizetype i = 0; i < t.size();) {
+        if (!digit(i)) {
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (digit(end) || (separator(end) && digit(end + 1)))
+            ++end;
+        const QString run = t.mid(i, end - i);
+        int exponent = 0;
+        if (end + 1 < t.size() && (t[end] == u'E' || t[end] == u'e')) {
+            qsizetype at = end + 1;
+            const bool negative = t[at] == u'-';
+            if (t[at] == u'+' || t[at] == u'-')
+                ++at;
+            qsizetype digitsEnd = at;
+            while (digit(digitsEnd) && digitsEnd - at < 4)
+                ++digitsEnd;
+            if (digitsEnd > at) {
+                exponent = t.mid(at, digitsEnd - at).toInt() * (negative ? -1 : 1);
+                end = digitsEnd;
+            }
+        }
+        for (const QChar mark : {QChar(u'.'), QChar(u',')}) {
+            if (run.count(mark) > 1)
+                continue;
+            Decimal d;
+            qsizetype before = -1;
+            for (const QChar c : run) {
+                if (c == mark)
+                    before = d.digits.size();
+                else if (c >= u'0' && c <= u'9')
+                    d.digits += char(c.unicode());
+            }
+            d.point = int(before < 0 ? d.digits.size() : before) + exponent;
+            trimZeros(d);
+            if (d == wanted)
+                return true;
+        }
+        i = end;
+    }
+    return false;
+}
+
+// What the spreadsheet did to the number it holds and shows as shown, when
+// it may not be what was typed: nothing when shown is it as typed.
+QString numberChanged(double number, const QString &shown, bool percent)
+{
+    // Most numbers in a bank: whole, shown whole.
+    if (!percent && std::floor(number) == number && std::abs(number) < 1e15 && shown == QString::number(qint64(number)))
+        return QString();
+    if (percent)
+        return percentChanged(number, shown);
+    if (shown.trimmed().isEmpty())
+        return hiddenNumber(number);
+    if (!showsNumber(shown, number))
+        return roundedChanged(number, shown);
+    // A decimal shown as General shows it (0.5) is read so: whether 0.50 was
+    // typed cannot be known, and refusing every decimal answer of a sheet
+    // would refuse most banks of decimals.
+    return QString();
+}
+
+// The text and what the spreadsheet did, of a cell holding number in the
+// number format code (.xlsx, .xls).
+void numberCell(double number, const QString &code, QDate zero, QString *text, QString *changed)
+{
+    switch (SpreadsheetReader::kindOf(code)) {
+    case SpreadsheetReader::Shown::Date:
+        *text = stored(number);
+        *changed = dateChanged(serialDate(zero, number), *text);
+        return;
+    case SpreadsheetReader::Shown::Time:
+        *text = stored(number);
+        *changed = timeChanged(serialTime(number));
+        return;
+    case SpreadsheetReader::Shown::Fraction:
+        *text = render(number, code).text;
+        *changed = fractionChanged(*text);
+        return;
+    case SpreadsheetReader::Shown::Number:
+        break;
+    }
+    const Rendered shown = render(number, code);
+    if (shown.text.isNull()) {
+        *text = stored(number);
+        *changed = unknownFormat(number, code.isEmpty() ? QStringLiteral("General") : code);
+        return;
+    }
+    *text = shown.text;
+    *changed = numberChanged(number, shown.text, shown.percent);
+}
+
+// The rows of a sheet, as its reader finds their cells, within the bounds:
+// rows in their order, kMaxRows of them, kMaxColumns columns, kMaxCells
+// cells in all (counted with the other sheets read from the same file), and
+// kMaxCellChars characters a cell. Cells that show nothing are not held.
+class SheetBuilder {
+public:
+    SheetBuilder(const QString &path, const QString &sheet, qint64 *cells)
+        : m_path(path), m_sheet(sheet), m_cells(cells)
+    {
+    }
+
+    const QString &sheet() const { return m_sheet; }
+
+    [[noreturn]] void fail(qint64 column, qint64 line, const QString &what) const { cellFault(m_path, m_sheet, column, line, what); }
+
+    // Refuses a place past the rows or the columns read.
+    void place(qint64 line, qint64 column) const
+    {
+        if (line > R::kMaxRows)
+            fail(column, line, QCoreApplication::translate("SpreadsheetReader", "the sheet has something in row %1, past the %2 rows the bank tool reads; put the "
+                                                                                "questions in fewer rows, or split them into several files")
+                                   .arg(line)
+                                   .arg(R::kMaxRows));
+        if (column >= R::kMaxColumns)
+            fail(column, line, QCoreApplication::translate("SpreadsheetReader", "this cell is past column %1, the last of the %2 columns the bank tool reads; "
+                                                                                "move the questions' columns to the start of the sheet")
+                                   .arg(QuestionFile::columnName(int(R::kMaxColumns - 1)))
+                                   .arg(R::kMaxColumns));
+    }
+
+    [[noreturn]] void tooLong(qint64 line, qint64 column) const
+    {
+        fail(column, line, QCoreApplication::translate("SpreadsheetReader", "this cell holds more than %1 characters, more than a spreadsheet's cell holds")
+                               .arg(R::kMaxCellChars));
+    }
+
+    void cell(qint64 line, qint64 column, const QString &text, const QString &changed)
+    {
+        if (text.size() > R::kMaxCellChars)
+            tooLong(line, column);
+        Row &row = rowAt(line, column);
+        const size_t at = size_t(column);
+        if (row.cells.size() <= at) {
+            count(qint64(at + 1 - row.cells.size()), column, line);
+            row.cells.resize(at + 1);
+        }
+        row.cells[at] = text;
+        if (!changed.isEmpty()) {
+            row.changed.resize(row.cells.size());
+            row.changed[at] = changed;
+        }
+    }
+
+    // A picture in the row at line; the row's first is kept.
+    void picture(qint64 line, qint64 column, const QByteArray &bytes)
+    {
+        Row &row = rowAt(line, std::min(column, R::kMaxColumns - 1));
+        if (row.pastedPicture.isEmpty())
+            row.pastedPicture = bytes;
+    }
+
+    // The row at line, when it holds something, stands times in all, each
+    // a row of its own (a row written once with a count of its repeats).
+    void repeat(qint64 line, qint64 times)
+    {
+        if (m_rows.empty() || m_rows.back().line != line || times <= 1)
+            return;
+        const Row copy = m_rows.back();
+        const qint64 firstColumn = std::find_if(copy.cells.begin(), copy.cells.end(), [](const QString &c) { return !c.isEmpty(); }) - copy.cells.begin();
+        if (times > R::kMaxRows - line + 1)
+            place(R::kMaxRows + 1, firstColumn < qint64(copy.cells.size()) ? firstColumn : 0);
+        count(qint64(copy.cells.size()) * (times - 1), firstColumn, line);
+        m_rows.reserve(m_rows.size() + size_t(times - 1));
+        for (qint64 k = 1; k < times; ++k) {
+            m_rows.push_back(copy);
+            m_rows.back().line = int(line + k);
+        }
+    }
+
+    // The sheet's rows, with the pictures anchored in rows (by their line,
+    // in order) put in theirs, a row of its own for each in a row without
+    // cells: in one pass over the two.
+    Table finish(std::map<qint64, QByteArray> pictures = {})
+    {
+        Table table;
+        table.sheet = m_sheet;
+        table.rows.reserve(m_rows.size() + pictures.size());
+        auto picture = pictures.begin();
+        auto pictureRow = [&] {
+            Row row;
+            row.line = int(picture->first);
+            row.pastedPicture = picture->second;
+            table.rows.push_back(std::move(row));
+            ++picture;
+        };
+        for (Row &row : m_rows) {
+            while (picture != pictures.end() && picture->first < row.line)
+                pictureRow();
+            if (picture != pictures.end() && picture->first == row.line) {
+                if (row.pastedPicture.isEmpty())
+                    row.pastedPicture = picture->second;
+                ++picture;
+            }
+            table.rows.push_back(std::move(row));
+        }
+        while (picture != pictures.end())
+            pictureRow();
+        m_rows.clear();
+        return table;
+    }
+
+private:
+    Row &rowAt(qint64 line, qint64 column)
+    {
+        place(line, column);
+        if (m_rows.empty() || m_rows.back().line < line) {
+            m_rows.emplace_back();
+            m_rows.back().line = int(line);
+        } else if (m_rows.back().line > line) {
+            damaged(m_path, QCoreApplication::translate("SpreadsheetReader", "its rows are out of order (row %1 after row %2)").arg(line).arg(m_rows.back().line));
+        }
+        return m_rows.back();
+    }
+
+    void count(qint64 more, qint64 column, qint64 line)
+    {
+        *m_cells += more;
+        if (*m_cells > R::kMaxCells)
+            fail(column, line, QCoreApplication::translate("SpreadsheetReader", "the sheet holds more than %1 cells by this one, more than the bank tool reads; "
+                                                                                "split the questions into several files")
+                                   .arg(R::kMaxCells));
+    }
+
+    QString m_path;
+    QString m_sheet;
+    qint64 *m_cells;
+    std::vector<Row> m_rows;
+};
+
+// A ZIP container's parts, read with liborcus's ZIP reader once the central
+// directory, checked here whole, shows that the reader will find there what
+// is checked and nothing more: as many entries as the directory's end
+// record counts, each inside the file, packed as the reader unpacks, at a
+// ratio deflate can reach, and all of them unpacking to kMaxUnpackedBytes at
+// most. The reader reserves a part's packed and unpacked sizes as the
+// directory gives them, so nothing past these bounds is held. Each part is
+// unpacked once, checked against its CRC, and kept.
 class Archive {
 public:
     Archive(const QString &path, const QByteArray &data)
         : m_path(path), m_data(data)
     {
-        checkSizes();
+        checkDirectory();
         try {
             m_stream = std::make_unique<orcus::zip_archive_stream_blob>(reinterpret_cast<const uint8_t *>(m_data.constData()), size_t(m_data.size()));
             m_zip = std::make_unique<orcus::zip_archive>(m_stream.get());
@@ -89,51 +880,179 @@ public:
         } catch (const std::exception &e) {
             damaged(m_path, QCoreApplication::translate("SpreadsheetReader", "it is not a whole ZIP container (%1)").arg(Translation::isolate(QString::fromUtf8(e.what()))));
         }
+        if (m_zip->get_file_entry_count() != m_entries.size())
+            damaged(m_path, QCoreApplication::translate("SpreadsheetReader", "its ZIP directory is damaged"));
     }
 
-    // A part's bytes, or nothing when the container has no such part.
-    QByteArray part(const QString &name) const
+    bool has(const QString &name) const { return m_entries.contains(name); }
+
+    // An XML part's bytes, valid as long as the archive, or nothing when the
+    // container has no such part. Its texts and tags are no longer than a
+    // spreadsheet program writes them: the XML reader holds each whole.
+    QByteArray xml(const QString &name) const
     {
-        std::vector<unsigned char> bytes;
-        try {
-            if (!m_zip->read_file_entry(name.toStdString(), bytes))
-                return QByteArray();
-        } catch (const std::exception &) {
-            return QByteArray();
-        }
-        // The reader ends what it unpacks with a zero byte of its own.
-        if (!bytes.empty() && bytes.back() == 0)
-            bytes.pop_back();
-        return QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size()));
+        const QByteArray bytes = raw(name);
+        if (!bytes.isEmpty() && m_checked.insert(name).second && !boundedRuns(bytes))
+            damaged(m_path, QCoreApplication::translate("SpreadsheetReader", "its part %1 holds a text or a tag longer than a spreadsheet program writes")
+                                .arg(Translation::isolate(name)));
+        return bytes;
     }
+
+    // A part's bytes that may outlive the archive (a picture): one copy,
+    // shared by all that take it.
+    QByteArray copy(const QString &name) const
+    {
+        const auto kept = m_copies.find(name);
+        if (kept != m_copies.end())
+            return kept->second;
+        QByteArray bytes = raw(name);
+        bytes.detach();
+        m_parts.erase(name);
+        m_copies[name] = bytes;
+        return bytes;
+    }
+
+    // Refuses a part whose XML is not well formed.
+    void checkXml(const QXmlStreamReader &xml, const QString &name) const
+    {
+        if (xml.hasError())
+            damaged(m_path, QCoreApplication::translate("SpreadsheetReader", "its part %1 is damaged (%2)").arg(Translation::isolate(name), Translation::isolate(xml.errorString())));
+    }
+
+    [[noreturn]] void tooMany(const QString &name) const
+    {
+        damaged(m_path, QCoreApplication::translate("SpreadsheetReader", "its part %1 holds more entries than a spreadsheet program writes (more than %2)")
+                            .arg(Translation::isolate(name))
+                            .arg(R::kMaxEntries));
+    }
+
+    const QString &path() const { return m_path; }
 
 private:
-    // The sizes the central directory gives for the unpacked parts.
-    void checkSizes() const
+    struct Entry {
+        quint32 size = 0;
+        quint32 crc = 0;
+    };
+
+    // The longest text, tag, comment or CDATA section of an XML part: a
+    // cell's 32 767 characters written as character references fit.
+    static constexpr qsizetype kMaxXmlRun = 4 * 1024 * 1024;
+
+    static bool boundedRuns(QByteArrayView bytes)
+    {
+        qsizetype run = 0;
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            const char c = bytes[i];
+            if (c == '<') {
+                // A comment or a CDATA section may hold < and > of its own.
+                const QByteArrayView rest = bytes.sliced(i);
+                const QByteArrayView end = rest.startsWith("<!--") ? QByteArrayView("-->") : rest.startsWith("<![CDATA[") ? QByteArrayView("]]>") : QByteArrayView();
+                if (!end.isEmpty()) {
+                    const qsizetype close = rest.first(std::min(rest.size(), kMaxXmlRun)).indexOf(end);
+                    if (close < 0)
+                        return false;
+                    i += close + end.size() - 1;
+                }
+                run = 0;
+            } else if (c == '>') {
+                run = 0;
+            } else if (++run > kMaxXmlRun) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    QByteArray raw(const QString &name) const
+    {
+        const std::vector<unsigned char> *bytes = unpacked(name);
+        return bytes ? QByteArray::fromRawData(reinterpret_cast<const char *>(bytes->data()), qsizetype(m_entries.value(name).size)) : QByteArray();
+    }
+
+    const std::vector<unsigned char> *unpacked(const QString &name) const
+    {
+        const auto kept = m_parts.find(name);
+        if (kept != m_parts.end())
+            return &kept->second;
+        const auto entry = m_entries.constFind(name);
+        if (entry == m_entries.constEnd())
+            return nullptr;
+        std::vector<unsigned char> bytes;
+        bool read = entry->size == 0;
+        if (!read) {
+            try {
+                read = m_zip->read_file_entry(name.toStdString(), bytes);
+            } catch (const std::exception &) {
+                read = false;
+            }
+        }
+        // The reader ends what it unpacks with a zero byte of its own.
+        if (!read || bytes.size() < entry->size
+            || crc32(0, bytes.data(), uInt(entry->size)) != entry->crc)
+            damaged(m_path, QCoreApplication::translate("SpreadsheetReader", "its part %1 is damaged").arg(Translation::isolate(name)));
+        return &m_parts.emplace(name, std::move(bytes)).first->second;
+    }
+
+    [[noreturn]] void damagedDirectory() const { damaged(m_path, QCoreApplication::translate("SpreadsheetReader", "its ZIP directory is damaged")); }
+
+    void checkDirectory()
     {
         const qsizetype end = m_data.lastIndexOf(QByteArrayView("PK\x05\x06", 4));
         if (end < 0 || end + 22 > m_data.size())
             damaged(m_path, QCoreApplication::translate("SpreadsheetReader", "it is not a whole ZIP container"));
         const auto *bytes = reinterpret_cast<const uchar *>(m_data.constData());
-        const quint16 entries = qFromLittleEndian<quint16>(bytes + end + 10);
-        qint64 at = qFromLittleEndian<quint32>(bytes + end + 16), total = 0;
+        auto u16 = [&](qint64 at) { return qFromLittleEndian<quint16>(bytes + at); };
+        auto u32 = [&](qint64 at) { return qFromLittleEndian<quint32>(bytes + at); };
+        const quint16 entries = u16(end + 10);
+        // One disk; no ZIP64 (no spreadsheet of our size needs it).
+        if (u16(end + 4) != 0 || u16(end + 6) != 0 || u16(end + 8) != entries || u32(end + 16) == 0xFFFFFFFF)
+            damagedDirectory();
+        qint64 at = u32(end + 16), unpacked = 0, packed = 0;
         for (int i = 0; i < entries; ++i) {
-            if (at < 0 || at + 46 > m_data.size() || qFromLittleEndian<quint32>(bytes + at) != 0x02014b50)
-                damaged(m_path, QCoreApplication::translate("SpreadsheetReader", "its ZIP directory is damaged"));
-            total += qFromLittleEndian<quint32>(bytes + at + 24);
-            if (qFromLittleEndian<quint16>(bytes + at + 8) & 1)
-                throw Failure(QCoreApplication::translate("SpreadsheetReader", "The spreadsheet is protected by a password."), m_path,
-                              QCoreApplication::translate("SpreadsheetReader", "Save it again without a password, then run the command again."));
-            at += 46 + qFromLittleEndian<quint16>(bytes + at + 28) + qFromLittleEndian<quint16>(bytes + at + 30) + qFromLittleEndian<quint16>(bytes + at + 32);
+            if (at + 46 > end || u32(at) != 0x02014b50)
+                damagedDirectory();
+            const quint16 flags = u16(at + 8), method = u16(at + 10);
+            const quint32 crc = u32(at + 16), compressed = u32(at + 20), size = u32(at + 24);
+            const qint64 local = u32(at + 42);
+            const qint64 nameLength = u16(at + 28);
+            if (flags & 1)
+                passwordProtected(m_path);
+            // The part's data, after its local header, inside the file; stored
+            // whole, or deflated at no more than deflate's largest ratio.
+            if (local + 30 > end || u32(local) != 0x04034b50)
+                damagedDirectory();
+            const qint64 data = local + 30 + u16(local + 26) + u16(local + 28);
+            unpacked += size;
+            packed += compressed;
+            if (unpacked > R::kMaxUnpackedBytes)
+                damaged(m_path, QCoreApplication::translate("SpreadsheetReader", "its parts would take more than %1 MB unpacked").arg(R::kMaxUnpackedBytes >> 20));
+            if (data + compressed > end || (method != 0 && method != 8) || (method == 0 && compressed != size)
+                || (method == 8 && size > qint64(compressed) * 1032 + 64))
+                damagedDirectory();
+            if (at + 46 + nameLength > end)
+                damagedDirectory();
+            const QString name = QString::fromUtf8(m_data.constData() + at + 46, nameLength);
+            if (m_entries.contains(name))
+                damagedDirectory();
+            m_entries.insert(name, {size, crc});
+            at += 46 + nameLength + u16(at + 30) + u16(at + 32);
         }
-        if (total > SpreadsheetReader::kMaxUnpackedBytes)
-            damaged(m_path, QCoreApplication::translate("SpreadsheetReader", "its parts would take more than %1 MB unpacked").arg(SpreadsheetReader::kMaxUnpackedBytes >> 20));
+        // The reader reads entries for as long as they follow: none may.
+        if (at + 4 <= m_data.size() && u32(at) == 0x02014b50)
+            damagedDirectory();
+        // Parts do not share their data.
+        if (packed > end)
+            damagedDirectory();
     }
 
     QString m_path;
     QByteArray m_data;
+    QHash<QString, Entry> m_entries;
     std::unique_ptr<orcus::zip_archive_stream_blob> m_stream;
     std::unique_ptr<orcus::zip_archive> m_zip;
+    mutable std::map<QString, std::vector<unsigned char>> m_parts;
+    mutable std::map<QString, QByteArray> m_copies;
+    mutable std::set<QString> m_checked;
 };
 
 QString attribute(const QXmlStreamReader &xml, QStringView name)
@@ -154,103 +1073,152 @@ QString resolved(const QString &from, const QString &target)
     return QDir::cleanPath(QFileInfo(from).path() + u'/' + target);
 }
 
-// Relationship id to target, from a part's .rels.
-std::map<QString, QString> relationships(const Archive &zip, const QString &part)
+struct Relationship {
+    QString target;
+    QString type;
+};
+
+// Relationship id to target and type, from a part's .rels, of the types
+// ending in one of types (worksheet, drawing, image).
+std::map<QString, Relationship> relationships(const Archive &zip, const QString &part, const QStringList &types)
 {
     const QString rels = QFileInfo(part).path() + QStringLiteral("/_rels/") + QFileInfo(part).fileName() + QStringLiteral(".rels");
-    std::map<QString, QString> found;
-    QXmlStreamReader xml(zip.part(rels));
-    while (!xml.atEnd() && !xml.hasError()) {
+    std::map<QString, Relationship> found;
+    const QByteArray bytes = zip.xml(rels);
+    if (bytes.isEmpty())
+        return found;
+    QXmlStreamReader xml(bytes);
+    while (!xml.atEnd()) {
         xml.readNext();
-        if (xml.isStartElement() && xml.name() == QLatin1String("Relationship"))
-            found[attribute(xml, u"Id")] = resolved(part, attribute(xml, u"Target"));
+        if (!xml.isStartElement() || xml.name() != QLatin1String("Relationship"))
+            continue;
+        const QString type = attribute(xml, u"Type");
+        if (!std::any_of(types.begin(), types.end(), [&](const QString &t) { return type.endsWith(t); }))
+            continue;
+        if (qint64(found.size()) >= R::kMaxEntries)
+            zip.tooMany(rels);
+        found[attribute(xml, u"Id")] = {resolved(part, attribute(xml, u"Target")), type};
     }
+    zip.checkXml(xml, rels);
     return found;
-}
-
-// Excel's built-in number formats, by their ids.
-QString builtinFormat(int id)
-{
-    static const std::map<int, const char *> formats = {
-        {0, "General"}, {1, "0"}, {2, "0.00"}, {3, "#,##0"}, {4, "#,##0.00"}, {9, "0%"}, {10, "0.00%"}, {11, "0.00E+00"}, {12, "# ?/?"}, {13, "# ?\?/??"},
-        {14, "mm-dd-yy"}, {15, "d-mmm-yy"}, {16, "d-mmm"}, {17, "mmm-yy"}, {18, "h:mm AM/PM"}, {19, "h:mm:ss AM/PM"}, {20, "h:mm"}, {21, "h:mm:ss"},
-        {22, "m/d/yy h:mm"}, {37, "#,##0 ;(#,##0)"}, {38, "#,##0 ;[Red](#,##0)"}, {39, "#,##0.00;(#,##0.00)"}, {40, "#,##0.00;[Red](#,##0.00)"},
-        {45, "mm:ss"}, {46, "[h]:mm:ss"}, {47, "mmss.0"}, {48, "##0.0E+0"}, {49, "@"}};
-    const auto it = formats.find(id);
-    if (it != formats.end())
-        return QString::fromLatin1(it->second);
-    // The ids of East Asian dates and times.
-    return (id >= 27 && id <= 36) || (id >= 50 && id <= 58) ? QStringLiteral("yyyy-mm-dd") : QStringLiteral("General");
 }
 
 // The number format of each cell format (xf) of a workbook's styles.
 std::vector<QString> cellNumberFormats(const Archive &zip)
 {
+    const QString part = QStringLiteral("xl/styles.xml");
     std::map<int, QString> custom;
-    std::vector<QString> formats;
-    QXmlStreamReader xml(zip.part(QStringLiteral("xl/styles.xml")));
+    std::vector<int> ids;
+    const QByteArray bytes = zip.xml(part);
+    if (bytes.isEmpty())
+        return {};
+    QXmlStreamReader xml(bytes);
     bool inCellXfs = false;
-    while (!xml.atEnd() && !xml.hasError()) {
+    while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isEndElement() && xml.name() == QLatin1String("cellXfs"))
             inCellXfs = false;
         if (!xml.isStartElement())
             continue;
-        if (xml.name() == QLatin1String("numFmt"))
+        if (xml.name() == QLatin1String("numFmt")) {
+            if (qint64(custom.size()) >= R::kMaxEntries)
+                zip.tooMany(part);
             custom[attribute(xml, u"numFmtId").toInt()] = attribute(xml, u"formatCode");
-        else if (xml.name() == QLatin1String("cellXfs"))
+        } else if (xml.name() == QLatin1String("cellXfs")) {
             inCellXfs = true;
-        else if (inCellXfs && xml.name() == QLatin1String("xf")) {
-            const int id = attribute(xml, u"numFmtId").toInt();
-            formats.push_back(custom.count(id) ? custom[id] : builtinFormat(id));
+        } else if (inCellXfs && xml.name() == QLatin1String("xf")) {
+            if (qint64(ids.size()) >= R::kMaxEntries)
+                zip.tooMany(part);
+            ids.push_back(attribute(xml, u"numFmtId").toInt());
         }
+    }
+    zip.checkXml(xml, part);
+    std::vector<QString> formats;
+    formats.reserve(ids.size());
+    for (int id : ids) {
+        const auto it = custom.find(id);
+        formats.push_back(it != custom.end() ? it->second : SpreadsheetReader::builtinFormat(id));
     }
     return formats;
 }
 
 // The pictures pasted into a sheet, by the row (from 1) of their top left
-// corner: the bytes of the first picture of each row.
-std::map<int, QByteArray> pastedXlsxPictures(const Archive &zip, const QString &sheetPart)
+// corner: the bytes of the first picture of each row, each picture read
+// once. An anchor past the rows read is refused.
+std::map<qint64, QByteArray> pastedXlsxPictures(const Archive &zip, const QString &sheetPart, const SheetBuilder &sheet)
 {
-    std::map<int, QByteArray> pictures;
-    for (const auto &[id, drawing] : relationships(zip, sheetPart)) {
-        if (!drawing.contains(QLatin1String("drawings/")))
+    std::map<qint64, QByteArray> pictures;
+    for (const auto &[id, drawing] : relationships(zip, sheetPart, {QStringLiteral("/drawing")})) {
+        const std::map<QString, Relationship> media = relationships(zip, drawing.target, {QStringLiteral("/image")});
+        const QByteArray bytes = zip.xml(drawing.target);
+        if (bytes.isEmpty())
             continue;
-        const std::map<QString, QString> media = relationships(zip, drawing);
-        QXmlStreamReader xml(zip.part(drawing));
-        int row = -1;
-        bool inFrom = false, inRow = false;
-        while (!xml.atEnd() && !xml.hasError()) {
+        QXmlStreamReader xml(bytes);
+        qint64 row = -1, column = 0;
+        enum { None, InRow, InColumn } field = None;
+        bool inFrom = false;
+        while (!xml.atEnd()) {
             xml.readNext();
             if (xml.isStartElement()) {
-                if (xml.name() == QLatin1String("from"))
+                if (xml.name() == QLatin1String("from")) {
                     inFrom = true;
-                else if (inFrom && xml.name() == QLatin1String("row"))
-                    inRow = true;
-                else if (xml.name() == QLatin1String("blip") && row >= 0) {
+                    row = -1;
+                    column = 0;
+                } else if (inFrom && xml.name() == QLatin1String("row")) {
+                    field = InRow;
+                } else if (inFrom && xml.name() == QLatin1String("col")) {
+                    field = InColumn;
+                } else if (xml.name() == QLatin1String("blip") && row >= 0) {
                     const auto it = media.find(attribute(xml, u"embed"));
                     if (it != media.end() && !pictures.count(row + 1))
-                        pictures[row + 1] = zip.part(it->second);
+                        pictures[row + 1] = zip.copy(it->second.target);
                 }
             } else if (xml.isEndElement()) {
-                if (xml.name() == QLatin1String("from"))
+                if (xml.name() == QLatin1String("from")) {
                     inFrom = false;
-                else if (xml.name() == QLatin1String("row"))
-                    inRow = false;
-                else if (xml.name().endsWith(QLatin1String("Anchor")))
+                    if (row >= 0)
+                        sheet.place(row + 1, 0);
+                } else if (xml.name() == QLatin1String("row") || xml.name() == QLatin1String("col")) {
+                    field = None;
+                } else if (xml.name().endsWith(QLatin1String("Anchor"))) {
                     row = -1;
-            } else if (xml.isCharacters() && inRow) {
-                row = xml.text().toInt();
+                }
+            } else if (xml.isCharacters() && field != None) {
+                bool ok = false;
+                const qint64 value = xml.text().trimmed().toLongLong(&ok);
+                if (field == InRow)
+                    row = ok && value >= 0 ? std::min<qint64>(value, std::numeric_limits<qint64>::max() / 2) : -1;
+                else
+                    column = ok && value >= 0 ? value : 0;
             }
         }
+        zip.checkXml(xml, drawing.target);
     }
     return pictures;
+}
+
+// The column (from 0) of a cell's reference ("C7": 2), or -1 without one.
+qint64 referencedColumn(const QString &reference)
+{
+    qint64 column = 0;
+    qsizetype letters = 0;
+    for (QChar c : reference) {
+        if (!c.isLetter() || c.unicode() >= 128)
+            break;
+        if (++letters <= 8)
+            column = column * 26 + (c.toUpper().unicode() - u'A' + 1);
+    }
+    return column - 1;
 }
 
 } // namespace
 
 SpreadsheetReader::Shown SpreadsheetReader::kindOf(const QString &code)
 {
+    thread_local QHash<QString, Shown> known;
+    const auto it = known.constFind(code);
+    if (it != known.constEnd())
+        return *it;
     // What the code shows, without its quoted texts, escaped characters and
     // bracketed colours and locales ([h] and [mm] of elapsed time stay).
     QString bare;
@@ -271,166 +1239,165 @@ SpreadsheetReader::Shown SpreadsheetReader::kindOf(const QString &code)
             bare += c.toLower();
         }
     }
+    Shown kind = Shown::Number;
+    const QString letters = bare.section(u';', 0, 0).remove(QRegularExpression(QStringLiteral("am/pm|a/p|e[+-]|general")));
     if (bare.isEmpty() || bare == QLatin1String("general") || bare == QLatin1String("@"))
-        return Shown::Number;
-    if (QRegularExpression(QStringLiteral("[#0?]\\s*/\\s*[#0?1-9]")).match(bare).hasMatch())
-        return Shown::Fraction;
-    const QString letters = bare.section(u';', 0, 0).remove(QRegularExpression(QStringLiteral("am/pm|a/p|e[+-]")));
-    if (letters.contains(u'y') || letters.contains(u'd') || (letters.contains(u'm') && !letters.contains(u'h') && !letters.contains(u's')))
-        return Shown::Date;
-    if (letters.contains(u'h') || letters.contains(u's') || letters.contains(u'm'))
-        return Shown::Time;
-    return Shown::Number;
+        kind = Shown::Number;
+    else if (QRegularExpression(QStringLiteral("[#0?]\\s*/\\s*[#0?1-9]")).match(bare).hasMatch())
+        kind = Shown::Fraction;
+    else if (letters.contains(u'y') || letters.contains(u'd') || (letters.contains(u'm') && !letters.contains(u'h') && !letters.contains(u's')))
+        kind = Shown::Date;
+    else if (letters.contains(u'h') || letters.contains(u's') || letters.contains(u'm'))
+        kind = Shown::Time;
+    if (known.size() < 1000)
+        known.insert(code, kind);
+    return kind;
 }
 
 QString SpreadsheetReader::formatNumber(double number, const QString &code)
 {
-    const QString section = code.section(u';', 0, 0);
-    if (section.isEmpty() || section.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0 || section == QLatin1String("@")) {
-        if (std::floor(number) == number && std::abs(number) < 1e15)
-            return QString::number(qint64(number));
-        return QString::number(number, 'g', 10);
-    }
-    if (kindOf(section) == Shown::Fraction) {
-        // The nearest fraction with as many digits below the bar as the code
-        // has places, after the whole number when the code has one.
-        const qsizetype bar = section.indexOf(u'/');
-        int places = 0;
-        for (qsizetype i = bar + 1; i < section.size() && QStringView(u"?#0").contains(section[i]); ++i)
-            ++places;
-        const int largest = int(std::pow(10, std::clamp(places, 1, 4))) - 1;
-        const bool whole = section.left(bar).trimmed().contains(u' ');
-        const double value = std::abs(number);
-        const double integral = whole ? std::floor(value) : 0;
-        int bestNumerator = 0, bestDenominator = 1;
-        for (int d = 1; d <= largest; ++d) {
-            const int n = int(std::lround((value - integral) * d));
-            if (std::abs(double(n) / d - (value - integral)) < std::abs(double(bestNumerator) / bestDenominator - (value - integral)) - 1e-12)
-                bestNumerator = n, bestDenominator = d;
-        }
-        QString text = number < 0 ? QStringLiteral("-") : QString();
-        if (whole && (integral > 0 || bestNumerator == 0))
-            text += QString::number(qint64(integral)) + (bestNumerator ? QStringLiteral(" ") : QString());
-        if (bestNumerator)
-            text += QStringLiteral("%1/%2").arg(bestNumerator).arg(bestDenominator);
-        return text;
-    }
-    const bool percent = section.contains(u'%');
-    if (percent)
-        number *= 100;
-    const qsizetype point = section.indexOf(u'.');
-    int decimals = 0;
-    for (qsizetype i = point + 1; point >= 0 && i < section.size() && (section[i] == u'0' || section[i] == u'#'); ++i)
-        ++decimals;
-    const bool grouped = QRegularExpression(QStringLiteral("[#0],[#0]")).match(section).hasMatch();
-    QLocale c(QLocale::C);
-    c.setNumberOptions(grouped ? QLocale::NumberOptions() : QLocale::OmitGroupSeparator);
-    QString text = grouped ? QLocale(QLocale::English, QLocale::UnitedStates).toString(number, 'f', decimals) : c.toString(number, 'f', decimals);
-    return percent ? text + u'%' : text;
+    return render(number, code).text;
+}
+
+QString SpreadsheetReader::builtinFormat(int id)
+{
+    static const std::map<int, const char *> formats = {
+        {0, "General"}, {1, "0"}, {2, "0.00"}, {3, "#,##0"}, {4, "#,##0.00"}, {5, "\"$\"#,##0_);(\"$\"#,##0)"}, {6, "\"$\"#,##0_);[Red](\"$\"#,##0)"},
+        {7, "\"$\"#,##0.00_);(\"$\"#,##0.00)"}, {8, "\"$\"#,##0.00_);[Red](\"$\"#,##0.00)"}, {9, "0%"}, {10, "0.00%"}, {11, "0.00E+00"}, {12, "# ?/?"},
+        {13, "# ?\?/??"}, {14, "mm-dd-yy"}, {15, "d-mmm-yy"}, {16, "d-mmm"}, {17, "mmm-yy"}, {18, "h:mm AM/PM"}, {19, "h:mm:ss AM/PM"}, {20, "h:mm"},
+        {21, "h:mm:ss"}, {22, "m/d/yy h:mm"}, {37, "#,##0 ;(#,##0)"}, {38, "#,##0 ;[Red](#,##0)"}, {39, "#,##0.00;(#,##0.00)"},
+        {40, "#,##0.00;[Red](#,##0.00)"}, {41, "_(* #,##0_);_(* (#,##0);_(* \"-\"_);_(@_)"}, {42, "_(\"$\"* #,##0_);_(\"$\"* (#,##0);_(\"$\"* \"-\"_);_(@_)"},
+        {43, "_(* #,##0.00_);_(* (#,##0.00);_(* \"-\"??_);_(@_)"}, {44, "_(\"$\"* #,##0.00_);_(\"$\"* (#,##0.00);_(\"$\"* \"-\"??_);_(@_)"},
+        {45, "mm:ss"}, {46, "[h]:mm:ss"}, {47, "mmss.0"}, {48, "##0.0E+0"}, {49, "@"}};
+    const auto it = formats.find(id);
+    if (it != formats.end())
+        return QString::fromLatin1(it->second);
+    // The ids of East Asian dates and times.
+    return (id >= 27 && id <= 36) || (id >= 50 && id <= 58) ? QStringLiteral("yyyy-mm-dd") : QStringLiteral("General");
 }
 
 QuestionFile::Table SpreadsheetReader::readXlsx(const QString &path, const QByteArray &data)
 {
     const Archive zip(path, data);
     const QString workbookPart = QStringLiteral("xl/workbook.xml");
-    const QByteArray workbookXml = zip.part(workbookPart);
+    const QByteArray workbookXml = zip.xml(workbookPart);
     if (workbookXml.isEmpty())
         damaged(path, QCoreApplication::translate("SpreadsheetReader", "it is not an Excel workbook (it has no xl/workbook.xml)"));
-    // The sheets in their order, the one of the questions, and the date
+    // The worksheets in their order, the one of the questions, and the date
     // system (1900, or 1904 of old Macintosh workbooks).
+    const std::map<QString, Relationship> parts = relationships(zip, workbookPart, {QStringLiteral("/worksheet")});
     struct Sheet {
-        QString name, id;
+        QString name, part;
+        bool visible;
     };
     std::vector<Sheet> sheets;
     QDate zero(1899, 12, 30);
     QXmlStreamReader workbook(workbookXml);
-    while (!workbook.atEnd() && !workbook.hasError()) {
+    while (!workbook.atEnd()) {
         workbook.readNext();
-        if (workbook.isStartElement() && workbook.name() == QLatin1String("sheet"))
-            sheets.push_back({attribute(workbook, u"name"), attribute(workbook, u"id")});
-        else if (workbook.isStartElement() && workbook.name() == QLatin1String("workbookPr")) {
+        if (workbook.isStartElement() && workbook.name() == QLatin1String("sheet")) {
+            const auto part = parts.find(attribute(workbook, u"id"));
+            if (part != parts.end() && qint64(sheets.size()) < R::kMaxEntries)
+                sheets.push_back({attribute(workbook, u"name"), part->second.target, attribute(workbook, u"state").isEmpty() || attribute(workbook, u"state") == QLatin1String("visible")});
+        } else if (workbook.isStartElement() && workbook.name() == QLatin1String("workbookPr")) {
             const QString date1904 = attribute(workbook, u"date1904");
             if (date1904 == QLatin1String("1") || date1904 == QLatin1String("true"))
                 zero = QDate(1904, 1, 1);
         }
     }
+    zip.checkXml(workbook, workbookPart);
     if (sheets.empty())
         damaged(path, QCoreApplication::translate("SpreadsheetReader", "it has no sheet"));
-    int chosen = 0;
-    for (int i = 0; i < int(sheets.size()); ++i) {
-        if (isQuestionSheet(sheets[size_t(i)].name))
-            chosen = i;
-    }
-    const std::map<QString, QString> parts = relationships(zip, workbookPart);
-    const auto sheetPart = parts.find(sheets[size_t(chosen)].id);
-    if (sheetPart == parts.end())
-        damaged(path, QCoreApplication::translate("SpreadsheetReader", "its sheet \"%1\" is missing").arg(Translation::shown(sheets[size_t(chosen)].name)));
+    const Sheet &chosen = sheets[chosenSheet(sheets, [](const Sheet &s) { return s.name; }, [](const Sheet &s) { return s.visible; })];
+    if (!zip.has(chosen.part))
+        damaged(path, QCoreApplication::translate("SpreadsheetReader", "its sheet \"%1\" is missing").arg(Translation::shown(chosen.name)));
 
     // The workbook's shared texts, each the runs of its rich text.
+    const QString stringsPart = QStringLiteral("xl/sharedStrings.xml");
     std::vector<QString> shared;
-    QXmlStreamReader strings(zip.part(QStringLiteral("xl/sharedStrings.xml")));
-    bool inPhonetic = false;
-    while (!strings.atEnd() && !strings.hasError()) {
-        strings.readNext();
-        if (strings.isStartElement() && strings.name() == QLatin1String("si"))
-            shared.emplace_back();
-        else if (strings.isStartElement() && strings.name() == QLatin1String("rPh"))
-            inPhonetic = true;
-        else if (strings.isEndElement() && strings.name() == QLatin1String("rPh"))
-            inPhonetic = false;
-        else if (strings.isStartElement() && strings.name() == QLatin1String("t") && !inPhonetic && !shared.empty())
-            shared.back() += strings.readElementText();
+    if (const QByteArray bytes = zip.xml(stringsPart); !bytes.isEmpty()) {
+        QXmlStreamReader strings(bytes);
+        bool inPhonetic = false;
+        while (!strings.atEnd()) {
+            strings.readNext();
+            if (strings.isStartElement() && strings.name() == QLatin1String("si")) {
+                if (qint64(shared.size()) >= R::kMaxEntries)
+                    zip.tooMany(stringsPart);
+                shared.emplace_back();
+            } else if (strings.isStartElement() && strings.name() == QLatin1String("rPh")) {
+                inPhonetic = true;
+            } else if (strings.isEndElement() && strings.name() == QLatin1String("rPh")) {
+                inPhonetic = false;
+            } else if (strings.isStartElement() && strings.name() == QLatin1String("t") && !inPhonetic && !shared.empty()) {
+                shared.back() += strings.readElementText();
+                if (shared.back().size() > R::kMaxCellChars)
+                    damaged(path, QCoreApplication::translate("SpreadsheetReader", "its text number %1 is longer than %2 characters, more than a spreadsheet's cell holds")
+                                      .arg(shared.size())
+                                      .arg(R::kMaxCellChars));
+            }
+        }
+        zip.checkXml(strings, stringsPart);
     }
 
-    Table table;
-    table.sheet = sheets[size_t(chosen)].name;
+    qint64 cells = 0;
+    SheetBuilder sheet(path, chosen.name, &cells);
     const std::vector<QString> formats = cellNumberFormats(zip);
-    std::map<int, QByteArray> pictures = pastedXlsxPictures(zip, sheetPart->second);
-    QXmlStreamReader xml(zip.part(sheetPart->second));
-    Row *row = nullptr;
-    int nextLine = 1;
-    while (!xml.atEnd() && !xml.hasError()) {
+    std::map<qint64, QByteArray> pictures = pastedXlsxPictures(zip, chosen.part, sheet);
+    QXmlStreamReader xml(zip.xml(chosen.part));
+    qint64 line = 0, lastLine = 0, nextColumn = 0;
+    bool inRow = false;
+    while (!xml.atEnd()) {
         xml.readNext();
+        if (xml.isEndElement() && xml.name() == QLatin1String("row"))
+            inRow = false;
         if (!xml.isStartElement())
             continue;
         if (xml.name() == QLatin1String("row")) {
-            const int line = attribute(xml, u"r").toInt();
-            nextLine = line > 0 ? line : nextLine;
-            if (nextLine > kMaxRows)
-                break;
-            table.rows.push_back({});
-            row = &table.rows.back();
-            row->line = nextLine++;
-        } else if (xml.name() == QLatin1String("c") && row) {
+            const qint64 r = attribute(xml, u"r").toLongLong();
+            line = r > 0 ? r : lastLine + 1;
+            if (line <= lastLine)
+                damaged(path, QCoreApplication::translate("SpreadsheetReader", "its rows are out of order (row %1 after row %2)").arg(line).arg(lastLine));
+            lastLine = line;
+            nextColumn = 0;
+            inRow = true;
+        } else if (xml.name() == QLatin1String("c") && inRow) {
             // The column, from the cell's name ("C7"), or the next one.
-            const QString name = attribute(xml, u"r");
-            int column = 0;
-            for (QChar c : name) {
-                if (!c.isLetter())
-                    break;
-                column = column * 26 + (c.toUpper().unicode() - u'A' + 1);
-            }
-            column = column > 0 ? column - 1 : int(row->cells.size());
-            if (column >= kMaxColumns) {
-                xml.skipCurrentElement();
-                continue;
-            }
+            const qint64 named = referencedColumn(attribute(xml, u"r"));
+            const qint64 column = named >= 0 ? named : nextColumn;
+            nextColumn = column + 1;
             const QString type = attribute(xml, u"t");
             const int style = attribute(xml, u"s").toInt();
             QString value, inlineText;
+            bool formula = false, hasValue = false;
             while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("c"))) {
                 xml.readNext();
-                if (xml.isStartElement() && xml.name() == QLatin1String("v"))
+                if (!xml.isStartElement())
+                    continue;
+                if (xml.name() == QLatin1String("v")) {
                     value = xml.readElementText();
-                else if (xml.isStartElement() && xml.name() == QLatin1String("t"))
-                    inlineText += xml.readElementText();
-                else if (xml.isStartElement() && xml.name() == QLatin1String("rPh"))
+                    hasValue = true;
+                } else if (xml.name() == QLatin1String("f")) {
+                    formula = true;
                     xml.skipCurrentElement();
+                } else if (xml.name() == QLatin1String("t")) {
+                    inlineText += xml.readElementText();
+                    hasValue = true;
+                } else if (xml.name() == QLatin1String("rPh")) {
+                    xml.skipCurrentElement();
+                }
             }
             QString text, changed;
-            if (type == QLatin1String("s")) {
-                const qsizetype index = value.toLongLong();
-                text = index >= 0 && index < qsizetype(shared.size()) ? shared[size_t(index)] : QString();
+            if (formula && !hasValue) {
+                changed = formulaWithoutValue();
+            } else if (!hasValue) {
+                // An empty cell with a format of its own.
+            } else if (type == QLatin1String("s")) {
+                bool ok = false;
+                const qint64 index = value.toLongLong(&ok);
+                if (ok && index >= 0 && index < qint64(shared.size()))
+                    text = shared[size_t(index)];
+                else
+                    changed = damagedCell(value);
             } else if (type == QLatin1String("inlineStr")) {
                 text = inlineText;
             } else if (type == QLatin1String("str") || type == QLatin1String("e")) {
@@ -439,59 +1406,59 @@ QuestionFile::Table SpreadsheetReader::readXlsx(const QString &path, const QByte
                 text = value == QLatin1String("1") ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
             } else if (type == QLatin1String("d")) {
                 text = value;
-                changed = dateChanged(QDate::fromString(value.left(10), Qt::ISODate));
+                changed = dateChanged(QDate::fromString(value.left(10), Qt::ISODate), value);
             } else if (!value.isEmpty()) {
-                const double number = value.toDouble();
-                const QString code = style >= 0 && size_t(style) < formats.size() ? formats[size_t(style)] : QString();
-                text = formatNumber(number, code);
-                switch (kindOf(code)) {
-                case Shown::Date:
-                    changed = dateChanged(zero.addDays(qint64(std::floor(number))));
-                    break;
-                case Shown::Time:
-                    changed = timeChanged(QTime(0, 0).addSecs(int(std::lround((number - std::floor(number)) * 86400)) % 86400));
-                    break;
-                case Shown::Fraction:
-                    changed = fractionChanged(text);
-                    break;
-                case Shown::Number:
-                    break;
-                }
+                bool ok = false;
+                const double number = value.toDouble(&ok);
+                if (!ok || !std::isfinite(number))
+                    changed = damagedCell(value);
+                else
+                    numberCell(number, style >= 0 && size_t(style) < formats.size() ? formats[size_t(style)] : QString(), zero, &text, &changed);
             }
-            row->cells.resize(std::max(row->cells.size(), size_t(column) + 1));
-            row->changed.resize(row->cells.size());
-            row->cells[size_t(column)] = text;
-            row->changed[size_t(column)] = changed;
+            if (!text.trimmed().isEmpty() || !changed.isEmpty())
+                sheet.cell(line, column, text, changed);
         }
     }
-    if (xml.hasError())
-        damaged(path, QCoreApplication::translate("SpreadsheetReader", "its sheet is damaged (%1)").arg(Translation::isolate(xml.errorString())));
-    for (auto &[line, picture] : pictures) {
-        auto it = std::find_if(table.rows.begin(), table.rows.end(), [line = line](const Row &r) { return r.line == line; });
-        if (it == table.rows.end()) {
-            Row pictureRow;
-            pictureRow.line = line;
-            it = table.rows.insert(std::upper_bound(table.rows.begin(), table.rows.end(), line, [](int l, const Row &r) { return l < r.line; }), pictureRow);
-        }
-        it->pastedPicture = picture;
-    }
-    return table;
+    zip.checkXml(xml, chosen.part);
+    return sheet.finish(std::move(pictures));
 }
 
 QuestionFile::Table SpreadsheetReader::readOds(const QString &path, const QByteArray &data)
 {
     const Archive zip(path, data);
-    const QByteArray content = zip.part(QStringLiteral("content.xml"));
+    if (zip.xml(QStringLiteral("META-INF/manifest.xml")).contains("encryption-data"))
+        passwordProtected(path);
+    const QString contentPart = QStringLiteral("content.xml");
+    const QByteArray content = zip.xml(contentPart);
     if (content.isEmpty())
         damaged(path, QCoreApplication::translate("SpreadsheetReader", "it is not an OpenDocument spreadsheet (it has no content.xml)"));
-    std::vector<Table> tables;
     QXmlStreamReader xml(content);
-    Row *row = nullptr;
-    int line = 0;
-    // A cell's text: its paragraphs, one a line, their spaces and tabs.
+    // The table styles that hide their tables; the tables read: the first,
+    // the first visible one when the first is hidden, and the first named
+    // for the questions, which ends the reading.
+    std::set<QString> hiddenStyles;
+    QString tableStyle;
+    qint64 cells = 0;
+    std::optional<SheetBuilder> first, visible, questions;
+    bool firstHidden = false;
+    SheetBuilder *sheet = nullptr;
+    qint64 line = 0, nextLine = 1, column = 0, rowRepeat = 1;
+    bool inRow = false;
+    auto saturated = [](qint64 a, qint64 b) { return std::min<qint64>(a + b, qint64(1) << 60); };
+    auto count = [&](QStringView name) {
+        const qint64 n = attribute(xml, name).toLongLong();
+        return std::clamp<qint64>(n, 1, qint64(1) << 40);
+    };
+    // A cell's text: its paragraphs, one a line, their spaces and tabs, at
+    // most kMaxCellChars of them.
     auto cellText = [&](QString *imageHref) {
         QString text;
         int depth = 1, paragraphs = 0;
+        auto add = [&](qint64 n, QChar c) {
+            if (n > R::kMaxCellChars - text.size())
+                sheet->tooLong(line, column);
+            text += QString(qsizetype(n), c);
+        };
         while (depth > 0 && !xml.atEnd()) {
             xml.readNext();
             if (xml.isStartElement()) {
@@ -510,75 +1477,123 @@ QuestionFile::Table SpreadsheetReader::readOds(const QString &path, const QByteA
                     --depth;
                 } else if (name == QLatin1String("p")) {
                     if (paragraphs++ > 0)
-                        text += u'\n';
+                        add(1, u'\n');
                 } else if (name == QLatin1String("s")) {
-                    const int count = attribute(xml, u"c").toInt();
-                    text += QString(std::max(1, count), u' ');
+                    add(count(u"c"), u' ');
                 } else if (name == QLatin1String("tab")) {
-                    text += u'\t';
+                    add(1, u'\t');
                 } else if (name == QLatin1String("line-break")) {
-                    text += u'\n';
+                    add(1, u'\n');
                 }
             } else if (xml.isEndElement()) {
                 --depth;
             } else if (xml.isCharacters()) {
+                if (xml.text().size() > R::kMaxCellChars - text.size())
+                    sheet->tooLong(line, column);
                 text += xml.text();
             }
         }
         return text;
     };
-    while (!xml.atEnd() && !xml.hasError()) {
+    while (!xml.atEnd()) {
         xml.readNext();
+        if (xml.isEndElement()) {
+            if (xml.name() == QLatin1String("table-row") && inRow) {
+                sheet->repeat(line, rowRepeat);
+                inRow = false;
+            } else if (xml.name() == QLatin1String("table") && sheet) {
+                if (questions && sheet == &*questions)
+                    break;
+                sheet = nullptr;
+            }
+            continue;
+        }
         if (!xml.isStartElement())
             continue;
         const QStringView name = xml.name();
-        if (name == QLatin1String("table")) {
-            tables.push_back({attribute(xml, u"name"), {}});
-            line = 0;
-        } else if (name == QLatin1String("table-row") && !tables.empty()) {
-            const int repeated = std::max(1, attribute(xml, u"number-rows-repeated").toInt());
-            tables.back().rows.push_back({});
-            row = &tables.back().rows.back();
-            row->line = ++line;
-            line += repeated - 1;
-            if (line > kMaxRows)
-                line = kMaxRows;
-        } else if ((name == QLatin1String("table-cell") || name == QLatin1String("covered-table-cell")) && row) {
-            const int repeated = std::clamp(attribute(xml, u"number-columns-repeated").toInt(), 1, kMaxColumns);
-            QString type = attribute(xml, u"value-type");
-            const QString dateValue = attribute(xml, u"date-value"), timeValue = attribute(xml, u"time-value");
-            QString imageHref;
-            const QString text = xml.isEndElement() ? QString() : cellText(&imageHref);
-            if (!imageHref.isEmpty() && row->pastedPicture.isEmpty())
-                row->pastedPicture = zip.part(imageHref);
-            for (int k = 0; k < repeated && int(row->cells.size()) < kMaxColumns; ++k) {
-                QString changed;
-                if (type == QLatin1String("date"))
-                    changed = dateChanged(QDate::fromString(dateValue.left(10), Qt::ISODate));
-                else if (type == QLatin1String("time")) {
-                    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("PT(\\d+)H(\\d+)M(\\d+)")).match(timeValue);
-                    changed = timeChanged(QTime(m.captured(1).toInt() % 24, m.captured(2).toInt(), m.captured(3).toInt()));
-                } else if ((type == QLatin1String("float") || type == QLatin1String("percentage")) && text.contains(u'/'))
-                    changed = fractionChanged(text);
-                row->cells.push_back(text);
-                row->changed.push_back(changed);
+        if (name == QLatin1String("style")) {
+            tableStyle = attribute(xml, u"family") == QLatin1String("table") ? attribute(xml, u"name") : QString();
+        } else if (name == QLatin1String("table-properties") && !tableStyle.isEmpty()) {
+            if (attribute(xml, u"display") == QLatin1String("false"))
+                hiddenStyles.insert(tableStyle);
+        } else if (name == QLatin1String("table")) {
+            const QString tableName = attribute(xml, u"name");
+            const bool hidden = hiddenStyles.count(attribute(xml, u"style-name")) > 0;
+            if (!questions && isQuestionSheet(tableName)) {
+                sheet = &questions.emplace(path, tableName, &cells);
+            } else if (!first) {
+                sheet = &first.emplace(path, tableName, &cells);
+                firstHidden = hidden;
+            } else if (firstHidden && !visible && !hidden) {
+                sheet = &visible.emplace(path, tableName, &cells);
+            } else {
+                xml.skipCurrentElement();
+                continue;
             }
+            nextLine = 1;
+        } else if (name == QLatin1String("table-row") && sheet) {
+            rowRepeat = count(u"number-rows-repeated");
+            line = nextLine;
+            nextLine = saturated(nextLine, rowRepeat);
+            column = 0;
+            inRow = true;
+        } else if ((name == QLatin1String("table-cell") || name == QLatin1String("covered-table-cell")) && inRow) {
+            const qint64 repeated = count(u"number-columns-repeated");
+            const QString type = attribute(xml, u"value-type");
+            const QString value = attribute(xml, u"value"), dateValue = attribute(xml, u"date-value"), timeValue = attribute(xml, u"time-value");
+            const bool formula = !attribute(xml, u"formula").isEmpty();
+            QString imageHref;
+            const QString text = cellText(&imageHref);
+            if (!imageHref.isEmpty())
+                sheet->picture(line, column, zip.copy(imageHref.startsWith(QLatin1String("./")) ? imageHref.mid(2) : imageHref));
+            QString changed;
+            if (type == QLatin1String("date")) {
+                changed = dateChanged(QDate::fromString(dateValue.left(10), Qt::ISODate), dateValue);
+            } else if (type == QLatin1String("time")) {
+                const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("PT(\\d+)H(\\d+)M(\\d+)")).match(timeValue);
+                changed = timeChanged(QTime(m.captured(1).toInt() % 24, m.captured(2).toInt(), m.captured(3).toInt()));
+            } else if (type == QLatin1String("float") || type == QLatin1String("percentage") || type == QLatin1String("currency")) {
+                bool ok = false;
+                const double number = value.toDouble(&ok);
+                if (text.contains(u'/'))
+                    changed = fractionChanged(text);
+                else if (!ok || !std::isfinite(number))
+                    changed = damagedCell(value);
+                else
+                    // Calc's General drops the zeros typed at a number's end:
+                    // a number shown as it is held may have lost them.
+                    changed = numberChanged(number, text, type == QLatin1String("percentage"));
+            } else if (formula && type.isEmpty() && text.isEmpty()) {
+                changed = formulaWithoutValue();
+            }
+            if (!text.trimmed().isEmpty() || !changed.isEmpty()) {
+                for (qint64 k = 0; k < repeated; ++k)
+                    sheet->cell(line, saturated(column, k), text, changed);
+            }
+            column = saturated(column, repeated);
         }
     }
-    if (xml.hasError())
-        damaged(path, QCoreApplication::translate("SpreadsheetReader", "its content is damaged (%1)").arg(Translation::isolate(xml.errorString())));
-    if (tables.empty())
+    zip.checkXml(xml, contentPart);
+    SheetBuilder *chosen = questions ? &*questions : first && (!firstHidden || !visible) ? &*first : visible ? &*visible : nullptr;
+    if (!chosen)
         damaged(path, QCoreApplication::translate("SpreadsheetReader", "it has no sheet"));
-    size_t chosen = 0;
-    for (size_t i = 0; i < tables.size(); ++i) {
-        if (isQuestionSheet(tables[i].sheet))
-            chosen = i;
-    }
-    return std::move(tables[chosen]);
+    return chosen->finish();
 }
 
-QuestionFile::Table SpreadsheetReader::readXls(const QString &path)
+QuestionFile::Table SpreadsheetReader::readXls(const QString &path, const QByteArray &data)
 {
+    // The records FreeXL does not give; and whether the file is one.
+    XlsRecords records = XlsRecords::read(data);
+    if (records.kind() == XlsRecords::Kind::Encrypted)
+        passwordProtected(path);
+    if (records.kind() == XlsRecords::Kind::NoWorkbook)
+        damaged(path, QCoreApplication::translate("SpreadsheetReader", "it is not an Excel 97-2003 workbook that can be read"));
+    // The code pages FreeXL reads; it finds no sheet in a file of another.
+    static const std::set<int> codePages = {367,  437,  720,  737,  775,  850,  852,  855,  857,  858,  860,  861,  862,  863,  864,  865,  866, 869,
+                                            874,  932,  936,  949,  950,  1200, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258, 1361, 10000};
+    if (records.codePage() != 0 && !codePages.count(records.codePage()))
+        damaged(path, QCoreApplication::translate("SpreadsheetReader", "it is written in the code page %1, which the bank tool cannot read").arg(records.codePage()));
+
     const void *handle = nullptr;
     struct Closer {
         const void *&h;
@@ -590,64 +1605,77 @@ QuestionFile::Table SpreadsheetReader::readXls(const QString &path)
     } closer{handle};
     if (freexl_open(path.toLocal8Bit().constData(), &handle) != FREEXL_OK)
         damaged(path, QCoreApplication::translate("SpreadsheetReader", "it is not an Excel 97-2003 workbook that can be read"));
-    unsigned int password = 0, sheets = 0;
+    unsigned int password = 0, sheets = 0, dateMode = 0;
     if (freexl_get_info(handle, FREEXL_BIFF_PASSWORD, &password) == FREEXL_OK && password == FREEXL_BIFF_OBFUSCATED)
-        throw Failure(QCoreApplication::translate("SpreadsheetReader", "The spreadsheet is protected by a password."), path,
-                      QCoreApplication::translate("SpreadsheetReader", "Save it again without a password, then run the command again."));
+        passwordProtected(path);
     if (freexl_get_info(handle, FREEXL_BIFF_SHEET_COUNT, &sheets) != FREEXL_OK || sheets == 0)
         damaged(path, QCoreApplication::translate("SpreadsheetReader", "it has no sheet"));
-    unsigned short chosen = 0;
-    QString sheetName;
+    const QDate zero = freexl_get_info(handle, FREEXL_BIFF_DATEMODE, &dateMode) == FREEXL_OK && dateMode == FREEXL_BIFF_DATEMODE_1904 ? QDate(1904, 1, 1)
+                                                                                                                                         : QDate(1899, 12, 30);
+    std::vector<QString> names;
     for (unsigned short i = 0; i < sheets; ++i) {
         const char *name = nullptr;
-        if (freexl_get_worksheet_name(handle, i, &name) != FREEXL_OK)
-            continue;
-        if (i == 0 || isQuestionSheet(QString::fromUtf8(name))) {
-            if (i == 0 || !isQuestionSheet(sheetName))
-                chosen = i, sheetName = QString::fromUtf8(name);
+        names.push_back(freexl_get_worksheet_name(handle, i, &name) == FREEXL_OK && name ? QString::fromUtf8(name) : QString());
+    }
+    // The sheet of the questions, by the records' order and visibility when
+    // they were read, else by FreeXL's names alone.
+    unsigned short chosen = 0;
+    if (records.complete() && !records.sheets().empty()) {
+        const auto &all = records.sheets();
+        const XlsRecords::Sheet &sheet = all[chosenSheet(all, [](const XlsRecords::Sheet &s) { return s.name; }, [](const XlsRecords::Sheet &s) { return s.visible; })];
+        const auto named = std::find(names.begin(), names.end(), sheet.name);
+        if (named != names.end()) {
+            chosen = static_cast<unsigned short>(named - names.begin());
+            records.readCells(sheet, int(kMaxRows), int(kMaxColumns));
         }
+    } else {
+        chosen = static_cast<unsigned short>(chosenSheet(names, [](const QString &n) { return n; }, [](const QString &) { return true; }));
     }
     unsigned int rows = 0;
     unsigned short columns = 0;
     if (freexl_select_active_worksheet(handle, chosen) != FREEXL_OK || freexl_worksheet_dimensions(handle, &rows, &columns) != FREEXL_OK)
         damaged(path, QCoreApplication::translate("SpreadsheetReader", "its sheet could not be read"));
-    Table table;
-    table.sheet = sheetName;
-    for (unsigned int r = 0; r < std::min<unsigned int>(rows, kMaxRows); ++r) {
-        Row row;
-        row.line = int(r) + 1;
-        for (unsigned short c = 0; c < std::min<unsigned short>(columns, kMaxColumns); ++c) {
+    qint64 cells = 0;
+    SheetBuilder sheet(path, names[chosen], &cells);
+    for (unsigned int r = 0; r < rows; ++r) {
+        for (unsigned short c = 0; c < columns; ++c) {
             FreeXL_CellValue value;
             QString text, changed;
-            if (freexl_get_cell_value(handle, r, c, &value) == FREEXL_OK) {
-                switch (value.type) {
-                case FREEXL_CELL_INT:
-                    text = QString::number(value.value.int_value);
-                    break;
-                case FREEXL_CELL_DOUBLE:
-                    text = formatNumber(value.value.double_value, QString());
-                    break;
-                case FREEXL_CELL_TEXT:
-                case FREEXL_CELL_SST_TEXT:
-                    text = QString::fromUtf8(value.value.text_value);
-                    break;
-                case FREEXL_CELL_DATE:
-                case FREEXL_CELL_DATETIME:
-                    text = QString::fromUtf8(value.value.text_value);
-                    changed = dateChanged(QDate::fromString(text.left(10), Qt::ISODate));
-                    break;
-                case FREEXL_CELL_TIME:
-                    text = QString::fromUtf8(value.value.text_value);
-                    changed = timeChanged(QTime::fromString(text, QStringLiteral("HH:mm:ss")));
-                    break;
-                default:
-                    break;
-                }
+            if (freexl_get_cell_value(handle, r, c, &value) != FREEXL_OK)
+                continue;
+            // A number in its number format, General when the records do not
+            // give it.
+            auto number = [&](double n) {
+                const std::optional<int> id = records.formatId(int(r), int(c));
+                const auto custom = id ? records.formats().find(*id) : records.formats().end();
+                numberCell(n, custom != records.formats().end() ? custom->second : builtinFormat(id.value_or(0)), zero, &text, &changed);
+            };
+            switch (value.type) {
+            case FREEXL_CELL_INT:
+                number(double(value.value.int_value));
+                break;
+            case FREEXL_CELL_DOUBLE:
+                number(value.value.double_value);
+                break;
+            case FREEXL_CELL_TEXT:
+            case FREEXL_CELL_SST_TEXT:
+                text = QString::fromUtf8(value.value.text_value);
+                break;
+            case FREEXL_CELL_DATE:
+            case FREEXL_CELL_DATETIME:
+                text = QString::fromUtf8(value.value.text_value);
+                changed = dateChanged(QDate::fromString(text.left(10), Qt::ISODate), text);
+                break;
+            case FREEXL_CELL_TIME:
+                text = QString::fromUtf8(value.value.text_value);
+                changed = timeChanged(QTime::fromString(text, QStringLiteral("HH:mm:ss")));
+                break;
+            default:
+                break;
             }
-            row.cells.push_back(text);
-            row.changed.push_back(changed);
+            if (!text.trimmed().isEmpty() || !changed.isEmpty())
+                sheet.cell(qint64(r) + 1, c, text, changed);
         }
-        table.rows.push_back(std::move(row));
     }
-    return table;
+    return sheet.finish();
 }

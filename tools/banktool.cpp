@@ -23,7 +23,7 @@ namespace {
 QString commandHelp(const QString &command)
 {
     if (command == QLatin1String("create"))
-        return BankTool::tr("Usage: mathcontest-bank create --from FILE.csv|.xlsx|.ods|.xls --out DIR [--force]\n"
+        return BankTool::tr("Usage: mathcontest-bank create --from FILE.csv|.xlsx|.ods|.xls --out DIR [--digits SET] [--force]\n"
                   "Makes DIR/db1.sqlite (questions numbered 1..N in file order, none used,\n"
                   "each with its text) and DIR/img/ (one picture per question and the quiz\n"
                   "window's pictures bak.jpg, soal.jpg, bsoal.jpg) from a question file:\n"
@@ -50,6 +50,13 @@ QString commandHelp(const QString &command)
                   "they are. With an Arabic letter an expression reads from the right.\n"
                   "Templates, their columns Text: /usr/share/doc/mathcontest/examples/\n"
                   "questions-template.xlsx and questions-template.csv\n"
+                  "--digits western|eastern|typed writes every number of the questions'\n"
+                  "pictures and of the answers in one digit set: western 0-9 with 3.5 and\n"
+                  "25%, or eastern ٠-٩ with ٣٫٥ and ٢٥٪ (x² becomes x^٢, ½ becomes ١/٢);\n"
+                  "typed leaves them as typed. Digits in a word (A4, CO2) or before a\n"
+                  "file name's suffix (2.png) are left as they are. The set is recorded\n"
+                  "with the bank and kept when the bank is made again without --digits;\n"
+                  "settings shows it. A new bank's numbers are as typed.\n"
                   "--force replaces a bank and img folder that DIR already holds.\n");
     if (command == QLatin1String("import"))
         return BankTool::tr("Usage: mathcontest-bank import FILE.mdb --out DIR [--force]\n"
@@ -101,13 +108,16 @@ QString commandHelp(const QString &command)
                   "  --reveal     after a wrong answer, the correct one is marked\n"
                   "  --hold       the verdict stays until Space, Enter or the question\n"
                   "               button, for the class to talk it over\n"
-                  "--no-names, --no-reveal and --no-hold switch them off again.\n");
+                  "--no-names, --no-reveal and --no-hold switch them off again.\n"
+                  "Last, digits=western, eastern or typed: the digits the bank's numbers\n"
+                  "are written in, chosen by create --digits.\n");
     return BankTool::tr("Usage: mathcontest-bank COMMAND [OPTIONS]\n"
               "\n"
               "Prepares question banks for mathcontest.\n"
               "\n"
               "Commands:\n"
               "  create --from FILE.csv --out DIR [--force]   a bank from a question file\n"
+              "                           (--digits western|eastern: its numbers' digits)\n"
               "                           (or FILE.xlsx, FILE.ods, FILE.xls)\n"
               "  import FILE.mdb --out DIR [--force]          a bank from an Access bank\n"
               "  export DIR --csv FILE.csv [--force]          a bank's questions as a file\n"
@@ -137,7 +147,7 @@ int usageError(QTextStream &err, const QString &message)
 // What a command was given: the one plain argument it takes (a folder or a
 // file), the values of --from, --out and --csv, and --force.
 struct Options {
-    QString argument, from, out, csv, xlsx, pdf, length;
+    QString argument, from, out, csv, xlsx, pdf, length, digits;
     bool force = false;
     QStringList switches; // settings given on or off: --fixed, --no-names, ...
 };
@@ -182,6 +192,7 @@ bool parseOptions(const Command &command, const QStringList &arguments, Options 
                 : option == QLatin1String("--length")           ? options.length
                 : option == QLatin1String("--xlsx")             ? options.xlsx
                 : option == QLatin1String("--pdf")              ? options.pdf
+                : option == QLatin1String("--digits")           ? options.digits
                                                                 : options.csv;
             target = arguments[++i];
         } else if (command.takesArgument && options.argument.isEmpty()) {
@@ -203,7 +214,10 @@ int create(const Options &options, QTextStream &out)
     // A folder that a running contest uses is never written under it.
     NewFolder outFolder(options.out);
     const ProgramLock lock(options.out, ProgramLock::Holder::BankTool);
-    const BankCreator::Result result = BankCreator::create(options.from, options.out, options.force);
+    std::optional<NumberDigits::Set> digits;
+    if (!options.digits.isEmpty())
+        digits = NumberDigits::fromName(options.digits);
+    const BankCreator::Result result = BankCreator::create(options.from, options.out, options.force, digits);
     outFolder.keep();
     if (!result.note.isEmpty())
         out << "mathcontest-bank: " << BankTool::tr("note: %1").arg(result.note) << "\n";
@@ -299,6 +313,7 @@ int settings(const Options &options, QTextStream &out)
         shaped.save(folder);
     for (const QString &setting : shaped.text().split(u' '))
         out << setting << "\n";
+    out << "digits=" << NumberDigits::name(BankCreator::recordedDigits(folder)) << "\n";
     return BankTool::kOk;
 }
 
@@ -336,8 +351,9 @@ int results(const Options &options, QTextStream &out)
 
 const QString kForce = QStringLiteral("--force");
 const Command kCommands[] = {
-    {"create", {QStringLiteral("--from"), QStringLiteral("--out"), kForce}, false,
-     [](const Options &o) { return !o.from.isEmpty() && !o.out.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "create needs --from FILE.csv and --out DIR"), create},
+    {"create", {QStringLiteral("--from"), QStringLiteral("--out"), QStringLiteral("--digits"), kForce}, false,
+     [](const Options &o) { return !o.from.isEmpty() && !o.out.isEmpty() && (o.digits.isEmpty() || NumberDigits::fromName(o.digits)); },
+     QT_TRANSLATE_NOOP("BankTool", "create needs --from FILE.csv and --out DIR, and --digits, when given, is western, eastern or typed"), create},
     {"import", {QStringLiteral("--out"), kForce}, true, [](const Options &o) { return !o.argument.isEmpty() && !o.out.isEmpty(); },
      QT_TRANSLATE_NOOP("BankTool", "import needs FILE.mdb and --out DIR"), import},
     {"export", {QStringLiteral("--csv"), QStringLiteral("--xlsx"), kForce}, true,

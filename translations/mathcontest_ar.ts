@@ -264,6 +264,22 @@
         <source>Check the picture&apos;s path in the question file.</source>
         <translation>تحقّق من مسار الصورة في ملف الأسئلة.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>%1: answers a%2 and a%3 are the same, &quot;%4&quot;, once their numbers are written in %5 digits; a question with two equal answers cannot be answered</source>
+        <translation>%1: الإجابتان a%2 وa%3 متساويتان، &quot;%4&quot;، متى كُتبت أعدادهما بالأرقام %5؛ والسؤال ذو الإجابتين المتساويتين لا يمكن الإجابة عنه</translation>
+    </message>
+    <message>
+        <source>Make the two answers different numbers, or make the bank with --digits typed.</source>
+        <translation>اجعل الإجابتين عددين مختلفين، أو اصنع البنك بالخيار ‎--digits typed‎.</translation>
+    </message>
+    <message>
+        <source>the bank being replaced could not be read (%1), so the digits it was made with are not known: its numbers are as typed; give --digits to choose</source>
+        <translation>تعذّرت قراءة البنك الذي يُستبدل (%1)، فلا تُعرف الأرقام التي صُنع بها: أعداده كما كُتبت؛ أعطِ ‎--digits‎ لتختار</translation>
+    </message>
 </context>
 <context>
     <name>BankExport</name>
@@ -428,10 +444,6 @@ Clears every used mark of DIR&apos;s bank, as the game does at start.
         <translation>تنبيه: %1</translation>
     </message>
     <message>
-        <source>create needs --from FILE.csv and --out DIR</source>
-        <translation>الأمر create يحتاج إلى ‎--from FILE.csv‎ و‎--out DIR‎</translation>
-    </message>
-    <message>
         <source>import needs FILE.mdb and --out DIR</source>
         <translation>الأمر import يحتاج إلى FILE.mdb و‎--out DIR‎</translation>
     </message>
@@ -530,34 +542,6 @@ Clears every used mark of DIR&apos;s bank, as the game does at start.
         <translation>ملاحظة: افتح الملف في برنامج الجداول وكل أعمدته من نوع «نص»، وإلا غيّر إجابات مثل 007 و0.50 و=1+1 (في LibreOffice Calc: في نافذة استيراد النص، حدّد كل الأعمدة واختر نوع العمود «نص»)</translation>
     </message>
     <message>
-        <source>Usage: mathcontest-bank settings DIR [--length N] [--fixed|--random] [--names|--no-names]
-                                 [--reveal|--no-reveal] [--hold|--no-hold]
-Shows the settings of the contests in DIR (DIR/contest.ini), after
-changing those given:
-  --length N   questions in a contest, 1 to the bank&apos;s size (25)
-  --fixed      questions 1..N in order, the same for every player
-               (--random: drawn at random, as by default)
-  --names      the player&apos;s name asked at each contest&apos;s start
-  --reveal     after a wrong answer, the correct one is marked
-  --hold       the verdict stays until Space, Enter or the question
-               button, for the class to talk it over
---no-names, --no-reveal and --no-hold switch them off again.
-</source>
-        <translation>الاستعمال: mathcontest-bank settings DIR [--length N] [--fixed|--random] [--names|--no-names]
-                                 [--reveal|--no-reveal] [--hold|--no-hold]
-يعرض إعدادات المسابقات في DIR (الملف DIR/contest.ini)، بعد تغيير
-ما أُعطي منها:
-  --length N   عدد أسئلة المسابقة، من 1 إلى عدد أسئلة البنك (25)
-  --fixed      الأسئلة من 1 إلى N بالترتيب، نفسها لكل متسابق
-               (‎--random‎: تُسحب عشوائياً، كما هو المعتاد)
-  --names      يُسأل المتسابق عن اسمه عند بدء كل مسابقة
-  --reveal     بعد الإجابة الخاطئة، تُعلَّم الإجابة الصحيحة
-  --hold       يبقى الحكم على الإجابة حتى المسافة أو Enter أو زر
-               السؤال، ليتناقش فيه الصف
-‎--no-names‎ و‎--no-reveal‎ و‎--no-hold‎ تُلغيها من جديد.
-</translation>
-    </message>
-    <message>
         <source>settings needs DIR</source>
         <translation>الأمر settings يحتاج إلى DIR</translation>
     </message>
@@ -631,65 +615,6 @@ changing those given:
         <translation> (الإجابات أقل من أن تدل على صعوبته)</translation>
     </message>
     <message>
-        <source>Usage: mathcontest-bank create --from FILE.csv|.xlsx|.ods|.xls --out DIR [--force]
-Makes DIR/db1.sqlite (questions numbered 1..N in file order, none used,
-each with its text) and DIR/img/ (one picture per question and the quiz
-window&apos;s pictures bak.jpg, soal.jpg, bsoal.jpg) from a question file:
-CSV as spreadsheets save it (separated by commas, semicolons or tabs;
-UTF-8, UTF-16 or Windows-1256), or a spreadsheet (.xlsx, .ods, or .xls
-of Excel 97-2003: the sheet named questions or الأسئلة, else the first,
-each cell as the spreadsheet shows it). Its header names the columns,
-in English or in Arabic:
-  question  السؤال            the question&apos;s text
-  a1        الإجابة الصحيحة   the correct answer
-  a2..a4    إجابة خاطئة 1..3  the wrong answers
-  picture   الصورة            (if wanted) a picture for the question (JPEG,
-                              PNG, GIF, BMP or WebP), relative to the
-                              file&apos;s folder or absolute; a larger one
-                              than 450 x 130 is scaled down; with a text,
-                              the two are shown side by side; a picture
-                              pasted into a question&apos;s row of a sheet
-                              is its picture when this cell is empty
-A date, a time or a number shown as a fraction that the spreadsheet made
-of what was typed, and two equal answers, are errors naming the cell.
-Mathematics is written as in a textbook: 3/4 and (x + 1)/3 (fractions),
-2 1/2 and ½ (mixed numbers), x^2 and 2^(n + 1) (powers), sqrt(16 + 9),
-√3, root(3)(8) and ∛8 (roots); \/ and \^ are a slash and a caret as
-they are. With an Arabic letter an expression reads from the right.
-Templates, their columns Text: /usr/share/doc/mathcontest/examples/
-questions-template.xlsx and questions-template.csv
---force replaces a bank and img folder that DIR already holds.
-</source>
-        <translation>الاستعمال: mathcontest-bank create --from FILE.csv|.xlsx|.ods|.xls --out DIR [--force]
-يُنشئ DIR/db1.sqlite (أسئلة مرقّمة من 1 إلى N بترتيب الملف، غير مستعملة،
-ولكل سؤال نصه) وDIR/img/ (صورة لكل سؤال وصور نافذة المسابقة
-bak.jpg وsoal.jpg وbsoal.jpg) من ملف أسئلة: CSV كما تحفظه برامج
-الجداول (مفصول بفواصل أو فواصل منقوطة أو علامات جدولة؛ بترميز UTF-8
-أو UTF-16 أو Windows-1256)، أو ملف جداول (‎.xlsx‎ أو ‎.ods‎ أو ‎.xls‎ من
-Excel 97-2003: الورقة المسمّاة questions أو الأسئلة، وإلا الأولى، وكل
-خلية كما يعرضها برنامج الجداول). يسمّي سطر العناوين الأعمدة بالعربية
-أو بالإنجليزية:
-  السؤال            question  نص السؤال
-  الإجابة الصحيحة   a1        الإجابة الصحيحة
-  إجابة خاطئة 1..3  a2..a4    الإجابات الخاطئة
-  الصورة            picture   (إن شئت) صورة للسؤال (JPEG أو PNG أو GIF
-                              أو BMP أو WebP)، بمسار يبدأ من مجلد الملف
-                              أو بمسار كامل؛ وما كان أكبر من 450 × 130
-                              يُصغَّر؛ ومع النص تُعرض الصورة بجانبه؛ والصورة
-                              الملصقة في صفّ السؤال من الورقة هي صورته
-                              إن كانت هذه الخلية فارغة
-التاريخ والوقت والعدد المعروض كسراً مما صنعه برنامج الجداول من المكتوب،
-والإجابتان المتساويتان، أخطاء تُذكر معها الخلية.
-تُكتب الرياضيات كما في الكتاب المدرسي: ‎3/4‎ و‎(x + 1)/3‎ (كسور)،
-و‎2 1/2‎ و½ (أعداد كسرية)، و‎x^2‎ و‎2^(n + 1)‎ (قوى)، و‎sqrt(16 + 9)‎
-و‎√3‎ و‎root(3)(8)‎ و‎∛8‎ (جذور)؛ و‎\/‎ و‎\^‎ شرطة مائلة وعلامة ^ كما هما.
-والتعبير الذي فيه حرف عربي يُقرأ من اليمين.
-قالبان جاهزان، أعمدتهما نصية: ‎/usr/share/doc/mathcontest/examples/‎
-‎questions-template.xlsx‎ و‎questions-template.csv‎
-‎--force‎ يستبدل بنكاً ومجلد img موجودين في DIR.
-</translation>
-    </message>
-    <message>
         <source>Usage: mathcontest-bank export DIR --csv FILE.csv|--xlsx FILE.xlsx [--force]
 Writes the bank of contest folder DIR as a question file that create
 reads back into the same bank: each question&apos;s text and answers, and
@@ -748,54 +673,6 @@ replaces FILE.pdf.
 ‎--force‎ يستبدل FILE.pdf.
 </translation>
     </message>
-    <message>
-        <source>Usage: mathcontest-bank COMMAND [OPTIONS]
-
-Prepares question banks for mathcontest.
-
-Commands:
-  create --from FILE.csv --out DIR [--force]   a bank from a question file
-                           (or FILE.xlsx, FILE.ods, FILE.xls)
-  import FILE.mdb --out DIR [--force]          a bank from an Access bank
-  export DIR --csv FILE.csv [--force]          a bank&apos;s questions as a file
-                           (or --xlsx FILE.xlsx)
-  check DIR                                    what would spoil a contest
-  reset DIR                                    clears every used mark
-  settings DIR [--length N] [--fixed] ...      the contests&apos; settings
-  results DIR [--csv FILE.csv] [--force]       the contests played
-                           (or --pdf FILE.pdf, a report)
-  print DIR --pdf FILE.pdf [--key] [--force]   a worksheet, or its key
-
-Options:
-  -h, --help     show this help (after a command, that command&apos;s) and exit
-  --version      show the version and exit
-
-Exit status: 0 done, 1 failed, 2 bad usage.
-</source>
-        <translation>الاستعمال: mathcontest-bank COMMAND [OPTIONS]
-
-يُعِدّ بنوك الأسئلة للعبة mathcontest.
-
-الأوامر:
-  create --from FILE.csv --out DIR [--force]   بنك من ملف أسئلة
-                           (أو FILE.xlsx أو FILE.ods أو FILE.xls)
-  import FILE.mdb --out DIR [--force]          بنك من بنك Access
-  export DIR --csv FILE.csv [--force]          أسئلة بنك في ملف
-                           (أو ‎--xlsx FILE.xlsx‎)
-  check DIR                                    ما قد يفسد المسابقة
-  reset DIR                                    يمسح كل علامات الاستعمال
-  settings DIR [--length N] [--fixed] ...      إعدادات المسابقات
-  results DIR [--csv FILE.csv] [--force]       المسابقات التي لُعبت
-                           (أو ‎--pdf FILE.pdf‎، تقرير)
-  print DIR --pdf FILE.pdf [--key] [--force]   ورقة عمل، أو مفتاحها
-
-الخيارات:
-  -h, --help     يعرض هذه المساعدة (وبعد أمرٍ، مساعدته) ويخرج
-  --version      يعرض الإصدار ويخرج
-
-حالة الخروج: 0 تم، 1 فشل، 2 استعمال خاطئ.
-</translation>
-    </message>
     <message numerus="yes">
         <source>wrote %n page(s) to %1</source>
         <translation>
@@ -822,6 +699,164 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     <message>
         <source>%1. %2, %3: %4 right, %5</source>
         <translation>%1. %2، %3: %4 صحيحة، %5</translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank create --from FILE.csv|.xlsx|.ods|.xls --out DIR [--digits SET] [--force]
+Makes DIR/db1.sqlite (questions numbered 1..N in file order, none used,
+each with its text) and DIR/img/ (one picture per question and the quiz
+window&apos;s pictures bak.jpg, soal.jpg, bsoal.jpg) from a question file:
+CSV as spreadsheets save it (separated by commas, semicolons or tabs;
+UTF-8, UTF-16 or Windows-1256), or a spreadsheet (.xlsx, .ods, or .xls
+of Excel 97-2003: the sheet named questions or الأسئلة, else the first,
+each cell as the spreadsheet shows it). Its header names the columns,
+in English or in Arabic:
+  question  السؤال            the question&apos;s text
+  a1        الإجابة الصحيحة   the correct answer
+  a2..a4    إجابة خاطئة 1..3  the wrong answers
+  picture   الصورة            (if wanted) a picture for the question (JPEG,
+                              PNG, GIF, BMP or WebP), relative to the
+                              file&apos;s folder or absolute; a larger one
+                              than 450 x 130 is scaled down; with a text,
+                              the two are shown side by side; a picture
+                              pasted into a question&apos;s row of a sheet
+                              is its picture when this cell is empty
+A date, a time or a number shown as a fraction that the spreadsheet made
+of what was typed, and two equal answers, are errors naming the cell.
+Mathematics is written as in a textbook: 3/4 and (x + 1)/3 (fractions),
+2 1/2 and ½ (mixed numbers), x^2 and 2^(n + 1) (powers), sqrt(16 + 9),
+√3, root(3)(8) and ∛8 (roots); \/ and \^ are a slash and a caret as
+they are. With an Arabic letter an expression reads from the right.
+Templates, their columns Text: /usr/share/doc/mathcontest/examples/
+questions-template.xlsx and questions-template.csv
+--digits western|eastern|typed writes every number of the questions&apos;
+pictures and of the answers in one digit set: western 0-9 with 3.5 and
+25%, or eastern ٠-٩ with ٣٫٥ and ٢٥٪ (x² becomes x^٢, ½ becomes ١/٢);
+typed leaves them as typed. Digits in a word (A4, CO2) or before a
+file name&apos;s suffix (2.png) are left as they are. The set is recorded
+with the bank and kept when the bank is made again without --digits;
+settings shows it. A new bank&apos;s numbers are as typed.
+--force replaces a bank and img folder that DIR already holds.
+</source>
+        <translation>الاستعمال: mathcontest-bank create --from FILE.csv|.xlsx|.ods|.xls --out DIR [--digits SET] [--force]
+يُنشئ DIR/db1.sqlite (أسئلة مرقّمة من 1 إلى N بترتيب الملف، غير مستعملة،
+ولكل سؤال نصه) وDIR/img/ (صورة لكل سؤال وصور نافذة المسابقة
+bak.jpg وsoal.jpg وbsoal.jpg) من ملف أسئلة: CSV كما تحفظه برامج
+الجداول (مفصول بفواصل أو فواصل منقوطة أو علامات جدولة؛ بترميز UTF-8
+أو UTF-16 أو Windows-1256)، أو ملف جداول (‎.xlsx‎ أو ‎.ods‎ أو ‎.xls‎ من
+Excel 97-2003: الورقة المسمّاة questions أو الأسئلة، وإلا الأولى، وكل
+خلية كما يعرضها برنامج الجداول). يسمّي سطر العناوين الأعمدة بالعربية
+أو بالإنجليزية:
+  السؤال            question  نص السؤال
+  الإجابة الصحيحة   a1        الإجابة الصحيحة
+  إجابة خاطئة 1..3  a2..a4    الإجابات الخاطئة
+  الصورة            picture   (إن شئت) صورة للسؤال (JPEG أو PNG أو GIF
+                              أو BMP أو WebP)، بمسار يبدأ من مجلد الملف
+                              أو بمسار كامل؛ وما كان أكبر من 450 × 130
+                              يُصغَّر؛ ومع النص تُعرض الصورة بجانبه؛ والصورة
+                              الملصقة في صفّ السؤال من الورقة هي صورته
+                              إن كانت هذه الخلية فارغة
+التاريخ والوقت والعدد المعروض كسراً مما صنعه برنامج الجداول من المكتوب،
+والإجابتان المتساويتان، أخطاء تُذكر معها الخلية.
+تُكتب الرياضيات كما في الكتاب المدرسي: ‎3/4‎ و‎(x + 1)/3‎ (كسور)،
+و‎2 1/2‎ و½ (أعداد كسرية)، و‎x^2‎ و‎2^(n + 1)‎ (قوى)، و‎sqrt(16 + 9)‎
+و‎√3‎ و‎root(3)(8)‎ و‎∛8‎ (جذور)؛ و‎\/‎ و‎\^‎ شرطة مائلة وعلامة ^ كما هما.
+والتعبير الذي فيه حرف عربي يُقرأ من اليمين.
+قالبان جاهزان، أعمدتهما نصية: ‎/usr/share/doc/mathcontest/examples/‎
+‎questions-template.xlsx‎ و‎questions-template.csv‎
+‎--digits western|eastern|typed‎ يكتب كل عدد في صور الأسئلة وفي الإجابات
+بمجموعة أرقام واحدة: western بالأرقام 0-9 مع ‎3.5‎ و‎25%‎، أو eastern
+بالأرقام ٠-٩ مع ٣٫٥ و٢٥٪ (‎x²‎ تصير ‎x^٢‎، و½ تصير ١/٢)؛ وtyped يتركها
+كما كُتبت. وتبقى كما هي أرقام الكلمة (A4 وCO2) والأرقام التي قبل لاحقة
+اسم ملف (‎2.png‎). تُسجَّل المجموعة مع البنك وتبقى عند صنعه من جديد دون
+‎--digits‎؛ ويعرضها الأمر settings. أعداد البنك الجديد كما كُتبت.
+‎--force‎ يستبدل بنكاً ومجلد img موجودين في DIR.
+</translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank settings DIR [--length N] [--fixed|--random] [--names|--no-names]
+                                 [--reveal|--no-reveal] [--hold|--no-hold]
+Shows the settings of the contests in DIR (DIR/contest.ini), after
+changing those given:
+  --length N   questions in a contest, 1 to the bank&apos;s size (25)
+  --fixed      questions 1..N in order, the same for every player
+               (--random: drawn at random, as by default)
+  --names      the player&apos;s name asked at each contest&apos;s start
+  --reveal     after a wrong answer, the correct one is marked
+  --hold       the verdict stays until Space, Enter or the question
+               button, for the class to talk it over
+--no-names, --no-reveal and --no-hold switch them off again.
+Last, digits=western, eastern or typed: the digits the bank&apos;s numbers
+are written in, chosen by create --digits.
+</source>
+        <translation>الاستعمال: mathcontest-bank settings DIR [--length N] [--fixed|--random] [--names|--no-names]
+                                 [--reveal|--no-reveal] [--hold|--no-hold]
+يعرض إعدادات المسابقات في DIR (الملف DIR/contest.ini)، بعد تغيير
+ما أُعطي منها:
+  --length N   عدد أسئلة المسابقة، من 1 إلى عدد أسئلة البنك (25)
+  --fixed      الأسئلة من 1 إلى N بالترتيب، نفسها لكل متسابق
+               (‎--random‎: تُسحب عشوائياً، كما هو المعتاد)
+  --names      يُسأل المتسابق عن اسمه عند بدء كل مسابقة
+  --reveal     بعد الإجابة الخاطئة، تُعلَّم الإجابة الصحيحة
+  --hold       يبقى الحكم على الإجابة حتى المسافة أو Enter أو زر
+               السؤال، ليتناقش فيه الصف
+‎--no-names‎ و‎--no-reveal‎ و‎--no-hold‎ تُلغيها من جديد.
+وفي الأخير ‎digits=western‎ أو eastern أو typed: الأرقام التي كُتبت بها أعداد
+البنك، كما اختارها ‎create --digits‎.
+</translation>
+    </message>
+    <message>
+        <source>Usage: mathcontest-bank COMMAND [OPTIONS]
+
+Prepares question banks for mathcontest.
+
+Commands:
+  create --from FILE.csv --out DIR [--force]   a bank from a question file
+                           (--digits western|eastern: its numbers&apos; digits)
+                           (or FILE.xlsx, FILE.ods, FILE.xls)
+  import FILE.mdb --out DIR [--force]          a bank from an Access bank
+  export DIR --csv FILE.csv [--force]          a bank&apos;s questions as a file
+                           (or --xlsx FILE.xlsx)
+  check DIR                                    what would spoil a contest
+  reset DIR                                    clears every used mark
+  settings DIR [--length N] [--fixed] ...      the contests&apos; settings
+  results DIR [--csv FILE.csv] [--force]       the contests played
+                           (or --pdf FILE.pdf, a report)
+  print DIR --pdf FILE.pdf [--key] [--force]   a worksheet, or its key
+
+Options:
+  -h, --help     show this help (after a command, that command&apos;s) and exit
+  --version      show the version and exit
+
+Exit status: 0 done, 1 failed, 2 bad usage.
+</source>
+        <translation>الاستعمال: mathcontest-bank COMMAND [OPTIONS]
+
+يُعِدّ بنوك الأسئلة للعبة mathcontest.
+
+الأوامر:
+  create --from FILE.csv --out DIR [--force]   بنك من ملف أسئلة
+                           (‎--digits western|eastern‎: أرقام أعداده)
+                           (أو FILE.xlsx أو FILE.ods أو FILE.xls)
+  import FILE.mdb --out DIR [--force]          بنك من بنك Access
+  export DIR --csv FILE.csv [--force]          أسئلة بنك في ملف
+                           (أو ‎--xlsx FILE.xlsx‎)
+  check DIR                                    ما قد يفسد المسابقة
+  reset DIR                                    يمسح كل علامات الاستعمال
+  settings DIR [--length N] [--fixed] ...      إعدادات المسابقات
+  results DIR [--csv FILE.csv] [--force]       المسابقات التي لُعبت
+                           (أو ‎--pdf FILE.pdf‎، تقرير)
+  print DIR --pdf FILE.pdf [--key] [--force]   ورقة عمل، أو مفتاحها
+
+الخيارات:
+  -h, --help     يعرض هذه المساعدة (وبعد أمرٍ، مساعدته) ويخرج
+  --version      يعرض الإصدار ويخرج
+
+حالة الخروج: 0 تم، 1 فشل، 2 استعمال خاطئ.
+</translation>
+    </message>
+    <message>
+        <source>create needs --from FILE.csv and --out DIR, and --digits, when given, is western, eastern or typed</source>
+        <translation>الأمر create يحتاج إلى ‎--from FILE.csv‎ و‎--out DIR‎، و‎--digits‎، إن أُعطي، هو western أو eastern أو typed</translation>
     </message>
 </context>
 <context>
@@ -1623,6 +1658,10 @@ questions were asked. It is chosen at start:
     <message>
         <source>read which pictures were given</source>
         <translation>قراءة الصور التي أُعطيت</translation>
+    </message>
+    <message>
+        <source>read the digit set of its numbers</source>
+        <translation>قراءة مجموعة الأرقام التي كُتبت بها أعداده</translation>
     </message>
 </context>
 <context>

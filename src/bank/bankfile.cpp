@@ -95,6 +95,15 @@ void BankFile::write(const QString &path, const std::vector<Answers> &questions,
                         error = QCoreApplication::translate("BankFile", "question %1: %2").arg(i + 1).arg(Translation::isolate(given.lastError().text()));
                 }
             }
+            if (error.isEmpty() && !extras.digits.isEmpty()) {
+                run(query, QStringLiteral("create table digit_set (digits TEXT NOT NULL)"));
+                QSqlQuery digits(db);
+                if (!digits.prepare(QStringLiteral("insert into digit_set (digits) values (?)")))
+                    error = digits.lastError().text();
+                digits.bindValue(0, extras.digits);
+                if (error.isEmpty() && !digits.exec())
+                    error = digits.lastError().text();
+            }
             if (error.isEmpty() && !db.commit())
                 error = db.lastError().text();
             db.close();

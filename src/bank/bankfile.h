@@ -21,6 +21,9 @@ public:
         // into a spreadsheet), in ID order, rather than rendered from its
         // text (table given_picture, of the IDs given one).
         std::vector<bool> givenPictures;
+        // The digit set its numbers were written in ("western", "eastern"),
+        // or nothing when they are as typed (table digit_set).
+        QString digits;
     };
 
     // Writes the bank at path, which must not exist yet. All questions go in

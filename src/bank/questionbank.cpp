@@ -423,6 +423,16 @@ std::optional<std::set<qint64>> QuestionBank::givenPictures()
     return given;
 }
 
+QString QuestionBank::digitSet()
+{
+    if (!hasTable(m_db, QStringLiteral("digit_set")))
+        return QString();
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("select digits from digit_set")))
+        fail(QCoreApplication::translate("QuestionBank", "read the digit set of its numbers"), query.lastError());
+    return query.next() ? query.value(0).toString() : QString();
+}
+
 QString QuestionBank::questionText(qint64 id)
 {
     if (!hasTable(m_db, QStringLiteral("question_text")))

@@ -88,6 +88,9 @@ public:
     // The questions whose pictures were given rather than rendered from
     // their texts; nothing for a bank made before the record was kept.
     std::optional<std::set<qint64>> givenPictures();
+    // The digit set the bank's numbers were written in ("western",
+    // "eastern"), or an empty text when they are as typed.
+    QString digitSet();
     // Question id's text, or an empty text.
     QString questionText(qint64 id);
 

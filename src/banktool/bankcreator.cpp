@@ -132,12 +132,46 @@ void moveInto(const QString &from, const QString &to)
                       QCoreApplication::translate("BankCreator", "Make sure the folder can be written to, then run the command again."));
 }
 
+// The numbers of the questions' texts and answers in one digit set. Two
+// answers that differed only in their digits ("3" and "٣") would become the
+// same: such a question cannot be answered, and is refused as in the file.
+void writeDigits(std::vector<QuestionFile::Question> &questions, NumberDigits::Set digits, const QString &csvPath)
+{
+    if (digits == NumberDigits::Set::AsTyped)
+        return;
+    for (QuestionFile::Question &question : questions) {
+        question.question = NumberDigits::convert(question.question, digits);
+        for (QString &answer : question.answers)
+            answer = NumberDigits::convert(answer, digits);
+        for (int a = 1; a < 4; ++a) {
+            for (int b = 0; b < a; ++b) {
+                if (question.answers[a].trimmed() != question.answers[b].trimmed())
+                    continue;
+                const QString place = QCoreApplication::translate("BankCreator", "%1, %2").arg(Translation::isolate(csvPath), question.place());
+                throw Failure(QCoreApplication::translate("BankCreator", "%1: answers a%2 and a%3 are the same, \"%4\", once their numbers are written in %5 digits; "
+                                                                         "a question with two equal answers cannot be answered")
+                                  .arg(place)
+                                  .arg(b + 1)
+                                  .arg(a + 1)
+                                  .arg(Translation::shown(question.answers[a].trimmed()), NumberDigits::name(digits)),
+                              place, QCoreApplication::translate("BankCreator", "Make the two answers different numbers, or make the bank with --digits typed."));
+            }
+        }
+    }
+}
+
 } // namespace
 
-BankCreator::Result BankCreator::create(const QString &csvPath, const QString &outDir, bool replace)
+NumberDigits::Set BankCreator::recordedDigits(const QString &folder)
+{
+    const QString recorded = QuestionBank::openBank(folder).digitSet();
+    return NumberDigits::fromName(recorded).value_or(NumberDigits::Set::AsTyped);
+}
+
+BankCreator::Result BankCreator::create(const QString &csvPath, const QString &outDir, bool replace, std::optional<NumberDigits::Set> digits)
 {
     QString note;
-    const std::vector<QuestionFile::Question> questions = QuestionFile::read(csvPath, &note);
+    std::vector<QuestionFile::Question> questions = QuestionFile::read(csvPath, &note);
     const QDir csvFolder = QFileInfo(csvPath).absoluteDir();
 
     std::vector<QString> givenPictures(questions.size());
@@ -152,6 +186,21 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     if (!replace && (QFileInfo::exists(bankPath) || QFileInfo::exists(imgPath)))
         throw Failure(QCoreApplication::translate("BankCreator", "The folder already holds a question bank or an img folder."), out.absolutePath(),
                       QCoreApplication::translate("BankCreator", "Choose an empty folder, or add --force to replace them."));
+    // A bank made again keeps the digits it was made with.
+    // One that cannot be read is being replaced: its numbers are as typed,
+    // and the note says why.
+    if (!digits && replace && QFileInfo::exists(bankPath)) {
+        try {
+            digits = recordedDigits(out.absolutePath());
+        } catch (const Failure &failure) {
+            QuestionFile::addNote(&note, QCoreApplication::translate("BankCreator", "the bank being replaced could not be read (%1), so the digits it was made "
+                                                                                    "with are not known: its numbers are as typed; give --digits to choose")
+                                             .arg(failure.whatFailed()));
+        }
+    }
+    if (!digits)
+        digits = NumberDigits::Set::AsTyped;
+    writeDigits(questions, *digits, csvPath);
     NewFolder outFolder(out.absolutePath());
 
     // Everything is made in a staging folder beside the output, then moved
@@ -163,6 +212,8 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     const QDir stage(staging.path());
     std::vector<BankFile::Answers> answers;
     BankFile::Extras extras;
+    if (*digits != NumberDigits::Set::AsTyped)
+        extras.digits = NumberDigits::name(*digits);
     answers.reserve(questions.size());
     for (const auto &question : questions) {
         answers.push_back({question.answers[0], question.answers[1], question.answers[2], question.answers[3]});
@@ -229,5 +280,5 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     step(stagedImg, imgPath);
     step(stage.filePath(QString::fromLatin1(QuestionBank::kFileName)), bankPath);
     outFolder.keep();
-    return {static_cast<int>(questions.size()), bankPath, note};
+    return {static_cast<int>(questions.size()), bankPath, note, *digits};
 }

@@ -41,8 +41,8 @@ bool hasArabic(const QString &text)
 
 class Setter {
 public:
-    explicit Setter(const QFont &font)
-        : m_font(font)
+    Setter(const QFont &font, bool linear)
+        : m_font(font), m_linear(linear)
     {
     }
 
@@ -74,9 +74,12 @@ private:
         QHash<QString, Measure> measured;
     };
 
-    Face &face(qreal scale)
+    // The face of scale; eastern: the one Eastern Arabic digits are set in,
+    // made larger by as much as the font behind the text draws them smaller
+    // than Western ones, so that both kinds stand as tall.
+    Face &face(qreal scale, bool eastern = false)
     {
-        const int key = qRound(scale * 1000);
+        const int key = qRound(scale * 1000) * 2 + (eastern ? 1 : 0);
         auto it = m_faces.find(key);
         if (it == m_faces.end()) {
             QFont font = m_font;
@@ -88,10 +91,24 @@ private:
                 font.setPointSizeF(std::max(5.0, m_font.pointSizeF() * scale));
                 size = QFontMetricsF(font).height() / 1.3;
             }
+            if (eastern) {
+                const qreal grow = std::clamp(inkHeight(font, QStringLiteral("23")) / std::max(1.0, inkHeight(font, QStringLiteral("\u0662\u0663"))), 1.0, 1.5);
+                if (font.pixelSize() > 0)
+                    font.setPixelSize(qRound(font.pixelSize() * grow));
+                else
+                    font.setPointSizeF(font.pointSizeF() * grow);
+            }
             const QFontMetricsF metrics(font);
             it = m_faces.emplace(key, Face{font, metrics, size, -metrics.tightBoundingRect(QStringLiteral("0")).top()}).first;
         }
         return it->second;
+    }
+    // The height of the ink of text as drawn, with the fonts behind font.
+    static qreal inkHeight(const QFont &font, const QString &text)
+    {
+        QPainterPath path;
+        path.addText(0, 0, font, text);
+        return path.boundingRect().height();
     }
     // The height of the mathematical axis above the baseline (where a minus
     // sign, and a fraction's bar, stand), and the height of a digit.
@@ -101,11 +118,17 @@ private:
 
     Box text(const QString &characters, qsizetype source, qreal scale)
     {
-        Face &f = face(scale);
+        const bool eastern = std::any_of(characters.begin(), characters.end(), [](QChar c) { return c >= u'\u0660' && c <= u'\u0669'; });
+        Face &f = face(scale, eastern);
         auto known = f.measured.constFind(characters);
         if (known == f.measured.cend()) {
-            const QRectF ink = f.metrics.tightBoundingRect(characters);
-            known = f.measured.insert(characters, Measure{f.metrics.horizontalAdvance(characters), std::max(f.digitHeight, -ink.top()), std::max(0.0, ink.bottom())});
+            // The metrics' ink of a character from a font behind this one
+            // is not the ink drawn: Eastern digits are measured as drawn.
+            QPainterPath drawn;
+            if (eastern)
+                drawn.addText(0, 0, f.font, characters);
+            const QRectF ink = eastern ? drawn.boundingRect() : f.metrics.tightBoundingRect(characters);
+            known = f.measured.insert(characters, Measure{f.metrics.horizontalAdvance(characters), std::max(digitHeight(scale), -ink.top()), std::max(0.0, ink.bottom())});
         }
         Box box;
         box.width = known->width;
@@ -128,6 +151,13 @@ private:
         Box box;
         box.ascent = digitHeight(scale);
         for (const MathNode &child : node.children) {
+            // In a line, a mixed number keeps a blank between its whole
+            // number and its fraction: 3 3/4, not 33/4.
+            if (m_linear && child.kind == Kind::Fraction && box.width > 0 && &child != &node.children.front()) {
+                const MathNode &before = (&child)[-1];
+                if (before.kind == Kind::Text && !before.text.isEmpty() && before.text.back().isDigit())
+                    box.width += face(scale).metrics.horizontalAdvance(u' ');
+            }
             Box part = lay(child, scale);
             box.ascent = std::max(box.ascent, part.ascent);
             box.descent = std::max(box.descent, part.descent);
@@ -138,8 +168,36 @@ private:
         return box;
     }
 
+    // Whether a side of a fraction set in the line needs brackets to keep
+    // its meaning: it holds a blank, an operator or a fraction.
+    static bool needsBrackets(const MathNode &node)
+    {
+        switch (node.kind) {
+        case Kind::Text:
+            return std::any_of(node.text.begin(), node.text.end(), [](QChar c) { return !c.isLetterOrNumber() && c != u'.' && c != u'\u066B'; });
+        case Kind::Row:
+            return std::any_of(node.children.begin(), node.children.end(), [](const MathNode &child) { return child.kind == Kind::Fraction || needsBrackets(child); });
+        case Kind::Fraction: return true;
+        default: return false;
+        }
+    }
+
+    Box linearFraction(const MathNode &node, qreal scale)
+    {
+        MathNode row = MathNode::make(Kind::Row, {});
+        for (size_t i = 0; i < 2; ++i) {
+            if (i == 1)
+                row.children.push_back(MathNode::makeText(QStringLiteral("/"), -1));
+            const MathNode &side = node.children[i];
+            row.children.push_back(needsBrackets(side) ? MathNode::make(Kind::Fence, {side}, QStringLiteral("()")) : side);
+        }
+        return this->row(row, scale);
+    }
+
     Box fraction(const MathNode &node, qreal scale)
     {
+        if (m_linear)
+            return linearFraction(node, scale);
         const qreal inner = std::max(0.45, scale * MathLayout::kFractionScale);
         Box numerator = lay(node.children[0], inner);
         Box denominator = lay(node.children[1], inner);
@@ -267,6 +325,7 @@ private:
     }
 
     QFont m_font;
+    bool m_linear;
     std::map<int, Face> m_faces;
 };
 
@@ -283,9 +342,9 @@ QString mirrored(const QString &text)
 
 } // namespace
 
-MathLayout::MathLayout(const MathNode &expression, const QFont &font, bool rightToLeft)
+MathLayout::MathLayout(const MathNode &expression, const QFont &font, bool rightToLeft, bool linear)
 {
-    Setter setter(font);
+    Setter setter(font, linear);
     Box box = setter.lay(expression, 1.0);
     m_width = box.width;
     m_ascent = box.ascent;

@@ -20,7 +20,10 @@ class QPainter;
 class MathLayout {
 public:
     MathLayout() = default;
-    MathLayout(const MathNode &expression, const QFont &font, bool rightToLeft);
+    // linear: fractions set in the line as a textbook does on one line,
+    // numerator, slash, denominator, a side with an operator in brackets
+    // ("(x + 1)/3"), each at the size of the text around it.
+    MathLayout(const MathNode &expression, const QFont &font, bool rightToLeft, bool linear = false);
 
     // From the left of the box, on the baseline (y = 0, up is negative).
     qreal width() const { return m_width; }

@@ -27,8 +27,8 @@ struct Atom {
 
 class Builder {
 public:
-    Builder(const QString &text, const QFont &font, qreal width, bool wrap)
-        : m_text(text), m_font(font), m_metrics(font), m_width(width), m_wrap(wrap)
+    Builder(const QString &text, const QFont &font, qreal width, bool wrap, bool linear)
+        : m_text(text), m_font(font), m_metrics(font), m_width(width), m_wrap(wrap), m_linear(linear)
     {
     }
 
@@ -127,7 +127,7 @@ private:
         const MathNode node = MathParser::parse(m_text, start, length);
         inNotation = node.hasNotation();
         notation = notation || inNotation;
-        const MathLayout layout(node, m_font, rightToLeft);
+        const MathLayout layout(node, m_font, rightToLeft, m_linear);
         Atom atom;
         atom.pieces = layout.pieces();
         atom.width = layout.width();
@@ -175,14 +175,15 @@ private:
     QFontMetricsF m_metrics;
     const qreal m_width;
     const bool m_wrap;
+    const bool m_linear;
     std::vector<Atom> m_atoms;
 };
 
 } // namespace
 
-MathParagraph::MathParagraph(const QString &text, const QFont &font, qreal width, bool wrap)
+MathParagraph::MathParagraph(const QString &text, const QFont &font, qreal width, bool wrap, bool linear)
 {
-    Builder builder(text, font, width, wrap);
+    Builder builder(text, font, width, wrap, linear);
     std::vector<Atom> atoms = builder.atoms();
     m_notation = builder.notation;
     const QFontMetricsF metrics(font);

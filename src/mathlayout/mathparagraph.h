@@ -18,7 +18,8 @@ class QPainter;
 class MathParagraph {
 public:
     // Lines of at most width, from y = 0 down; one line when wrap is false.
-    MathParagraph(const QString &text, const QFont &font, qreal width, bool wrap);
+    // linear: fractions set in the line (see MathLayout).
+    MathParagraph(const QString &text, const QFont &font, qreal width, bool wrap, bool linear = false);
 
     // The lines' extent: across, the width given (lines are centred in it);
     // down, from 0 to the last line's bottom. Wider than width when a line

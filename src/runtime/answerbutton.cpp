@@ -1,6 +1,6 @@
 #include "answerbutton.h"
 
-#include "mathparagraph.h"
+#include "mathlayout.h"
 #include "mathparser.h"
 #include "mathtext.h"
 
@@ -8,34 +8,60 @@
 #include <QPainter>
 #include <QTextLayout>
 
-#include <functional>
-#include <optional>
+#include <memory>
 
 namespace {
 constexpr int kTextMargin = 4;
-// A caption in notation is made smaller, step by step down to this part of
-// the button's font, until it fits the button.
-constexpr qreal kSmallestNotation = 0.45;
-constexpr qreal kNotationStep = 0.92;
 
-// The caption laid out in its notation at the largest size, up to the
-// button's font, that fits area.
-MathParagraph fittedNotation(const QString &text, QFont font, const QRect &area)
+// The caption laid out in its notation at scale of font.
+MathParagraph laidOut(const QString &text, QFont font, qreal scale, qreal width, bool linear)
 {
-    const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : -1;
-    const int pixels = font.pixelSize();
-    for (qreal scale = 1;; scale *= kNotationStep) {
-        if (points > 0)
-            font.setPointSizeF(points * scale);
-        else
-            font.setPixelSize(std::max(6, qRound(pixels * scale)));
-        MathParagraph caption(text, font, area.width(), false);
-        if (scale * kNotationStep < kSmallestNotation
-            || (caption.fits() && caption.boundingRect().height() <= area.height()))
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * scale);
+    else
+        font.setPixelSize(std::max(6, qRound(font.pixelSize() * scale)));
+    return MathParagraph(text, font, width, false, linear);
+}
+
+bool fitsIn(const MathParagraph &caption, const QSizeF &area)
+{
+    return caption.fits() && caption.boundingRect().height() <= area.height();
+}
+} // namespace
+
+std::optional<MathParagraph> AnswerButton::notationCaption(const QString &text, const QFont &font, const QSizeF &area)
+{
+    if (!MathParser::hasNotation(text))
+        return std::nullopt;
+    // Stacked, as large as fits while a fraction's digits keep their size;
+    // then with its fractions in the line, down to the same size; a caption
+    // too long for the button even so is made smaller still, as a last
+    // resort, down to the smallest any caption was ever set.
+    constexpr qreal kStep = 0.95, kLastResort = 0.45;
+    for (qreal scale = 1; scale * MathLayout::kFractionScale >= kSmallestDigits - 1e-9; scale *= kStep) {
+        MathParagraph caption = laidOut(text, font, scale, area.width(), false);
+        if (fitsIn(caption, area))
+            return caption;
+    }
+    for (qreal scale = 1;; scale *= kStep) {
+        MathParagraph caption = laidOut(text, font, scale, area.width(), true);
+        if (fitsIn(caption, area) || scale * kStep < kLastResort)
             return caption;
     }
 }
-} // namespace
+
+void AnswerButton::paintCaption(QPainter &painter, const QString &text, const QFont &font, const QRect &textRect)
+{
+    // One line, centred; the mathematics in it reads as in the questions, and
+    // a caption in notation is written as in a textbook, as large as the
+    // button allows.
+    if (const std::optional<MathParagraph> notation = notationCaption(text, font, textRect.adjusted(0, 1, 0, -1).size())) {
+        notation->paint(painter, QPointF(textRect.left(), textRect.top() + (textRect.height() - notation->boundingRect().height()) / 2));
+        return;
+    }
+    const std::unique_ptr<QTextLayout> plain = MathText::layout(text, font, textRect.width(), false);
+    plain->draw(&painter, QPointF(textRect.left(), textRect.top() + (textRect.height() - plain->boundingRect().height()) / 2));
+}
 
 AnswerButton::AnswerButton(QWidget *parent)
     : QPushButton(parent)
@@ -78,32 +104,15 @@ void AnswerButton::paintEvent(QPaintEvent *)
     QRect textRect = r.adjusted(kTextMargin, 2, -kTextMargin, -2);
     if (sunken)
         textRect.translate(1, 1);
-    // One line, centred; the mathematics in it reads as in the questions, and
-    // a caption in notation is written as in a textbook, as large as the
-    // button allows.
-    std::function<void(QPointF)> draw;
-    qreal height = 0;
-    std::unique_ptr<QTextLayout> plain;
-    std::optional<MathParagraph> notation;
-    if (MathParser::hasNotation(text())) {
-        notation = fittedNotation(text(), font(), textRect.adjusted(0, 1, 0, -1));
-        height = notation->boundingRect().height();
-        draw = [&](QPointF at) { notation->paint(painter, at); };
-    } else {
-        plain = MathText::layout(text(), font(), textRect.width(), false);
-        height = plain->boundingRect().height();
-        draw = [&](QPointF at) { plain->draw(&painter, at); };
-    }
-    const QPointF at(textRect.left(), textRect.top() + (textRect.height() - height) / 2);
     if (isEnabled()) {
         painter.setPen(Qt::black);
-        draw(at);
+        paintCaption(painter, text(), font(), textRect);
     } else {
         // Disabled captions are engraved: a white shadow under grey text.
         painter.setPen(Qt::white);
-        draw(at + QPointF(1, 1));
+        paintCaption(painter, text(), font(), textRect.translated(1, 1));
         painter.setPen(QColor(128, 128, 128));
-        draw(at);
+        paintCaption(painter, text(), font(), textRect);
     }
     if (hasFocus()) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));

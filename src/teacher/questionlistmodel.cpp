@@ -1,19 +1,53 @@
 #include "questionlistmodel.h"
 
+#include "answerbutton.h"
+
 #include "failure.h"
 #include "picture.h"
 #include "translation.h"
 
 #include <QColor>
+#include <QPainter>
 #include <QCoreApplication>
 
 #include <memory>
+
+QPixmap QuestionListModel::answersPicture(const std::array<QString, 4> &answers)
+{
+    // The quiz window's answer button: its face and font.
+    constexpr int kWidth = 649, kHeight = 41, kMark = 40, kTextMargin = 4;
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(20.25);
+    font.setBold(true);
+    // A pixel of the button a pixel of the picture, shown at half the size.
+    QImage picture(QSize(kWidth + kMark, kHeight * 4 + 6), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    picture.setDevicePixelRatio(2);
+    QPainter painter(&picture);
+    painter.scale(0.5, 0.5);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int a = 0; a < 4; ++a) {
+        const QRect face(0, a * (kHeight + 2), kWidth, kHeight);
+        painter.fillRect(face, QColor(255, 255, 190));
+        painter.setPen(QColor(160, 160, 160));
+        painter.drawRect(face.adjusted(0, 0, -1, -1));
+        painter.setPen(a == 0 ? QColor(0, 130, 0) : QColor(170, 20, 20));
+        painter.setFont(font);
+        painter.drawText(QRect(kWidth, face.top(), kMark, kHeight), Qt::AlignCenter, a == 0 ? QStringLiteral("✔") : QStringLiteral("✘"));
+        painter.setPen(Qt::black);
+        painter.setLayoutDirection(Qt::RightToLeft);
+        AnswerButton::paintCaption(painter, answers[size_t(a)], font, face.adjusted(kTextMargin, 2, -kTextMargin, -2));
+    }
+    painter.end();
+    return QPixmap::fromImage(picture);
+}
 
 void QuestionListModel::setQuestions(std::vector<TeacherContest::Question> questions)
 {
     beginResetModel();
     m_questions = std::move(questions);
     m_pictures.clear();
+    m_answers.clear();
     endResetModel();
 }
 
@@ -57,7 +91,16 @@ QVariant QuestionListModel::data(const QModelIndex &index, int role) const
             return q.place.isEmpty() ? QString::number(q.id) : QStringLiteral("%1\n%2").arg(q.id).arg(q.place);
         break;
     case Answers:
-        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+        // Drawn as pupils will see them on the buttons; as typed for screen
+        // readers and in the tooltip.
+        if (role == Qt::DecorationRole) {
+            if (!m_answers.contains(index.row()))
+                m_answers.insert(index.row(), new QPixmap(answersPicture(q.answers)));
+            return *m_answers.object(index.row());
+        }
+        if (role == Qt::SizeHintRole)
+            return kAnswersCell;
+        if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) {
             QStringList lines{QStringLiteral("✔ ") + Translation::isolate(q.answers[0])};
             for (size_t a = 1; a < 4; ++a)
                 lines << QStringLiteral("✘ ") + Translation::isolate(q.answers[a]);

@@ -31,8 +31,14 @@ public:
     static constexpr int kPicturesHeld = 64;
     // The size of a picture's cell, known without loading the picture.
     static constexpr QSize kPictureCell{456, 136};
+    // The answers' cell: the four captions as the quiz window's buttons
+    // draw them (649 x 41 each, a mark beside), at half their size.
+    static constexpr QSize kAnswersCell{350, 90};
+    // The answers drawn so: a pixel of the button a pixel of the picture.
+    static QPixmap answersPicture(const std::array<QString, 4> &answers);
 
 private:
     std::vector<TeacherContest::Question> m_questions;
     mutable QCache<int, QPixmap> m_pictures{kPicturesHeld};
+    mutable QCache<int, QPixmap> m_answers{kPicturesHeld};
 };

@@ -1,3 +1,4 @@
+#include "answerbutton.h"
 #include "contestfolder.h"
 #include "failure.h"
 #include "programlock.h"
@@ -14,12 +15,96 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include <QPainterPath>
+
 #include <cmath>
 
 class TestRuntime : public QObject {
     Q_OBJECT
 private slots:
     void init() { Random::setClock({}); }
+
+    // A caption on an answer button of the quiz window's size and font, as
+    // laid out: a fraction's digits at least 70 % of the font, stacked
+    // where that fits and set in the line where it does not, Eastern digits
+    // as tall as Western ones, and a caption without notation left to the
+    // plain text layout.
+    void answerCaptionsStayLegible_data()
+    {
+        // A caption in a line: its characters from left to right, where the
+        // brackets are the font's.
+        addColumns<QString, QString, bool, QString>("caption", "stackedOrLinear", "notation", "line");
+        QTest::newRow("a fraction") << "7/8" << "stacked" << true << "";
+        QTest::newRow("a mixed number") << "3 3/4" << "stacked" << true << "";
+        QTest::newRow("Eastern digits") << "٣/٤" << "stacked" << true << "";
+        QTest::newRow("Eastern mixed number") << "٣ ٣/٤" << "stacked" << true << "";
+        QTest::newRow("a mixed number in a line") << "2 1/2 + (1/2)/(3/4)" << "linear" << true << "21/2+(1/2)/(3/4)";
+        QTest::newRow("a group over a number") << "(x + 1)/3" << "stacked" << true << "";
+        QTest::newRow("a fraction over a fraction") << "(1/2)/(3/4)" << "linear" << true << "(1/2)/(3/4)";
+        QTest::newRow("a product over a sum") << "(2ab)/(a + b)/2" << "linear" << true << "(2ab/(a+b))/2";
+        QTest::newRow("the quadratic formula") << "(-b ± √(b^2 - 4ac))/(2a)" << "linear" << true << "";
+        QTest::newRow("a root over a power") << "√(x^2 + 1)/(x^2)" << "linear" << true << "";
+        QTest::newRow("a power") << "x^2 + 1" << "stacked" << true << "";
+        QTest::newRow("a negative number") << "-9" << "" << false << "";
+        QTest::newRow("a word") << "لا شيء مما سبق" << "" << false << "";
+    }
+    void answerCaptionsStayLegible()
+    {
+        auto [caption, form, notation, line] = fetchRow<QString, QString, bool, QString>("caption", "stackedOrLinear", "notation", "line");
+        // The design's font, and the Arabic font the game puts behind it.
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(20.25);
+        font.setBold(true);
+        // The face of a 649 x 41 button, inside its margins.
+        const QSizeF face(649 - 8, 41 - 6);
+        const std::optional<MathParagraph> laid = AnswerButton::notationCaption(caption, font, face);
+        QCOMPARE(laid.has_value(), notation);
+        if (!notation)
+            return;
+        QVERIFY2(laid->fits() && laid->boundingRect().height() <= face.height(), "fitted to the button");
+        // The digits' sizes; exponents are the only ones meant to be smaller
+        // than a fraction's (0.62 of their base, against 0.8).
+        qreal largest = 0;
+        std::vector<std::pair<qreal, qreal>> digits; // size, the ink's height
+        bool slash = false;
+        for (const MathPiece &piece : laid->pieces()) {
+            slash = slash || piece.text == u'/';
+            if (piece.kind != MathPiece::Kind::Text || !std::any_of(piece.text.begin(), piece.text.end(), [](QChar c) { return c.isDigit(); }))
+                continue;
+            digits.emplace_back(piece.font.pointSizeF(), QFontMetricsF(piece.font).tightBoundingRect(piece.text).height());
+            largest = std::max(largest, piece.font.pointSizeF());
+        }
+        for (const auto &[size, ink] : digits) {
+            if (size >= largest * 0.75)
+                QVERIFY2(size >= font.pointSizeF() * AnswerButton::kSmallestDigits - 0.01, qPrintable(QString::number(size / font.pointSizeF())));
+        }
+        QCOMPARE(slash ? QStringLiteral("linear") : QStringLiteral("stacked"), form);
+        if (!line.isEmpty()) {
+            std::vector<MathPiece> pieces = laid->pieces();
+            std::sort(pieces.begin(), pieces.end(), [](const MathPiece &a, const MathPiece &b) { return a.at.x() < b.at.x(); });
+            QString shown;
+            for (const MathPiece &piece : pieces)
+                shown += piece.kind == MathPiece::Kind::Text ? piece.text.trimmed() : QStringLiteral("•");
+            QCOMPARE(shown, line);
+        }
+        // Eastern digits as tall on the button as the Western ones of the same
+        // caption, measured as drawn (through the fonts behind the button's).
+        if (caption.contains(u'٣')) {
+            const auto tallest = [&](const QString &text) {
+                qreal most = 0;
+                const std::optional<MathParagraph> laidOut = AnswerButton::notationCaption(text, font, face);
+                for (const MathPiece &piece : laidOut->pieces()) {
+                    QPainterPath ink;
+                    ink.addText(0, 0, piece.font, piece.text);
+                    most = std::max(most, piece.kind == MathPiece::Kind::Text ? ink.boundingRect().height() : 0.0);
+                }
+                return most;
+            };
+            QString western = caption;
+            western.replace(u'٣', u'3').replace(u'٤', u'4');
+            QVERIFY2(tallest(caption) >= tallest(western) * 0.9, qPrintable(QStringLiteral("%1 %2").arg(tallest(caption)).arg(tallest(western))));
+        }
+    }
 
     void randomDrawsAreEvenAndNeverReplay()
     {

@@ -1,3 +1,4 @@
+#include "bankcreator.h"
 #include "contestrecord.h"
 #include "csvreader.h"
 #include "questionfile.h"
@@ -387,7 +388,43 @@ struct SmallDisk {
     bool mounted = false;
 };
 
+// app/ made again from a question file of Western numbers in Eastern digits,
+// and whether the bank in folder has digits recorded and rows as its answers.
+const auto kEasternApp = [](const QDir &d) {
+    writeFile(d.filePath(QStringLiteral("e.csv")), kHeader + "ما ناتج 2.5 + 1 ؟,3.5,25%,2.5 %,x²\n");
+    BankCreator::create(d.filePath(QStringLiteral("e.csv")), d.filePath(QStringLiteral("app")), true, NumberDigits::Set::Eastern);
+};
+auto digitsIn(const char *folder, const QString &digits, const QString &row)
+{
+    return [=](const QDir &d) {
+        const QString path = d.filePath(QString::fromUtf8(folder));
+        return QuestionBank::openBank(path).digitSet() == digits && rows(path).value(0).toString() == row;
+    };
+}
+
 const QList<CommandCase> kCommandCases = {
+    {"create --digits eastern: answers and the text in Eastern digits, recorded",
+     writing("e.csv", kHeader + "ما ناتج 2.5 + 1 ؟,3.5,25%,2.5 %,x²\n"), {"create", "--from", "%D/e.csv", "--out", "%D/new", "--digits", "eastern"}, 0,
+     {"wrote 1 question"}, [](const QDir &d) {
+         return digitsIn("new", QStringLiteral("eastern"), QStringLiteral("1|0|٣٫٥|٢٥٪|٢٫٥ ٪|x^٢"))(d)
+             && QuestionBank::openBank(d.filePath(QStringLiteral("new"))).questionText(1) == QStringLiteral("ما ناتج ٢٫٥ + ١ ؟");
+     }},
+    {"create --digits western over Eastern numbers", writing("e.csv", kHeader + "س,٣٫٥,١٠٪,٧,٨\n"),
+     {"create", "--from", "%D/e.csv", "--out", "%D/new", "--digits", "western"}, 0, {"wrote 1 question"},
+     digitsIn("new", QStringLiteral("western"), QStringLiteral("1|0|3.5|10%|7|8"))},
+    // Made again without --digits, as the game does when the question file
+    // changes: the digits it was made with are kept.
+    {"create --force keeps the recorded digits", kEasternApp, {"create", "--from", "%D/e.csv", "--out", "%D/app", "--force"}, 0, {"wrote 1 question"},
+     digitsIn("app", QStringLiteral("eastern"), QStringLiteral("1|0|٣٫٥|٢٥٪|٢٫٥ ٪|x^٢"))},
+    {"create --digits typed goes back to the file's digits", kEasternApp, {"create", "--from", "%D/e.csv", "--out", "%D/app", "--force", "--digits", "typed"}, 0,
+     {"wrote 1 question"}, digitsIn("app", QString(), QStringLiteral("1|0|3.5|25%|2.5 %|x²"))},
+    {"settings shows the digits", kEasternApp, {"settings", "%D/app"}, 0, {"hold=false\ndigits=eastern\n"}, kAlways},
+    {"settings of a bank as typed", kNothing, {"settings", "%D/app"}, 0, {"\ndigits=typed\n"}, kAlways},
+    {"create --digits of an unknown set", kNothing, {"create", "--from", "%D/q.csv", "--out", "%D/new", "--digits", "roman"}, 2,
+     {"--digits, when given, is western, eastern or typed"}, kNoOut},
+    {"create --digits making two answers the same", writing("e.csv", kHeader + "س,3,٣,7,8\n"),
+     {"create", "--from", "%D/e.csv", "--out", "%D/new", "--digits", "eastern"}, 1,
+     {"e.csv, line 2: answers a1 and a2 are the same, \"٣\", once their numbers are written in eastern digits"}, kNoOut},
     {"results: the contests, then the questions hardest first", recordContests, {"results", "%D/app"}, 0,
      // Started in local time as the user's language writes it; the contest
      // without an answer left out.
@@ -897,6 +934,49 @@ private slots:
             QCOMPARE(QImage(second + QStringLiteral("/img/1.jpg")), QImage::fromData(renderedJpeg(QStringLiteral("ما ناتج 3/4 + 3/8 ؟"))));
             QCOMPARE(readFile(second + QStringLiteral("/img/3.jpg")), readFile(first + QStringLiteral("/img/3.jpg")));
         }
+    }
+
+    // What is a number and what is not, both ways.
+    void numbersTakeOneDigitSet_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("western");
+        QTest::addColumn<QString>("eastern");
+        auto row = [](const char *name, const char *text, const char *western, const char *eastern) {
+            QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(western) << QString::fromUtf8(eastern);
+        };
+        row("whole numbers and operators", "12 + 7 = ?", "12 + 7 = ?", "١٢ + ٧ = ?");
+        row("Eastern to Western", "٨ - ٤ = ؟", "8 - 4 = ؟", "٨ - ٤ = ؟");
+        row("Persian digits", "۴ + ۵", "4 + 5", "٤ + ٥");
+        row("decimal separator", "3.14 × 2", "3.14 × 2", "٣٫١٤ × ٢");
+        row("Eastern decimal separator", "٣٫١٤", "3.14", "٣٫١٤");
+        row("leading separator", "x = .5", "x = .5", "x = ٫٥");
+        row("full stop after a number", "The answer is 7.", "The answer is 7.", "The answer is ٧.");
+        row("two separators are no number's", "1.2.3", "1.2.3", "١.٢.٣");
+        row("per cent", "25% of 80", "25% of 80", "٢٥٪ of ٨٠");
+        row("per cent after a blank", "٢٥ ٪", "25 %", "٢٥ ٪");
+        row("a lone per cent sign", "% sign", "% sign", "% sign");
+        row("a word's digits", "A4 paper, CO2, H2O", "A4 paper, CO2, H2O", "A4 paper, CO2, H2O");
+        row("an Arabic word's digits", "سؤال٣", "سؤال٣", "سؤال٣");
+        row("a coefficient before a letter", "2x + 3س", "2x + 3س", "٢x + ٣س");
+        row("a letter between numbers", "3x2 = ?", "3x2 = ?", "٣x٢ = ?");
+        row("a file name's digits", "see 2.png or fig-3.jpg", "see 2.png or fig-3.jpg", "see 2.png or fig-3.jpg");
+        row("fractions, powers, roots", "3/4 + 2^(n + 1) - sqrt(16)", "3/4 + 2^(n + 1) - sqrt(16)", "٣/٤ + ٢^(n + ١) - sqrt(١٦)");
+        row("subscript", "x_1 + x_2", "x_1 + x_2", "x_١ + x_٢");
+        row("superscript digits", "x² + y¹⁰", "x² + y¹⁰", "x^٢ + y^١٠");
+        row("vulgar fractions", "2½ and ¾", "2½ and ¾", "٢ ١/٢ and ٣/٤");
+        row("a number at the end and alone", "7", "7", "٧");
+    }
+    void numbersTakeOneDigitSet()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, western);
+        QFETCH(QString, eastern);
+        QCOMPARE(NumberDigits::convert(text, NumberDigits::Set::Western), western);
+        QCOMPARE(NumberDigits::convert(text, NumberDigits::Set::Eastern), eastern);
+        QCOMPARE(NumberDigits::convert(text, NumberDigits::Set::AsTyped), text);
+        // Converting again changes nothing.
+        QCOMPARE(NumberDigits::convert(eastern, NumberDigits::Set::Eastern), eastern);
     }
 
     void commandsDoWhatTheySay_data()

@@ -1131,10 +1131,6 @@ Exit status: 0 done, 1 failed, 2 bad usage.
         <translation>ليس في سطر العناوين العمود &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>answer a%1 is empty</source>
-        <translation>الإجابة a%1 فارغة</translation>
-    </message>
-    <message>
         <source>the question has neither text nor a picture</source>
         <translation>ليس للسؤال نص ولا صورة</translation>
     </message>
@@ -1180,6 +1176,14 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     <message>
         <source>the file was read as UTF-8; it could also be Windows-1256 (Arabic Windows), where it reads as Arabic. If the questions look wrong, save the file as UTF-8 and make the bank again</source>
         <translation>قُرئ الملف بترميز UTF-8؛ وقد يكون أيضاً بترميز Windows-1256 (ويندوز العربي) فيُقرأ نصاً عربياً. إن بدت الأسئلة خاطئة، فاحفظ الملف بترميز UTF-8 ثم أنشئ البنك من جديد</translation>
+    </message>
+    <message>
+        <source>Correct the question file, save it, and try again.</source>
+        <translation>صحّح ملف الأسئلة، واحفظه، ثم حاول من جديد.</translation>
+    </message>
+    <message>
+        <source>answer %1 is empty</source>
+        <translation>الإجابة %1 فارغة</translation>
     </message>
 </context>
 <context>
@@ -1691,16 +1695,38 @@ questions were asked. It is chosen at start:
         <translation>هذه الورقة ليست ورقة أسئلة: صفّها الأول «%1»؛ وتبدأ ورقة الأسئلة بسطر العناوين %2</translation>
     </message>
     <message>
-        <source>answers a%1 and a%2 are the same, &quot;%3&quot;; a question with two equal answers cannot be answered. Make them different</source>
-        <translation>الإجابتان a%1 وa%2 متساويتان، «%3»؛ والسؤال الذي فيه إجابتان متساويتان لا يمكن الإجابة عنه. اجعلهما مختلفتين</translation>
-    </message>
-    <message>
         <source>the Arabic of this question was lost when the file was saved (it reads &quot;%1&quot;). Open the spreadsheet the file came from and save it again as &quot;CSV UTF-8&quot; (or as .xlsx or .ods)</source>
         <translation>ضاعت عربية هذا السؤال حين حُفظ الملف (صار «%1»). افتح ملف الجداول الذي جاء منه واحفظه من جديد بصيغة «CSV UTF-8» (أو بصيغة ‎.xlsx‎ أو ‎.ods‎)</translation>
     </message>
     <message>
         <source>line %1: answer a%2 &quot;%3&quot; looks like a date a spreadsheet made of what was typed; if it was 7/8 or the like, format the column as Text in the spreadsheet, type it again and save the file again</source>
         <translation>السطر %1: الإجابة a%2 «%3» تبدو تاريخاً صنعه برنامج الجداول مما كُتب؛ فإن كانت ‎7/8‎ أو نحوها فاجعل نوع العمود «نص» في برنامج الجداول، واكتبها من جديد، واحفظ الملف مرة أخرى</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>ولا شيء غيرها</numerusform>
+            <numerusform>وواحد آخر</numerusform>
+            <numerusform>واثنان آخران</numerusform>
+            <numerusform>و%n أخرى</numerusform>
+            <numerusform>و%n أخرى</numerusform>
+            <numerusform>و%n أخرى</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The question file has %n fault(s); each is to be corrected before a contest is made of it:</source>
+        <translation>
+            <numerusform>ليس في ملف الأسئلة أي خطأ:</numerusform>
+            <numerusform>في ملف الأسئلة خطأ واحد، ويجب تصحيحه قبل إنشاء مسابقة منه:</numerusform>
+            <numerusform>في ملف الأسئلة خطآن، ويجب تصحيح كل منهما قبل إنشاء مسابقة منه:</numerusform>
+            <numerusform>في ملف الأسئلة %n أخطاء، ويجب تصحيح كل منها قبل إنشاء مسابقة منه:</numerusform>
+            <numerusform>في ملف الأسئلة %n خطأً، ويجب تصحيح كل منها قبل إنشاء مسابقة منه:</numerusform>
+            <numerusform>في ملف الأسئلة %n خطأ، ويجب تصحيح كل منها قبل إنشاء مسابقة منه:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>answers %1 and %2 are the same, &quot;%3&quot;; a question with two equal answers cannot be answered. Make them different</source>
+        <translation>الإجابتان %1 و%2 متساويتان، «%3»؛ والسؤال الذي فيه إجابتان متساويتان لا يمكن الإجابة عنه. اجعلهما مختلفتين</translation>
     </message>
 </context>
 <context>
@@ -1971,10 +1997,6 @@ questions were asked. It is chosen at start:
     <message>
         <source>it is written in the code page %1, which the bank tool cannot read</source>
         <translation>فهو مكتوب بصفحة الترميز %1، ولا تستطيع أداة البنك قراءتها</translation>
-    </message>
-    <message>
-        <source>the spreadsheet stored the number %1 in this cell, and a number keeps no zeros typed at its end (0.50 becomes 0.5); format the column as Text first and type the answer as it should show, or type it after an apostrophe (&apos;%1)</source>
-        <translation>خزّن برنامج الجداول في هذه الخلية العدد %1، والعدد لا يحفظ الأصفار المكتوبة في آخره (‎0.50‎ يصير ‎0.5‎)؛ فاجعل نوع العمود «نص» أولاً واكتب الإجابة كما يجب أن تظهر، أو اكتبها بعد فاصلة علوية (‎&apos;%1‎)</translation>
     </message>
 </context>
 <context>

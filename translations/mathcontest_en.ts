@@ -105,6 +105,23 @@
     </message>
 </context>
 <context>
+    <name>QuestionFile</name>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The question file has %n fault(s); each is to be corrected before a contest is made of it:</source>
+        <translation>
+            <numerusform>The question file has %n fault; it is to be corrected before a contest is made of it:</numerusform>
+            <numerusform>The question file has %n faults; each is to be corrected before a contest is made of it:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TeacherWindow</name>
     <message numerus="yes">
         <source>Wrote %n page(s) to %1.</source>

@@ -238,21 +238,26 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
             faults[index] = failure;
         }
     });
+    // Every picture that could not be made, in the file's order.
+    std::vector<Failure> pictureFaults;
     for (size_t i = 0; i < questions.size(); ++i) {
         if (!faults[i])
             continue;
         const auto &question = questions[i];
         if (givenPictures[i].isEmpty())
-            throw Failure(QCoreApplication::translate("BankCreator", "%1:%2: the picture of question %3 could not be made: %4")
+            pictureFaults.push_back(Failure(QCoreApplication::translate("BankCreator", "%1:%2: the picture of question %3 could not be made: %4")
                               .arg(Translation::isolate(csvPath))
                               .arg(question.line)
                               .arg(i + 1)
                               .arg(faults[i]->whatFailed()),
-                          QCoreApplication::translate("BankCreator", "%1, line %2").arg(Translation::isolate(csvPath)).arg(question.line), faults[i]->whatToDo());
-        throw Failure(QCoreApplication::translate("BankCreator", "%1:%2: picture \"%3\": %4").arg(Translation::isolate(csvPath)).arg(question.line).arg(Translation::isolate(question.picture), faults[i]->whatFailed()),
-                      QCoreApplication::translate("BankCreator", "%1, line %2").arg(Translation::isolate(csvPath)).arg(question.line),
-                      QCoreApplication::translate("BankCreator", "Give the path of a JPEG picture, relative to the question file's folder or absolute."));
+                          QCoreApplication::translate("BankCreator", "%1, line %2").arg(Translation::isolate(csvPath)).arg(question.line), faults[i]->whatToDo()));
+        else
+            pictureFaults.push_back(Failure(QCoreApplication::translate("BankCreator", "%1:%2: picture \"%3\": %4").arg(Translation::isolate(csvPath)).arg(question.line).arg(Translation::isolate(question.picture), faults[i]->whatFailed()),
+                                            QCoreApplication::translate("BankCreator", "%1, line %2").arg(Translation::isolate(csvPath)).arg(question.line),
+                                            QCoreApplication::translate("BankCreator", "Give the path of a JPEG picture, relative to the question file's folder or absolute.")));
     }
+    if (!pictureFaults.empty())
+        throw QuestionFile::allFaults(pictureFaults, csvPath);
     save(QuestionPicture::background(), QDir(stagedImg).filePath(QString::fromLatin1(ContestFolder::kBackgroundPicture)));
     save(QuestionPicture::placeholder(), QDir(stagedImg).filePath(QString::fromLatin1(ContestFolder::kPlaceholderPicture)));
     save(QuestionPicture::questionButtonFace(), QDir(stagedImg).filePath(QString::fromLatin1(ContestFolder::kQuestionButtonPicture)));

@@ -170,7 +170,7 @@ QByteArray CsvReader::toUtf8(const QByteArray &raw, QString *note, const QString
     return QString(arabicWindows.decode(data)).toUtf8();
 }
 
-std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const QString &fileName, QString *note)
+std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const QString &fileName, QString *note, std::vector<Failure> *faults)
 {
     QByteArray data = toUtf8(raw, note, fileName);
     // Lines ended by a carriage return alone (old Macintosh spreadsheets).
@@ -212,5 +212,5 @@ std::vector<CsvReader::Question> CsvReader::parse(const QByteArray &raw, const Q
             row.cells.push_back(QString::fromUtf8(field));
         table.rows.push_back(std::move(row));
     }
-    return QuestionFile::questions(std::move(table), fileName, note);
+    return QuestionFile::questions(std::move(table), fileName, note, faults);
 }

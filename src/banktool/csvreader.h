@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <vector>
 
+class Failure;
+
 // Reads a CSV question file as spreadsheets write it: RFC 4180, separated by
 // commas, semicolons or tabs; UTF-8 (with or without a byte-order mark),
 // UTF-16 with one, or else Windows-1256; its rows go to QuestionFile for the
@@ -21,7 +23,7 @@ public:
     // The file's bytes, read only when it is a regular file of at most
     // kMaxFileBytes (a FIFO or a device is refused, never waited on).
     static QByteArray readFile(const QString &path);
-    static std::vector<Question> parse(const QByteArray &data, const QString &fileName, QString *note = nullptr);
+    static std::vector<Question> parse(const QByteArray &data, const QString &fileName, QString *note = nullptr, std::vector<Failure> *faults = nullptr);
 
     // Whether text shows nothing: empty, blanks, or only invisible characters
     // (zero-width spaces, direction marks, control characters).

@@ -18,7 +18,7 @@ namespace {
 // Translated when asked, after the translator is installed.
 QString advice()
 {
-    return QCoreApplication::translate("CsvReader", "Correct the question file and run the command again.");
+    return QCoreApplication::translate("CsvReader", "Correct the question file, save it, and try again.");
 }
 
 // The columns, by their English and Arabic names (hamza forms of alef and
@@ -87,13 +87,14 @@ public:
     {
     }
     // "q.csv:7" or "q.xlsx:Sheet1!C7", and where the failure is.
-    [[noreturn]] void fail(int line, int column, const QString &what) const
+    Failure failure(int line, int column, const QString &what) const
     {
         if (m_sheet.isEmpty())
-            throw Failure(QStringLiteral("%1:%2: %3").arg(Translation::isolate(m_file)).arg(line).arg(what),
-                          QCoreApplication::translate("CsvReader", "%1, line %2").arg(Translation::isolate(m_file)).arg(line), advice());
-        throw QuestionFile::cellFailure(m_file, m_sheet, column, line, what);
+            return Failure(QStringLiteral("%1:%2: %3").arg(Translation::isolate(m_file)).arg(line).arg(what),
+                           QCoreApplication::translate("CsvReader", "%1, line %2").arg(Translation::isolate(m_file)).arg(line), advice());
+        return QuestionFile::cellFailure(m_file, m_sheet, column, line, what);
     }
+    [[noreturn]] void fail(int line, int column, const QString &what) const { throw failure(line, column, what); }
     bool csv() const { return m_sheet.isEmpty(); }
     const QString &sheet() const { return m_sheet; }
 
@@ -146,23 +147,38 @@ QuestionFile::Format QuestionFile::formatOf(const QString &path, const QByteArra
     return Format::Csv;
 }
 
-std::vector<QuestionFile::Question> QuestionFile::read(const QString &path, QString *note)
+Failure QuestionFile::allFaults(const std::vector<Failure> &faults, const QString &fileName)
+{
+    if (faults.size() == 1)
+        return faults.front();
+    QStringList listed;
+    for (size_t i = 0; i < faults.size() && i < kFaultsListed; ++i)
+        listed << faults[i].whatFailed();
+    if (faults.size() > kFaultsListed)
+        listed << QCoreApplication::translate("QuestionFile", "and %n more", nullptr, int(faults.size() - kFaultsListed));
+    return Failure(QCoreApplication::translate("QuestionFile", "The question file has %n fault(s); each is to be corrected before a contest is made of it:", nullptr,
+                                               int(faults.size()))
+                       + u'\n' + listed.join(u'\n'),
+                   Translation::isolate(fileName), faults.front().whatToDo());
+}
+
+std::vector<QuestionFile::Question> QuestionFile::read(const QString &path, QString *note, std::vector<Failure> *faults)
 {
     const QByteArray data = CsvReader::readFile(path);
     switch (formatOf(path, data.left(8))) {
     case Format::Csv:
-        return CsvReader::parse(data, path, note);
+        return CsvReader::parse(data, path, note, faults);
     case Format::Xlsx:
-        return questions(SpreadsheetReader::readXlsx(path, data), path, note);
+        return questions(SpreadsheetReader::readXlsx(path, data), path, note, faults);
     case Format::Ods:
-        return questions(SpreadsheetReader::readOds(path, data), path, note);
+        return questions(SpreadsheetReader::readOds(path, data), path, note, faults);
     case Format::Xls:
-        return questions(SpreadsheetReader::readXls(path, data), path, note);
+        return questions(SpreadsheetReader::readXls(path, data), path, note, faults);
     }
     return {};
 }
 
-std::vector<QuestionFile::Question> QuestionFile::questions(Table table, const QString &fileName, QString *note)
+std::vector<QuestionFile::Question> QuestionFile::questions(Table table, const QString &fileName, QString *note, std::vector<Failure> *faults)
 {
     const Places places(fileName, table.sheet);
     // Rows with every cell empty are left out, and so are empty columns at
@@ -208,18 +224,34 @@ std::vector<QuestionFile::Question> QuestionFile::questions(Table table, const Q
             places.fail(header.line, 0, QCoreApplication::translate("CsvReader", "the header has no column \"%1\"").arg(kColumns[i][0]));
     }
 
+    // A column as the file's header names it: a1 under an English header,
+    // its own words under an Arabic one.
+    auto named = [&](int which) {
+        const QString name = header.cells[size_t(column[which])].trimmed();
+        return kColumns[which][0] == name ? name : QStringLiteral("\"%1\"").arg(Translation::shown(name));
+    };
+    // Every fault of the file is found, each row's after the other's, and
+    // the rows without one are kept.
+    std::vector<Failure> found;
     std::vector<Question> questions;
     questions.reserve(table.rows.size() - 1);
     for (size_t r = 1; r < table.rows.size(); ++r) {
         Row &row = table.rows[r];
+        bool good = true;
+        auto fault = [&](int line, int at, const QString &what) {
+            found.push_back(places.failure(line, at, what));
+            good = false;
+        };
         if (places.csv()) {
             while (row.cells.size() > header.cells.size() && row.cells.back().trimmed().isEmpty())
                 row.cells.pop_back();
-            if (row.cells.size() != header.cells.size())
-                places.fail(row.line, 0,
-                            QCoreApplication::translate("CsvReader", "expected %1, found %2")
-                                .arg(QCoreApplication::translate("CsvReader", "%n column(s)", nullptr, int(header.cells.size())),
-                                     QCoreApplication::translate("CsvReader", "%n column(s)", nullptr, int(row.cells.size()))));
+            if (row.cells.size() != header.cells.size()) {
+                fault(row.line, 0,
+                      QCoreApplication::translate("CsvReader", "expected %1, found %2")
+                          .arg(QCoreApplication::translate("CsvReader", "%n column(s)", nullptr, int(header.cells.size())),
+                               QCoreApplication::translate("CsvReader", "%n column(s)", nullptr, int(row.cells.size()))));
+                continue;
+            }
         }
         row.cells.resize(std::max(row.cells.size(), header.cells.size()));
         row.changed.resize(row.cells.size());
@@ -232,7 +264,7 @@ std::vector<QuestionFile::Question> QuestionFile::questions(Table table, const Q
         // the pupils would see it.
         for (int which = 0; which < 5; ++which) {
             if (!row.changed[size_t(column[which])].isEmpty())
-                places.fail(row.line, column[which], row.changed[size_t(column[which])]);
+                fault(row.line, column[which], row.changed[size_t(column[which])]);
         }
         question.question = cell(0).trimmed();
         // Answers and the picture's path as the file has them: a quoted
@@ -242,26 +274,24 @@ std::vector<QuestionFile::Question> QuestionFile::questions(Table table, const Q
         for (int a = 0; a < 4; ++a) {
             question.answers[a] = cell(a + 1);
             if (CsvReader::isBlank(question.answers[a]))
-                places.fail(row.line, column[a + 1], QCoreApplication::translate("CsvReader", "answer a%1 is empty").arg(a + 1));
+                fault(row.line, column[a + 1], QCoreApplication::translate("CsvReader", "answer %1 is empty").arg(named(a + 1)));
         }
         // Two equal answers leave no way to answer right.
         for (int a = 1; a < 4; ++a) {
             for (int b = 0; b < a; ++b) {
-                if (question.answers[a].trimmed() == question.answers[b].trimmed())
-                    places.fail(row.line, column[a + 1],
-                                QCoreApplication::translate("QuestionFile", "answers a%1 and a%2 are the same, \"%3\"; a question with two equal answers "
-                                                                            "cannot be answered. Make them different")
-                                    .arg(b + 1)
-                                    .arg(a + 1)
-                                    .arg(Translation::shown(question.answers[a].trimmed())));
+                if (good && question.answers[a].trimmed() == question.answers[b].trimmed())
+                    fault(row.line, column[a + 1],
+                          QCoreApplication::translate("QuestionFile", "answers %1 and %2 are the same, \"%3\"; a question with two equal answers "
+                                                                      "cannot be answered. Make them different")
+                              .arg(named(b + 1), named(a + 1), Translation::shown(question.answers[a].trimmed())));
             }
         }
         question.picture = cell(5);
         question.pastedPicture = row.pastedPicture;
         if (question.question.isEmpty() && question.picture.isEmpty() && question.pastedPicture.isEmpty())
-            places.fail(row.line, column[0], QCoreApplication::translate("CsvReader", "the question has neither text nor a picture"));
+            fault(row.line, column[0], QCoreApplication::translate("CsvReader", "the question has neither text nor a picture"));
         if (lostArabic(question.question))
-            places.fail(row.line, column[0], QCoreApplication::translate("QuestionFile", "the Arabic of this question was lost when the file was saved (it reads \"%1\"). "
+            fault(row.line, column[0], QCoreApplication::translate("QuestionFile", "the Arabic of this question was lost when the file was saved (it reads \"%1\"). "
                                                                                          "Open the spreadsheet the file came from and save it again as \"CSV UTF-8\" "
                                                                                          "(or as .xlsx or .ods)")
                                                               .arg(Translation::shown(question.question.left(80))));
@@ -276,9 +306,15 @@ std::vector<QuestionFile::Question> QuestionFile::questions(Table table, const Q
                                       .arg(Translation::shown(question.answers[a])));
             }
         }
-        questions.push_back(std::move(question));
+        if (good)
+            questions.push_back(std::move(question));
     }
-    if (questions.empty())
+    if (!found.empty()) {
+        if (!faults)
+            throw allFaults(found, fileName);
+        *faults = std::move(found);
+    } else if (questions.empty()) {
         places.fail(header.line, 0, QCoreApplication::translate("CsvReader", "the file holds no questions, only the header"));
+    }
     return questions;
 }

@@ -51,10 +51,19 @@ public:
 
     // note, when given, gets notes for the user on how the file was read
     // (its encoding, answers that look like dates), or stays as it is.
-    static std::vector<Question> read(const QString &path, QString *note = nullptr);
+    // Every fault of the file's rows is found: without faults, they are
+    // thrown as one Failure that lists them (allFaults); with it, they are
+    // put there and the rows without a fault are given. A fault of the whole
+    // file (not a question file, no header, damaged) is always thrown.
+    static std::vector<Question> read(const QString &path, QString *note = nullptr, std::vector<Failure> *faults = nullptr);
 
     // The questions of a table, by its header, in English or in Arabic.
-    static std::vector<Question> questions(Table table, const QString &fileName, QString *note);
+    static std::vector<Question> questions(Table table, const QString &fileName, QString *note, std::vector<Failure> *faults = nullptr);
+
+    // The faults of a file as one Failure: the one, or the first
+    // kFaultsListed of them listed, each with its line or cell.
+    static Failure allFaults(const std::vector<Failure> &faults, const QString &fileName);
+    static constexpr size_t kFaultsListed = 50;
 
     // The name of a spreadsheet's column (0: A, 26: AA) and of a cell.
     static QString columnName(int column);

@@ -4,6 +4,7 @@
 
 #include "failure.h"
 #include "picture.h"
+#include "questionpicture.h"
 #include "translation.h"
 
 #include <QColor>
@@ -73,7 +74,7 @@ QVariant QuestionListModel::data(const QModelIndex &index, int role) const
                 return *held;
             auto picture = std::make_unique<QPixmap>();
             try {
-                *picture = Picture::load(q.picture);
+                *picture = q.picture.isEmpty() ? QPixmap::fromImage(QuestionPicture::render(q.text)) : Picture::load(q.picture);
             } catch (const Failure &) {
                 // What is wrong with it is in the problems column.
             }

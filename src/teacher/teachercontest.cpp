@@ -31,8 +31,16 @@ void TeacherContest::reload()
     // as the game does, under the game's lock, which is let go at once; a
     // folder is only read, so it can be looked at while a contest runs.
     const bool made = !m_questionFile.isEmpty() || !QFileInfo::exists(QuestionBank::filePath(m_folder));
-    if (made)
-        ContestStart::open(m_path).reset();
+    if (made) {
+        try {
+            ContestStart::open(m_path).reset();
+        } catch (const Failure &) {
+            // A question file with faults: its good rows are shown, so the
+            // teacher sees what is right while correcting the rest.
+            preview();
+            throw;
+        }
+    }
     std::vector<QString> places;
     if (!m_questionFile.isEmpty()) {
         for (const QuestionFile::Question &q : QuestionFile::read(m_questionFile))
@@ -61,6 +69,29 @@ void TeacherContest::reload()
     for (const QString &problem : report.problems + report.warnings) {
         if (!ofQuestions.contains(problem))
             m_bankProblems << problem;
+    }
+}
+
+void TeacherContest::preview()
+{
+    if (m_questionFile.isEmpty())
+        return;
+    std::vector<Failure> faults;
+    std::vector<QuestionFile::Question> good;
+    try {
+        good = QuestionFile::read(m_questionFile, nullptr, &faults);
+    } catch (const Failure &) {
+        return; // a fault of the whole file: nothing to show
+    }
+    qint64 id = 0;
+    for (QuestionFile::Question &row : good) {
+        Question q;
+        q.id = ++id;
+        q.text = row.question;
+        for (size_t a = 0; a < 4; ++a)
+            q.answers[a] = row.answers[a];
+        q.place = row.place();
+        m_questions.push_back(std::move(q));
     }
 }
 

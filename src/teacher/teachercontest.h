@@ -22,7 +22,7 @@ public:
         qint64 id = 0;
         QString text;
         std::array<QString, 4> answers; // a1, the correct one, first
-        QString picture;                // the path of its picture
+        QString picture;                // the path of its picture; empty: made from text
         QString place;                  // "line 7", "cell Sheet1!A7"; empty without a question file
         QStringList problems;           // what check finds on it
     };
@@ -55,6 +55,10 @@ public:
     bool startGame(bool fullScreen) const;
 
 private:
+    // The rows without a fault of a question file that could not be made
+    // into a contest, as its questions (no picture made yet).
+    void preview();
+
     QString m_path, m_folder, m_questionFile;
     std::vector<Question> m_questions;
     QStringList m_bankProblems;

@@ -229,7 +229,7 @@ void TeacherWindow::showContest()
         problems << m_contest.bankProblems();
     ui->bankProblems->setText(Translation::forWindow(problems.join(u'\n')));
     ui->bankProblems->setVisible(!problems.isEmpty());
-    m_questions->setQuestions(m_open ? m_contest.questions() : std::vector<TeacherContest::Question>());
+    m_questions->setQuestions(m_contest.questions());
     if (m_open) {
         showSettings();
         showResults();

@@ -60,19 +60,32 @@ private slots:
 
     void aQuestionFileIsShownAndFollowed()
     {
-        // A file create refuses: its fault, with the line, on top, and no
-        // questions; corrected on disk, the contest is made again by itself.
+        // A file create refuses: every fault, each with its line, on top
+        // (the columns named as its header names them), and the rows without
+        // one shown; corrected on disk, the contest is made again by itself.
         const QString csv = m_data->filePath(QStringLiteral("صف.csv"));
-        writeFile(csv, "question,a1,a2,a3,a4\nما ناتج 3/4 + 1/8 ؟,7/8,4/12,1/2,3/8\nما ناتج 7 × 8 ؟,56,56,64,48\n");
+        writeFile(csv, "question,a1,a2,a3,a4\nما ناتج 3/4 + 1/8 ؟,7/8,4/12,1/2,3/8\nما ناتج 7 × 8 ؟,56,56,64,48\nما ناتج 2 + 2 ؟,4,,5,6\n");
         TeacherWindow window;
         window.open(csv);
         auto *problems = window.findChild<QLabel *>(QStringLiteral("bankProblems"));
         auto *list = window.findChild<QTableView *>(QStringLiteral("questionList"));
-        QVERIFY2(problems->text().contains(QStringLiteral(":3: answers a1 and a2 are the same")), qPrintable(problems->text()));
-        QCOMPARE(list->model()->rowCount(), 0);
+        QVERIFY2(problems->text().contains(QStringLiteral(":3: answers a1 and a2 are the same")) && problems->text().contains(QStringLiteral(":4: answer a2 is empty"))
+                     && problems->text().contains(QStringLiteral("2 faults")),
+                 qPrintable(problems->text()));
+        QCOMPARE(list->model()->rowCount(), 1);
+        QVERIFY(cell(list->model(), 0, QuestionListModel::Number).contains(QStringLiteral("line 2")));
+        QVERIFY(!list->model()->data(list->model()->index(0, QuestionListModel::Picture), Qt::DecorationRole).value<QPixmap>().isNull());
+        // An Arabic header names its own columns.
+        const QString arabic = m_data->filePath(QStringLiteral("عربي.csv"));
+        writeFile(arabic, "السؤال,الإجابة الصحيحة,إجابة خاطئة 1,إجابة خاطئة 2,إجابة خاطئة 3\nما ناتج 7 × 8 ؟,56,56,64,48\n");
+        TeacherWindow other;
+        other.open(arabic);
+        QVERIFY2(other.findChild<QLabel *>(QStringLiteral("bankProblems"))->text().contains(QStringLiteral("answers \"الإجابة الصحيحة\" and \"إجابة خاطئة 1\" are the same")),
+                 qPrintable(other.findChild<QLabel *>(QStringLiteral("bankProblems"))->text()));
         QVERIFY(window.recentFiles().contains(csv));
         writeFile(csv, "question,a1,a2,a3,a4\nما ناتج 3/4 + 1/8 ؟,7/8,4/12,1/2,3/8\nما ناتج 7 × 8 ؟,56,54,64,48\n");
         QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), 2, 5000);
+        QVERIFY(problems->text().indexOf(QStringLiteral("faults")) < 0);
         // Each question with its place in the file, its correct answer
         // marked, and the problem of the whole bank on top.
         QVERIFY(cell(list->model(), 1, QuestionListModel::Number).contains(QStringLiteral("line 3")));

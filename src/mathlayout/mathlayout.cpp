@@ -34,6 +34,25 @@ struct Box {
     }
 };
 
+bool isLatin(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); });
+}
+
+// The character a textbook prints for one typed: a true minus for the
+// hyphen, a times sign for the star, a prime for the apostrophe.
+QString shown(const QString &text)
+{
+    if (text.size() != 1)
+        return text;
+    switch (text[0].unicode()) {
+    case u'-': return QStringLiteral("\u2212");
+    case u'*': return QStringLiteral("×");
+    case u'\'': return QStringLiteral("′");
+    default: return text;
+    }
+}
+
 bool hasArabic(const QString &text)
 {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Arabic && c.isLetter(); });
@@ -49,12 +68,14 @@ public:
     Box lay(const MathNode &node, qreal scale)
     {
         switch (node.kind) {
-        case Kind::Text: return text(node.text, node.source, scale);
+        case Kind::Text: return text(shown(node.text), node.source, scale, node.role == MathNode::Role::Variable && isLatin(node.text));
         case Kind::Row: return row(node, scale);
         case Kind::Fraction: return fraction(node, scale);
         case Kind::Power: return power(node, scale);
         case Kind::Root: return root(node, scale);
         case Kind::Fence: return fence(node, scale);
+        case Kind::Subscript: return subscript(node, scale);
+        case Kind::Overline: return overline(node, scale);
         }
         return {};
     }
@@ -74,12 +95,13 @@ private:
         QHash<QString, Measure> measured;
     };
 
-    Face &face(qreal scale)
+    Face &face(qreal scale, bool italic = false)
     {
-        const int key = qRound(scale * 1000);
+        const int key = qRound(scale * 1000) * 2 + (italic ? 1 : 0);
         auto it = m_faces.find(key);
         if (it == m_faces.end()) {
             QFont font = m_font;
+            font.setItalic(italic);
             qreal size;
             if (m_font.pixelSize() > 0) {
                 font.setPixelSize(std::max(6, qRound(m_font.pixelSize() * scale)));
@@ -99,13 +121,15 @@ private:
     qreal digitHeight(qreal scale) { return face(scale).digitHeight; }
     qreal thickness(qreal scale) { return std::max(1.0, face(scale).size * 0.06); }
 
-    Box text(const QString &characters, qsizetype source, qreal scale)
+    Box text(const QString &characters, qsizetype source, qreal scale, bool italic = false)
     {
-        Face &f = face(scale);
+        Face &f = face(scale, italic);
         auto known = f.measured.constFind(characters);
         if (known == f.measured.cend()) {
             const QRectF ink = f.metrics.tightBoundingRect(characters);
-            known = f.measured.insert(characters, Measure{f.metrics.horizontalAdvance(characters), std::max(f.digitHeight, -ink.top()), std::max(0.0, ink.bottom())});
+            // A slanted letter leans over its advance: room for its top.
+            const qreal lean = italic ? f.size * 0.08 : 0;
+            known = f.measured.insert(characters, Measure{f.metrics.horizontalAdvance(characters) + lean, std::max(f.digitHeight, -ink.top()), std::max(0.0, ink.bottom())});
         }
         Box box;
         box.width = known->width;
@@ -123,19 +147,81 @@ private:
         return box;
     }
 
+    // Whether a node is, or begins with, a function's name (sin, جا^٢).
+    static bool isFunction(const MathNode &node)
+    {
+        if (node.kind == Kind::Power || node.kind == Kind::Subscript)
+            return isFunction(node.children[0]);
+        return node.kind == Kind::Text && node.role == MathNode::Role::Function;
+    }
+    static bool isBlank(const MathNode &node) { return node.kind == Kind::Text && node.text == QStringLiteral(" "); }
+
     Box row(const MathNode &node, qreal scale)
     {
         Box box;
         box.ascent = digitHeight(scale);
-        for (const MathNode &child : node.children) {
+        // The blank a teacher would have typed around an operator, and after
+        // a function's name, where none was typed.
+        const qreal blank = face(scale).metrics.horizontalAdvance(u' ');
+        const size_t n = node.children.size();
+        for (size_t k = 0; k < n; ++k) {
+            const MathNode &child = node.children[k];
+            const bool spaced = child.kind == Kind::Text && child.role == MathNode::Role::Operator;
+            if (spaced && k > 0 && !isBlank(node.children[k - 1]))
+                box.width += blank;
             Box part = lay(child, scale);
             box.ascent = std::max(box.ascent, part.ascent);
             box.descent = std::max(box.descent, part.descent);
             const qreal width = part.width;
             box.place(std::move(part), box.width, 0);
             box.width += width;
+            if (k + 1 < n && !isBlank(node.children[k + 1])) {
+                if (spaced)
+                    box.width += blank;
+                else if (isFunction(child) && node.children[k + 1].kind != Kind::Fence)
+                    box.width += blank * 0.7;
+            }
         }
         return box;
+    }
+
+    Box subscript(const MathNode &node, qreal scale)
+    {
+        Box base = lay(node.children[0], scale);
+        Box index = lay(node.children[1], std::max(0.3, scale * MathLayout::kExponentScale));
+        const qreal drop = std::max(digitHeight(scale) * 0.3, index.ascent - digitHeight(scale) * 0.55);
+        Box box;
+        box.width = base.width + index.width;
+        box.ascent = std::max(base.ascent, index.ascent - drop);
+        box.descent = std::max(base.descent, index.descent + drop);
+        const qreal baseWidth = base.width;
+        box.place(std::move(base), 0, 0);
+        box.place(std::move(index), baseWidth, drop);
+        return box;
+    }
+
+    // The repeating digits of a decimal under a bar.
+    Box overline(const MathNode &node, qreal scale)
+    {
+        Box content = lay(node.children[0], scale);
+        const qreal t = thickness(scale), y = -content.ascent - face(scale).size * 0.1;
+        Box box;
+        box.width = content.width;
+        box.ascent = -y + t;
+        box.descent = content.descent;
+        MathPiece line;
+        line.kind = MathPiece::Kind::Line;
+        line.line = QLineF(0, y, content.width, y);
+        line.thickness = t;
+        box.pieces.push_back(line);
+        box.place(std::move(content), 0, 0);
+        return box;
+    }
+
+    static bool holdsFraction(const MathNode &node)
+    {
+        return node.kind == Kind::Fraction
+            || (node.kind == Kind::Row && std::any_of(node.children.begin(), node.children.end(), [](const MathNode &c) { return c.kind == Kind::Fraction; }));
     }
 
     Box fraction(const MathNode &node, qreal scale)
@@ -144,7 +230,10 @@ private:
         Box numerator = lay(node.children[0], inner);
         Box denominator = lay(node.children[1], inner);
         const qreal size = face(scale).size;
-        const qreal pad = size * 0.12, gap = size * 0.12, bar = thickness(scale), y = -axis(scale);
+        // The main bar of a fraction of fractions reaches well past the
+        // inner ones.
+        const bool complex = holdsFraction(node.children[0]) || holdsFraction(node.children[1]);
+        const qreal pad = size * (complex ? 0.5 : 0.12), gap = size * 0.12, bar = thickness(scale), y = -axis(scale);
         Box box;
         box.width = std::max(numerator.width, denominator.width) + 2 * pad;
         box.ascent = -y + bar / 2 + gap + numerator.descent + numerator.ascent;
@@ -165,7 +254,7 @@ private:
     Box power(const MathNode &node, qreal scale)
     {
         Box base = lay(node.children[0], scale);
-        Box exponent = lay(node.children[1], std::max(0.4, scale * MathLayout::kExponentScale));
+        Box exponent = lay(node.children[1], std::max(0.3, scale * MathLayout::kExponentScale));
         const qreal shift = std::max(base.ascent * 0.55, base.ascent - exponent.ascent * 0.5);
         const qreal kern = face(scale).size * 0.04;
         Box box;
@@ -224,7 +313,7 @@ private:
         Box box;
         if (content.ascent + content.descent <= digitHeight(scale) * kTallContent) {
             // As tall as a number: the font's own brackets.
-            Box left = text(QString(open), -1, scale), right = text(QString(close), -1, scale);
+            Box left = text(QString(open), node.source, scale), right = text(QString(close), node.closeSource, scale);
             box.ascent = std::max({left.ascent, content.ascent, right.ascent});
             box.descent = std::max({left.descent, content.descent, right.descent});
             const qreal lw = left.width, cw = content.width, rw = right.width;
@@ -242,6 +331,18 @@ private:
             if (open == u'(') {
                 path.moveTo(x1, top);
                 path.quadTo(x0, (top + bottom) / 2, x1, bottom);
+            } else if (open == u'|') {
+                path.moveTo((x0 + x1) / 2, top);
+                path.lineTo((x0 + x1) / 2, bottom);
+            } else if (open == u'{') {
+                const qreal middle = (top + bottom) / 2, xm = (x0 + x1) / 2;
+                path.moveTo(x1, top);
+                path.quadTo(xm, top, xm, top + (middle - top) * 0.3);
+                path.lineTo(xm, middle - (middle - top) * 0.2);
+                path.quadTo(xm, middle, x0, middle);
+                path.quadTo(xm, middle, xm, middle + (bottom - middle) * 0.2);
+                path.lineTo(xm, bottom - (bottom - middle) * 0.3);
+                path.quadTo(xm, bottom, x1, bottom);
             } else {
                 path.moveTo(x1, top);
                 path.lineTo(x0, top);

@@ -2,12 +2,14 @@
 #include "mathlayout.h"
 #include "mathparagraph.h"
 #include "mathparser.h"
+#include "mathtext.h"
 #include "picture.h"
 #include "picturebox.h"
 #include "questionpicture.h"
 #include "testhelpers.h"
 #include "testmain.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -234,6 +236,64 @@ private slots:
         QVERIFY(QRectF(0, 0, QuestionPicture::kWidth - 28, QuestionPicture::kHeight - 28).contains(layouts[0].boundingRect()));
         if (text.size() < 30)
             QCOMPARE(layouts[0].lineCount(), 1);
+    }
+
+    void nothingIsReordered_data()
+    {
+        // The corpus: expressions as teachers type them, with the direction
+        // each reads in.
+        addColumns<QString, bool>("text", "rightToLeft");
+        QFile corpus(qEnvironmentVariable("MC_SOURCE_DIR") + QStringLiteral("/tests/mathlayout/corpus.txt"));
+        QVERIFY2(corpus.open(QIODevice::ReadOnly), "the corpus is not where MC_SOURCE_DIR says");
+        int rows = 0, rightToLeft = 0;
+        for (const QString &line : QString::fromUtf8(corpus.readAll()).split(u'\n')) {
+            if (line.isEmpty() || line.startsWith(u'#'))
+                continue;
+            const QString text = line.section(u'\t', 1).replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+            const bool rtl = line.startsWith(QStringLiteral("rtl\t"));
+            QTest::newRow(qPrintable(QString::number(++rows) + u' ' + text)) << text << rtl;
+            rightToLeft += rtl;
+        }
+        QVERIFY(rows >= 300 && rightToLeft * 2 >= rows - 20);
+    }
+    void nothingIsReordered()
+    {
+        auto [text, rightToLeft] = fetchRow<QString, bool>("text", "rightToLeft");
+        // Each line of the cell is one expression, whatever symbols it holds,
+        // in its direction, and drawn on a line of its own.
+        const QStringList lines = text.split(u'\n');
+        const QList<MathText::Expression> found = MathText::expressions(text);
+        QCOMPARE(found.size(), lines.size());
+        for (qsizetype k = 0, at = 0; k < lines.size(); at += lines[k++].size() + 1) {
+            QCOMPARE(text.mid(found[k].start, found[k].length), lines[k]);
+            QCOMPARE(found[k].rightToLeft, rightToLeft);
+            QCOMPARE(found[k].start, at);
+        }
+        // On a picture and a button, every character of it drawn in its typed
+        // order from the left, or from the right: of two pieces, the one
+        // typed later is further along unless one stands over the other
+        // (a numerator over its denominator).
+        for (const MathParagraph &layout : {MathParagraph(text, bodyFont(), 10000, false), QuestionPicture::fit(text)}) {
+            QCOMPARE(layout.lineCount(), int(lines.size()));
+            std::vector<Drawn> drawn;
+            std::vector<qsizetype> sources;
+            for (const MathPiece &piece : layout.pieces()) {
+                if (piece.kind == MathPiece::Kind::Text && piece.source >= 0) {
+                    drawn.push_back(*drawnAt(layout.pieces(), piece.source, piece.text.size()));
+                    sources.push_back(piece.source);
+                }
+            }
+            for (size_t a = 0; a < drawn.size(); ++a) {
+                for (size_t b = 0; b < drawn.size(); ++b) {
+                    const bool stacked = drawn[a].rect.bottom() < drawn[b].rect.top() || drawn[b].rect.bottom() < drawn[a].rect.top();
+                    if (sources[a] >= sources[b] || stacked)
+                        continue;
+                    const bool inOrder = rightToLeft ? drawn[b].centreX < drawn[a].centreX : drawn[b].centreX > drawn[a].centreX;
+                    QVERIFY2(inOrder, qPrintable(QStringLiteral("%1 (at %2) and %3 (at %4)")
+                                                     .arg(text.mid(sources[a], 3)).arg(drawn[a].centreX).arg(text.mid(sources[b], 3)).arg(drawn[b].centreX)));
+                }
+            }
+        }
     }
 
     void onlyNotationIsDrawnAsNotation_data()

@@ -179,7 +179,7 @@ private:
                 if (spaced)
                     box.width += blank;
                 else if (isFunction(child) && node.children[k + 1].kind != Kind::Fence)
-                    box.width += blank * 0.7;
+                    box.width += blank;
             }
         }
         return box;

@@ -138,6 +138,25 @@ bool endsOperand(QChar c)
         || c == QChar(0x00B3) || c == QChar(0x00B9);
 }
 
+// Where the interval that opens at k ends ([2, 5), (-∞, 3], ]2, 5[, as
+// typed: no bracket between its ends, a comma or semicolon), or -1. Only
+// up to the next bracket is looked at, so each character is looked at at
+// most twice in all.
+qsizetype intervalEnd(const QString &s, qsizetype k, qsizetype end)
+{
+    bool separated = false;
+    for (qsizetype j = k + 1; j < end; ++j) {
+        const QChar c = s[j];
+        if (QStringView(u",;،؛").contains(c))
+            separated = true;
+        if (!QStringView(u"()[]{}|").contains(c))
+            continue;
+        const bool interval = QStringView(u")][").contains(c) && !(s[k] == u'(' && c == u')') && !(s[k] == u'[' && c == u']');
+        return interval && separated ? j : -1;
+    }
+    return -1;
+}
+
 } // namespace
 
 // In one pass with a stack: each bracket is pushed and popped once.
@@ -160,6 +179,13 @@ std::vector<qsizetype> MathParser::bracketPartners(const QString &s, qsizetype s
         }
         const qsizetype opener = kOpeners.indexOf(c), closer = kClosers.indexOf(c);
         const bool bar = c == u'|';
+        if ((c == u'[' || c == u'(' || (c == u']' && opened[1] == 0))) {
+            if (const qsizetype close = intervalEnd(s, k, end); close > k) {
+                k = close; // an interval's brackets are its own
+                afterOperand = true;
+                continue;
+            }
+        }
         if (closer >= 0 && opened[closer] > 0 && (!bar || afterOperand)) {
             for (;;) {
                 const qsizetype o = open.back();

@@ -1,5 +1,9 @@
 #include "mathtext.h"
 
+#include "mathparser.h"
+
+#include <QCoreApplication>
+
 #include <QTextLayout>
 
 #include <algorithm>
@@ -234,6 +238,67 @@ QList<MathText::Expression> MathText::expressions(const QString &text)
         i = next;
     }
     return found;
+}
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("MathText", text);
+}
+
+// Whether what stands at k can be an exponent, an index or a radicand: a
+// number, a letter or a group that is closed.
+bool readableOperand(const QString &text, qsizetype k, qsizetype end, const std::vector<qsizetype> &partner, qsizetype start)
+{
+    if (k >= end)
+        return false;
+    const QChar c = text[k];
+    return c.isLetterOrNumber() || QStringView(u"√∛∜∞?؟").contains(c) || (c >= QChar(0x00BC) && c <= QChar(0x00BE)) || (c >= QChar(0x2150) && c <= QChar(0x215E))
+        || partner[size_t(k - start)] > k;
+}
+
+} // namespace
+
+QStringList MathText::unreadNotation(const QString &text)
+{
+    QStringList unread;
+    for (const Expression &e : expressions(text)) {
+        const qsizetype end = e.start + e.length;
+        std::vector<qsizetype> unmatched;
+        const std::vector<qsizetype> partner = MathParser::bracketPartners(text, e.start, e.length, &unmatched);
+        for (const qsizetype at : unmatched) {
+            const QString where = QString::number(at + 1);
+            if (text[at] == u'|')
+                unread << tr("the bar | at character %1 is never closed: it is shown as typed; close the absolute value with a second |, or write \\| for a bar").arg(where);
+            else if (QStringView(u"([{").contains(text[at]))
+                unread << tr("the bracket %1 at character %2 is never closed: it is shown as typed; close it, or remove it").arg(text[at]).arg(where);
+            else
+                unread << tr("the bracket %1 at character %2 closes nothing: it is shown as typed; open it, or remove it").arg(text[at]).arg(where);
+        }
+        for (qsizetype k = e.start; k < end; ++k) {
+            const QChar c = text[k];
+            if (c == u'\\') {
+                ++k; // a character as it is
+                continue;
+            }
+            const QString where = QString::number(k + 1);
+            if (c == u'^' || c == u'_') {
+                const qsizetype after = c == u'^' && k + 1 < end && text[k + 1] == u'-' ? k + 2 : k + 1;
+                if (!readableOperand(text, after, end, partner, e.start))
+                    unread << (c == u'^' ? tr("^ at character %1 has no exponent after it: it is shown as typed; write the exponent after it (x^2), or \\^ for a caret")
+                                         : tr("_ at character %1 has no index after it: it is shown as typed; write the index after it (x_1), or \\_ for an underscore"))
+                                  .arg(where);
+            } else if ((c == u'√' || c == u'∛' || c == u'∜') && !readableOperand(text, k + 1, end, partner, e.start)) {
+                unread << tr("the root sign at character %1 has nothing under it: it is shown as typed; write the radicand after it (√3, √(x + 1))").arg(where);
+            } else if (c == u'r' && text.mid(k, 5) == QStringLiteral("root(") && (k == e.start || !text[k - 1].isLetter())) {
+                const qsizetype close = partner[size_t(k + 4 - e.start)];
+                if (close > 0 && (close + 1 >= end || text[close + 1] != u'(' || partner[size_t(close + 1 - e.start)] < 0))
+                    unread << tr("root(…) at character %1 has no radicand after its index: it is shown as typed; write it in brackets after the index (root(3)(8))").arg(where);
+            }
+        }
+    }
+    return unread;
 }
 
 QString MathText::isolated(const QString &text)

@@ -69,6 +69,24 @@ const MathPiece *first(const std::vector<MathPiece> &pieces, MathPiece::Kind kin
 }
 
 enum class Shape { Fraction, Power, Root, MixedNumber, IndexedRoot };
+enum class Detail { Subscript, Tower, TallBars, RepeatingBar, ComplexFraction, Italic, Upright, Shown, SpacedAsTyped };
+
+MathLayout laidOut(const QString &text)
+{
+    const QList<MathText::Expression> found = MathText::expressions(text);
+    return MathLayout(MathParser::parse(text), bodyFont(), !found.isEmpty() && found[0].rightToLeft);
+}
+
+std::vector<QLineF> lines(const std::vector<MathPiece> &pieces)
+{
+    std::vector<QLineF> found;
+    for (const MathPiece &piece : pieces) {
+        if (piece.kind == MathPiece::Kind::Line)
+            found.push_back(piece.line);
+    }
+    std::sort(found.begin(), found.end(), [](const QLineF &a, const QLineF &b) { return a.length() > b.length(); });
+    return found;
+}
 
 } // namespace
 
@@ -186,6 +204,149 @@ private slots:
             break;
         }
         }
+    }
+
+    void notationOfTheGrades_data()
+    {
+        // Each expression, what to look at, and the two parts it concerns:
+        // for a subscript its base and index; for a tower of powers two
+        // exponents, the second raised on the first; for bars, a character
+        // they hold; for a repeating decimal the digits before the bar and
+        // under it; for a function's name, typed without a blank and with
+        // one; for a character shown as a textbook prints it, the character
+        // typed and the one drawn; for spacing, the same typed with blanks.
+        addColumns<QString, Detail, QString, QString>("text", "detail", "one", "two");
+        QTest::newRow("subscript digit") << "x_1 + 2" << Detail::Subscript << "x" << "1";
+        QTest::newRow("subscript letter") << "a_n + 1" << Detail::Subscript << "a" << "n";
+        QTest::newRow("logarithm's base") << "log_2 8" << Detail::Subscript << "log" << "2";
+        QTest::newRow("subscript right to left") << "س_١ = ٣" << Detail::Subscript << "س" << "١";
+        QTest::newRow("tower of powers") << "2^3^4" << Detail::Tower << "3" << "4";
+        QTest::newRow("tower right to left") << "٢^٣^٤" << Detail::Tower << "٣" << "٤";
+        QTest::newRow("absolute value of a fraction") << "|1/2| + 1" << Detail::TallBars << "1" << "2";
+        QTest::newRow("a set of fractions") << "{1/2, 3/4}" << Detail::TallBars << "1" << "4";
+        QTest::newRow("repeating decimal") << "0.(3)" << Detail::RepeatingBar << "0." << "3";
+        QTest::newRow("repeating decimals after the first") << "0.1(6)" << Detail::RepeatingBar << "0.1" << "6";
+        QTest::newRow("repeating decimal right to left") << "٠٫(٣)" << Detail::RepeatingBar << "٠٫" << "٣";
+        QTest::newRow("complex fraction") << "(1/2)/(3/4)" << Detail::ComplexFraction << "1" << "4";
+        QTest::newRow("a Latin variable") << "2x + 1" << Detail::Italic << "x" << "2";
+        QTest::newRow("a function's name") << "sin x" << Detail::Upright << "sin" << "x";
+        QTest::newRow("an Arabic function's name") << "جا ٣٠°" << Detail::Upright << "جا" << "٣٠";
+        QTest::newRow("a unit") << "5 cm" << Detail::Upright << "cm" << "5";
+        QTest::newRow("minus") << "7 - 3" << Detail::Shown << "-" << "\u2212";
+        QTest::newRow("a negative number") << "-7" << Detail::Shown << "-" << "\u2212";
+        QTest::newRow("star") << "3 * 4" << Detail::Shown << "*" << "×";
+        QTest::newRow("prime") << "f'(x)" << Detail::Shown << "'" << "′";
+        QTest::newRow("operators typed without blanks") << "2x+6=14" << Detail::SpacedAsTyped << "2x + 6 = 14" << "";
+        QTest::newRow("ratio") << "3:4=x:20" << Detail::SpacedAsTyped << "3 : 4 = x : 20" << "";
+        QTest::newRow("a sign is not spaced") << "-8+5" << Detail::SpacedAsTyped << "-8 + 5" << "";
+        QTest::newRow("right to left") << "٢س+٦=١٤" << Detail::SpacedAsTyped << "٢س + ٦ = ١٤" << "";
+        QTest::newRow("a function without a blank") << "sin30°" << Detail::SpacedAsTyped << "sin 30°" << "";
+    }
+    void notationOfTheGrades()
+    {
+        auto [text, detail, one, two] = fetchRow<QString, Detail, QString, QString>("text", "detail", "one", "two");
+        const MathLayout layout = laidOut(text);
+        const std::vector<MathPiece> &pieces = layout.pieces();
+        const bool rightToLeft = MathText::expressions(text).value(0).rightToLeft;
+        const std::optional<Drawn> a = drawnAt(pieces, text.indexOf(one), one.size()), b = drawnAt(pieces, text.lastIndexOf(two), two.size());
+        const qreal size = bodyFont().pixelSize();
+        switch (detail) {
+        case Detail::Subscript:
+        case Detail::Tower:
+            QVERIFY(a && b);
+            QVERIFY2(b->pixelSize < a->pixelSize, "smaller");
+            if (detail == Detail::Subscript)
+                QVERIFY2(b->baseline > a->baseline + size * 0.15, "lowered");
+            else
+                QVERIFY2(b->baseline < a->baseline - a->rect.height() * 0.3, "raised on the exponent below it");
+            QVERIFY2(rightToLeft ? b->rect.right() <= a->rect.left() + 0.5 : b->rect.left() >= a->rect.right() - 0.5, "after, in the reading direction");
+            break;
+        case Detail::TallBars: {
+            QVERIFY(a && b);
+            int bars = 0;
+            for (const MathPiece &piece : pieces) {
+                if (piece.kind == MathPiece::Kind::Path && piece.path.boundingRect().top() < a->rect.top() && piece.path.boundingRect().bottom() > b->rect.bottom())
+                    ++bars;
+            }
+            QCOMPARE(bars, 2);
+            break;
+        }
+        case Detail::RepeatingBar: {
+            QVERIFY(a && b);
+            const std::vector<QLineF> bars = lines(pieces);
+            QCOMPARE(bars.size(), size_t(1));
+            QVERIFY2(bars[0].y1() < b->rect.top() && bars[0].y1() > b->rect.top() - size * 0.4, "just over the repeating digits");
+            QVERIFY2(std::min(bars[0].x1(), bars[0].x2()) <= b->rect.left() + 1 && std::max(bars[0].x1(), bars[0].x2()) >= b->rect.right() - 1, "over all of them");
+            QVERIFY2(std::max(bars[0].x1(), bars[0].x2()) <= a->rect.left() + 1 || std::min(bars[0].x1(), bars[0].x2()) >= a->rect.right() - 1, "over them only");
+            for (const MathPiece &piece : pieces)
+                QVERIFY2(!piece.text.contains(u'(') && !piece.text.contains(u')'), "the brackets are not drawn");
+            break;
+        }
+        case Detail::ComplexFraction: {
+            const std::vector<QLineF> bars = lines(pieces);
+            QCOMPARE(bars.size(), size_t(3));
+            QVERIFY2(bars[0].length() > bars[1].length() + size * 0.5, "the main bar clearly longer than the inner ones");
+            QVERIFY(bars[0].y1() > bars[1].y1() || bars[0].y1() < bars[2].y1());
+            break;
+        }
+        case Detail::Italic:
+        case Detail::Upright: {
+            QVERIFY(a && b);
+            auto italic = [&](const QString &token) {
+                const auto it = std::find_if(pieces.begin(), pieces.end(), [&](const MathPiece &p) { return p.text == token; });
+                return it != pieces.end() && it->font.italic();
+            };
+            QVERIFY2(italic(one) == (detail == Detail::Italic), qPrintable(one));
+            QVERIFY2(!italic(two) || two == "x", qPrintable(two));
+            break;
+        }
+        case Detail::Shown: {
+            QVERIFY(a);
+            const auto it = std::find_if(pieces.begin(), pieces.end(), [&](const MathPiece &p) { return p.source == text.indexOf(one); });
+            QVERIFY(it != pieces.end());
+            QCOMPARE(it->text, two);
+            break;
+        }
+        case Detail::SpacedAsTyped:
+            QVERIFY2(qAbs(layout.width() - laidOut(one).width()) < 0.5, qPrintable(QString::number(layout.width()) + " " + QString::number(laidOut(one).width())));
+            break;
+        }
+    }
+
+    void unreadNotationIsNamed_data()
+    {
+        // A text, and what of its notation is said to be unread: the place
+        // of each (from 1), in order, and a word of the first message.
+        addColumns<QString, QList<int>, QString>("text", "places", "what");
+        QTest::newRow("a caret with nothing after it") << "x^ + 1" << QList<int>{2} << "^";
+        QTest::newRow("a caret at the end") << "ما قيمة 2^ ؟" << QList<int>{10} << "^";
+        QTest::newRow("an underscore at the end") << "a_" << QList<int>{2} << "_";
+        QTest::newRow("a caret before a bracket never closed") << "x^(2" << QList<int>{3, 2} << "(";
+        QTest::newRow("a bracket never closed") << "sqrt(2" << QList<int>{5} << "never closed";
+        QTest::newRow("a bracket closing nothing") << "(1 + 2)) × 3" << QList<int>{8} << "closes nothing";
+        QTest::newRow("a bar never closed") << "|x + 1 = 4" << QList<int>{1} << "|";
+        QTest::newRow("a root without its radicand") << "root(3) + 8" << QList<int>{1} << "root";
+        QTest::newRow("a root sign of nothing") << "√ + 1" << QList<int>{1} << "root";
+        QTest::newRow("two expressions") << "إذا كان x^ = 2 فما (y ؟" << QList<int>{10, 20} << "^";
+        QTest::newRow("all read") << "|-7| + |3| - |-2| = ?" << QList<int>{} << "";
+        QTest::newRow("intervals") << "[2, 5) ∪ ]7, 9[ ∪ (-∞, 0]" << QList<int>{} << "";
+        QTest::newRow("a set by a property") << "{x | x > 2}" << QList<int>{} << "";
+        QTest::newRow("escapes and a negative exponent") << "2\\^ + x^-2 + a\\_b" << QList<int>{} << "";
+        QTest::newRow("roots and subscripts") << "root(3)(8) + x_1 + √س" << QList<int>{} << "";
+    }
+    void unreadNotationIsNamed()
+    {
+        auto [text, places, what] = fetchRow<QString, QList<int>, QString>("text", "places", "what");
+        const QStringList unread = MathText::unreadNotation(text);
+        QCOMPARE(unread.size(), places.size());
+        QList<int> found;
+        for (const QString &message : unread) {
+            QVERIFY2(message.contains(QStringLiteral("shown as typed")), qPrintable(message));
+            found << QRegularExpression(QStringLiteral("character (\\d+)")).match(message).captured(1).toInt();
+        }
+        QCOMPARE(found, places);
+        if (!unread.isEmpty())
+            QVERIFY2(unread[0].contains(what), qPrintable(unread[0]));
     }
 
     void mathematicsReadsInOrder_data()

@@ -60,8 +60,8 @@ bool hasArabic(const QString &text)
 
 class Setter {
 public:
-    explicit Setter(const QFont &font)
-        : m_font(font)
+    Setter(const QFont &font, bool rightToLeft)
+        : m_font(font), m_rightToLeft(rightToLeft)
     {
     }
 
@@ -200,21 +200,26 @@ private:
         return box;
     }
 
-    // The repeating digits of a decimal under a bar.
+    // A decimal with its repeating digits under a bar. A number reads left
+    // to right in either direction: right to left, its parts are set in
+    // the mirror of their order, which the mirroring turns back.
     Box overline(const MathNode &node, qreal scale)
     {
-        Box content = lay(node.children[0], scale);
-        const qreal t = thickness(scale), y = -content.ascent - face(scale).size * 0.1;
+        Box digits = lay(node.children[0], scale);
+        Box repeating = lay(node.children[1], scale);
+        const qreal t = thickness(scale), y = -repeating.ascent - face(scale).size * 0.1;
         Box box;
-        box.width = content.width;
-        box.ascent = -y + t;
-        box.descent = content.descent;
+        box.width = digits.width + repeating.width;
+        box.ascent = std::max(digits.ascent, -y + t);
+        box.descent = std::max(digits.descent, repeating.descent);
+        const qreal at = m_rightToLeft ? 0 : digits.width, rw = repeating.width;
         MathPiece line;
         line.kind = MathPiece::Kind::Line;
-        line.line = QLineF(0, y, content.width, y);
+        line.line = QLineF(at, y, at + rw, y);
         line.thickness = t;
         box.pieces.push_back(line);
-        box.place(std::move(content), 0, 0);
+        box.place(std::move(digits), m_rightToLeft ? rw : 0, 0);
+        box.place(std::move(repeating), at, 0);
         return box;
     }
 
@@ -368,6 +373,7 @@ private:
     }
 
     QFont m_font;
+    bool m_rightToLeft;
     std::map<int, Face> m_faces;
 };
 
@@ -386,7 +392,7 @@ QString mirrored(const QString &text)
 
 MathLayout::MathLayout(const MathNode &expression, const QFont &font, bool rightToLeft)
 {
-    Setter setter(font);
+    Setter setter(font, rightToLeft);
     Box box = setter.lay(expression, 1.0);
     m_width = box.width;
     m_ascent = box.ascent;

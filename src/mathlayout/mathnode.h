@@ -10,8 +10,8 @@
 // power its base and, raised and smaller, its exponent; a root its radicand
 // under the radical sign (and an index in its hook, for a cube root); a
 // fence its content between brackets (or the bars of an absolute value) that
-// grow with it; a subscript its base and, lowered and smaller, its index; an
-// overline the repeating digits of a decimal under a bar. Text is a number,
+// grow with it; a subscript its base and, lowered and smaller, its index; a
+// repeating decimal its repeating digits under a bar. Text is a number,
 // a letter, an operator or a blank, drawn as it is.
 struct MathNode {
     enum class Kind { Row, Text, Fraction, Power, Root, Fence, Subscript, Overline };
@@ -29,8 +29,9 @@ struct MathNode {
     qsizetype source = -1;
     qsizetype closeSource = -1;
     // Fraction: numerator, denominator; Power: base, exponent; Root:
-    // radicand and, when there is one, index; Fence, Overline: content;
-    // Subscript: base, index.
+    // radicand and, when there is one, index; Fence: content; Subscript:
+    // base, index; Overline: a decimal's digits before the repeating ones,
+    // and those.
     std::vector<MathNode> children;
     // The levels from it down to its deepest text (text is 1). Everything
     // that walks a tree recurses this deep, so the parser bounds it.

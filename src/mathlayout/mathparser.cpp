@@ -202,7 +202,8 @@ std::vector<qsizetype> MathParser::bracketPartners(const QString &s, qsizetype s
             afterOperand = true;
             continue;
         }
-        if (opener >= 0 && (!bar || !afterOperand)) {
+        const bool opens = bar ? !afterOperand : opener >= 0;
+        if (opens) {
             open.push_back(k);
             ++opened[opener];
             afterOperand = false;
@@ -431,11 +432,11 @@ private:
                 ++open;
             }
             const qsizetype close = open < end && s[open] == u'(' ? partnerOf(open) : -1;
-            if (decimal && close > open + 1 && fits(level, 3)
+            if (decimal && close > open + 1 && fits(level, 2)
                 && std::all_of(s.begin() + open + 1, s.begin() + close, [](QChar d) { return d.isDigit(); })) {
                 i = close + 1;
-                return made(Kind::Row, MathNode::makeText(s.mid(from, open - from), from),
-                            made(Kind::Overline, MathNode::makeText(s.mid(open + 1, close - open - 1), open + 1)));
+                return made(Kind::Overline, MathNode::makeText(s.mid(from, open - from), from),
+                            MathNode::makeText(s.mid(open + 1, close - open - 1), open + 1));
             }
             return MathNode::makeText(s.mid(from, i - from), from);
         }

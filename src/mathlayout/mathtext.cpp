@@ -105,7 +105,8 @@ bool isOneLetter(QStringView word)
 {
     if (word == u"و")
         return false;
-    return word.size() == 1 || (word.size() == 2 && word[1] == kTatweel);
+    const qsizetype letters = word.size() - (word.endsWith(kTatweel) ? 1 : 0);
+    return letters == 1;
 }
 
 // Whether an Arabic word is a product of variables after its coefficient,
@@ -222,7 +223,8 @@ QList<MathText::Expression> MathText::expressions(const QString &text)
                 continue;
             end = j + 1;
             operand = operand || kinds[size_t(j)] != Kind::Symbol;
-            rightToLeft = rightToLeft || kinds[size_t(j)] == Kind::Variable || kinds[size_t(j)] == Kind::Function || isEasternDigit(text[j]);
+            const bool eastern = isEasternDigit(text[j]);
+            rightToLeft = rightToLeft || eastern || kinds[size_t(j)] == Kind::Variable || kinds[size_t(j)] == Kind::Function;
         }
         // A sign that only follows an operand does not start an expression
         // (a word's "!" before a number), nor one that only precedes one end

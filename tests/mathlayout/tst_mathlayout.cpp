@@ -499,31 +499,38 @@ private slots:
     void hostileTextIsReadAtOnce_data()
     {
         // Each text, whether it is shown as typed (every character drawn
-        // once, no bar or sign drawn), and whether it has notation.
-        addColumns<QString, bool, bool>("text", "typed", "notation");
+        // once, no bar or sign drawn), whether it has notation, and whether
+        // some of its notation is not read.
+        addColumns<QString, bool, bool, bool>("text", "typed", "notation", "unread");
         QRandomGenerator random(20240611);
-        const QStringView pieces = u"((([]])^/√∛x2 ½²\\sqrt(root(";
+        const QStringView pieces = u"((([]])^/√∛x2 ½²\\sqrt(root(|_{},.:?!'٣س جا";
         QString mixed;
         while (mixed.size() < 10000)
             mixed += pieces.at(random.bounded(int(pieces.size())));
-        QTest::newRow("brackets never closed x30") << QString(30, u'(') + "5" << true << false;
-        QTest::newRow("brackets never closed x5000") << QString(5000, u'(') + "5" << true << false;
-        QTest::newRow("round and square never closed x20") << QStringLiteral("([").repeated(20) + "5" << true << false;
-        QTest::newRow("root( never closed x20") << QStringLiteral("root(").repeated(20) + "5" << true << false;
-        QTest::newRow("sqrt( never closed x30") << QStringLiteral("sqrt(").repeated(30) + "5" << true << false;
-        QTest::newRow("a caret before a bracket never closed") << "x^(2" << true << false;
-        QTest::newRow("the one closed group of many") << QString(5000, u'(') + "1/2)" << false << true;
-        QTest::newRow("a closing bracket of the other kind") << "[(1/2]" << false << true;
-        QTest::newRow("a short chain of fractions is stacked") << "1/2/3/4" << false << true;
-        QTest::newRow("1/1/... x20000") << QStringLiteral("1/").repeated(19999) + "1" << true << false;
-        QTest::newRow("2^2^... x20000") << QStringLiteral("2^").repeated(19999) + "2" << true << false;
-        QTest::newRow("x^-2²^-2²... x5000") << "x" + QStringLiteral("^-2²").repeated(5000) << true << false;
-        QTest::newRow("10 000 characters of notation") << mixed << false << true;
-        QTest::newRow("10 000 blanks between numbers") << "1" + QString(10000, u' ') + "2" << true << false;
+        QTest::newRow("brackets never closed x30") << QString(30, u'(') + "5" << true << false << true;
+        QTest::newRow("brackets never closed x5000") << QString(5000, u'(') + "5" << true << false << true;
+        QTest::newRow("round and square never closed x20") << QStringLiteral("([").repeated(20) + "5" << true << false << true;
+        QTest::newRow("root( never closed x20") << QStringLiteral("root(").repeated(20) + "5" << true << false << true;
+        QTest::newRow("sqrt( never closed x30") << QStringLiteral("sqrt(").repeated(30) + "5" << true << false << true;
+        QTest::newRow("a caret before a bracket never closed") << "x^(2" << true << false << true;
+        QTest::newRow("the one closed group of many") << QString(5000, u'(') + "1/2)" << false << true << true;
+        QTest::newRow("a closing bracket of the other kind") << "[(1/2]" << false << true << true;
+        QTest::newRow("a short chain of fractions is stacked") << "1/2/3/4" << false << true << false;
+        QTest::newRow("1/1/... x20000") << QStringLiteral("1/").repeated(19999) + "1" << true << false << false;
+        QTest::newRow("2^2^... x20000") << QStringLiteral("2^").repeated(19999) + "2" << true << false << false;
+        QTest::newRow("x^-2²^-2²... x5000") << "x" + QStringLiteral("^-2²").repeated(5000) << true << false << false;
+        QTest::newRow("10 000 characters of notation") << mixed << false << true << true;
+        QTest::newRow("10 000 blanks between numbers") << "1" + QString(10000, u' ') + "2" << true << false << false;
+        QTest::newRow("bars never closed x5000") << QString(5000, u'|') + "5" << true << false << true;
+        QTest::newRow("absolute values nested x5000") << QString(5000, u'|') + "x" + QString(5000, u'|') << true << false << false;
+        QTest::newRow("intervals begun x5000") << QStringLiteral("[1, ").repeated(5000) + "2)" << true << false << true;
+        QTest::newRow("x_x_... x10000") << QStringLiteral("x_").repeated(10000) + "1" << false << true << false;
+        QTest::newRow("repeating decimals x5000") << QStringLiteral("0.(3)").repeated(5000) << false << true << false;
+        QTest::newRow("unknowns and Arabic names x3000") << QStringLiteral("جا س = ? ").repeated(3000) << true << false << false;
     }
     void hostileTextIsReadAtOnce()
     {
-        auto [text, typed, notation] = fetchRow<QString, bool, bool>("text", "typed", "notation");
+        auto [text, typed, notation, unread] = fetchRow<QString, bool, bool, bool>("text", "typed", "notation", "unread");
         const Watchdog watchdog(std::chrono::seconds(20), QTest::currentDataTag());
         const MathNode node = MathParser::parse(text);
         const std::function<int(const MathNode &)> height = [&](const MathNode &n) {
@@ -534,6 +541,7 @@ private slots:
         };
         QVERIFY2(height(node) <= MathParser::kMaxHeight, qPrintable(QString::number(height(node))));
         QCOMPARE(MathParser::hasNotation(text), notation);
+        QCOMPARE(!MathText::unreadNotation(text).isEmpty(), unread);
         // Laid out as a question's text and as an answer's caption, and
         // painted, on a picture and on a button.
         QImage image(900, 260, QImage::Format_RGB32);

@@ -90,6 +90,7 @@ private:
         QFontMetricsF metrics;
         qreal size;
         qreal digitHeight; // the ink of a digit above the baseline
+        qreal blank = -1; // the advance of a blank, once asked for
         // The texts measured in it: an expression repeats its numbers and
         // operators, and a long one would measure them thousands of times.
         QHash<QString, Measure> measured;
@@ -100,8 +101,14 @@ private:
         const int key = qRound(scale * 1000) * 2 + (italic ? 1 : 0);
         auto it = m_faces.find(key);
         if (it == m_faces.end()) {
+            if (italic) {
+                // The upright face's measures, slanted: its digits' height.
+                const Face &upright = face(scale);
+                QFont font = upright.font;
+                font.setItalic(true);
+                return m_faces.emplace(key, Face{font, QFontMetricsF(font), upright.size, upright.digitHeight}).first->second;
+            }
             QFont font = m_font;
-            font.setItalic(italic);
             qreal size;
             if (m_font.pixelSize() > 0) {
                 font.setPixelSize(std::max(6, qRound(m_font.pixelSize() * scale)));
@@ -128,7 +135,7 @@ private:
         if (known == f.measured.cend()) {
             const QRectF ink = f.metrics.tightBoundingRect(characters);
             // A slanted letter leans over its advance: room for its top.
-            const qreal lean = italic ? f.size * 0.08 : 0;
+            const qreal lean = italic ? f.size * 0.03 : 0;
             known = f.measured.insert(characters, Measure{f.metrics.horizontalAdvance(characters) + lean, std::max(f.digitHeight, -ink.top()), std::max(0.0, ink.bottom())});
         }
         Box box;
@@ -162,7 +169,10 @@ private:
         box.ascent = digitHeight(scale);
         // The blank a teacher would have typed around an operator, and after
         // a function's name, where none was typed.
-        const qreal blank = face(scale).metrics.horizontalAdvance(u' ');
+        Face &f = face(scale);
+        if (f.blank < 0)
+            f.blank = f.metrics.horizontalAdvance(u' ');
+        const qreal blank = f.blank;
         const size_t n = node.children.size();
         for (size_t k = 0; k < n; ++k) {
             const MathNode &child = node.children[k];

@@ -1327,6 +1327,37 @@ questions were asked. It is chosen at start:
     </message>
 </context>
 <context>
+    <name>MathText</name>
+    <message>
+        <source>the bar | at character %1 is never closed: it is shown as typed; close the absolute value with a second |, or write \| for a bar</source>
+        <translation>الخط | عند الحرف %1 لا يُغلق أبدًا: يُعرض كما كُتب؛ أغلق القيمة المطلقة بخط | ثانٍ، أو اكتب \| للخط نفسه</translation>
+    </message>
+    <message>
+        <source>the bracket %1 at character %2 is never closed: it is shown as typed; close it, or remove it</source>
+        <translation>القوس %1 عند الحرف %2 لا يُغلق أبدًا: يُعرض كما كُتب؛ أغلقه أو احذفه</translation>
+    </message>
+    <message>
+        <source>the bracket %1 at character %2 closes nothing: it is shown as typed; open it, or remove it</source>
+        <translation>القوس %1 عند الحرف %2 لا يُغلق قوسًا مفتوحًا: يُعرض كما كُتب؛ افتح قوسه أو احذفه</translation>
+    </message>
+    <message>
+        <source>^ at character %1 has no exponent after it: it is shown as typed; write the exponent after it (x^2), or \^ for a caret</source>
+        <translation>الرمز ^ عند الحرف %1 لا يليه أس: يُعرض كما كُتب؛ اكتب الأس بعده (x^2)، أو اكتب \^ للرمز نفسه</translation>
+    </message>
+    <message>
+        <source>_ at character %1 has no index after it: it is shown as typed; write the index after it (x_1), or \_ for an underscore</source>
+        <translation>الرمز _ عند الحرف %1 لا يليه دليل: يُعرض كما كُتب؛ اكتب الدليل بعده (x_1)، أو اكتب \_ للرمز نفسه</translation>
+    </message>
+    <message>
+        <source>the root sign at character %1 has nothing under it: it is shown as typed; write the radicand after it (√3, √(x + 1))</source>
+        <translation>علامة الجذر عند الحرف %1 ليس تحتها شيء: تُعرض كما كُتبت؛ اكتب ما تحت الجذر بعدها (√3، √(x + 1))</translation>
+    </message>
+    <message>
+        <source>root(…) at character %1 has no radicand after its index: it is shown as typed; write it in brackets after the index (root(3)(8))</source>
+        <translation>root(…) عند الحرف %1 ليس بعد دليله ما تحت الجذر: يُعرض كما كُتب؛ اكتبه بين قوسين بعد الدليل (root(3)(8))</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>OK</source>

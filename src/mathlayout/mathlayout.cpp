@@ -34,6 +34,25 @@ struct Box {
     }
 };
 
+bool isLatin(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); });
+}
+
+// The character a textbook prints for one typed: a true minus for the
+// hyphen, a times sign for the star, a prime for the apostrophe.
+QString shown(const QString &text)
+{
+    if (text.size() != 1)
+        return text;
+    switch (text[0].unicode()) {
+    case u'-': return QStringLiteral("\u2212");
+    case u'*': return QStringLiteral("×");
+    case u'\'': return QStringLiteral("′");
+    default: return text;
+    }
+}
+
 bool hasArabic(const QString &text)
 {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Arabic && c.isLetter(); });
@@ -41,20 +60,22 @@ bool hasArabic(const QString &text)
 
 class Setter {
 public:
-    Setter(const QFont &font, bool linear)
-        : m_font(font), m_linear(linear)
+    Setter(const QFont &font, bool rightToLeft, bool linear)
+        : m_font(font), m_rightToLeft(rightToLeft), m_linear(linear)
     {
     }
 
     Box lay(const MathNode &node, qreal scale)
     {
         switch (node.kind) {
-        case Kind::Text: return text(node.text, node.source, scale);
+        case Kind::Text: return text(shown(node.text), node.source, scale, node.role == MathNode::Role::Variable && isLatin(node.text));
         case Kind::Row: return row(node, scale);
         case Kind::Fraction: return fraction(node, scale);
         case Kind::Power: return power(node, scale);
         case Kind::Root: return root(node, scale);
         case Kind::Fence: return fence(node, scale);
+        case Kind::Subscript: return subscript(node, scale);
+        case Kind::Overline: return overline(node, scale);
         }
         return {};
     }
@@ -69,19 +90,28 @@ private:
         QFontMetricsF metrics;
         qreal size;
         qreal digitHeight; // the ink of a digit above the baseline
+        qreal blank = -1; // the advance of a blank, once asked for
         // The texts measured in it: an expression repeats its numbers and
         // operators, and a long one would measure them thousands of times.
         QHash<QString, Measure> measured;
     };
 
-    // The face of scale; eastern: the one Eastern Arabic digits are set in,
-    // made larger by as much as the font behind the text draws them smaller
-    // than Western ones, so that both kinds stand as tall.
-    Face &face(qreal scale, bool eastern = false)
+    // The face of scale; italic: slanted, for a Latin variable; eastern: the
+    // one Eastern Arabic digits are set in, made larger by as much as the
+    // font behind the text draws them smaller than Western ones, so that both
+    // kinds stand as tall.
+    Face &face(qreal scale, bool italic = false, bool eastern = false)
     {
-        const int key = qRound(scale * 1000) * 2 + (eastern ? 1 : 0);
+        const int key = qRound(scale * 1000) * 4 + (eastern ? 1 : 0) + (italic ? 2 : 0);
         auto it = m_faces.find(key);
         if (it == m_faces.end()) {
+            if (italic) {
+                // The upright face's measures, slanted: its digits' height.
+                const Face &upright = face(scale, false, eastern);
+                QFont font = upright.font;
+                font.setItalic(true);
+                return m_faces.emplace(key, Face{font, QFontMetricsF(font), upright.size, upright.digitHeight}).first->second;
+            }
             QFont font = m_font;
             qreal size;
             if (m_font.pixelSize() > 0) {
@@ -116,10 +146,10 @@ private:
     qreal digitHeight(qreal scale) { return face(scale).digitHeight; }
     qreal thickness(qreal scale) { return std::max(1.0, face(scale).size * 0.06); }
 
-    Box text(const QString &characters, qsizetype source, qreal scale)
+    Box text(const QString &characters, qsizetype source, qreal scale, bool italic = false)
     {
         const bool eastern = std::any_of(characters.begin(), characters.end(), [](QChar c) { return c >= u'\u0660' && c <= u'\u0669'; });
-        Face &f = face(scale, eastern);
+        Face &f = face(scale, italic, eastern);
         auto known = f.measured.constFind(characters);
         if (known == f.measured.cend()) {
             // The metrics' ink of a character from a font behind this one
@@ -128,7 +158,9 @@ private:
             if (eastern)
                 drawn.addText(0, 0, f.font, characters);
             const QRectF ink = eastern ? drawn.boundingRect() : f.metrics.tightBoundingRect(characters);
-            known = f.measured.insert(characters, Measure{f.metrics.horizontalAdvance(characters), std::max(digitHeight(scale), -ink.top()), std::max(0.0, ink.bottom())});
+            // A slanted letter leans over its advance: room for its top.
+            const qreal lean = italic ? f.size * 0.03 : 0;
+            known = f.measured.insert(characters, Measure{f.metrics.horizontalAdvance(characters) + lean, std::max(digitHeight(scale), -ink.top()), std::max(0.0, ink.bottom())});
         }
         Box box;
         box.width = known->width;
@@ -146,17 +178,37 @@ private:
         return box;
     }
 
+    // Whether a node is, or begins with, a function's name (sin, جا^٢).
+    static bool isFunction(const MathNode &node)
+    {
+        if (node.kind == Kind::Power || node.kind == Kind::Subscript)
+            return isFunction(node.children[0]);
+        return node.kind == Kind::Text && node.role == MathNode::Role::Function;
+    }
+    static bool isBlank(const MathNode &node) { return node.kind == Kind::Text && node.text == QStringLiteral(" "); }
+
     Box row(const MathNode &node, qreal scale)
     {
         Box box;
         box.ascent = digitHeight(scale);
-        for (const MathNode &child : node.children) {
+        // The blank a teacher would have typed around an operator, and after
+        // a function's name, where none was typed.
+        Face &f = face(scale);
+        if (f.blank < 0)
+            f.blank = f.metrics.horizontalAdvance(u' ');
+        const qreal blank = f.blank;
+        const size_t n = node.children.size();
+        for (size_t k = 0; k < n; ++k) {
+            const MathNode &child = node.children[k];
+            const bool spaced = child.kind == Kind::Text && child.role == MathNode::Role::Operator;
+            if (spaced && k > 0 && !isBlank(node.children[k - 1]))
+                box.width += blank;
             // In a line, a mixed number keeps a blank between its whole
             // number and its fraction: 3 3/4, not 33/4.
-            if (m_linear && child.kind == Kind::Fraction && box.width > 0 && &child != &node.children.front()) {
-                const MathNode &before = (&child)[-1];
+            if (m_linear && child.kind == Kind::Fraction && k > 0) {
+                const MathNode &before = node.children[k - 1];
                 if (before.kind == Kind::Text && !before.text.isEmpty() && before.text.back().isDigit())
-                    box.width += face(scale).metrics.horizontalAdvance(u' ');
+                    box.width += blank;
             }
             Box part = lay(child, scale);
             box.ascent = std::max(box.ascent, part.ascent);
@@ -164,6 +216,12 @@ private:
             const qreal width = part.width;
             box.place(std::move(part), box.width, 0);
             box.width += width;
+            if (k + 1 < n && !isBlank(node.children[k + 1])) {
+                if (spaced)
+                    box.width += blank;
+                else if (isFunction(child) && node.children[k + 1].kind != Kind::Fence)
+                    box.width += blank;
+            }
         }
         return box;
     }
@@ -194,6 +252,50 @@ private:
         return this->row(row, scale);
     }
 
+    Box subscript(const MathNode &node, qreal scale)
+    {
+        Box base = lay(node.children[0], scale);
+        Box index = lay(node.children[1], std::max(0.3, scale * MathLayout::kExponentScale));
+        const qreal drop = std::max(digitHeight(scale) * 0.3, index.ascent - digitHeight(scale) * 0.55);
+        Box box;
+        box.width = base.width + index.width;
+        box.ascent = std::max(base.ascent, index.ascent - drop);
+        box.descent = std::max(base.descent, index.descent + drop);
+        const qreal baseWidth = base.width;
+        box.place(std::move(base), 0, 0);
+        box.place(std::move(index), baseWidth, drop);
+        return box;
+    }
+
+    // A decimal with its repeating digits under a bar. A number reads left
+    // to right in either direction: right to left, its parts are set in
+    // the mirror of their order, which the mirroring turns back.
+    Box overline(const MathNode &node, qreal scale)
+    {
+        Box digits = lay(node.children[0], scale);
+        Box repeating = lay(node.children[1], scale);
+        const qreal t = thickness(scale), y = -repeating.ascent - face(scale).size * 0.1;
+        Box box;
+        box.width = digits.width + repeating.width;
+        box.ascent = std::max(digits.ascent, -y + t);
+        box.descent = std::max(digits.descent, repeating.descent);
+        const qreal at = m_rightToLeft ? 0 : digits.width, rw = repeating.width;
+        MathPiece line;
+        line.kind = MathPiece::Kind::Line;
+        line.line = QLineF(at, y, at + rw, y);
+        line.thickness = t;
+        box.pieces.push_back(line);
+        box.place(std::move(digits), m_rightToLeft ? rw : 0, 0);
+        box.place(std::move(repeating), at, 0);
+        return box;
+    }
+
+    static bool holdsFraction(const MathNode &node)
+    {
+        return node.kind == Kind::Fraction
+            || (node.kind == Kind::Row && std::any_of(node.children.begin(), node.children.end(), [](const MathNode &c) { return c.kind == Kind::Fraction; }));
+    }
+
     Box fraction(const MathNode &node, qreal scale)
     {
         if (m_linear)
@@ -202,7 +304,10 @@ private:
         Box numerator = lay(node.children[0], inner);
         Box denominator = lay(node.children[1], inner);
         const qreal size = face(scale).size;
-        const qreal pad = size * 0.12, gap = size * 0.12, bar = thickness(scale), y = -axis(scale);
+        // The main bar of a fraction of fractions reaches well past the
+        // inner ones.
+        const bool complex = holdsFraction(node.children[0]) || holdsFraction(node.children[1]);
+        const qreal pad = size * (complex ? 0.5 : 0.12), gap = size * 0.12, bar = thickness(scale), y = -axis(scale);
         Box box;
         box.width = std::max(numerator.width, denominator.width) + 2 * pad;
         box.ascent = -y + bar / 2 + gap + numerator.descent + numerator.ascent;
@@ -223,7 +328,7 @@ private:
     Box power(const MathNode &node, qreal scale)
     {
         Box base = lay(node.children[0], scale);
-        Box exponent = lay(node.children[1], std::max(0.4, scale * MathLayout::kExponentScale));
+        Box exponent = lay(node.children[1], std::max(0.3, scale * MathLayout::kExponentScale));
         const qreal shift = std::max(base.ascent * 0.55, base.ascent - exponent.ascent * 0.5);
         const qreal kern = face(scale).size * 0.04;
         Box box;
@@ -282,7 +387,7 @@ private:
         Box box;
         if (content.ascent + content.descent <= digitHeight(scale) * kTallContent) {
             // As tall as a number: the font's own brackets.
-            Box left = text(QString(open), -1, scale), right = text(QString(close), -1, scale);
+            Box left = text(QString(open), node.source, scale), right = text(QString(close), node.closeSource, scale);
             box.ascent = std::max({left.ascent, content.ascent, right.ascent});
             box.descent = std::max({left.descent, content.descent, right.descent});
             const qreal lw = left.width, cw = content.width, rw = right.width;
@@ -300,6 +405,18 @@ private:
             if (open == u'(') {
                 path.moveTo(x1, top);
                 path.quadTo(x0, (top + bottom) / 2, x1, bottom);
+            } else if (open == u'|') {
+                path.moveTo((x0 + x1) / 2, top);
+                path.lineTo((x0 + x1) / 2, bottom);
+            } else if (open == u'{') {
+                const qreal middle = (top + bottom) / 2, xm = (x0 + x1) / 2;
+                path.moveTo(x1, top);
+                path.quadTo(xm, top, xm, top + (middle - top) * 0.3);
+                path.lineTo(xm, middle - (middle - top) * 0.2);
+                path.quadTo(xm, middle, x0, middle);
+                path.quadTo(xm, middle, xm, middle + (bottom - middle) * 0.2);
+                path.lineTo(xm, bottom - (bottom - middle) * 0.3);
+                path.quadTo(xm, bottom, x1, bottom);
             } else {
                 path.moveTo(x1, top);
                 path.lineTo(x0, top);
@@ -325,6 +442,7 @@ private:
     }
 
     QFont m_font;
+    bool m_rightToLeft;
     bool m_linear;
     std::map<int, Face> m_faces;
 };
@@ -344,7 +462,7 @@ QString mirrored(const QString &text)
 
 MathLayout::MathLayout(const MathNode &expression, const QFont &font, bool rightToLeft, bool linear)
 {
-    Setter setter(font, linear);
+    Setter setter(font, rightToLeft, linear);
     Box box = setter.lay(expression, 1.0);
     m_width = box.width;
     m_ascent = box.ascent;

@@ -8,6 +8,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -20,6 +21,7 @@ struct Atom {
     qreal descent = 0;
     bool spaceBefore = false; // a blank stands before it in the text
     bool breakBefore = false; // a line may start with it
+    bool newLine = false; // a new line of the text starts with it
     // Parts of one left-to-right expression, set left to right beside each
     // other when they share a line; -1 for the rest.
     int group = -1;
@@ -52,6 +54,7 @@ private:
     {
         atom.spaceBefore = start > 0 && m_text[start - 1] == u' ';
         atom.breakBefore = atom.spaceBefore;
+        atom.newLine = std::exchange(m_newLine, false) && !m_atoms.empty();
         m_atoms.push_back(std::move(atom));
     }
 
@@ -108,12 +111,13 @@ private:
     {
         qsizetype i = from;
         while (i < to) {
-            if (m_text[i] == u' ') {
+            if (m_text[i] == u' ' || m_text[i] == u'\n' || m_text[i] == u'\r') {
+                m_newLine = m_newLine || m_text[i] == u'\n';
                 ++i;
                 continue;
             }
             qsizetype end = i;
-            while (end < to && m_text[end] != u' ')
+            while (end < to && m_text[end] != u' ' && m_text[end] != u'\n' && m_text[end] != u'\r')
                 ++end;
             words(m_text.mid(i, end - i), i, true, -1);
             i = end;
@@ -177,6 +181,7 @@ private:
     const bool m_wrap;
     const bool m_linear;
     std::vector<Atom> m_atoms;
+    bool m_newLine = false; // a new line of the text was passed
 };
 
 } // namespace
@@ -199,6 +204,8 @@ MathParagraph::MathParagraph(const QString &text, const QFont &font, qreal width
         return w;
     };
     for (size_t a = 0; a < atoms.size(); ++a) {
+        if (atoms[a].newLine)
+            lines.emplace_back();
         std::vector<size_t> &line = lines.back();
         line.push_back(a);
         if (!wrap || line.size() == 1 || widthOf(line) <= width)

@@ -17,7 +17,8 @@ class QPainter;
 // pictures and the answer buttons draw.
 class MathParagraph {
 public:
-    // Lines of at most width, from y = 0 down; one line when wrap is false.
+    // Lines of at most width, from y = 0 down; when wrap is false, one line
+    // for each line of the text (a new line typed in a cell starts one).
     // linear: fractions set in the line (see MathLayout).
     MathParagraph(const QString &text, const QFont &font, qreal width, bool wrap, bool linear = false);
 

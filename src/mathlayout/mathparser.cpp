@@ -2,6 +2,7 @@
 
 #include "mathtext.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -46,7 +47,42 @@ bool isLatin(QChar c)
 // What may start an operand, besides a bracket that is closed.
 bool isOperandStart(QChar c)
 {
-    return c.isDigit() || c.isLetter() || c == u'√' || c == u'∛' || c == u'∜' || isVulgarFraction(c);
+    return c.isDigit() || c.isLetter() || c == u'√' || c == u'∛' || c == u'∜' || c == u'∞' || c == u'?' || c == u'؟' || isVulgarFraction(c);
+}
+
+// Operators and relations set with a blank on each side when they stand
+// between two operands.
+bool isSpacedOperator(const QString &text)
+{
+    return text.size() == 1 && QStringView(u"+-−×÷*=≠≈<>≤≥±∓·:∪∩∈∉⊂⊃⊆⊇→⇒⇔≡≅∼∥⊥").contains(text[0]);
+}
+
+// Whether a text ends an operand, so that an operator after it is binary.
+bool endsOperand(const MathNode &node)
+{
+    if (node.kind != Kind::Text)
+        return true;
+    const QChar c = node.text.back();
+    return c.isLetterOrNumber() || QStringView(u")]}|!°%٪'′?؟∞").contains(c) || QStringView(u"¹²³⁰⁴⁵⁶⁷⁸⁹").contains(c);
+}
+
+bool isBlank(const MathNode &node)
+{
+    return node.kind == Kind::Text && node.text == QStringLiteral(" ");
+}
+
+// How a word of letters is set: the names of functions upright (and the
+// units and notation's own words as typed), other Latin words as variables.
+MathNode::Role wordRole(const QString &word, bool latin)
+{
+    static const QStringList functions = {"sin", "cos", "tan", "cot", "sec", "csc", "log", "ln", "exp", "lim", "max", "min", "gcd", "lcm",
+                                          "جا", "جتا", "ظا", "ظتا", "قا", "قتا", "لو", "لط"};
+    static const QStringList asTyped = {"cm", "mm", "km", "dm", "kg", "mg", "ml", "cl", "dl", "sqrt", "root"};
+    if (functions.contains(word))
+        return MathNode::Role::Function;
+    if (!latin || asTyped.contains(word))
+        return MathNode::Role::Plain;
+    return MathNode::Role::Variable;
 }
 
 bool isNumber(const MathNode &node)
@@ -60,7 +96,7 @@ bool isOperand(const MathNode &node)
 {
     if (node.kind != Kind::Text)
         return true;
-    return !node.text.isEmpty() && (node.text[0].isDigit() || node.text[0].isLetter());
+    return !node.text.isEmpty() && (node.text[0].isDigit() || node.text[0].isLetter() || node.text[0] == u'∞' || node.text[0] == u'?' || node.text[0] == u'؟');
 }
 
 bool isGroup(const MathNode &node)
@@ -89,40 +125,108 @@ MathNode made(Kind kind, Children &&...children)
 
 } // namespace
 
+namespace {
+
+constexpr QStringView kOpeners = u"([{|";
+constexpr QStringView kClosers = u")]}|";
+
+// Whether a character ends an operand, so that a bar after it closes an
+// absolute value ("|-7|", "|x|²") and one before anything else opens one.
+bool endsOperand(QChar c)
+{
+    return c.isLetterOrNumber() || QStringView(u")]}!°%٪'′?؟∞π").contains(c) || (c >= QChar(0x2070) && c <= QChar(0x2079)) || c == QChar(0x00B2)
+        || c == QChar(0x00B3) || c == QChar(0x00B9);
+}
+
+// Where the interval that opens at k ends ([2, 5), (-∞, 3], ]2, 5[, as
+// typed: no bracket between its ends, a comma or semicolon), or -1. Only
+// up to the next bracket is looked at, so each character is looked at at
+// most twice in all.
+qsizetype intervalEnd(const QString &s, qsizetype k, qsizetype end)
+{
+    bool separated = false;
+    for (qsizetype j = k + 1; j < end; ++j) {
+        const QChar c = s[j];
+        if (QStringView(u",;،؛").contains(c))
+            separated = true;
+        if (!QStringView(u"()[]{}|").contains(c))
+            continue;
+        const bool interval = QStringView(u")][").contains(c) && !(s[k] == u'(' && c == u')') && !(s[k] == u'[' && c == u']');
+        return interval && separated ? j : -1;
+    }
+    return -1;
+}
+
+} // namespace
+
 // In one pass with a stack: each bracket is pushed and popped once.
-std::vector<qsizetype> MathParser::bracketPartners(const QString &s, qsizetype start, qsizetype length)
+std::vector<qsizetype> MathParser::bracketPartners(const QString &s, qsizetype start, qsizetype length, std::vector<qsizetype> *unmatched)
 {
     const qsizetype end = start + length;
     std::vector<qsizetype> partner(size_t(end - start), -1);
     std::vector<qsizetype> open;
-    int openRound = 0, openSquare = 0;
+    int opened[4] = {0, 0, 0, 0};
+    // Whether the last character that is not a blank ends an operand.
+    bool afterOperand = false;
     for (qsizetype k = start; k < end; ++k) {
         const QChar c = s[k];
-        if (c == u'(' || c == u'[') {
-            open.push_back(k);
-            ++(c == u'(' ? openRound : openSquare);
-        } else if ((c == u')' && openRound > 0) || (c == u']' && openSquare > 0)) {
-            const QChar opener = c == u')' ? u'(' : u'[';
+        if (c == u' ')
+            continue;
+        if (c == u'\\' && k + 1 < end && s[k + 1] == u'|') {
+            ++k; // a bar as it is
+            afterOperand = true;
+            continue;
+        }
+        const qsizetype opener = kOpeners.indexOf(c), closer = kClosers.indexOf(c);
+        const bool bar = c == u'|';
+        if ((c == u'[' || c == u'(' || (c == u']' && opened[1] == 0))) {
+            if (const qsizetype close = intervalEnd(s, k, end); close > k) {
+                k = close; // an interval's brackets are its own
+                afterOperand = true;
+                continue;
+            }
+        }
+        if (closer >= 0 && opened[closer] > 0 && (!bar || afterOperand)) {
             for (;;) {
                 const qsizetype o = open.back();
                 open.pop_back();
-                --(s[o] == u'(' ? openRound : openSquare);
-                if (s[o] == opener) {
+                --opened[kOpeners.indexOf(s[o])];
+                if (s[o] == kOpeners[closer]) {
                     partner[size_t(o - start)] = k;
                     partner[size_t(k - start)] = o;
                     break;
                 }
+                if (unmatched)
+                    unmatched->push_back(o);
             }
+            afterOperand = true;
+            continue;
         }
+        const bool opens = bar ? !afterOperand : opener >= 0;
+        if (opens) {
+            open.push_back(k);
+            ++opened[opener];
+            afterOperand = false;
+            continue;
+        }
+        // A closing bracket with nothing to close (a bar after an operand
+        // with none open divides or reads "such that": not a bracket).
+        if (unmatched && closer >= 0 && !bar)
+            unmatched->push_back(k);
+        afterOperand = endsOperand(c);
+    }
+    if (unmatched) {
+        unmatched->insert(unmatched->end(), open.begin(), open.end());
+        std::sort(unmatched->begin(), unmatched->end());
     }
     return partner;
 }
 
 namespace {
 
-// Operands joined by one operator, read from the left: 1/2/3 is (1/2)/3 and
-// 2^3^2 is (2^3)^2. Stacked when the stack fits the height left, else set in
-// a line as typed.
+// Operands joined by one operator: 1/2/3 is (1/2)/3, read from the left,
+// and 2^3^2 is 2^(3^2), from the right. Stacked when the stack fits the
+// height left, else set in a line as typed.
 class Chain {
 public:
     // How an operand is joined: x/2, x^2, x^-2, x²
@@ -144,8 +248,21 @@ public:
         int height = m_first.height;
         for (const Link &link : m_links)
             height = 1 + std::max(height, stackedHeight(link));
+        if (m_kind == Kind::Power) {
+            // 2^3^2 is 2^(3^2): each exponent raised on the one before.
+            height = stackedHeight(m_links.back());
+            for (size_t k = m_links.size() - 1; k-- > 0;)
+                height = 1 + std::max(stackedHeight(m_links[k]), height);
+            height = 1 + std::max(m_first.height, height);
+        }
+        if (height <= room && m_kind == Kind::Power) {
+            MathNode node = stacked(std::move(m_links.back()));
+            for (size_t k = m_links.size() - 1; k-- > 0;)
+                node = made(m_kind, stacked(std::move(m_links[k])), std::move(node));
+            return made(m_kind, std::move(m_first), std::move(node));
+        }
         if (height <= room) {
-            MathNode node = m_kind == Kind::Fraction ? ungrouped(std::move(m_first)) : std::move(m_first);
+            MathNode node = ungrouped(std::move(m_first));
             for (Link &link : m_links)
                 node = made(m_kind, std::move(node), stacked(std::move(link)));
             return node;
@@ -213,7 +330,7 @@ private:
     // of content can stand at level.
     bool opensAt(qsizetype k, int level, QChar opener = QChar()) const
     {
-        return k < end && (opener.isNull() ? s[k] == u'(' || s[k] == u'[' : s[k] == opener) && partnerOf(k) > k && depth < kMaxDepth
+        return k < end && (opener.isNull() ? QStringView(u"([{|").contains(s[k]) : s[k] == opener) && partnerOf(k) > k && depth < kMaxDepth
             && fits(level + 1, 1);
     }
     bool operandAt(qsizetype offset) const
@@ -233,6 +350,15 @@ private:
                 && isNumber(items[items.size() - 2]) && isNumber(item.children[0]) && isNumber(item.children[1]))
                 items.pop_back();
             items.push_back(std::move(item));
+        }
+        // An operator or relation between two operands is spaced.
+        for (size_t k = 1; k + 1 < items.size(); ++k) {
+            MathNode &item = items[k];
+            if (item.kind != Kind::Text || !isSpacedOperator(item.text))
+                continue;
+            const MathNode &before = isBlank(items[k - 1]) && k >= 2 ? items[k - 2] : items[k - 1];
+            if (!isBlank(before) && endsOperand(before))
+                item.role = MathNode::Role::Operator;
         }
         return MathNode::make(Kind::Row, std::move(items));
     }
@@ -256,6 +382,12 @@ private:
         MathNode base = primary(level);
         if (!isOperand(base) || !fits(level + 1, base.height))
             return base;
+        if (at(u'_') && operandAt(1)) {
+            ++i;
+            base = made(Kind::Subscript, std::move(base), ungrouped(primary(level + 1)));
+            if (!fits(level + 1, base.height))
+                return base;
+        }
         Chain chain(Kind::Power, std::move(base));
         for (;;) {
             const qsizetype from = i;
@@ -281,14 +413,31 @@ private:
     {
         const qsizetype from = i;
         const QChar c = s[i];
-        if (c == u'\\' && i + 1 < end && QStringView(u"/^\\").contains(s[i + 1])) {
+        if (c == u'\\' && i + 1 < end && QStringView(u"/^\\_|").contains(s[i + 1])) {
             i += 2;
             return MathNode::makeText(QString(s[from + 1]), from + 1);
         }
         if (c.isDigit()) {
             // Digits, and a point or comma between digits.
-            while (i < end && (s[i].isDigit() || (QStringView(u".,٫").contains(s[i]) && i + 1 < end && s[i + 1].isDigit() && s[i - 1].isDigit())))
+            bool decimal = false;
+            while (i < end && (s[i].isDigit() || (QStringView(u".,٫").contains(s[i]) && i + 1 < end && s[i + 1].isDigit() && s[i - 1].isDigit()))) {
+                decimal = decimal || !s[i].isDigit();
                 ++i;
+            }
+            // Repeating digits in brackets after a decimal point, or after
+            // the decimals: 0.(3), 0.1(6).
+            qsizetype open = i;
+            if (!decimal && open + 1 < end && QStringView(u".,٫").contains(s[open]) && s[open + 1] == u'(') {
+                decimal = true;
+                ++open;
+            }
+            const qsizetype close = open < end && s[open] == u'(' ? partnerOf(open) : -1;
+            if (decimal && close > open + 1 && fits(level, 2)
+                && std::all_of(s.begin() + open + 1, s.begin() + close, [](QChar d) { return d.isDigit(); })) {
+                i = close + 1;
+                return made(Kind::Overline, MathNode::makeText(s.mid(from, open - from), from),
+                            MathNode::makeText(s.mid(open + 1, close - open - 1), open + 1));
+            }
             return MathNode::makeText(s.mid(from, i - from), from);
         }
         if (c.isLetter()) {
@@ -302,7 +451,9 @@ private:
                 MathNode index = content(level + 1);
                 return made(Kind::Root, content(level + 1), std::move(index));
             }
-            return MathNode::makeText(word, from);
+            MathNode text = MathNode::makeText(word, from);
+            text.role = wordRole(word, latin);
+            return text;
         }
         if ((c == u'√' || c == u'∛' || c == u'∜') && operandAt(1) && depth < kMaxDepth && fits(level + 1, 1)) {
             ++i;
@@ -314,10 +465,14 @@ private:
             return made(Kind::Root, std::move(radicand), MathNode::makeText(c == u'∛' ? QStringLiteral("3") : QStringLiteral("4"), from));
         }
         if (opensAt(i, level + 1)) {
-            const QString brackets = QString(c) + s[partnerOf(i)];
+            const qsizetype close = partnerOf(i);
+            const QString brackets = QString(c) + s[close];
             std::vector<MathNode> inside;
             inside.push_back(content(level + 1));
-            return MathNode::make(Kind::Fence, std::move(inside), brackets);
+            MathNode fence = MathNode::make(Kind::Fence, std::move(inside), brackets);
+            fence.source = from;
+            fence.closeSource = close;
+            return fence;
         }
         if (isVulgarFraction(c)) {
             ++i;

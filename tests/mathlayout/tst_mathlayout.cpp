@@ -2,12 +2,14 @@
 #include "mathlayout.h"
 #include "mathparagraph.h"
 #include "mathparser.h"
+#include "mathtext.h"
 #include "picture.h"
 #include "picturebox.h"
 #include "questionpicture.h"
 #include "testhelpers.h"
 #include "testmain.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -60,6 +62,12 @@ std::optional<Drawn> drawnAt(const std::vector<MathPiece> &pieces, const QString
     return drawnAt(pieces, at, token.size());
 }
 
+const MathPiece *pieceAt(const std::vector<MathPiece> &pieces, qsizetype source)
+{
+    const auto it = std::find_if(pieces.begin(), pieces.end(), [source](const MathPiece &p) { return p.source == source; });
+    return it == pieces.end() ? nullptr : &*it;
+}
+
 const MathPiece *first(const std::vector<MathPiece> &pieces, MathPiece::Kind kind)
 {
     const auto it = std::find_if(pieces.begin(), pieces.end(), [kind](const MathPiece &p) { return p.kind == kind; });
@@ -67,6 +75,24 @@ const MathPiece *first(const std::vector<MathPiece> &pieces, MathPiece::Kind kin
 }
 
 enum class Shape { Fraction, Power, Root, MixedNumber, IndexedRoot };
+enum class Detail { Subscript, Tower, TallBars, RepeatingBar, ComplexFraction, Italic, Upright, Shown, SpacedAsTyped };
+
+MathLayout laidOut(const QString &text)
+{
+    const QList<MathText::Expression> found = MathText::expressions(text);
+    return MathLayout(MathParser::parse(text), bodyFont(), !found.isEmpty() && found[0].rightToLeft);
+}
+
+std::vector<QLineF> lines(const std::vector<MathPiece> &pieces)
+{
+    std::vector<QLineF> found;
+    for (const MathPiece &piece : pieces) {
+        if (piece.kind == MathPiece::Kind::Line)
+            found.push_back(piece.line);
+    }
+    std::sort(found.begin(), found.end(), [](const QLineF &a, const QLineF &b) { return a.length() > b.length(); });
+    return found;
+}
 
 } // namespace
 
@@ -186,6 +212,139 @@ private slots:
         }
     }
 
+    void notationOfTheGrades_data()
+    {
+        // Each expression, what to look at, and the two parts it concerns:
+        // for a subscript its base and index; for a tower of powers two
+        // exponents, the second raised on the first; for bars, a character
+        // they hold; for a repeating decimal the digits before the bar and
+        // under it; for a function's name, typed without a blank and with
+        // one; for a character shown as a textbook prints it, the character
+        // typed and the one drawn; for spacing, the same typed with blanks.
+        addColumns<QString, Detail, QString, QString>("text", "detail", "one", "two");
+        QTest::newRow("subscript digit") << "x_1 + 2" << Detail::Subscript << "x" << "1";
+        QTest::newRow("subscript letter") << "a_n + 1" << Detail::Subscript << "a" << "n";
+        QTest::newRow("logarithm's base") << "log_2 8" << Detail::Subscript << "log" << "2";
+        QTest::newRow("subscript right to left") << "س_١ = ٣" << Detail::Subscript << "س" << "١";
+        QTest::newRow("tower of powers") << "2^3^4" << Detail::Tower << "3" << "4";
+        QTest::newRow("tower right to left") << "٢^٣^٤" << Detail::Tower << "٣" << "٤";
+        QTest::newRow("absolute value of a fraction") << "|1/2| + 1" << Detail::TallBars << "1" << "2";
+        QTest::newRow("a set of fractions") << "{1/2, 3/4}" << Detail::TallBars << "1" << "4";
+        QTest::newRow("repeating decimal") << "0.(3)" << Detail::RepeatingBar << "0." << "3";
+        QTest::newRow("repeating decimals after the first") << "0.1(6)" << Detail::RepeatingBar << "0.1" << "6";
+        QTest::newRow("repeating decimal right to left") << "٠٫(٣)" << Detail::RepeatingBar << "٠٫" << "٣";
+        QTest::newRow("complex fraction") << "(1/2)/(3/4)" << Detail::ComplexFraction << "1" << "4";
+        QTest::newRow("a Latin variable") << "2x + 1" << Detail::Italic << "x" << "2";
+        QTest::newRow("a function's name") << "sin 30" << Detail::Upright << "sin" << "30";
+        QTest::newRow("an Arabic function's name") << "جا ٣٠°" << Detail::Upright << "جا" << "٣٠";
+        QTest::newRow("a unit") << "5 cm" << Detail::Upright << "cm" << "5";
+        QTest::newRow("minus") << "7 - 3" << Detail::Shown << "-" << "\u2212";
+        QTest::newRow("a negative number") << "-7" << Detail::Shown << "-" << "\u2212";
+        QTest::newRow("star") << "3 * 4" << Detail::Shown << "*" << "×";
+        QTest::newRow("prime") << "f'(x)" << Detail::Shown << "'" << "′";
+        QTest::newRow("operators typed without blanks") << "2x+6=14" << Detail::SpacedAsTyped << "2x + 6 = 14" << "";
+        QTest::newRow("ratio") << "3:4=x:20" << Detail::SpacedAsTyped << "3 : 4 = x : 20" << "";
+        QTest::newRow("a sign is not spaced") << "-8+5" << Detail::SpacedAsTyped << "-8 + 5" << "";
+        QTest::newRow("right to left") << "٢س+٦=١٤" << Detail::SpacedAsTyped << "٢س + ٦ = ١٤" << "";
+        QTest::newRow("a function without a blank") << "sin30°" << Detail::SpacedAsTyped << "sin 30°" << "";
+    }
+    void notationOfTheGrades()
+    {
+        auto [text, detail, one, two] = fetchRow<QString, Detail, QString, QString>("text", "detail", "one", "two");
+        const MathLayout layout = laidOut(text);
+        const std::vector<MathPiece> &pieces = layout.pieces();
+        const bool rightToLeft = MathText::expressions(text).value(0).rightToLeft;
+        const std::optional<Drawn> a = drawnAt(pieces, text.indexOf(one), one.size()), b = drawnAt(pieces, text.lastIndexOf(two), two.size());
+        const qreal size = bodyFont().pixelSize();
+        switch (detail) {
+        case Detail::Subscript:
+        case Detail::Tower:
+            QVERIFY(a && b);
+            QVERIFY2(b->pixelSize < a->pixelSize, "smaller");
+            if (detail == Detail::Subscript)
+                QVERIFY2(b->baseline > a->baseline + size * 0.15, "lowered");
+            else
+                QVERIFY2(b->baseline < a->baseline - a->rect.height() * 0.3, "raised on the exponent below it");
+            QVERIFY2(rightToLeft ? b->rect.right() <= a->rect.left() + 0.5 : b->rect.left() >= a->rect.right() - 0.5, "after, in the reading direction");
+            break;
+        case Detail::TallBars: {
+            QVERIFY(a && b);
+            QCOMPARE(std::count_if(pieces.begin(), pieces.end(), [&](const MathPiece &p) {
+                         return p.kind == MathPiece::Kind::Path && p.path.boundingRect().top() < a->rect.top() && p.path.boundingRect().bottom() > b->rect.bottom();
+                     }), 2);
+            break;
+        }
+        case Detail::RepeatingBar: {
+            QVERIFY(a && b);
+            const std::vector<QLineF> bars = lines(pieces);
+            QCOMPARE(bars.size(), size_t(1));
+            QVERIFY2(bars[0].y1() < b->rect.top() && bars[0].y1() > b->rect.top() - size * 0.4, "just over the repeating digits");
+            QVERIFY2(std::min(bars[0].x1(), bars[0].x2()) <= b->rect.left() + 1 && std::max(bars[0].x1(), bars[0].x2()) >= b->rect.right() - 1, "over all of them");
+            QVERIFY2(std::max(bars[0].x1(), bars[0].x2()) <= a->rect.left() + 1 || std::min(bars[0].x1(), bars[0].x2()) >= a->rect.right() - 1, "over them only");
+            QVERIFY2(b->rect.left() >= a->rect.right() - 0.5, "a number reads left to right in either direction");
+            for (const MathPiece &piece : pieces)
+                QVERIFY2(!piece.text.contains(u'(') && !piece.text.contains(u')'), "the brackets are not drawn");
+            break;
+        }
+        case Detail::ComplexFraction: {
+            const std::vector<QLineF> bars = lines(pieces);
+            QCOMPARE(bars.size(), size_t(3));
+            QVERIFY2(bars[0].length() > bars[1].length() + size * 0.5, "the main bar clearly longer than the inner ones");
+            QVERIFY(bars[0].y1() > bars[1].y1() || bars[0].y1() < bars[2].y1());
+            break;
+        }
+        case Detail::Italic:
+        case Detail::Upright:
+            QVERIFY(a && b);
+            QCOMPARE(pieceAt(pieces, text.indexOf(one))->font.italic(), detail == Detail::Italic);
+            QVERIFY(!pieceAt(pieces, text.lastIndexOf(two))->font.italic());
+            break;
+        case Detail::Shown:
+            QVERIFY(a);
+            QCOMPARE(pieceAt(pieces, text.indexOf(one))->text, two);
+            break;
+        case Detail::SpacedAsTyped:
+            QCOMPARE(qRound(layout.width() * 4), qRound(laidOut(one).width() * 4));
+            break;
+        }
+    }
+
+    void unreadNotationIsNamed_data()
+    {
+        // A text, and what of its notation is said to be unread: the place
+        // of each (from 1), in order, and a word of the first message.
+        addColumns<QString, QList<int>, QString>("text", "places", "what");
+        QTest::newRow("a caret with nothing after it") << "x^ + 1" << QList<int>{2} << "^";
+        QTest::newRow("a caret at the end") << "ما قيمة 2^ ؟" << QList<int>{10} << "^";
+        QTest::newRow("an underscore at the end") << "a_" << QList<int>{2} << "_";
+        QTest::newRow("a caret before a bracket never closed") << "x^(2" << QList<int>{3, 2} << "(";
+        QTest::newRow("a bracket never closed") << "sqrt(2" << QList<int>{5} << "never closed";
+        QTest::newRow("a bracket closing nothing") << "(1 + 2)) × 3" << QList<int>{8} << "closes nothing";
+        QTest::newRow("a bar never closed") << "|x + 1 = 4" << QList<int>{1} << "|";
+        QTest::newRow("a root without its radicand") << "root(3) + 8" << QList<int>{1} << "root";
+        QTest::newRow("a root sign of nothing") << "√ + 1" << QList<int>{1} << "root";
+        QTest::newRow("two expressions") << "إذا كان x^ = 2 فما (y ؟" << QList<int>{10, 20} << "^";
+        QTest::newRow("all read") << "|-7| + |3| - |-2| = ?" << QList<int>{} << "";
+        QTest::newRow("intervals") << "[2, 5) ∪ ]7, 9[ ∪ (-∞, 0]" << QList<int>{} << "";
+        QTest::newRow("a set by a property") << "{x | x > 2}" << QList<int>{} << "";
+        QTest::newRow("escapes and a negative exponent") << "2\\^ + x^-2 + a\\_b" << QList<int>{} << "";
+        QTest::newRow("roots and subscripts") << "root(3)(8) + x_1 + √س" << QList<int>{} << "";
+    }
+    void unreadNotationIsNamed()
+    {
+        auto [text, places, what] = fetchRow<QString, QList<int>, QString>("text", "places", "what");
+        const QStringList unread = MathText::unreadNotation(text);
+        QCOMPARE(unread.size(), places.size());
+        QList<int> found;
+        for (const QString &message : unread) {
+            QVERIFY2(message.contains(QStringLiteral("shown as typed")), qPrintable(message));
+            found << QRegularExpression(QStringLiteral("character (\\d+)")).match(message).captured(1).toInt();
+        }
+        QCOMPARE(found, places);
+        if (!unread.isEmpty())
+            QVERIFY2(unread[0].contains(what), qPrintable(unread[0]));
+    }
+
     void mathematicsReadsInOrder_data()
     {
         // Each text, and characters of it (or Arabic words) in the order the
@@ -236,6 +395,67 @@ private slots:
             QCOMPARE(layouts[0].lineCount(), 1);
     }
 
+    void nothingIsReordered_data()
+    {
+        // The corpus: expressions as teachers type them, with the direction
+        // each reads in.
+        addColumns<QString, bool>("text", "rightToLeft");
+        QFile corpus(qEnvironmentVariable("MC_SOURCE_DIR") + QStringLiteral("/tests/mathlayout/corpus.txt"));
+        QVERIFY2(corpus.open(QIODevice::ReadOnly), "the corpus is not where MC_SOURCE_DIR says");
+        int rows = 0, rightToLeft = 0;
+        for (const QString &line : QString::fromUtf8(corpus.readAll()).split(u'\n')) {
+            if (line.isEmpty() || line.startsWith(u'#'))
+                continue;
+            const QString text = line.section(u'\t', 1).replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+            const bool rtl = line.startsWith(QStringLiteral("rtl\t"));
+            QTest::newRow(qPrintable(QString::number(++rows) + u' ' + text)) << text << rtl;
+            rightToLeft += rtl;
+        }
+        QVERIFY(rows >= 300 && rightToLeft * 2 >= rows - 20);
+    }
+    void nothingIsReordered()
+    {
+        auto [text, rightToLeft] = fetchRow<QString, bool>("text", "rightToLeft");
+        // Each line of the cell is one expression, whatever symbols it holds,
+        // in its direction, and drawn on a line of its own.
+        const QStringList lines = text.split(u'\n');
+        const QList<MathText::Expression> found = MathText::expressions(text);
+        QCOMPARE(found.size(), lines.size());
+        for (qsizetype k = 0, at = 0; k < lines.size(); at += lines[k++].size() + 1) {
+            QCOMPARE(text.mid(found[k].start, found[k].length), lines[k]);
+            QCOMPARE(found[k].rightToLeft, rightToLeft);
+            QCOMPARE(found[k].start, at);
+        }
+        // On a picture and a button, every character of it drawn in its typed
+        // order from the left, or from the right: of two pieces, the one
+        // typed later is further along unless one stands over the other
+        // (a numerator over its denominator).
+        for (const MathParagraph &layout : {MathParagraph(text, bodyFont(), 10000, false), QuestionPicture::fit(text)}) {
+            QCOMPARE(layout.lineCount(), int(lines.size()));
+            std::vector<Drawn> drawn;
+            std::vector<qsizetype> sources;
+            for (const MathPiece &piece : layout.pieces()) {
+                if (piece.kind == MathPiece::Kind::Text && piece.source >= 0) {
+                    drawn.push_back(*drawnAt(layout.pieces(), piece.source, piece.text.size()));
+                    sources.push_back(piece.source);
+                }
+            }
+            for (size_t a = 0; a < drawn.size(); ++a) {
+                for (size_t b = 0; b < drawn.size(); ++b) {
+                    const bool stacked = drawn[a].rect.bottom() < drawn[b].rect.top() || drawn[b].rect.bottom() < drawn[a].rect.top();
+                    if (sources[a] >= sources[b] || stacked)
+                        continue;
+                    // A number's parts (a repeating decimal's) read left to
+                    // right in either direction.
+                    const bool number = text[sources[a]].isDigit() && std::all_of(text.begin() + sources[a], text.begin() + sources[b] + 1, [](QChar c) { return c.isDigit() || QStringView(u".,٫(").contains(c); });
+                    const bool inOrder = rightToLeft && !number ? drawn[b].centreX < drawn[a].centreX : drawn[b].centreX > drawn[a].centreX;
+                    QVERIFY2(inOrder, qPrintable(QStringLiteral("%1 (at %2) and %3 (at %4)")
+                                                     .arg(text.mid(sources[a], 3)).arg(drawn[a].centreX).arg(text.mid(sources[b], 3)).arg(drawn[b].centreX)));
+                }
+            }
+        }
+    }
+
     void onlyNotationIsDrawnAsNotation_data()
     {
         addColumns<QString, bool>("text", "notation");
@@ -274,31 +494,38 @@ private slots:
     void hostileTextIsReadAtOnce_data()
     {
         // Each text, whether it is shown as typed (every character drawn
-        // once, no bar or sign drawn), and whether it has notation.
-        addColumns<QString, bool, bool>("text", "typed", "notation");
+        // once, no bar or sign drawn), whether it has notation, and whether
+        // some of its notation is not read.
+        addColumns<QString, bool, bool, bool>("text", "typed", "notation", "unread");
         QRandomGenerator random(20240611);
-        const QStringView pieces = u"((([]])^/√∛x2 ½²\\sqrt(root(";
+        const QStringView pieces = u"((([]])^/√∛x2 ½²\\sqrt(root(|_{},.:?!'٣س جا";
         QString mixed;
         while (mixed.size() < 10000)
             mixed += pieces.at(random.bounded(int(pieces.size())));
-        QTest::newRow("brackets never closed x30") << QString(30, u'(') + "5" << true << false;
-        QTest::newRow("brackets never closed x5000") << QString(5000, u'(') + "5" << true << false;
-        QTest::newRow("round and square never closed x20") << QStringLiteral("([").repeated(20) + "5" << true << false;
-        QTest::newRow("root( never closed x20") << QStringLiteral("root(").repeated(20) + "5" << true << false;
-        QTest::newRow("sqrt( never closed x30") << QStringLiteral("sqrt(").repeated(30) + "5" << true << false;
-        QTest::newRow("a caret before a bracket never closed") << "x^(2" << true << false;
-        QTest::newRow("the one closed group of many") << QString(5000, u'(') + "1/2)" << false << true;
-        QTest::newRow("a closing bracket of the other kind") << "[(1/2]" << false << true;
-        QTest::newRow("a short chain of fractions is stacked") << "1/2/3/4" << false << true;
-        QTest::newRow("1/1/... x20000") << QStringLiteral("1/").repeated(19999) + "1" << true << false;
-        QTest::newRow("2^2^... x20000") << QStringLiteral("2^").repeated(19999) + "2" << true << false;
-        QTest::newRow("x^-2²^-2²... x5000") << "x" + QStringLiteral("^-2²").repeated(5000) << true << false;
-        QTest::newRow("10 000 characters of notation") << mixed << false << true;
-        QTest::newRow("10 000 blanks between numbers") << "1" + QString(10000, u' ') + "2" << true << false;
+        QTest::newRow("brackets never closed x30") << QString(30, u'(') + "5" << true << false << true;
+        QTest::newRow("brackets never closed x5000") << QString(5000, u'(') + "5" << true << false << true;
+        QTest::newRow("round and square never closed x20") << QStringLiteral("([").repeated(20) + "5" << true << false << true;
+        QTest::newRow("root( never closed x20") << QStringLiteral("root(").repeated(20) + "5" << true << false << true;
+        QTest::newRow("sqrt( never closed x30") << QStringLiteral("sqrt(").repeated(30) + "5" << true << false << true;
+        QTest::newRow("a caret before a bracket never closed") << "x^(2" << true << false << true;
+        QTest::newRow("the one closed group of many") << QString(5000, u'(') + "1/2)" << false << true << true;
+        QTest::newRow("a closing bracket of the other kind") << "[(1/2]" << false << true << true;
+        QTest::newRow("a short chain of fractions is stacked") << "1/2/3/4" << false << true << false;
+        QTest::newRow("1/1/... x20000") << QStringLiteral("1/").repeated(19999) + "1" << true << false << false;
+        QTest::newRow("2^2^... x20000") << QStringLiteral("2^").repeated(19999) + "2" << true << false << false;
+        QTest::newRow("x^-2²^-2²... x5000") << "x" + QStringLiteral("^-2²").repeated(5000) << true << false << false;
+        QTest::newRow("10 000 characters of notation") << mixed << false << true << true;
+        QTest::newRow("10 000 blanks between numbers") << "1" + QString(10000, u' ') + "2" << true << false << false;
+        QTest::newRow("bars never closed x5000") << QString(5000, u'|') + "5" << true << false << true;
+        QTest::newRow("absolute values nested x5000") << QString(5000, u'|') + "x" + QString(5000, u'|') << true << false << false;
+        QTest::newRow("intervals begun x5000") << QStringLiteral("[1, ").repeated(5000) + "2)" << true << false << true;
+        QTest::newRow("x_x_... x10000") << QStringLiteral("x_").repeated(10000) + "1" << false << true << false;
+        QTest::newRow("repeating decimals x5000") << QStringLiteral("0.(3)").repeated(5000) << false << true << false;
+        QTest::newRow("unknowns and Arabic names x3000") << QStringLiteral("جا س = ? ").repeated(3000) << true << false << false;
     }
     void hostileTextIsReadAtOnce()
     {
-        auto [text, typed, notation] = fetchRow<QString, bool, bool>("text", "typed", "notation");
+        auto [text, typed, notation, unread] = fetchRow<QString, bool, bool, bool>("text", "typed", "notation", "unread");
         const Watchdog watchdog(std::chrono::seconds(20), QTest::currentDataTag());
         const MathNode node = MathParser::parse(text);
         const std::function<int(const MathNode &)> height = [&](const MathNode &n) {
@@ -309,6 +536,7 @@ private slots:
         };
         QVERIFY2(height(node) <= MathParser::kMaxHeight, qPrintable(QString::number(height(node))));
         QCOMPARE(MathParser::hasNotation(text), notation);
+        QCOMPARE(!MathText::unreadNotation(text).isEmpty(), unread);
         // Laid out as a question's text and as an answer's caption, and
         // painted, on a picture and on a button.
         QImage image(900, 260, QImage::Format_RGB32);

@@ -474,8 +474,9 @@ const QList<CommandCase> kCommandCases = {
     {"print over a teacher's file", kNothing, {"print", "%D/app", "--pdf", "%D/mine.csv"}, 1, {"--force"}, kMineIntact},
     {"export --force over a picture", kNothing, {"export", "%D/app", "--csv", "%D/app/img/1.jpg", "--force"}, 1,
      {"over a file of the contest folder"}, kBankIntact},
-    {"export --force over a teacher's file", kNothing, {"export", "%D/app", "--csv", "%D/mine.csv", "--force"}, 0, {"wrote 3 questions", "every column as Text"},
-     [](const QDir &d) { return !kMineIntact(d); }},
+    {"export --force over a teacher's file, with a byte-order mark", kNothing, {"export", "%D/app", "--csv", "%D/mine.csv", "--force"}, 0,
+     {"wrote 3 questions", "every column as Text"},
+     [](const QDir &d) { return !kMineIntact(d) && readFile(d.filePath(QStringLiteral("mine.csv"))).startsWith("\xEF\xBB\xBF" "question"); }},
     {"a phone photo, scaled to fit", writing("photo.jpg", jpeg({4000, 3000})), kCreate, 0, {"wrote 1 question to"},
      [](const QDir &d) { return QImage(d.filePath(QStringLiteral("new/img/1.jpg"))).size() == QSize(173, 130); }},
     // Pictures as screenshots and geometry programs save them, whatever

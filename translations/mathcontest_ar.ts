@@ -189,6 +189,18 @@
             <numerusform>في البنك %n سؤال، وهذا أقل من الـ%1 التي تطرحها المسابقة: لن تنتهي المسابقة أبداً</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1، %2: %3</translation>
+    </message>
+    <message>
+        <source>its text</source>
+        <translation>نصه</translation>
+    </message>
+    <message>
+        <source>answer a%1</source>
+        <translation>الإجابة a%1</translation>
+    </message>
 </context>
 <context>
     <name>BankCreator</name>
@@ -279,6 +291,18 @@
     <message>
         <source>the bank being replaced could not be read (%1), so the digits it was made with are not known: its numbers are as typed; give --digits to choose</source>
         <translation>تعذّرت قراءة البنك الذي يُستبدل (%1)، فلا تُعرف الأرقام التي صُنع بها: أعداده كما كُتبت؛ أعطِ ‎--digits‎ لتختار</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1، %2: %3</translation>
+    </message>
+    <message>
+        <source>the question</source>
+        <translation>السؤال</translation>
+    </message>
+    <message>
+        <source>answer a%1</source>
+        <translation>الإجابة a%1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "bankcheck.h"
 
 #include "contestfolder.h"
+#include "mathtext.h"
 #include "csvreader.h"
 #include "translation.h"
 
@@ -44,6 +45,7 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
     // A fault in the numbering is reported, and the questions that are there
     // are checked all the same, so that the folder is mended in one pass.
     std::vector<QuestionBank::Answers> answers;
+    std::map<qint64, QString> texts;
     try {
         QuestionBank bank = QuestionBank::openBank(folder.absolutePath());
         bank.checkIntegrity();
@@ -54,7 +56,8 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
             report.problems << QStringLiteral("%1: %2").arg(failure.isolatedWhere(), failure.whatFailed());
         }
         answers = bank.allAnswers();
-        for (const auto &[id, text] : bank.questionTexts()) {
+        texts = bank.questionTexts();
+        for (const auto &[id, text] : texts) {
             if (id < 1 || id > n)
                 report.warnings << QCoreApplication::translate("BankCheck", "the table of question texts holds a text for question %1, which the bank does not have").arg(id);
         }
@@ -80,6 +83,18 @@ BankCheck::Report BankCheck::run(const QString &programFolder)
                 report.byQuestion[row.id] << report.problems.back();
             }
             seen.insert(text);
+        }
+        // What of the notation could not be read is drawn as typed.
+        const auto text = texts.find(row.id);
+        for (int field = 0; field < 5; ++field) {
+            const QString &typed = field > 0 ? row.answers[size_t(field - 1)] : text == texts.end() ? QString() : text->second;
+            for (const QString &unread : MathText::unreadNotation(typed)) {
+                report.warnings << QCoreApplication::translate("BankCheck", "%1, %2: %3")
+                                       .arg(question,
+                                            field == 0 ? QCoreApplication::translate("BankCheck", "its text") : QCoreApplication::translate("BankCheck", "answer a%1").arg(field),
+                                            unread);
+                report.byQuestion[row.id] << report.warnings.back();
+            }
         }
         pictures.push_back({ContestFolder::questionPictureName(row.id), QCoreApplication::translate("BankCheck", "the picture of %1").arg(question), true, {}, {}, row.id});
     }

@@ -1,6 +1,7 @@
 #include "bankcreator.h"
 
 #include "contestfolder.h"
+#include "mathtext.h"
 #include "translation.h"
 
 #include "bankfile.h"
@@ -201,6 +202,18 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     if (!digits)
         digits = NumberDigits::Set::AsTyped;
     writeDigits(questions, *digits, csvPath);
+    // What of the notation could not be read is drawn as typed: said now,
+    // with its place, before a pupil sees it.
+    for (const QuestionFile::Question &question : questions) {
+        for (int field = 0; field < 5; ++field) {
+            for (const QString &unread : MathText::unreadNotation(field == 0 ? question.question : question.answers[field - 1]))
+                QuestionFile::addNote(&note, QCoreApplication::translate("BankCreator", "%1, %2: %3")
+                                                 .arg(question.place(),
+                                                      field == 0 ? QCoreApplication::translate("BankCreator", "the question")
+                                                                 : QCoreApplication::translate("BankCreator", "answer a%1").arg(field),
+                                                      unread));
+        }
+    }
     NewFolder outFolder(out.absolutePath());
 
     // Everything is made in a staging folder beside the output, then moved

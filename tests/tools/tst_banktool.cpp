@@ -477,6 +477,11 @@ const QList<CommandCase> kCommandCases = {
     {"export --force over a teacher's file, with a byte-order mark", kNothing, {"export", "%D/app", "--csv", "%D/mine.csv", "--force"}, 0,
      {"wrote 3 questions", "every column as Text"},
      [](const QDir &d) { return !kMineIntact(d) && readFile(d.filePath(QStringLiteral("mine.csv"))).startsWith("\xEF\xBB\xBF" "question"); }},
+    // Notation that could not be read is drawn as typed, and named first
+    // with its place, by create, and by check.
+    {"create names notation it cannot read", writing("p.csv", "question,a1,a2,a3,a4\nما قيمة x^ + 1 ؟,2,(3,4,5\n"), kCreate, 0,
+     {"line 2, the question: ^ at character 10 has no exponent after it: it is shown as typed", "line 2, answer a2: the bracket ( at character 1 is never closed"},
+     [](const QDir &d) { return tool({"check", "%D/new"}, d.path()).out.contains(QStringLiteral("question 1, answer a2: the bracket ( at character 1 is never closed")); }},
     {"a phone photo, scaled to fit", writing("photo.jpg", jpeg({4000, 3000})), kCreate, 0, {"wrote 1 question to"},
      [](const QDir &d) { return QImage(d.filePath(QStringLiteral("new/img/1.jpg"))).size() == QSize(173, 130); }},
     // Pictures as screenshots and geometry programs save them, whatever

@@ -12,12 +12,9 @@
 #include <QSqlRecord>
 #include <QStringList>
 
-#include <atomic>
 #include <QCoreApplication>
 
 namespace {
-
-std::atomic<quint64> g_connectionCounter{0};
 
 constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
@@ -46,29 +43,12 @@ QString QuestionBank::filePath(const QString &programFolder)
 
 QuestionBank::QuestionBank(QString path)
     : m_path(std::move(path))
-    , m_connectionName(QStringLiteral("questionbank-%1").arg(++g_connectionCounter))
 {
 }
 
-QuestionBank::QuestionBank(QuestionBank &&other) noexcept
-    : m_path(std::move(other.m_path))
-    , m_connectionName(std::move(other.m_connectionName))
-    , m_db(std::move(other.m_db))
-    , m_table(std::move(other.m_table))
-{
-    other.m_connectionName.clear();
-}
+QuestionBank::QuestionBank(QuestionBank &&other) noexcept = default;
 
-QuestionBank::~QuestionBank()
-{
-    if (m_connectionName.isEmpty())
-        return;
-    m_table = QSqlQuery();
-    if (m_db.isOpen())
-        m_db.close();
-    m_db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(m_connectionName);
-}
+QuestionBank::~QuestionBank() = default;
 
 QuestionBank QuestionBank::openBank(const QString &programFolder)
 {
@@ -94,14 +74,12 @@ QuestionBank QuestionBank::openBank(const QString &programFolder)
                           .arg(info.size() == 0 ? QCoreApplication::translate("QuestionBank", " (the file is empty)") : QString()),
                       path, advice());
 
-    bank.m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), bank.m_connectionName);
-    bank.m_db.setDatabaseName(path);
-    bank.m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    if (!bank.m_db.open())
-        bank.fail(QCoreApplication::translate("QuestionBank", "open the question bank"), bank.m_db.lastError());
+    bank.m_connection = SqliteConnection(path, QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (!bank.db().isOpen())
+        bank.fail(QCoreApplication::translate("QuestionBank", "open the question bank"), bank.db().lastError());
 
     // The table record set, on the whole table.
-    bank.m_table = QSqlQuery(bank.m_db);
+    bank.m_table = QSqlQuery(bank.db());
     bank.m_table.setForwardOnly(true);
     if (!bank.m_table.prepare(QStringLiteral("select * from soaal")))
         bank.fail(QCoreApplication::translate("QuestionBank", "open table soaal"), bank.m_table.lastError());
@@ -144,7 +122,7 @@ void QuestionBank::fail(const QString &operation, const QSqlError &error, qint64
 
 qint64 QuestionBank::scalar(const QString &sql, const QString &operation)
 {
-    QSqlQuery query(m_db);
+    QSqlQuery query(db());
     query.setForwardOnly(true);
     if (!query.exec(sql))
         fail(operation, query.lastError());
@@ -167,7 +145,7 @@ void QuestionBank::checkIntegrity()
 {
     const QString operation = QCoreApplication::translate("QuestionBank", "check the question bank");
     {
-        QSqlQuery check(m_db);
+        QSqlQuery check(db());
         if (!check.exec(QStringLiteral("PRAGMA quick_check")))
             fail(operation, check.lastError());
         QStringList problems;
@@ -193,7 +171,7 @@ void QuestionBank::checkStructure(qint64 n)
     // distinct already, and 1..n is a matter of the smallest and largest.
     bool idIsKey = false;
     {
-        QSqlQuery columns(m_db);
+        QSqlQuery columns(db());
         if (!columns.exec(QStringLiteral("PRAGMA table_info(soaal)")))
             fail(operation, columns.lastError());
         QStringList present;
@@ -220,13 +198,13 @@ void QuestionBank::checkStructure(qint64 n)
 
     const QString idAdvice = QCoreApplication::translate("QuestionBank", "The questions must be numbered 1, 2, 3 ... with no gap and no number twice; make the bank again with \"mathcontest-bank create\".");
     if (!idIsKey) {
-        QSqlQuery bad(m_db);
+        QSqlQuery bad(db());
         if (!bad.exec(QStringLiteral("select quote(ID) from soaal where typeof(ID)<>'integer' limit 1")))
             fail(operation, bad.lastError());
         if (bad.next())
             throw Failure(QCoreApplication::translate("QuestionBank", "A question number (ID) is not a whole number: %1.").arg(Translation::shown(bad.value(0).toString())), m_path,
                           idAdvice);
-        QSqlQuery twice(m_db);
+        QSqlQuery twice(db());
         if (!twice.exec(QStringLiteral("select ID from soaal group by ID having count(*)>1 order by ID limit 1")))
             fail(operation, twice.lastError());
         if (twice.next())
@@ -234,14 +212,14 @@ void QuestionBank::checkStructure(qint64 n)
     }
     bool numberedOneToN = false;
     if (idIsKey) {
-        QSqlQuery range(m_db);
+        QSqlQuery range(db());
         // Two lookups at the ends of the key, not a scan of the table.
         if (!range.exec(QStringLiteral("select (select min(ID) from soaal), (select max(ID) from soaal)")) || !range.next())
             fail(operation, range.lastError());
         numberedOneToN = range.value(0).toLongLong() == 1 && range.value(1).toLongLong() == n;
     }
     if (!numberedOneToN) {
-        QSqlQuery gap(m_db);
+        QSqlQuery gap(db());
         gap.prepare(QStringLiteral(
             "select case when not exists (select 1 from soaal where ID=1) then 1 else "
             "(select a.ID+1 from soaal a where a.ID>=1 and a.ID<:n and not exists (select 1 from soaal b where b.ID=a.ID+1) "
@@ -261,7 +239,7 @@ void QuestionBank::checkStructure(qint64 n)
 void QuestionBank::checkWritesStick()
 {
     const QString operation = QCoreApplication::translate("QuestionBank", "check the question bank");
-    QSqlQuery schema(m_db);
+    QSqlQuery schema(db());
     if (!schema.exec(QStringLiteral("select type, name, sql from sqlite_master where tbl_name='soaal' collate nocase and type in ('table', 'view', 'trigger')")))
         fail(operation, schema.lastError());
     // A trigger that stops a write (RAISE) or writes soaal itself can undo a
@@ -284,7 +262,7 @@ void QuestionBank::checkWritesStick()
 void QuestionBank::checkMarks()
 {
     const QString operation = QCoreApplication::translate("QuestionBank", "check the question bank");
-    QSqlQuery marks(m_db);
+    QSqlQuery marks(db());
     // Whether there is one at all, asked as ranges that the index on YN
     // serves; only then the first of them, by a scan.
     if (!marks.exec(QStringLiteral("select ID, quote(YN) from soaal where (select exists (select 1 from soaal where YN is null) "
@@ -304,20 +282,20 @@ void QuestionBank::clearUsedMarks(qint64 n)
     const QString operation = QCoreApplication::translate("QuestionBank", "clear the used marks");
     if (n <= 0)
         return;
-    if (!m_db.transaction())
-        fail(operation, m_db.lastError());
-    QSqlQuery sweep(m_db);
+    if (!db().transaction())
+        fail(operation, db().lastError());
+    QSqlQuery sweep(db());
     sweep.prepare(QStringLiteral("update soaal set YN=0 where YN=1 and ID between 1 and :n"));
     sweep.bindValue(QStringLiteral(":n"), n);
     if (!sweep.exec()) {
         const QSqlError error = sweep.lastError();
-        m_db.rollback();
+        db().rollback();
         fail(operation, error);
     }
     sweep.finish();
-    if (!m_db.commit()) {
-        const QSqlError error = m_db.lastError();
-        m_db.rollback();
+    if (!db().commit()) {
+        const QSqlError error = db().lastError();
+        db().rollback();
         fail(operation, error);
     }
 }
@@ -325,7 +303,7 @@ void QuestionBank::clearUsedMarks(qint64 n)
 QuestionRecord QuestionBank::openQuestion(qint64 id)
 {
     QuestionRecord record;
-    record.m_query = QSqlQuery(m_db);
+    record.m_query = QSqlQuery(db());
     record.m_query.setForwardOnly(true);
     // The ID is a number the program formats itself; nothing else enters the text.
     if (!record.m_query.exec(QStringLiteral("SELECT * FROM soaal WHERE ID=") + QString::number(id) + QStringLiteral(" ")))
@@ -351,7 +329,7 @@ void QuestionBank::markQuestionUsed(QuestionRecord &record)
 {
     const qint64 id = record.m_id;
     releaseQuestion(record);
-    QSqlQuery mark(m_db);
+    QSqlQuery mark(db());
     mark.prepare(QStringLiteral("update soaal set YN=1 where ID=:id"));
     mark.bindValue(QStringLiteral(":id"), id);
     // Outside a transaction the update is committed before exec() returns.
@@ -361,7 +339,7 @@ void QuestionBank::markQuestionUsed(QuestionRecord &record)
 
 std::vector<QuestionBank::Answers> QuestionBank::allAnswers()
 {
-    QSqlQuery rows(m_db);
+    QSqlQuery rows(db());
     rows.setForwardOnly(true);
     if (!rows.exec(QStringLiteral("select ID, a1, a2, a3, a4 from soaal order by ID")))
         fail(QCoreApplication::translate("QuestionBank", "read the answers"), rows.lastError());
@@ -387,9 +365,9 @@ bool hasTable(const QSqlDatabase &db, const QString &name)
 
 QString QuestionBank::accessSource()
 {
-    if (!hasTable(m_db, QStringLiteral("access_source")))
+    if (!hasTable(db(), QStringLiteral("access_source")))
         return QString();
-    QSqlQuery query(m_db);
+    QSqlQuery query(db());
     if (!query.exec(QStringLiteral("select source from access_source")))
         fail(QCoreApplication::translate("QuestionBank", "read which Access file the bank came from"), query.lastError());
     return query.next() ? query.value(0).toString() : QString();
@@ -398,9 +376,9 @@ QString QuestionBank::accessSource()
 std::map<qint64, QString> QuestionBank::questionTexts()
 {
     std::map<qint64, QString> texts;
-    if (!hasTable(m_db, QStringLiteral("question_text")))
+    if (!hasTable(db(), QStringLiteral("question_text")))
         return texts;
-    QSqlQuery query(m_db);
+    QSqlQuery query(db());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("select ID, text from question_text")))
         fail(QCoreApplication::translate("QuestionBank", "read the questions' texts"), query.lastError());
@@ -411,9 +389,9 @@ std::map<qint64, QString> QuestionBank::questionTexts()
 
 std::optional<std::set<qint64>> QuestionBank::givenPictures()
 {
-    if (!hasTable(m_db, QStringLiteral("given_picture")))
+    if (!hasTable(db(), QStringLiteral("given_picture")))
         return std::nullopt;
-    QSqlQuery query(m_db);
+    QSqlQuery query(db());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("select ID from given_picture")))
         fail(QCoreApplication::translate("QuestionBank", "read which pictures were given"), query.lastError());
@@ -425,9 +403,9 @@ std::optional<std::set<qint64>> QuestionBank::givenPictures()
 
 QString QuestionBank::digitSet()
 {
-    if (!hasTable(m_db, QStringLiteral("digit_set")))
+    if (!hasTable(db(), QStringLiteral("digit_set")))
         return QString();
-    QSqlQuery query(m_db);
+    QSqlQuery query(db());
     if (!query.exec(QStringLiteral("select digits from digit_set")))
         fail(QCoreApplication::translate("QuestionBank", "read the digit set of its numbers"), query.lastError());
     return query.next() ? query.value(0).toString() : QString();
@@ -435,9 +413,9 @@ QString QuestionBank::digitSet()
 
 QString QuestionBank::questionText(qint64 id)
 {
-    if (!hasTable(m_db, QStringLiteral("question_text")))
+    if (!hasTable(db(), QStringLiteral("question_text")))
         return QString();
-    QSqlQuery query(m_db);
+    QSqlQuery query(db());
     query.prepare(QStringLiteral("select text from question_text where ID=?"));
     query.bindValue(0, id);
     if (!query.exec())

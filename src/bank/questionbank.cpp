@@ -34,6 +34,12 @@ QString question(qint64 id)
     return QCoreApplication::translate("QuestionBank", "question %1").arg(id);
 }
 
+// A statement on the bank's table, %1 standing for its name.
+QString onTable(const char *statement)
+{
+    return QString::fromLatin1(statement).arg(QLatin1String(QuestionBank::kTable));
+}
+
 } // namespace
 
 QString QuestionBank::filePath(const QString &programFolder)
@@ -78,11 +84,12 @@ QuestionBank QuestionBank::openBank(const QString &programFolder)
     if (!bank.db().isOpen())
         bank.fail(QCoreApplication::translate("QuestionBank", "open the question bank"), bank.db().lastError());
 
-    // The table record set, on the whole table.
-    bank.m_table = QSqlQuery(bank.db());
-    bank.m_table.setForwardOnly(true);
-    if (!bank.m_table.prepare(QStringLiteral("select * from soaal")))
-        bank.fail(QCoreApplication::translate("QuestionBank", "open table soaal"), bank.m_table.lastError());
+    // The file a database with table soaal, found when a statement on the
+    // table is prepared (never run): a folder whose bank is none is told so
+    // at once.
+    QSqlQuery table(bank.db());
+    if (!table.prepare(onTable("select 1 from %1")))
+        bank.fail(QCoreApplication::translate("QuestionBank", "open table soaal"), table.lastError());
     return bank;
 }
 
@@ -133,12 +140,12 @@ qint64 QuestionBank::scalar(const QString &sql, const QString &operation)
 
 qint64 QuestionBank::countQuestions()
 {
-    return scalar(QStringLiteral("select count(*) from soaal"), QCoreApplication::translate("QuestionBank", "count the questions"));
+    return scalar(onTable("select count(*) from %1"), QCoreApplication::translate("QuestionBank", "count the questions"));
 }
 
 qint64 QuestionBank::countUsedQuestions()
 {
-    return scalar(QStringLiteral("select count(*) from soaal where YN=1"), QCoreApplication::translate("QuestionBank", "count the used questions"));
+    return scalar(onTable("select count(*) from %1 where YN=1"), QCoreApplication::translate("QuestionBank", "count the used questions"));
 }
 
 void QuestionBank::checkIntegrity()
@@ -172,7 +179,7 @@ void QuestionBank::checkStructure(qint64 n)
     bool idIsKey = false;
     {
         QSqlQuery columns(db());
-        if (!columns.exec(QStringLiteral("PRAGMA table_info(soaal)")))
+        if (!columns.exec(onTable("PRAGMA table_info(%1)")))
             fail(operation, columns.lastError());
         QStringList present;
         int keyColumns = 0;
@@ -199,13 +206,13 @@ void QuestionBank::checkStructure(qint64 n)
     const QString idAdvice = QCoreApplication::translate("QuestionBank", "The questions must be numbered 1, 2, 3 ... with no gap and no number twice; make the bank again with \"mathcontest-bank create\".");
     if (!idIsKey) {
         QSqlQuery bad(db());
-        if (!bad.exec(QStringLiteral("select quote(ID) from soaal where typeof(ID)<>'integer' limit 1")))
+        if (!bad.exec(onTable("select quote(ID) from %1 where typeof(ID)<>'integer' limit 1")))
             fail(operation, bad.lastError());
         if (bad.next())
             throw Failure(QCoreApplication::translate("QuestionBank", "A question number (ID) is not a whole number: %1.").arg(Translation::shown(bad.value(0).toString())), m_path,
                           idAdvice);
         QSqlQuery twice(db());
-        if (!twice.exec(QStringLiteral("select ID from soaal group by ID having count(*)>1 order by ID limit 1")))
+        if (!twice.exec(onTable("select ID from %1 group by ID having count(*)>1 order by ID limit 1")))
             fail(operation, twice.lastError());
         if (twice.next())
             throw Failure(QCoreApplication::translate("QuestionBank", "Question number %1 is used twice.").arg(twice.value(0).toLongLong()), m_path, idAdvice);
@@ -214,15 +221,15 @@ void QuestionBank::checkStructure(qint64 n)
     if (idIsKey) {
         QSqlQuery range(db());
         // Two lookups at the ends of the key, not a scan of the table.
-        if (!range.exec(QStringLiteral("select (select min(ID) from soaal), (select max(ID) from soaal)")) || !range.next())
+        if (!range.exec(onTable("select (select min(ID) from %1), (select max(ID) from %1)")) || !range.next())
             fail(operation, range.lastError());
         numberedOneToN = range.value(0).toLongLong() == 1 && range.value(1).toLongLong() == n;
     }
     if (!numberedOneToN) {
         QSqlQuery gap(db());
-        gap.prepare(QStringLiteral(
-            "select case when not exists (select 1 from soaal where ID=1) then 1 else "
-            "(select a.ID+1 from soaal a where a.ID>=1 and a.ID<:n and not exists (select 1 from soaal b where b.ID=a.ID+1) "
+        gap.prepare(onTable(
+            "select case when not exists (select 1 from %1 where ID=1) then 1 else "
+            "(select a.ID+1 from %1 a where a.ID>=1 and a.ID<:n and not exists (select 1 from %1 b where b.ID=a.ID+1) "
             "order by a.ID limit 1) end"));
         gap.bindValue(QStringLiteral(":n"), n);
         if (!gap.exec() || !gap.next())
@@ -240,11 +247,11 @@ void QuestionBank::checkWritesStick()
 {
     const QString operation = QCoreApplication::translate("QuestionBank", "check the question bank");
     QSqlQuery schema(db());
-    if (!schema.exec(QStringLiteral("select type, name, sql from sqlite_master where tbl_name='soaal' collate nocase and type in ('table', 'view', 'trigger')")))
+    if (!schema.exec(onTable("select type, name, sql from sqlite_master where tbl_name='%1' collate nocase and type in ('table', 'view', 'trigger')")))
         fail(operation, schema.lastError());
     // A trigger that stops a write (RAISE) or writes soaal itself can undo a
     // used mark: questions would come again.
-    static const QRegularExpression undoes(QStringLiteral("\\braise\\s*\\(|\\b(update|delete\\s+from|insert(\\s+or\\s+\\w+)?\\s+into|replace\\s+into)\\s+[\"`\\[]?soaal\\b"),
+    static const QRegularExpression undoes(onTable("\\braise\\s*\\(|\\b(update|delete\\s+from|insert(\\s+or\\s+\\w+)?\\s+into|replace\\s+into)\\s+[\"`\\[]?%1\\b"),
                                            QRegularExpression::CaseInsensitiveOption);
     while (schema.next()) {
         const QString type = schema.value(0).toString();
@@ -265,10 +272,10 @@ void QuestionBank::checkMarks()
     QSqlQuery marks(db());
     // Whether there is one at all, asked as ranges that the index on YN
     // serves; only then the first of them, by a scan.
-    if (!marks.exec(QStringLiteral("select ID, quote(YN) from soaal where (select exists (select 1 from soaal where YN is null) "
-                                   "or exists (select 1 from soaal where YN<0) or exists (select 1 from soaal where YN>0 and YN<1) "
-                                   "or exists (select 1 from soaal where YN>1)) and (YN is null or YN<0 or (YN>0 and YN<1) or YN>1) "
-                                   "order by ID limit 1")))
+    if (!marks.exec(onTable("select ID, quote(YN) from %1 where (select exists (select 1 from %1 where YN is null) "
+                            "or exists (select 1 from %1 where YN<0) or exists (select 1 from %1 where YN>0 and YN<1) "
+                            "or exists (select 1 from %1 where YN>1)) and (YN is null or YN<0 or (YN>0 and YN<1) or YN>1) "
+                            "order by ID limit 1")))
         fail(operation, marks.lastError());
     if (marks.next())
         throw Failure(QCoreApplication::translate("QuestionBank", "The used mark (YN) of question %1 is %2, not 0 or 1.")
@@ -285,7 +292,7 @@ void QuestionBank::clearUsedMarks(qint64 n)
     if (!db().transaction())
         fail(operation, db().lastError());
     QSqlQuery sweep(db());
-    sweep.prepare(QStringLiteral("update soaal set YN=0 where YN=1 and ID between 1 and :n"));
+    sweep.prepare(onTable("update %1 set YN=0 where YN=1 and ID between 1 and :n"));
     sweep.bindValue(QStringLiteral(":n"), n);
     if (!sweep.exec()) {
         const QSqlError error = sweep.lastError();
@@ -305,12 +312,15 @@ QuestionRecord QuestionBank::openQuestion(qint64 id)
     QuestionRecord record;
     record.m_query = QSqlQuery(db());
     record.m_query.setForwardOnly(true);
-    // The ID is a number the program formats itself; nothing else enters the text.
-    if (!record.m_query.exec(QStringLiteral("SELECT * FROM soaal WHERE ID=") + QString::number(id) + QStringLiteral(" ")))
-        fail(QCoreApplication::translate("QuestionBank", "open %1").arg(question(id)), record.m_query.lastError(), id);
+    const QString operation = QCoreApplication::translate("QuestionBank", "open %1").arg(question(id));
+    if (!record.m_query.prepare(onTable("select * from %1 where ID=:id")))
+        fail(operation, record.m_query.lastError(), id);
+    record.m_query.bindValue(QStringLiteral(":id"), id);
+    if (!record.m_query.exec())
+        fail(operation, record.m_query.lastError(), id);
     if (!record.m_query.next()) {
         if (record.m_query.lastError().isValid())
-            fail(QCoreApplication::translate("QuestionBank", "open %1").arg(question(id)), record.m_query.lastError(), id);
+            fail(operation, record.m_query.lastError(), id);
         throw Failure(QCoreApplication::translate("QuestionBank", "Question number %1 is missing from the question bank.").arg(id),
                       QStringLiteral("%1, %2").arg(Translation::isolate(m_path), question(id)), advice());
     }
@@ -330,7 +340,7 @@ void QuestionBank::markQuestionUsed(QuestionRecord &record)
     const qint64 id = record.m_id;
     releaseQuestion(record);
     QSqlQuery mark(db());
-    mark.prepare(QStringLiteral("update soaal set YN=1 where ID=:id"));
+    mark.prepare(onTable("update %1 set YN=1 where ID=:id"));
     mark.bindValue(QStringLiteral(":id"), id);
     // Outside a transaction the update is committed before exec() returns.
     if (!mark.exec())
@@ -341,7 +351,7 @@ std::vector<QuestionBank::Answers> QuestionBank::allAnswers()
 {
     QSqlQuery rows(db());
     rows.setForwardOnly(true);
-    if (!rows.exec(QStringLiteral("select ID, a1, a2, a3, a4 from soaal order by ID")))
+    if (!rows.exec(onTable("select ID, a1, a2, a3, a4 from %1 order by ID")))
         fail(QCoreApplication::translate("QuestionBank", "read the answers"), rows.lastError());
     std::vector<Answers> answers;
     while (rows.next()) {

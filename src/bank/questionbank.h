@@ -106,5 +106,4 @@ private:
 
     QString m_path;
     SqliteConnection m_connection;
-    QSqlQuery m_table;
 };

@@ -97,7 +97,9 @@ int AccessImport::importFile(const QString &mdbPath, const QString &bankPath, bo
     const QString source = sourceRecord(mdbPath);
     const AccessReader::Table table = AccessReader::readTable(mdbPath, QString::fromLatin1(QuestionBank::kTable), helper);
     const std::vector<BankFile::Answers> rows = questions(table, mdbPath);
-    BankFile::writeWhole(bankPath, rows, replace, {source, {}});
+    BankFile::Extras extras;
+    extras.accessSource = source;
+    BankFile::writeWhole(bankPath, rows, replace, extras);
     return static_cast<int>(rows.size());
 }
 

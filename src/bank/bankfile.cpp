@@ -3,6 +3,7 @@
 
 #include "failure.h"
 #include "questionbank.h"
+#include "sqliteconnection.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,12 +14,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <atomic>
 #include <QCoreApplication>
-
-namespace {
-std::atomic<quint64> g_counter{0};
-}
 
 void BankFile::write(const QString &path, const std::vector<Answers> &questions, const Extras &extras)
 {
@@ -26,16 +22,17 @@ void BankFile::write(const QString &path, const std::vector<Answers> &questions,
         throw Failure(QCoreApplication::translate("BankFile", "A question bank file is already there."), path,
                       QCoreApplication::translate("BankFile", "Choose another place, or remove the old file first."));
     QuestionBank::checkPathLength(path);
-    const QString name = QStringLiteral("bankfile-%1").arg(++g_counter);
     QString error;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
+        // Closed and removed at the end of this block, before a failure is
+        // reported or the file is moved.
+        SqliteConnection connection(path);
+        QSqlDatabase &db = connection.database();
         auto run = [&](QSqlQuery &query, const QString &sql) {
             if (error.isEmpty() && !query.exec(sql))
                 error = query.lastError().text();
         };
-        if (!db.open()) {
+        if (!db.isOpen()) {
             error = db.lastError().text();
         } else {
             QSqlQuery query(db);
@@ -106,10 +103,8 @@ void BankFile::write(const QString &path, const std::vector<Answers> &questions,
             }
             if (error.isEmpty() && !db.commit())
                 error = db.lastError().text();
-            db.close();
         }
     }
-    QSqlDatabase::removeDatabase(name);
     if (!error.isEmpty())
         throw Failure(QCoreApplication::translate("BankFile", "The question bank could not be written: %1.").arg(error), path,
                       QCoreApplication::translate("BankFile", "Make sure the folder can be written to and the disk is not full."));

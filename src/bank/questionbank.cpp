@@ -12,12 +12,9 @@
 #include <QSqlRecord>
 #include <QStringList>
 
-#include <atomic>
 #include <QCoreApplication>
 
 namespace {
-
-std::atomic<quint64> g_connectionCounter{0};
 
 constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
@@ -37,6 +34,12 @@ QString question(qint64 id)
     return QCoreApplication::translate("QuestionBank", "question %1").arg(id);
 }
 
+// A statement on the bank's table, %1 standing for its name.
+QString onTable(const char *statement)
+{
+    return QString::fromLatin1(statement).arg(QLatin1String(QuestionBank::kTable));
+}
+
 } // namespace
 
 QString QuestionBank::filePath(const QString &programFolder)
@@ -46,29 +49,12 @@ QString QuestionBank::filePath(const QString &programFolder)
 
 QuestionBank::QuestionBank(QString path)
     : m_path(std::move(path))
-    , m_connectionName(QStringLiteral("questionbank-%1").arg(++g_connectionCounter))
 {
 }
 
-QuestionBank::QuestionBank(QuestionBank &&other) noexcept
-    : m_path(std::move(other.m_path))
-    , m_connectionName(std::move(other.m_connectionName))
-    , m_db(std::move(other.m_db))
-    , m_table(std::move(other.m_table))
-{
-    other.m_connectionName.clear();
-}
+QuestionBank::QuestionBank(QuestionBank &&other) noexcept = default;
 
-QuestionBank::~QuestionBank()
-{
-    if (m_connectionName.isEmpty())
-        return;
-    m_table = QSqlQuery();
-    if (m_db.isOpen())
-        m_db.close();
-    m_db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(m_connectionName);
-}
+QuestionBank::~QuestionBank() = default;
 
 QuestionBank QuestionBank::openBank(const QString &programFolder)
 {
@@ -94,17 +80,16 @@ QuestionBank QuestionBank::openBank(const QString &programFolder)
                           .arg(info.size() == 0 ? QCoreApplication::translate("QuestionBank", " (the file is empty)") : QString()),
                       path, advice());
 
-    bank.m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), bank.m_connectionName);
-    bank.m_db.setDatabaseName(path);
-    bank.m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    if (!bank.m_db.open())
-        bank.fail(QCoreApplication::translate("QuestionBank", "open the question bank"), bank.m_db.lastError());
+    bank.m_connection = SqliteConnection(path, QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (!bank.db().isOpen())
+        bank.fail(QCoreApplication::translate("QuestionBank", "open the question bank"), bank.db().lastError());
 
-    // The table record set, on the whole table.
-    bank.m_table = QSqlQuery(bank.m_db);
-    bank.m_table.setForwardOnly(true);
-    if (!bank.m_table.prepare(QStringLiteral("select * from soaal")))
-        bank.fail(QCoreApplication::translate("QuestionBank", "open table soaal"), bank.m_table.lastError());
+    // The file a database with table soaal, found when a statement on the
+    // table is prepared (never run): a folder whose bank is none is told so
+    // at once.
+    QSqlQuery table(bank.db());
+    if (!table.prepare(onTable("select 1 from %1")))
+        bank.fail(QCoreApplication::translate("QuestionBank", "open table soaal"), table.lastError());
     return bank;
 }
 
@@ -144,7 +129,7 @@ void QuestionBank::fail(const QString &operation, const QSqlError &error, qint64
 
 qint64 QuestionBank::scalar(const QString &sql, const QString &operation)
 {
-    QSqlQuery query(m_db);
+    QSqlQuery query(db());
     query.setForwardOnly(true);
     if (!query.exec(sql))
         fail(operation, query.lastError());
@@ -155,19 +140,19 @@ qint64 QuestionBank::scalar(const QString &sql, const QString &operation)
 
 qint64 QuestionBank::countQuestions()
 {
-    return scalar(QStringLiteral("select count(*) from soaal"), QCoreApplication::translate("QuestionBank", "count the questions"));
+    return scalar(onTable("select count(*) from %1"), QCoreApplication::translate("QuestionBank", "count the questions"));
 }
 
 qint64 QuestionBank::countUsedQuestions()
 {
-    return scalar(QStringLiteral("select count(*) from soaal where YN=1"), QCoreApplication::translate("QuestionBank", "count the used questions"));
+    return scalar(onTable("select count(*) from %1 where YN=1"), QCoreApplication::translate("QuestionBank", "count the used questions"));
 }
 
 void QuestionBank::checkIntegrity()
 {
     const QString operation = QCoreApplication::translate("QuestionBank", "check the question bank");
     {
-        QSqlQuery check(m_db);
+        QSqlQuery check(db());
         if (!check.exec(QStringLiteral("PRAGMA quick_check")))
             fail(operation, check.lastError());
         QStringList problems;
@@ -193,8 +178,8 @@ void QuestionBank::checkStructure(qint64 n)
     // distinct already, and 1..n is a matter of the smallest and largest.
     bool idIsKey = false;
     {
-        QSqlQuery columns(m_db);
-        if (!columns.exec(QStringLiteral("PRAGMA table_info(soaal)")))
+        QSqlQuery columns(db());
+        if (!columns.exec(onTable("PRAGMA table_info(%1)")))
             fail(operation, columns.lastError());
         QStringList present;
         int keyColumns = 0;
@@ -220,31 +205,31 @@ void QuestionBank::checkStructure(qint64 n)
 
     const QString idAdvice = QCoreApplication::translate("QuestionBank", "The questions must be numbered 1, 2, 3 ... with no gap and no number twice; make the bank again with \"mathcontest-bank create\".");
     if (!idIsKey) {
-        QSqlQuery bad(m_db);
-        if (!bad.exec(QStringLiteral("select quote(ID) from soaal where typeof(ID)<>'integer' limit 1")))
+        QSqlQuery bad(db());
+        if (!bad.exec(onTable("select quote(ID) from %1 where typeof(ID)<>'integer' limit 1")))
             fail(operation, bad.lastError());
         if (bad.next())
             throw Failure(QCoreApplication::translate("QuestionBank", "A question number (ID) is not a whole number: %1.").arg(Translation::shown(bad.value(0).toString())), m_path,
                           idAdvice);
-        QSqlQuery twice(m_db);
-        if (!twice.exec(QStringLiteral("select ID from soaal group by ID having count(*)>1 order by ID limit 1")))
+        QSqlQuery twice(db());
+        if (!twice.exec(onTable("select ID from %1 group by ID having count(*)>1 order by ID limit 1")))
             fail(operation, twice.lastError());
         if (twice.next())
             throw Failure(QCoreApplication::translate("QuestionBank", "Question number %1 is used twice.").arg(twice.value(0).toLongLong()), m_path, idAdvice);
     }
     bool numberedOneToN = false;
     if (idIsKey) {
-        QSqlQuery range(m_db);
+        QSqlQuery range(db());
         // Two lookups at the ends of the key, not a scan of the table.
-        if (!range.exec(QStringLiteral("select (select min(ID) from soaal), (select max(ID) from soaal)")) || !range.next())
+        if (!range.exec(onTable("select (select min(ID) from %1), (select max(ID) from %1)")) || !range.next())
             fail(operation, range.lastError());
         numberedOneToN = range.value(0).toLongLong() == 1 && range.value(1).toLongLong() == n;
     }
     if (!numberedOneToN) {
-        QSqlQuery gap(m_db);
-        gap.prepare(QStringLiteral(
-            "select case when not exists (select 1 from soaal where ID=1) then 1 else "
-            "(select a.ID+1 from soaal a where a.ID>=1 and a.ID<:n and not exists (select 1 from soaal b where b.ID=a.ID+1) "
+        QSqlQuery gap(db());
+        gap.prepare(onTable(
+            "select case when not exists (select 1 from %1 where ID=1) then 1 else "
+            "(select a.ID+1 from %1 a where a.ID>=1 and a.ID<:n and not exists (select 1 from %1 b where b.ID=a.ID+1) "
             "order by a.ID limit 1) end"));
         gap.bindValue(QStringLiteral(":n"), n);
         if (!gap.exec() || !gap.next())
@@ -261,12 +246,12 @@ void QuestionBank::checkStructure(qint64 n)
 void QuestionBank::checkWritesStick()
 {
     const QString operation = QCoreApplication::translate("QuestionBank", "check the question bank");
-    QSqlQuery schema(m_db);
-    if (!schema.exec(QStringLiteral("select type, name, sql from sqlite_master where tbl_name='soaal' collate nocase and type in ('table', 'view', 'trigger')")))
+    QSqlQuery schema(db());
+    if (!schema.exec(onTable("select type, name, sql from sqlite_master where tbl_name='%1' collate nocase and type in ('table', 'view', 'trigger')")))
         fail(operation, schema.lastError());
     // A trigger that stops a write (RAISE) or writes soaal itself can undo a
     // used mark: questions would come again.
-    static const QRegularExpression undoes(QStringLiteral("\\braise\\s*\\(|\\b(update|delete\\s+from|insert(\\s+or\\s+\\w+)?\\s+into|replace\\s+into)\\s+[\"`\\[]?soaal\\b"),
+    static const QRegularExpression undoes(onTable("\\braise\\s*\\(|\\b(update|delete\\s+from|insert(\\s+or\\s+\\w+)?\\s+into|replace\\s+into)\\s+[\"`\\[]?%1\\b"),
                                            QRegularExpression::CaseInsensitiveOption);
     while (schema.next()) {
         const QString type = schema.value(0).toString();
@@ -284,13 +269,13 @@ void QuestionBank::checkWritesStick()
 void QuestionBank::checkMarks()
 {
     const QString operation = QCoreApplication::translate("QuestionBank", "check the question bank");
-    QSqlQuery marks(m_db);
+    QSqlQuery marks(db());
     // Whether there is one at all, asked as ranges that the index on YN
     // serves; only then the first of them, by a scan.
-    if (!marks.exec(QStringLiteral("select ID, quote(YN) from soaal where (select exists (select 1 from soaal where YN is null) "
-                                   "or exists (select 1 from soaal where YN<0) or exists (select 1 from soaal where YN>0 and YN<1) "
-                                   "or exists (select 1 from soaal where YN>1)) and (YN is null or YN<0 or (YN>0 and YN<1) or YN>1) "
-                                   "order by ID limit 1")))
+    if (!marks.exec(onTable("select ID, quote(YN) from %1 where (select exists (select 1 from %1 where YN is null) "
+                            "or exists (select 1 from %1 where YN<0) or exists (select 1 from %1 where YN>0 and YN<1) "
+                            "or exists (select 1 from %1 where YN>1)) and (YN is null or YN<0 or (YN>0 and YN<1) or YN>1) "
+                            "order by ID limit 1")))
         fail(operation, marks.lastError());
     if (marks.next())
         throw Failure(QCoreApplication::translate("QuestionBank", "The used mark (YN) of question %1 is %2, not 0 or 1.")
@@ -304,20 +289,20 @@ void QuestionBank::clearUsedMarks(qint64 n)
     const QString operation = QCoreApplication::translate("QuestionBank", "clear the used marks");
     if (n <= 0)
         return;
-    if (!m_db.transaction())
-        fail(operation, m_db.lastError());
-    QSqlQuery sweep(m_db);
-    sweep.prepare(QStringLiteral("update soaal set YN=0 where YN=1 and ID between 1 and :n"));
+    if (!db().transaction())
+        fail(operation, db().lastError());
+    QSqlQuery sweep(db());
+    sweep.prepare(onTable("update %1 set YN=0 where YN=1 and ID between 1 and :n"));
     sweep.bindValue(QStringLiteral(":n"), n);
     if (!sweep.exec()) {
         const QSqlError error = sweep.lastError();
-        m_db.rollback();
+        db().rollback();
         fail(operation, error);
     }
     sweep.finish();
-    if (!m_db.commit()) {
-        const QSqlError error = m_db.lastError();
-        m_db.rollback();
+    if (!db().commit()) {
+        const QSqlError error = db().lastError();
+        db().rollback();
         fail(operation, error);
     }
 }
@@ -325,14 +310,17 @@ void QuestionBank::clearUsedMarks(qint64 n)
 QuestionRecord QuestionBank::openQuestion(qint64 id)
 {
     QuestionRecord record;
-    record.m_query = QSqlQuery(m_db);
+    record.m_query = QSqlQuery(db());
     record.m_query.setForwardOnly(true);
-    // The ID is a number the program formats itself; nothing else enters the text.
-    if (!record.m_query.exec(QStringLiteral("SELECT * FROM soaal WHERE ID=") + QString::number(id) + QStringLiteral(" ")))
-        fail(QCoreApplication::translate("QuestionBank", "open %1").arg(question(id)), record.m_query.lastError(), id);
+    const QString operation = QCoreApplication::translate("QuestionBank", "open %1").arg(question(id));
+    if (!record.m_query.prepare(onTable("select * from %1 where ID=:id")))
+        fail(operation, record.m_query.lastError(), id);
+    record.m_query.bindValue(QStringLiteral(":id"), id);
+    if (!record.m_query.exec())
+        fail(operation, record.m_query.lastError(), id);
     if (!record.m_query.next()) {
         if (record.m_query.lastError().isValid())
-            fail(QCoreApplication::translate("QuestionBank", "open %1").arg(question(id)), record.m_query.lastError(), id);
+            fail(operation, record.m_query.lastError(), id);
         throw Failure(QCoreApplication::translate("QuestionBank", "Question number %1 is missing from the question bank.").arg(id),
                       QStringLiteral("%1, %2").arg(Translation::isolate(m_path), question(id)), advice());
     }
@@ -351,8 +339,8 @@ void QuestionBank::markQuestionUsed(QuestionRecord &record)
 {
     const qint64 id = record.m_id;
     releaseQuestion(record);
-    QSqlQuery mark(m_db);
-    mark.prepare(QStringLiteral("update soaal set YN=1 where ID=:id"));
+    QSqlQuery mark(db());
+    mark.prepare(onTable("update %1 set YN=1 where ID=:id"));
     mark.bindValue(QStringLiteral(":id"), id);
     // Outside a transaction the update is committed before exec() returns.
     if (!mark.exec())
@@ -361,9 +349,9 @@ void QuestionBank::markQuestionUsed(QuestionRecord &record)
 
 std::vector<QuestionBank::Answers> QuestionBank::allAnswers()
 {
-    QSqlQuery rows(m_db);
+    QSqlQuery rows(db());
     rows.setForwardOnly(true);
-    if (!rows.exec(QStringLiteral("select ID, a1, a2, a3, a4 from soaal order by ID")))
+    if (!rows.exec(onTable("select ID, a1, a2, a3, a4 from %1 order by ID")))
         fail(QCoreApplication::translate("QuestionBank", "read the answers"), rows.lastError());
     std::vector<Answers> answers;
     while (rows.next()) {
@@ -387,9 +375,9 @@ bool hasTable(const QSqlDatabase &db, const QString &name)
 
 QString QuestionBank::accessSource()
 {
-    if (!hasTable(m_db, QStringLiteral("access_source")))
+    if (!hasTable(db(), QStringLiteral("access_source")))
         return QString();
-    QSqlQuery query(m_db);
+    QSqlQuery query(db());
     if (!query.exec(QStringLiteral("select source from access_source")))
         fail(QCoreApplication::translate("QuestionBank", "read which Access file the bank came from"), query.lastError());
     return query.next() ? query.value(0).toString() : QString();
@@ -398,9 +386,9 @@ QString QuestionBank::accessSource()
 std::map<qint64, QString> QuestionBank::questionTexts()
 {
     std::map<qint64, QString> texts;
-    if (!hasTable(m_db, QStringLiteral("question_text")))
+    if (!hasTable(db(), QStringLiteral("question_text")))
         return texts;
-    QSqlQuery query(m_db);
+    QSqlQuery query(db());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("select ID, text from question_text")))
         fail(QCoreApplication::translate("QuestionBank", "read the questions' texts"), query.lastError());
@@ -411,9 +399,9 @@ std::map<qint64, QString> QuestionBank::questionTexts()
 
 std::optional<std::set<qint64>> QuestionBank::givenPictures()
 {
-    if (!hasTable(m_db, QStringLiteral("given_picture")))
+    if (!hasTable(db(), QStringLiteral("given_picture")))
         return std::nullopt;
-    QSqlQuery query(m_db);
+    QSqlQuery query(db());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("select ID from given_picture")))
         fail(QCoreApplication::translate("QuestionBank", "read which pictures were given"), query.lastError());
@@ -425,9 +413,9 @@ std::optional<std::set<qint64>> QuestionBank::givenPictures()
 
 QString QuestionBank::digitSet()
 {
-    if (!hasTable(m_db, QStringLiteral("digit_set")))
+    if (!hasTable(db(), QStringLiteral("digit_set")))
         return QString();
-    QSqlQuery query(m_db);
+    QSqlQuery query(db());
     if (!query.exec(QStringLiteral("select digits from digit_set")))
         fail(QCoreApplication::translate("QuestionBank", "read the digit set of its numbers"), query.lastError());
     return query.next() ? query.value(0).toString() : QString();
@@ -435,9 +423,9 @@ QString QuestionBank::digitSet()
 
 QString QuestionBank::questionText(qint64 id)
 {
-    if (!hasTable(m_db, QStringLiteral("question_text")))
+    if (!hasTable(db(), QStringLiteral("question_text")))
         return QString();
-    QSqlQuery query(m_db);
+    QSqlQuery query(db());
     query.prepare(QStringLiteral("select text from question_text where ID=?"));
     query.bindValue(0, id);
     if (!query.exec())

@@ -2,6 +2,7 @@
 
 #include "contestfolder.h"
 #include "questionrecord.h"
+#include "sqliteconnection.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -101,8 +102,8 @@ private:
     [[noreturn]] void fail(const QString &operation, const QSqlError &error, qint64 questionId = 0) const;
     qint64 scalar(const QString &sql, const QString &operation);
 
+    QSqlDatabase &db() { return m_connection.database(); }
+
     QString m_path;
-    QString m_connectionName;
-    QSqlDatabase m_db;
-    QSqlQuery m_table;
+    SqliteConnection m_connection;
 };

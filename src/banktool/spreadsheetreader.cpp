@@ -880,7 +880,7 @@ public:
         } catch (const std::exception &e) {
             damaged(m_path, QCoreApplication::translate("SpreadsheetReader", "it is not a whole ZIP container (%1)").arg(Translation::isolate(QString::fromUtf8(e.what()))));
         }
-        if (m_zip->get_file_entry_count() != m_entries.size())
+        if (m_zip->get_file_entry_count() != size_t(m_entries.size()))
             damaged(m_path, QCoreApplication::translate("SpreadsheetReader", "its ZIP directory is damaged"));
     }
 
@@ -1154,7 +1154,9 @@ std::map<qint64, QByteArray> pastedXlsxPictures(const Archive &zip, const QStrin
         if (bytes.isEmpty())
             continue;
         QXmlStreamReader xml(bytes);
-        qint64 row = -1, column = 0;
+        // A picture belongs to the row its top-left corner stands in,
+        // whatever its column.
+        qint64 row = -1;
         enum { None, InRow, InColumn } field = None;
         bool inFrom = false;
         while (!xml.atEnd()) {
@@ -1163,7 +1165,6 @@ std::map<qint64, QByteArray> pastedXlsxPictures(const Archive &zip, const QStrin
                 if (xml.name() == QLatin1String("from")) {
                     inFrom = true;
                     row = -1;
-                    column = 0;
                 } else if (inFrom && xml.name() == QLatin1String("row")) {
                     field = InRow;
                 } else if (inFrom && xml.name() == QLatin1String("col")) {
@@ -1183,13 +1184,10 @@ std::map<qint64, QByteArray> pastedXlsxPictures(const Archive &zip, const QStrin
                 } else if (xml.name().endsWith(QLatin1String("Anchor"))) {
                     row = -1;
                 }
-            } else if (xml.isCharacters() && field != None) {
+            } else if (xml.isCharacters() && field == InRow) {
                 bool ok = false;
                 const qint64 value = xml.text().trimmed().toLongLong(&ok);
-                if (field == InRow)
-                    row = ok && value >= 0 ? std::min<qint64>(value, std::numeric_limits<qint64>::max() / 2) : -1;
-                else
-                    column = ok && value >= 0 ? value : 0;
+                row = ok && value >= 0 ? std::min<qint64>(value, std::numeric_limits<qint64>::max() / 2) : -1;
             }
         }
         zip.checkXml(xml, drawing.target);

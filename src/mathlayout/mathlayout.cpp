@@ -110,7 +110,7 @@ private:
                 const Face &upright = face(scale, false, eastern);
                 QFont font = upright.font;
                 font.setItalic(true);
-                return m_faces.emplace(key, Face{font, QFontMetricsF(font), upright.size, upright.digitHeight}).first->second;
+                return m_faces.emplace(key, Face{font, QFontMetricsF(font), upright.size, upright.digitHeight, -1, {}}).first->second;
             }
             QFont font = m_font;
             qreal size;
@@ -129,7 +129,7 @@ private:
                     font.setPointSizeF(font.pointSizeF() * grow);
             }
             const QFontMetricsF metrics(font);
-            it = m_faces.emplace(key, Face{font, metrics, size, -metrics.tightBoundingRect(QStringLiteral("0")).top()}).first;
+            it = m_faces.emplace(key, Face{font, metrics, size, -metrics.tightBoundingRect(QStringLiteral("0")).top(), -1, {}}).first;
         }
         return it->second;
     }

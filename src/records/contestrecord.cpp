@@ -10,11 +10,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include <atomic>
-
 namespace {
-
-std::atomic<quint64> g_connections{0};
 
 const char *const kSchema[] = {
     "create table if not exists contest (number integer primary key, player text, started text not null, ended text, settings text not null, "
@@ -54,41 +50,22 @@ QString ContestRecord::timeText(const QDateTime &at)
 
 ContestRecord::ContestRecord(QString path)
     : m_path(std::move(path))
-    , m_connectionName(QStringLiteral("contestrecord-%1").arg(++g_connections))
 {
 }
 
-ContestRecord::ContestRecord(ContestRecord &&other) noexcept
-    : m_path(std::move(other.m_path))
-    , m_connectionName(std::move(other.m_connectionName))
-    , m_db(std::move(other.m_db))
-    , m_tables(other.m_tables)
-{
-    other.m_connectionName.clear();
-}
+ContestRecord::ContestRecord(ContestRecord &&other) noexcept = default;
 
-ContestRecord::~ContestRecord()
-{
-    if (m_connectionName.isEmpty())
-        return;
-    if (m_db.isOpen())
-        m_db.close();
-    m_db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(m_connectionName);
-}
+ContestRecord::~ContestRecord() = default;
 
 ContestRecord ContestRecord::open(const QString &folder, Access access)
 {
     ContestRecord record(QDir(folder).filePath(QString::fromLatin1(kFileName)));
     const QString operation = QCoreApplication::translate("ContestRecord", "open the record of the contests");
-    record.m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), record.m_connectionName);
-    record.m_db.setDatabaseName(record.m_path);
-    if (access == Access::Read)
-        record.m_db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-    QSqlQuery version(record.m_db);
-    if (!record.m_db.open() || !version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
+    record.m_connection = SqliteConnection(record.m_path, access == Access::Read ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString());
+    QSqlQuery version(record.db());
+    if (!record.db().isOpen() || !version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
         throw Failure(QCoreApplication::translate("ContestRecord", "The record of the contests could not be opened: %1.")
-                          .arg(Translation::shown(record.m_db.lastError().text() + version.lastError().text())),
+                          .arg(Translation::shown(record.db().lastError().text() + version.lastError().text())),
                       record.m_path, advice());
     const int found = version.value(0).toInt();
     if (found > kSchemaVersion)
@@ -109,7 +86,7 @@ ContestRecord ContestRecord::open(const QString &folder, Access access)
 
 void ContestRecord::checkWritesStick() const
 {
-    QSqlQuery schema(m_db);
+    QSqlQuery schema(db());
     if (!schema.exec(QStringLiteral("select type, name, sql from sqlite_master where lower(tbl_name) in ('contest', 'asked') and type in ('view', 'trigger')")))
         throw Failure(QCoreApplication::translate("ContestRecord", "The record of the contests could not be opened: %1.").arg(Translation::shown(schema.lastError().text())),
                       m_path, advice());
@@ -131,16 +108,16 @@ void ContestRecord::checkWritesStick() const
 
 void ContestRecord::write(const QString &statement, const QVariantList &values, const QString &operation)
 {
-    QSqlQuery query(m_db);
-    const bool ok = m_db.transaction() && query.prepare(statement) && [&] {
+    QSqlQuery query(db());
+    const bool ok = db().transaction() && query.prepare(statement) && [&] {
         for (const QVariant &value : values)
             query.addBindValue(value);
         return query.exec();
-    }() && m_db.commit();
+    }() && db().commit();
     if (ok)
         return;
-    const QString error = (query.lastError().isValid() ? query.lastError() : m_db.lastError()).text();
-    m_db.rollback();
+    const QString error = (query.lastError().isValid() ? query.lastError() : db().lastError()).text();
+    db().rollback();
     throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.").arg(operation, Translation::shown(error)),
                   m_path, advice());
 }
@@ -150,7 +127,7 @@ qint64 ContestRecord::startContest(const QString &player, const QString &setting
     write(QStringLiteral("insert into contest (player, started, settings) values (?, ?, ?)"),
           {player.isEmpty() ? QVariant() : QVariant(player), timeText(at), settings.isNull() ? QStringLiteral("") : settings},
           QCoreApplication::translate("ContestRecord", "write a new contest"));
-    QSqlQuery last(m_db);
+    QSqlQuery last(db());
     if (!last.exec(QStringLiteral("select max(number) from contest")) || !last.next())
         throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.")
                           .arg(QCoreApplication::translate("ContestRecord", "write a new contest"), Translation::shown(last.lastError().text())),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sqliteconnection.h"
+
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
@@ -49,7 +51,7 @@ public:
 
     const QString &path() const { return m_path; }
     // The open record, for reading it.
-    const QSqlDatabase &database() const { return m_db; }
+    const QSqlDatabase &database() const { return m_connection.database(); }
 
     // A time as the record keeps it: local time with its offset, ISO 8601.
     static QString timeText(const QDateTime &at);
@@ -63,8 +65,10 @@ private:
     // or swallow the record's writes.
     void checkWritesStick() const;
 
+    QSqlDatabase &db() { return m_connection.database(); }
+    const QSqlDatabase &db() const { return m_connection.database(); }
+
     QString m_path;
-    QString m_connectionName;
-    QSqlDatabase m_db;
+    SqliteConnection m_connection;
     bool m_tables = true;
 };

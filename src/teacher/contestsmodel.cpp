@@ -18,7 +18,7 @@ int ContestsModel::rowCount(const QModelIndex &parent) const
 
 int ContestsModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : 5;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant ContestsModel::data(const QModelIndex &index, int role) const
@@ -27,11 +27,11 @@ QVariant ContestsModel::data(const QModelIndex &index, int role) const
         return {};
     const ContestResults::Contest &c = m_contests[size_t(index.row())];
     switch (index.column()) {
-    case 0: return QString::number(c.number);
-    case 1: return c.player.isEmpty() ? QCoreApplication::translate("BankTool", "(no name)") : c.player;
-    case 2: return ResultsReport::startedText(c.started);
-    case 3: return ResultsReport::scoreText(c);
-    case 4: return ResultsReport::endingText(c.ending);
+    case Number: return QString::number(c.number);
+    case Player: return c.player.isEmpty() ? QCoreApplication::translate("BankTool", "(no name)") : c.player;
+    case Started: return ResultsReport::startedText(c.started);
+    case Score: return ResultsReport::scoreText(c);
+    case Ending: return ResultsReport::endingText(c.ending);
     default: return {};
     }
 }
@@ -40,8 +40,12 @@ QVariant ContestsModel::headerData(int section, Qt::Orientation orientation, int
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    const char *const names[] = {QT_TRANSLATE_NOOP("ContestsModel", "Contest"), QT_TRANSLATE_NOOP("ContestsModel", "Player"),
-                                 QT_TRANSLATE_NOOP("ContestsModel", "Started"), QT_TRANSLATE_NOOP("ContestsModel", "Score"),
-                                 QT_TRANSLATE_NOOP("ContestsModel", "How it ended")};
-    return section >= 0 && section < 5 ? QCoreApplication::translate("ContestsModel", names[section]) : QVariant();
+    switch (section) {
+    case Number: return QCoreApplication::translate("ContestsModel", "Contest");
+    case Player: return QCoreApplication::translate("ContestsModel", "Player");
+    case Started: return QCoreApplication::translate("ContestsModel", "Started");
+    case Score: return QCoreApplication::translate("ContestsModel", "Score");
+    case Ending: return QCoreApplication::translate("ContestsModel", "How it ended");
+    default: return {};
+    }
 }

@@ -9,6 +9,8 @@
 class ContestsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    enum Column { Number, Player, Started, Score, Ending, ColumnCount };
+
     using QAbstractTableModel::QAbstractTableModel;
     void setResults(const ContestResults &results);
     int rowCount(const QModelIndex &parent = {}) const override;

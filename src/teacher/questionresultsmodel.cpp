@@ -20,7 +20,7 @@ int QuestionResultsModel::rowCount(const QModelIndex &parent) const
 
 int QuestionResultsModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : 5;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant QuestionResultsModel::data(const QModelIndex &index, int role) const
@@ -29,11 +29,11 @@ QVariant QuestionResultsModel::data(const QModelIndex &index, int role) const
         return {};
     const ContestResults::Question &q = m_questions[size_t(index.row())];
     switch (index.column()) {
-    case 0: return QString::number(q.id);
-    case 1: return ResultsReport::questionText(q.text);
-    case 2: return QString::number(q.asked);
-    case 3: return QStringLiteral("%1%").arg(qRound(q.percentCorrect()));
-    case 4: return q.mostWrongTimes ? QStringLiteral("%1 (%2)").arg(q.mostWrong).arg(q.mostWrongTimes) : QString();
+    case Number: return QString::number(q.id);
+    case Text: return ResultsReport::questionText(q.text);
+    case Answered: return QString::number(q.asked);
+    case Right: return QStringLiteral("%1%").arg(qRound(q.percentCorrect()));
+    case MostWrong: return q.mostWrongTimes ? QStringLiteral("%1 (%2)").arg(q.mostWrong).arg(q.mostWrongTimes) : QString();
     default: return {};
     }
 }
@@ -42,8 +42,12 @@ QVariant QuestionResultsModel::headerData(int section, Qt::Orientation orientati
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    const char *const names[] = {QT_TRANSLATE_NOOP("QuestionResultsModel", "Question"), QT_TRANSLATE_NOOP("QuestionResultsModel", "Text"),
-                                 QT_TRANSLATE_NOOP("QuestionResultsModel", "Answered"), QT_TRANSLATE_NOOP("QuestionResultsModel", "Right"),
-                                 QT_TRANSLATE_NOOP("QuestionResultsModel", "Wrong answer chosen most")};
-    return section >= 0 && section < 5 ? QCoreApplication::translate("QuestionResultsModel", names[section]) : QVariant();
+    switch (section) {
+    case Number: return QCoreApplication::translate("QuestionResultsModel", "Question");
+    case Text: return QCoreApplication::translate("QuestionResultsModel", "Text");
+    case Answered: return QCoreApplication::translate("QuestionResultsModel", "Answered");
+    case Right: return QCoreApplication::translate("QuestionResultsModel", "Right");
+    case MostWrong: return QCoreApplication::translate("QuestionResultsModel", "Wrong answer chosen most");
+    default: return {};
+    }
 }

@@ -9,6 +9,8 @@
 class QuestionResultsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    enum Column { Number, Text, Answered, Right, MostWrong, ColumnCount };
+
     using QAbstractTableModel::QAbstractTableModel;
     void setResults(const ContestResults &results);
     int rowCount(const QModelIndex &parent = {}) const override;

@@ -121,6 +121,23 @@ private slots:
         QCOMPARE(QFile::exists(folder.bankPath()), !raw.isNull() || !statements.isEmpty());
     }
 
+    // A file that is no bank is told so when it is opened, before anything
+    // is asked of it (the splash window's load, the results command).
+    void noBankIsToldAtOpen_data()
+    {
+        addColumns<QByteArray, QString>("raw", "expected");
+        QTest::newRow("no table soaal") << QByteArray() << "no table soaal";
+        QTest::newRow("damaged") << QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x7f') << "damaged";
+    }
+    void noBankIsToldAtOpen()
+    {
+        auto [raw, expected] = fetchRow<QByteArray, QString>("raw", "expected");
+        TestFolder folder;
+        raw.isNull() ? folder.writeBankSql({QStringLiteral("create table other (x)")}) : writeFile(folder.bankPath(), raw);
+        const QString message = failureOf([&] { QuestionBank::openBank(folder.path()); });
+        QVERIFY2(message.contains(expected) && message.contains(folder.bankPath()), qPrintable(message));
+    }
+
     void lockedBankGivesAClearMessage()
     {
         TestFolder folder;

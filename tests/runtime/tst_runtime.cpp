@@ -3,6 +3,7 @@
 #include "failure.h"
 #include "programlock.h"
 #include "random.h"
+#include "sqliteconnection.h"
 #include "translation.h"
 #include "testhelpers.h"
 #include "testmain.h"
@@ -13,11 +14,13 @@
 #include <QRegularExpression>
 #include <QMessageBox>
 #include <QSet>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <QPainterPath>
 
 #include <cmath>
+#include <optional>
 
 class TestRuntime : public QObject {
     Q_OBJECT
@@ -260,6 +263,33 @@ private slots:
         }
         const QString failed = failureOf([&] { ProgramLock taken(dir.path()); });
         QVERIFY2(failedAsExpected(failed, refusal), qPrintable(failed));
+    }
+
+    // A connection keeps its name and options while it lives, moved or not,
+    // and leaves nothing behind.
+    void sqliteConnectionIsRemovedByItsLastOwner()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("own.sqlite"));
+        QString name;
+        {
+            std::optional<SqliteConnection> kept;
+            {
+                SqliteConnection writer(path);
+                QVERIFY(QSqlQuery(writer.database()).exec(QStringLiteral("create table t (x)")));
+                SqliteConnection reader(path, QStringLiteral("QSQLITE_OPEN_READONLY"));
+                QVERIFY(reader.database().isOpen() && reader.name() != writer.name());
+                QVERIFY(!QSqlQuery(reader.database()).exec(QStringLiteral("insert into t values (1)")));
+                SqliteConnection moved(std::move(writer));
+                kept.emplace();
+                *kept = std::move(moved);
+            }
+            name = kept->name();
+            QVERIFY(QSqlDatabase::contains(name));
+            QVERIFY(QSqlQuery(kept->database()).exec(QStringLiteral("insert into t values (1)")));
+        }
+        QVERIFY(!name.isEmpty() && !QSqlDatabase::contains(name));
+        QVERIFY(QSqlDatabase::connectionNames().isEmpty());
     }
 };
 

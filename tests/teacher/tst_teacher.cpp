@@ -1,7 +1,9 @@
 #include "contestrecord.h"
 #include "contestsettings.h"
+#include "contestsmodel.h"
 #include "messagebox.h"
 #include "questionlistmodel.h"
+#include "questionresultsmodel.h"
 #include "teacherwindow.h"
 #include "testfolder.h"
 #include "testhelpers.h"
@@ -9,6 +11,7 @@
 #include "worksheet.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -66,9 +69,10 @@ private slots:
         const QString csv = m_data->filePath(QStringLiteral("صف.csv"));
         writeFile(csv, "question,a1,a2,a3,a4\nما ناتج 3/4 + 1/8 ؟,7/8,4/12,1/2,3/8\nما ناتج 7 × 8 ؟,56,56,64,48\nما ناتج 2 + 2 ؟,4,,5,6\n");
         TeacherWindow window;
+        auto *list = window.findChild<QTableView *>(QStringLiteral("questionList"));
+        QAbstractItemModelTester tester(list->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         window.open(csv);
         auto *problems = window.findChild<QLabel *>(QStringLiteral("bankProblems"));
-        auto *list = window.findChild<QTableView *>(QStringLiteral("questionList"));
         QVERIFY2(problems->text().contains(QStringLiteral(":3: answers a1 and a2 are the same")) && problems->text().contains(QStringLiteral(":4: answer a2 is empty"))
                      && problems->text().contains(QStringLiteral("2 faults")),
                  qPrintable(problems->text()));
@@ -176,23 +180,25 @@ private slots:
             record.endContest(record.startContest(QString(), QString(), at), ContestRecord::Ending::NewContest, at);
         }
         TeacherWindow window;
-        window.open(folder.path());
         QAbstractItemModel *contests = window.findChild<QTableView *>(QStringLiteral("contests"))->model();
         QAbstractItemModel *questions = window.findChild<QTableView *>(QStringLiteral("questionResults"))->model();
+        QAbstractItemModelTester contestsTester(contests, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester questionsTester(questions, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        window.open(folder.path());
         QCOMPARE(contests->rowCount(), 1);
-        QCOMPARE(cell(contests, 0, 1), QStringLiteral("ليلى"));
-        QCOMPARE(cell(contests, 0, 3), QStringLiteral("1 of 2"));
-        QCOMPARE(cell(contests, 0, 4), QStringLiteral("completed"));
+        QCOMPARE(cell(contests, 0, ContestsModel::Player), QStringLiteral("ليلى"));
+        QCOMPARE(cell(contests, 0, ContestsModel::Score), QStringLiteral("1 of 2"));
+        QCOMPARE(cell(contests, 0, ContestsModel::Ending), QStringLiteral("completed"));
         // When, in local time as the user's language writes it.
-        QVERIFY2(!cell(contests, 0, 2).contains(u'T') && cell(contests, 0, 2).contains(QLocale().toString(QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::OffsetFromUTC, 3600).toLocalTime().time(), QLocale::ShortFormat)),
-                 qPrintable(cell(contests, 0, 2)));
+        QVERIFY2(!cell(contests, 0, ContestsModel::Started).contains(u'T') && cell(contests, 0, ContestsModel::Started).contains(QLocale().toString(QDateTime(QDate(2026, 12, 8), QTime(9, 0), Qt::OffsetFromUTC, 3600).toLocalTime().time(), QLocale::ShortFormat)),
+                 qPrintable(cell(contests, 0, ContestsModel::Started)));
         // Hardest first, with the wrong answer chosen most.
-        QCOMPARE(cell(questions, 0, 0), QStringLiteral("2"));
-        QCOMPARE(cell(questions, 0, 3), QStringLiteral("0%"));
-        QCOMPARE(cell(questions, 0, 4), QStringLiteral("x (1)"));
-        QCOMPARE(cell(questions, 1, 3), QStringLiteral("100%"));
+        QCOMPARE(cell(questions, 0, QuestionResultsModel::Number), QStringLiteral("2"));
+        QCOMPARE(cell(questions, 0, QuestionResultsModel::Right), QStringLiteral("0%"));
+        QCOMPARE(cell(questions, 0, QuestionResultsModel::MostWrong), QStringLiteral("x (1)"));
+        QCOMPARE(cell(questions, 1, QuestionResultsModel::Right), QStringLiteral("100%"));
         // As pupils read it: the expression whole, in its own order.
-        QCOMPARE(cell(questions, 1, 1), QStringLiteral("ما قيمة \u2066(x + 1)/3\u2069 ؟"));
+        QCOMPARE(cell(questions, 1, QuestionResultsModel::Text), QStringLiteral("ما قيمة \u2066(x + 1)/3\u2069 ؟"));
 
         // A contest played while the window is open shows without reopening.
         {

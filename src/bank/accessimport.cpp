@@ -109,10 +109,10 @@ QString AccessImport::sourceRecord(const QString &mdbPath)
     return QStringLiteral("%1\n%2\n%3").arg(info.canonicalFilePath()).arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
 }
 
-bool AccessImport::importIfChanged(const QString &programFolder, const QString &helper)
+bool AccessImport::importIfChanged(const QString &contestFolder, const QString &helper)
 {
-    const QString bank = QuestionBank::filePath(programFolder);
-    const QString access = QDir(programFolder).filePath(QString::fromLatin1(kAccessFileName));
+    const QString bank = QuestionBank::filePath(contestFolder);
+    const QString access = QDir(contestFolder).filePath(QString::fromLatin1(kAccessFileName));
     if (!QFileInfo::exists(bank)) {
         if (!QFileInfo::exists(access))
             return false;
@@ -121,7 +121,7 @@ bool AccessImport::importIfChanged(const QString &programFolder, const QString &
     }
     // Only the file the bank was imported from is followed, never another
     // Access file that lies beside it.
-    const QString recorded = QuestionBank::openBank(programFolder).accessSource();
+    const QString recorded = QuestionBank::openBank(contestFolder).accessSource();
     const QString source = recorded.section(u'\n', 0, 0);
     if (recorded.isEmpty() || !QFileInfo(source).isFile() || recorded == sourceRecord(source))
         return false;

@@ -32,5 +32,5 @@ public:
     // name, wherever it is) is imported again when that file has changed
     // since (the old bank is replaced only when the new import succeeds). A
     // bank made otherwise is never replaced. Gives whether it imported.
-    static bool importIfChanged(const QString &programFolder, const QString &helper = QString());
+    static bool importIfChanged(const QString &contestFolder, const QString &helper = QString());
 };

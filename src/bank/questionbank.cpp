@@ -42,9 +42,9 @@ QString onTable(const char *statement)
 
 } // namespace
 
-QString QuestionBank::filePath(const QString &programFolder)
+QString QuestionBank::filePath(const QString &contestFolder)
 {
-    return QDir(programFolder).filePath(QString::fromLatin1(kFileName));
+    return QDir(contestFolder).filePath(QString::fromLatin1(kFileName));
 }
 
 QuestionBank::QuestionBank(QString path)
@@ -56,14 +56,14 @@ QuestionBank::QuestionBank(QuestionBank &&other) noexcept = default;
 
 QuestionBank::~QuestionBank() = default;
 
-QuestionBank QuestionBank::openBank(const QString &programFolder)
+QuestionBank QuestionBank::openBank(const QString &contestFolder)
 {
-    QuestionBank bank(filePath(programFolder));
+    QuestionBank bank(filePath(contestFolder));
     const QString &path = bank.m_path;
 
     // SQLite would make a new empty bank where none is, so look first.
-    if (!QFileInfo(programFolder).isDir())
-        throw Failure(QCoreApplication::translate("QuestionBank", "The contest folder does not exist."), programFolder,
+    if (!QFileInfo(contestFolder).isDir())
+        throw Failure(QCoreApplication::translate("QuestionBank", "The contest folder does not exist."), contestFolder,
                       QCoreApplication::translate("QuestionBank", "Check the folder's name and where it is."));
     checkPathLength(path);
     RegularFile::require(path, QCoreApplication::translate("QuestionBank", "The question bank file"),

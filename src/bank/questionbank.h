@@ -32,11 +32,11 @@ public:
     // The longest bank path the database engine opens.
     static constexpr qsizetype kMaxPathBytes = 512;
 
-    static QString filePath(const QString &programFolder);
+    static QString filePath(const QString &contestFolder);
     // Throws a Failure when path is longer than the engine opens.
     static void checkPathLength(const QString &path);
 
-    static QuestionBank openBank(const QString &programFolder);
+    static QuestionBank openBank(const QString &contestFolder);
     ~QuestionBank();
     QuestionBank(QuestionBank &&other) noexcept;
     QuestionBank &operator=(QuestionBank &&) = delete;

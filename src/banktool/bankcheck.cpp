@@ -20,12 +20,12 @@ namespace {
 constexpr int kContestLength = 25;
 } // namespace
 
-BankCheck::Report BankCheck::run(const QString &programFolder)
+BankCheck::Report BankCheck::run(const QString &contestFolder)
 {
     Report report;
-    const QDir folder(programFolder);
-    if (!QFileInfo(programFolder).isDir()) {
-        report.problems << QCoreApplication::translate("BankCheck", "%1: the folder does not exist").arg(Translation::isolate(programFolder));
+    const QDir folder(contestFolder);
+    if (!QFileInfo(contestFolder).isDir()) {
+        report.problems << QCoreApplication::translate("BankCheck", "%1: the folder does not exist").arg(Translation::isolate(contestFolder));
         return report;
     }
     // Each picture is decoded whole, as the game will, on every core; what

@@ -20,5 +20,5 @@ public:
         bool ready() const { return problems.isEmpty(); }
     };
 
-    static Report run(const QString &programFolder);
+    static Report run(const QString &contestFolder);
 };

@@ -50,9 +50,9 @@ QString resolved(const QString &path)
 }
 
 // Whether path is the bank or any other file of the contest folder.
-bool isContestFile(const QString &path, const QString &programFolder)
+bool isContestFile(const QString &path, const QString &contestFolder)
 {
-    const QString folder = resolved(programFolder) + u'/';
+    const QString folder = resolved(contestFolder) + u'/';
     if (path.startsWith(folder + QStringLiteral("img/")))
         return true;
     for (const char *name : {ContestFolder::kBankFileName, ContestFolder::kAccessFileName, ProgramLock::kLockFileName, ".mathcontest-source", ContestRecord::kFileName,
@@ -65,10 +65,10 @@ bool isContestFile(const QString &path, const QString &programFolder)
 
 } // namespace
 
-QString BankExport::refuseToWrite(const QString &programFolder, const QString &csvPath, bool replace)
+QString BankExport::refuseToWrite(const QString &contestFolder, const QString &csvPath, bool replace)
 {
     const QString target = resolved(csvPath);
-    if (isContestFile(target, programFolder))
+    if (isContestFile(target, contestFolder))
         throw Failure(QCoreApplication::translate("BankExport", "The file would be written over a file of the contest folder."), csvPath,
                       QCoreApplication::translate("BankExport", "Choose another name for the file, outside the contest folder's img folder."));
     if (!replace && QFileInfo::exists(target))
@@ -77,10 +77,10 @@ QString BankExport::refuseToWrite(const QString &programFolder, const QString &c
     return target;
 }
 
-void BankExport::writeFile(const QString &programFolder, const QString &csvPath, const QByteArray &text, bool replace)
+void BankExport::writeFile(const QString &contestFolder, const QString &csvPath, const QByteArray &text, bool replace)
 {
     // The old file stays whole when the new one cannot be written whole.
-    const QString failed = RegularFile::write(refuseToWrite(programFolder, csvPath, replace), text);
+    const QString failed = RegularFile::write(refuseToWrite(contestFolder, csvPath, replace), text);
     if (!failed.isEmpty())
         throw Failure(QCoreApplication::translate("BankExport", "The file could not be written: %1.").arg(Translation::isolate(failed)), csvPath,
                       QCoreApplication::translate("BankExport", "Make sure the folder can be written to and the disk is not full."));
@@ -134,22 +134,22 @@ void BankExport::writeXlsx(const std::vector<QStringList> &rows, const QString &
                       QCoreApplication::translate("BankExport", "Make sure the folder can be written to and the disk is not full."));
 }
 
-int BankExport::write(const QString &programFolder, const QString &path, bool replace, Format format)
+int BankExport::write(const QString &contestFolder, const QString &path, bool replace, Format format)
 {
     // Refused before the bank is read when it would be refused after.
-    refuseToWrite(programFolder, path, replace);
+    refuseToWrite(contestFolder, path, replace);
     const QString pictures = picturesFolder(path);
     if (!replace && QFileInfo::exists(pictures))
         throw Failure(QCoreApplication::translate("BankExport", "A folder is already there, where the file's pictures go."), pictures,
                       QCoreApplication::translate("BankExport", "Choose another name, or add --force to replace its pictures."));
 
-    QuestionBank bank = QuestionBank::openBank(QDir(programFolder).absolutePath());
+    QuestionBank bank = QuestionBank::openBank(QDir(contestFolder).absolutePath());
     bank.checkForContest(bank.countQuestions());
     const auto answers = bank.allAnswers();
     const std::map<qint64, QString> texts = bank.questionTexts();
     const std::optional<std::set<qint64>> given = bank.givenPictures();
 
-    const QDir img(QDir(programFolder).absoluteFilePath(QStringLiteral("img")));
+    const QDir img(QDir(contestFolder).absoluteFilePath(QStringLiteral("img")));
     std::vector<QStringList> rows{{QStringLiteral("question"), QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("a3"), QStringLiteral("a4"),
                                    QStringLiteral("picture")}};
     std::vector<std::pair<QString, QString>> copies; // from, to
@@ -180,7 +180,7 @@ int BankExport::write(const QString &programFolder, const QString &path, bool re
         for (const auto &[from, to] : copies) {
             // A link left in the pictures' folder leads nowhere in the contest
             // folder either.
-            const QString target = refuseToWrite(programFolder, to, true);
+            const QString target = refuseToWrite(contestFolder, to, true);
             const QByteArray bytes =
                 RegularFile::read(from, QCoreApplication::translate("BankExport", "The picture of a question"),
                                   QCoreApplication::translate("BankExport", "Make sure the picture is there (check lists every picture that is missing)."));
@@ -200,7 +200,7 @@ int BankExport::write(const QString &programFolder, const QString &path, bool re
                 fields << (r == 0 ? field.toUtf8() : quoted(field));
             text += fields.join(',') + "\r\n";
         }
-        writeFile(programFolder, path, text, replace);
+        writeFile(contestFolder, path, text, replace);
     }
     return static_cast<int>(answers.size());
 }

@@ -21,7 +21,7 @@ public:
     // existing file (or pictures' folder) is replaced only when replace is
     // true, and never one of the contest folder's own files. Gives the
     // number of questions.
-    static int write(const QString &programFolder, const QString &path, bool replace = false, Format format = Format::Csv);
+    static int write(const QString &contestFolder, const QString &path, bool replace = false, Format format = Format::Csv);
 
     // The folder beside path that holds its pictures.
     static QString picturesFolder(const QString &path);
@@ -38,9 +38,9 @@ public:
     // folder whatever (through any symbolic link, one leading nowhere yet
     // too), or a file already there unless replace is true. Gives the file
     // path names, every link resolved: the one to write.
-    static QString refuseToWrite(const QString &programFolder, const QString &path, bool replace);
+    static QString refuseToWrite(const QString &contestFolder, const QString &path, bool replace);
 
     // Writes text to csvPath, whole or not at all, refusing an existing file
     // unless replace is true and any file of the contest folder whatever.
-    static void writeFile(const QString &programFolder, const QString &csvPath, const QByteArray &text, bool replace);
+    static void writeFile(const QString &contestFolder, const QString &csvPath, const QByteArray &text, bool replace);
 };

@@ -19,14 +19,14 @@ constexpr qint64 kRoomNeeded = 64 * 1024;
 
 QLockFile *g_held = nullptr;
 
-QString lockPath(const QString &programFolder)
+QString lockPath(const QString &contestFolder)
 {
-    return QDir(programFolder).filePath(QString::fromLatin1(ProgramLock::kLockFileName));
+    return QDir(contestFolder).filePath(QString::fromLatin1(ProgramLock::kLockFileName));
 }
 } // namespace
 
-ProgramLock::ProgramLock(const QString &programFolder, Holder holder)
-    : m_lock(lockPath(programFolder))
+ProgramLock::ProgramLock(const QString &contestFolder, Holder holder)
+    : m_lock(lockPath(contestFolder))
 {
     // Only the owner's process id decides whether a lock is stale, never its
     // age: a contest may run for hours.
@@ -35,7 +35,7 @@ ProgramLock::ProgramLock(const QString &programFolder, Holder holder)
         g_held = &m_lock;
         return;
     }
-    const QString path = lockPath(programFolder);
+    const QString path = lockPath(contestFolder);
     if (m_lock.error() == QLockFile::LockFailedError) {
         qint64 pid = 0;
         QString host, app;
@@ -61,10 +61,10 @@ ProgramLock::ProgramLock(const QString &programFolder, Holder holder)
                       QCoreApplication::translate("ProgramLock", "Use the contest window that is already open, or close it before starting the program again."));
     }
     // Say why: a folder that cannot be written to, or a full disk.
-    if (::access(QFile::encodeName(programFolder).constData(), W_OK) != 0)
+    if (::access(QFile::encodeName(contestFolder).constData(), W_OK) != 0)
         throw Failure(QCoreApplication::translate("ProgramLock", "The contest folder cannot be written to, so the lock file could not be made."), path,
                       QCoreApplication::translate("ProgramLock", "Make the folder writable, or copy the contest folder somewhere you can write to; nothing was changed."));
-    if (QStorageInfo(programFolder).bytesAvailable() < kRoomNeeded)
+    if (QStorageInfo(contestFolder).bytesAvailable() < kRoomNeeded)
         throw Failure(QCoreApplication::translate("ProgramLock", "The disk is full, so the lock file could not be made."), path,
                       QCoreApplication::translate("ProgramLock", "Free some space on the disk, then try again; nothing was changed."));
     throw Failure(QCoreApplication::translate("ProgramLock", "The program could not create its lock file in the contest folder."),

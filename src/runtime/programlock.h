@@ -19,7 +19,7 @@ public:
 
     // Throws a Failure naming the folder and the process when another holds
     // the lock.
-    explicit ProgramLock(const QString &programFolder, Holder holder = Holder::Game);
+    explicit ProgramLock(const QString &contestFolder, Holder holder = Holder::Game);
     ~ProgramLock();
 
     // Removes the lock of this process, for a program that ends at once

@@ -119,18 +119,31 @@ bool TeacherWindow::attempt(const std::function<void()> &work)
     }
 }
 
-void TeacherWindow::open(const QString &path)
+namespace {
+
+// The contest on path, or what kept it from being made. A question file that
+// cannot be made yet is shown with its faults, and watched, so that the
+// corrected file opens by itself.
+std::pair<TeacherContest, QString> contestOn(const QString &path)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
     TeacherContest contest;
     QString error;
     try {
-        contest.open(absolute);
+        contest.open(path);
     } catch (const Failure &failure) {
-        // A question file that cannot be made yet is shown with its fault,
-        // and watched, so that the corrected file opens by itself.
         error = failure.message();
+    } catch (const std::exception &failure) {
+        error = QString::fromUtf8(failure.what());
     }
+    return {std::move(contest), error};
+}
+
+} // namespace
+
+void TeacherWindow::open(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    auto [contest, error] = contestOn(absolute);
     take(absolute, std::move(contest), error);
 }
 
@@ -148,18 +161,7 @@ void TeacherWindow::openInBackground(const QString &path)
         statusBar()->clearMessage();
         take(absolute, std::move(contest), error);
     });
-    watcher->setFuture(QtConcurrent::run([absolute] {
-        TeacherContest contest;
-        QString error;
-        try {
-            contest.open(absolute);
-        } catch (const Failure &failure) {
-            error = failure.message();
-        } catch (const std::exception &failure) {
-            error = QString::fromUtf8(failure.what());
-        }
-        return std::pair{std::move(contest), error};
-    }));
+    watcher->setFuture(QtConcurrent::run(contestOn, absolute));
 }
 
 void TeacherWindow::take(const QString &path, TeacherContest contest, const QString &error)

@@ -7,6 +7,9 @@
 #include "translation.h"
 
 #include <QCoreApplication>
+
+#include <array>
+#include <optional>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
@@ -103,6 +106,136 @@ private:
     QString m_sheet;
 };
 
+using Columns = std::array<int, 6>;
+
+// The columns the header names, in English or in Arabic: the question's,
+// a1..a4's and the picture's (-1: none). A header that names none, an
+// unknown or repeated column, or a missing one is refused.
+Columns headerColumns(const QuestionFile::Row &header, const Places &places)
+{
+    Columns column{-1, -1, -1, -1, -1, -1};
+    bool known = false;
+    for (const QString &name : header.cells)
+        known = known || columnOf(name) >= 0;
+    if (!known) {
+        const QString first = Translation::shown(header.cells.empty() ? QString() : QStringList(header.cells.begin(), header.cells.end()).join(u','));
+        if (lostArabic(first))
+            places.fail(header.line, 0, QCoreApplication::translate("QuestionFile", "the Arabic of this file was lost when it was saved: its first line reads \"%1\", "
+                                                                                    "the Arabic letters turned into question marks. Open the spreadsheet the file came "
+                                                                                    "from and save it again as \"CSV UTF-8\" (or as .xlsx or .ods)")
+                                                           .arg(Translation::isolate(first.left(80))));
+        places.fail(header.line, 0, (places.csv() ? QCoreApplication::translate("QuestionFile", "this file is not a question file: its first line is \"%1\"; a question file "
+                                                                                                "starts with the header %2")
+                                                  : QCoreApplication::translate("QuestionFile", "this sheet is not a sheet of questions: its first row is \"%1\"; a question "
+                                                                                                "sheet starts with the header %2"))
+                                        .arg(Translation::isolate(first.left(80)), headerHelp()));
+    }
+    for (size_t i = 0; i < header.cells.size(); ++i) {
+        const QString name = header.cells[i].trimmed();
+        const int which = columnOf(name);
+        if (which < 0)
+            places.fail(header.line, int(i), QCoreApplication::translate("CsvReader", "unknown column \"%1\"; the header is %2").arg(Translation::shown(name), headerHelp()));
+        if (column[which] >= 0)
+            places.fail(header.line, int(i), QCoreApplication::translate("CsvReader", "column \"%1\" appears twice").arg(Translation::shown(name)));
+        column[which] = static_cast<int>(i);
+    }
+    for (int i = 0; i < 5; ++i) {
+        if (column[i] < 0)
+            places.fail(header.line, 0, QCoreApplication::translate("CsvReader", "the header has no column \"%1\"").arg(kColumns[i][0]));
+    }
+
+    return column;
+}
+
+// A column as the file's header names it: a1 under an English header, its
+// own words under an Arabic one.
+QString columnNamed(const QuestionFile::Row &header, const Columns &column, int which)
+{
+    const QString name = header.cells[size_t(column[size_t(which)])].trimmed();
+    return kColumns[which][0] == name ? name : QStringLiteral("\"%1\"").arg(Translation::shown(name));
+}
+
+// The question of a row, or nothing when the row has a fault: each fault is
+// added to found. Notes (answers that look like dates) go to note.
+std::optional<QuestionFile::Question> rowQuestion(QuestionFile::Row &row, const QuestionFile::Row &header, const Columns &column, const Places &places,
+                                                  std::vector<Failure> &found, QString *note)
+{
+    using Question = QuestionFile::Question;
+    bool good = true;
+    auto fault = [&](int line, int at, const QString &what) {
+        found.push_back(places.failure(line, at, what));
+        good = false;
+    };
+    auto named = [&](int which) { return columnNamed(header, column, which); };
+    if (places.csv()) {
+        while (row.cells.size() > header.cells.size() && row.cells.back().trimmed().isEmpty())
+            row.cells.pop_back();
+        if (row.cells.size() != header.cells.size()) {
+            fault(row.line, 0,
+                  QCoreApplication::translate("CsvReader", "expected %1, found %2")
+                      .arg(QCoreApplication::translate("CsvReader", "%n column(s)", nullptr, int(header.cells.size())),
+                           QCoreApplication::translate("CsvReader", "%n column(s)", nullptr, int(row.cells.size()))));
+            return std::nullopt;
+        }
+    }
+    row.cells.resize(std::max(row.cells.size(), header.cells.size()));
+    row.changed.resize(row.cells.size());
+    Question question;
+    question.line = row.line;
+    if (!places.csv())
+        question.cell = QuestionFile::cellName(places.sheet(), column[0], row.line);
+    auto cell = [&](int which) { return column[which] < 0 ? QString() : row.cells[static_cast<size_t>(column[which])]; };
+    // What the spreadsheet made of a question or an answer is refused:
+    // the pupils would see it.
+    for (int which = 0; which < 5; ++which) {
+        if (!row.changed[size_t(column[which])].isEmpty())
+            fault(row.line, column[which], row.changed[size_t(column[which])]);
+    }
+    question.question = cell(0).trimmed();
+    // Answers and the picture's path as the file has them: a quoted
+    // field keeps its blanks, an unquoted one comes without the spaces
+    // and tabs at its ends (the CSV reader drops them, as spreadsheets
+    // do). An answer must show something on its button.
+    for (int a = 0; a < 4; ++a) {
+        question.answers[a] = cell(a + 1);
+        if (CsvReader::isBlank(question.answers[a]))
+            fault(row.line, column[a + 1], QCoreApplication::translate("CsvReader", "answer %1 is empty").arg(named(a + 1)));
+    }
+    // Two equal answers leave no way to answer right.
+    for (int a = 1; a < 4; ++a) {
+        for (int b = 0; b < a; ++b) {
+            if (good && question.answers[a].trimmed() == question.answers[b].trimmed())
+                fault(row.line, column[a + 1],
+                      QCoreApplication::translate("QuestionFile", "answers %1 and %2 are the same, \"%3\"; a question with two equal answers "
+                                                                  "cannot be answered. Make them different")
+                          .arg(named(b + 1), named(a + 1), Translation::shown(question.answers[a].trimmed())));
+        }
+    }
+    question.picture = cell(5);
+    question.pastedPicture = row.pastedPicture;
+    if (question.question.isEmpty() && question.picture.isEmpty() && question.pastedPicture.isEmpty())
+        fault(row.line, column[0], QCoreApplication::translate("CsvReader", "the question has neither text nor a picture"));
+    if (lostArabic(question.question))
+        fault(row.line, column[0], QCoreApplication::translate("QuestionFile", "the Arabic of this question was lost when the file was saved (it reads \"%1\"). "
+                                                                                     "Open the spreadsheet the file came from and save it again as \"CSV UTF-8\" "
+                                                                                     "(or as .xlsx or .ods)")
+                                                          .arg(Translation::shown(question.question.left(80))));
+    if (places.csv()) {
+        for (int a = 0; a < 4; ++a) {
+            if (looksLikeDate(question.answers[a]))
+                QuestionFile::addNote(note, QCoreApplication::translate("QuestionFile", "line %1: answer a%2 \"%3\" looks like a date a spreadsheet made of what was typed; "
+                                                                          "if it was 7/8 or the like, format the column as Text in the spreadsheet, type it again "
+                                                                          "and save the file again")
+                                  .arg(row.line)
+                                  .arg(a + 1)
+                                  .arg(Translation::shown(question.answers[a])));
+        }
+    }
+    if (!good)
+        return std::nullopt;
+    return question;
+}
+
 } // namespace
 
 QString QuestionFile::Question::place() const
@@ -191,123 +324,16 @@ std::vector<QuestionFile::Question> QuestionFile::questions(Table table, const Q
     Row header = table.rows.front();
     while (!header.cells.empty() && header.cells.back().trimmed().isEmpty())
         header.cells.pop_back();
+    const Columns column = headerColumns(header, places);
 
-    // The header names the columns, in English or in Arabic.
-    int column[6] = {-1, -1, -1, -1, -1, -1}; // question, a1..a4, picture
-    bool known = false;
-    for (const QString &name : header.cells)
-        known = known || columnOf(name) >= 0;
-    if (!known) {
-        const QString first = Translation::shown(header.cells.empty() ? QString() : QStringList(header.cells.begin(), header.cells.end()).join(u','));
-        if (lostArabic(first))
-            places.fail(header.line, 0, QCoreApplication::translate("QuestionFile", "the Arabic of this file was lost when it was saved: its first line reads \"%1\", "
-                                                                                    "the Arabic letters turned into question marks. Open the spreadsheet the file came "
-                                                                                    "from and save it again as \"CSV UTF-8\" (or as .xlsx or .ods)")
-                                                           .arg(Translation::isolate(first.left(80))));
-        places.fail(header.line, 0, (places.csv() ? QCoreApplication::translate("QuestionFile", "this file is not a question file: its first line is \"%1\"; a question file "
-                                                                                                "starts with the header %2")
-                                                  : QCoreApplication::translate("QuestionFile", "this sheet is not a sheet of questions: its first row is \"%1\"; a question "
-                                                                                                "sheet starts with the header %2"))
-                                        .arg(Translation::isolate(first.left(80)), headerHelp()));
-    }
-    for (size_t i = 0; i < header.cells.size(); ++i) {
-        const QString name = header.cells[i].trimmed();
-        const int which = columnOf(name);
-        if (which < 0)
-            places.fail(header.line, int(i), QCoreApplication::translate("CsvReader", "unknown column \"%1\"; the header is %2").arg(Translation::shown(name), headerHelp()));
-        if (column[which] >= 0)
-            places.fail(header.line, int(i), QCoreApplication::translate("CsvReader", "column \"%1\" appears twice").arg(Translation::shown(name)));
-        column[which] = static_cast<int>(i);
-    }
-    for (int i = 0; i < 5; ++i) {
-        if (column[i] < 0)
-            places.fail(header.line, 0, QCoreApplication::translate("CsvReader", "the header has no column \"%1\"").arg(kColumns[i][0]));
-    }
-
-    // A column as the file's header names it: a1 under an English header,
-    // its own words under an Arabic one.
-    auto named = [&](int which) {
-        const QString name = header.cells[size_t(column[which])].trimmed();
-        return kColumns[which][0] == name ? name : QStringLiteral("\"%1\"").arg(Translation::shown(name));
-    };
     // Every fault of the file is found, each row's after the other's, and
     // the rows without one are kept.
     std::vector<Failure> found;
     std::vector<Question> questions;
     questions.reserve(table.rows.size() - 1);
     for (size_t r = 1; r < table.rows.size(); ++r) {
-        Row &row = table.rows[r];
-        bool good = true;
-        auto fault = [&](int line, int at, const QString &what) {
-            found.push_back(places.failure(line, at, what));
-            good = false;
-        };
-        if (places.csv()) {
-            while (row.cells.size() > header.cells.size() && row.cells.back().trimmed().isEmpty())
-                row.cells.pop_back();
-            if (row.cells.size() != header.cells.size()) {
-                fault(row.line, 0,
-                      QCoreApplication::translate("CsvReader", "expected %1, found %2")
-                          .arg(QCoreApplication::translate("CsvReader", "%n column(s)", nullptr, int(header.cells.size())),
-                               QCoreApplication::translate("CsvReader", "%n column(s)", nullptr, int(row.cells.size()))));
-                continue;
-            }
-        }
-        row.cells.resize(std::max(row.cells.size(), header.cells.size()));
-        row.changed.resize(row.cells.size());
-        Question question;
-        question.line = row.line;
-        if (!places.csv())
-            question.cell = cellName(table.sheet, column[0], row.line);
-        auto cell = [&](int which) { return column[which] < 0 ? QString() : row.cells[static_cast<size_t>(column[which])]; };
-        // What the spreadsheet made of a question or an answer is refused:
-        // the pupils would see it.
-        for (int which = 0; which < 5; ++which) {
-            if (!row.changed[size_t(column[which])].isEmpty())
-                fault(row.line, column[which], row.changed[size_t(column[which])]);
-        }
-        question.question = cell(0).trimmed();
-        // Answers and the picture's path as the file has them: a quoted
-        // field keeps its blanks, an unquoted one comes without the spaces
-        // and tabs at its ends (the CSV reader drops them, as spreadsheets
-        // do). An answer must show something on its button.
-        for (int a = 0; a < 4; ++a) {
-            question.answers[a] = cell(a + 1);
-            if (CsvReader::isBlank(question.answers[a]))
-                fault(row.line, column[a + 1], QCoreApplication::translate("CsvReader", "answer %1 is empty").arg(named(a + 1)));
-        }
-        // Two equal answers leave no way to answer right.
-        for (int a = 1; a < 4; ++a) {
-            for (int b = 0; b < a; ++b) {
-                if (good && question.answers[a].trimmed() == question.answers[b].trimmed())
-                    fault(row.line, column[a + 1],
-                          QCoreApplication::translate("QuestionFile", "answers %1 and %2 are the same, \"%3\"; a question with two equal answers "
-                                                                      "cannot be answered. Make them different")
-                              .arg(named(b + 1), named(a + 1), Translation::shown(question.answers[a].trimmed())));
-            }
-        }
-        question.picture = cell(5);
-        question.pastedPicture = row.pastedPicture;
-        if (question.question.isEmpty() && question.picture.isEmpty() && question.pastedPicture.isEmpty())
-            fault(row.line, column[0], QCoreApplication::translate("CsvReader", "the question has neither text nor a picture"));
-        if (lostArabic(question.question))
-            fault(row.line, column[0], QCoreApplication::translate("QuestionFile", "the Arabic of this question was lost when the file was saved (it reads \"%1\"). "
-                                                                                         "Open the spreadsheet the file came from and save it again as \"CSV UTF-8\" "
-                                                                                         "(or as .xlsx or .ods)")
-                                                              .arg(Translation::shown(question.question.left(80))));
-        if (places.csv()) {
-            for (int a = 0; a < 4; ++a) {
-                if (looksLikeDate(question.answers[a]))
-                    addNote(note, QCoreApplication::translate("QuestionFile", "line %1: answer a%2 \"%3\" looks like a date a spreadsheet made of what was typed; "
-                                                                              "if it was 7/8 or the like, format the column as Text in the spreadsheet, type it again "
-                                                                              "and save the file again")
-                                      .arg(row.line)
-                                      .arg(a + 1)
-                                      .arg(Translation::shown(question.answers[a])));
-            }
-        }
-        if (good)
-            questions.push_back(std::move(question));
+        if (std::optional<Question> question = rowQuestion(table.rows[r], header, column, places, found, note))
+            questions.push_back(std::move(*question));
     }
     if (!found.empty()) {
         if (!faults)

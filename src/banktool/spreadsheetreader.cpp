@@ -343,7 +343,6 @@ std::optional<std::vector<Token>> tokensOf(const QString &section)
 struct Rendered {
     QString text;
     bool percent = false;
-    bool general = false;
 };
 
 // The whole digits as General shows them: a whole number up to 11 digits
@@ -363,10 +362,10 @@ Rendered renderSection(double number, const QString &section, bool minus)
     const QString sign = minus ? QStringLiteral("-") : QString();
     const QString trimmed = section.trimmed();
     if (trimmed.isEmpty() && section.isEmpty())
-        return {QString(""), false, false};
+        return {QString(""), false};
     if (trimmed.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0 || trimmed == QLatin1String("@")) {
         const QString general = generalText(magnitude);
-        return {general.isNull() ? QString() : sign + general, false, true};
+        return {general.isNull() ? QString() : sign + general, false};
     }
     const std::optional<std::vector<Token>> parsed = tokensOf(section);
     if (!parsed)
@@ -398,7 +397,6 @@ Rendered renderSection(double number, const QString &section, bool minus)
         const QString general = generalText(magnitude);
         if (general.isNull())
             return shown;
-        shown.general = true;
         shown.text = sign;
         for (const Token &t : tokens)
             shown.text += t.kind == Token::General ? general : t.kind == Token::Comma ? QStringLiteral(",") : t.text;
@@ -605,7 +603,7 @@ Rendered render(double number, const QString &code)
         return renderSection(number, QStringLiteral("General"), number < 0);
     const auto [section, minus] = sectionFor(number, code);
     if (SpreadsheetReader::kindOf(section) == SpreadsheetReader::Shown::Fraction)
-        return {fractionText(number, section), false, false};
+        return {fractionText(number, section), false};
     return renderSection(number, section, minus);
 }
 

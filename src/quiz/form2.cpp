@@ -3,13 +3,9 @@
 #include "accessibility.h"
 #include "answerbutton.h"
 #include "application.h"
-#include "countertext.h"
 #include "messagebox.h"
 #include "picture.h"
 #include "contestfolder.h"
-#include "contestsession.h"
-#include "questionbank.h"
-#include "random.h"
 #include "scaledview.h"
 #include "ui_quiz.h"
 
@@ -22,7 +18,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cmath>
 #include <QCoreApplication>
 #include <QLocale>
 

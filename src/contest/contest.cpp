@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QLocale>
+
 ContestSettings Contest::prepare(const QString &folder, const ContestSettings::Overrides &overrides)
 {
     QuestionBank bank = QuestionBank::openBank(folder);
@@ -51,11 +53,9 @@ void Contest::begin(const QString &player)
     emit changed();
 }
 
-Contest::Draw Contest::draw()
+std::optional<Contest::Question> Contest::pick(const QString &folder, const ContestSettings &settings, int next)
 {
-    m_question = {};
-    m_answered = 0;
-    QuestionBank bank = QuestionBank::openBank(m_folder);
+    QuestionBank bank = QuestionBank::openBank(folder);
     const qint64 questions = bank.countQuestions();
     // A bank changed while the contest runs (a mark that is neither used nor
     // unused) is reported, never drawn from without end.
@@ -64,16 +64,10 @@ Contest::Draw Contest::draw()
     // used than there are cannot happen in a checked bank; it must not send
     // the draw below looking for a question that is not there.) In fixed
     // order the contest asks questions 1, 2, 3 ... in turn.
-    const bool fixed = settings().order == ContestSettings::Order::Fixed;
-    const qint64 next = m_asked + 1;
-    auto exhausted = [&] {
-        if (bank.countUsedQuestions() < questions && (!fixed || next <= questions))
-            return false;
-        over(ContestRecord::Ending::BankExhausted);
-        return true;
-    };
+    const bool fixed = settings.order == ContestSettings::Order::Fixed;
+    auto exhausted = [&] { return bank.countUsedQuestions() >= questions || (fixed && next > questions); };
     if (exhausted())
-        return Draw::Exhausted;
+        return std::nullopt;
 
     // Every attempt reseeds and takes one value; 0 and used numbers are
     // drawn again. Now and then the bank is asked again, so that one changed
@@ -85,7 +79,7 @@ Contest::Draw Contest::draw()
         if (attempt % kDrawsBetweenChecks == 0) {
             bank.checkMarks();
             if (exhausted())
-                return Draw::Exhausted;
+                return std::nullopt;
         }
         Random::reseedFromClock();
         const float r = Random::next();
@@ -100,10 +94,54 @@ Contest::Draw Contest::draw()
         break;
     }
 
-    m_question.id = record.id();
-    m_question.text = bank.questionText(m_question.id);
-    m_question.answers = {record.answer(1), record.answer(2), record.answer(3), record.answer(4)};
+    Question question;
+    question.id = record.id();
+    question.text = bank.questionText(question.id);
+    question.answers = {record.answer(1), record.answer(2), record.answer(3), record.answer(4)};
     bank.releaseQuestion(record);
+    return question;
+}
+
+void Contest::markUsed(const QString &folder, qint64 id)
+{
+    QuestionBank bank = QuestionBank::openBank(folder);
+    QuestionRecord record = bank.openQuestion(id);
+    bank.markQuestionUsed(record);
+}
+
+int Contest::drawArrangement()
+{
+    Random::reseedFromClock();
+    const float r = Random::next();
+    return std::clamp(static_cast<int>(std::floor(4.0 * static_cast<double>(r))), 0, 3);
+}
+
+QString Contest::verdict(bool correct)
+{
+    return correct ? QStringLiteral("الاجابة صحيحة") : QStringLiteral("الاجابة خاطئة");
+}
+
+QString Contest::overText()
+{
+    return QStringLiteral("انتهت المسابقة");
+}
+
+QString Contest::scoreText(int correct, int asked)
+{
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    return QStringLiteral("%1 من %2").arg(arabic.toString(correct), arabic.toString(asked));
+}
+
+Contest::Draw Contest::draw()
+{
+    m_question = {};
+    m_answered = 0;
+    const std::optional<Question> question = pick(m_folder, settings(), m_asked + 1);
+    if (!question) {
+        over(ContestRecord::Ending::BankExhausted);
+        return Draw::Exhausted;
+    }
+    m_question = *question;
     // Recorded before the question is on the screen or read out.
     m_session.drawn(m_question.id, m_question.text, m_question.answers);
     return Draw::Drawn;
@@ -111,25 +149,21 @@ Contest::Draw Contest::draw()
 
 void Contest::shown()
 {
-    QuestionBank bank = QuestionBank::openBank(m_folder);
-    QuestionRecord record = bank.openQuestion(m_question.id);
     m_state = State::Answering;
     ++m_asked;
-    bank.markQuestionUsed(record);
+    markUsed(m_folder, m_question.id);
     emit changed();
 }
 
 void Contest::shuffle()
 {
-    Random::reseedFromClock();
-    const float r = Random::next();
-    m_arrangement = std::clamp(static_cast<int>(std::floor(4.0 * static_cast<double>(r))), 0, 3);
+    m_arrangement = drawArrangement();
     emit changed();
 }
 
 bool Contest::answer(int field)
 {
-    const bool correct = field == 1;
+    const bool correct = judge(field);
     m_answered = field;
     // Recorded before the verdict is shown: the field, and where it stood.
     m_session.answered(field, slotOf(field));
@@ -152,8 +186,7 @@ void Contest::endRound()
     m_question = {};
     m_score = m_correct;
     m_state = State::Waiting;
-    const bool last = m_asked >= settings().length;
-    if (last)
+    if (isLast(m_asked, settings()))
         over(ContestRecord::Ending::Completed);
     emit changed();
 }

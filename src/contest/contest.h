@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // One player's contest in a contest folder, without a window: the draw of
 // an unused question (at random or in order), the shuffle of the four
@@ -45,6 +46,26 @@ public:
     // line's over the folder's) and checked against the bank, every used
     // mark cleared. Gives the settings. Throws a Failure.
     static ContestSettings prepare(const QString &folder, const ContestSettings::Overrides &overrides);
+
+    // The rules every way of playing shares. The bank's side of a draw: an
+    // unused question for the next place of a contest (at random, or in
+    // order the next one), nothing when the bank has none left. Throws a
+    // Failure from the bank.
+    static std::optional<Question> pick(const QString &folder, const ContestSettings &settings, int next);
+    // The question is shown: marked used, never drawn again in this round
+    // of contests.
+    static void markUsed(const QString &folder, qint64 id);
+    // One arrangement of kArrangements drawn.
+    static int drawArrangement();
+    // Whether the answer in field 1..4 is the correct one.
+    static constexpr bool judge(int field) { return field == 1; }
+    // Whether the asked-th question is the contest's last.
+    static bool isLast(int asked, const ContestSettings &settings) { return asked >= settings.length; }
+    // What the player is told: the verdict, the contest's end, the score
+    // ("٧ من ١٠").
+    static QString verdict(bool correct);
+    static QString overText();
+    static QString scoreText(int correct, int asked);
 
     // Opens the folder's record. Throws a Failure naming it.
     Contest(const QString &folder, const ContestSettings &settings);

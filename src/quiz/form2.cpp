@@ -22,9 +22,9 @@
 #include <QLocale>
 
 const QString Form2::kAnswerPlaceholder = QStringLiteral("الاجابة");
-const QString Form2::kCorrectVerdict = QStringLiteral("الاجابة صحيحة");
-const QString Form2::kWrongVerdict = QStringLiteral("الاجابة خاطئة");
-const QString Form2::kContestOver = QStringLiteral("انتهت المسابقة");
+const QString Form2::kCorrectVerdict = Contest::verdict(true);
+const QString Form2::kWrongVerdict = Contest::verdict(false);
+const QString Form2::kContestOver = Contest::overText();
 const QString Form2::kExhaustedPrompt = QStringLiteral("عفواً لقد نفذت الاسئلة");
 const QString Form2::kExhaustedTitle = QStringLiteral("نفاذ الاسئلة");
 const QString Form2::kNewContestTitle = QStringLiteral("متسابق جديد");
@@ -203,8 +203,7 @@ void Form2::contestEnded()
 {
     ui->nextPlayerHint->setVisible(true);
     // The question box says how the contest went, not to ask for another.
-    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
-    const QString score = QStringLiteral("%1 من %2").arg(arabic.toString(m_contest->correct()), arabic.toString(m_contest->asked()));
+    const QString score = Contest::scoreText(m_contest->correct(), m_contest->asked());
     const QString player = ui->playerName->text();
     ui->finalScore->setText(player.isEmpty() ? score : QStringLiteral("%1: %2").arg(player, score));
     ui->finalScore->setVisible(true);

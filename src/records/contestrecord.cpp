@@ -14,7 +14,7 @@ namespace {
 
 const char *const kSchema[] = {
     "create table if not exists contest (number integer primary key, player text, started text not null, ended text, settings text not null, "
-    "ending text check (ending in ('completed', 'bank exhausted', 'exit', 'new contest')))",
+    "ending text check (ending in ('completed', 'bank exhausted', 'exit', 'new contest')), class_play integer)",
     "create table if not exists asked (contest integer not null references contest(number), position integer not null, question integer not null, "
     "question_text text, a1 text, a2 text, a3 text, a4 text, shown text not null, chosen text check (chosen in ('a1', 'a2', 'a3', 'a4')), "
     "slot integer check (slot between 1 and 4), correct integer check (correct in (0, 1)), milliseconds integer, primary key (contest, position))",
@@ -80,7 +80,15 @@ ContestRecord ContestRecord::open(const QString &folder, Access access)
             record.write(QString::fromLatin1(statement), {}, operation);
         record.write(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion), {}, operation);
         record.m_tables = true;
+    } else if (found == 1 && access == Access::Write) {
+        // The contests of a class play are linked by its number; every
+        // contest recorded before has none.
+        record.batch([&] {
+            record.write(QStringLiteral("alter table contest add column class_play integer"), {}, operation);
+            record.write(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion), {}, operation);
+        });
     }
+    record.m_version = access == Access::Write ? kSchemaVersion : found;
     return record;
 }
 
@@ -109,23 +117,64 @@ void ContestRecord::checkWritesStick() const
 void ContestRecord::write(const QString &statement, const QVariantList &values, const QString &operation)
 {
     QSqlQuery query(db());
-    const bool ok = db().transaction() && query.prepare(statement) && [&] {
+    // Inside a batch, its transaction holds the write.
+    const bool own = !m_inBatch;
+    const bool ok = (!own || db().transaction()) && query.prepare(statement) && [&] {
         for (const QVariant &value : values)
             query.addBindValue(value);
         return query.exec();
-    }() && db().commit();
+    }() && (!own || db().commit());
     if (ok)
         return;
     const QString error = (query.lastError().isValid() ? query.lastError() : db().lastError()).text();
-    db().rollback();
+    if (own)
+        db().rollback();
     throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.").arg(operation, Translation::shown(error)),
                   m_path, advice());
 }
 
-qint64 ContestRecord::startContest(const QString &player, const QString &settings, const QDateTime &at)
+void ContestRecord::batch(const std::function<void()> &writes)
 {
-    write(QStringLiteral("insert into contest (player, started, settings) values (?, ?, ?)"),
-          {player.isEmpty() ? QVariant() : QVariant(player), timeText(at), settings.isNull() ? QStringLiteral("") : settings},
+    if (m_inBatch) {
+        writes();
+        return;
+    }
+    const QString operation = QCoreApplication::translate("ContestRecord", "write the answers");
+    if (!db().transaction())
+        throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.").arg(operation, Translation::shown(db().lastError().text())),
+                      m_path, advice());
+    m_inBatch = true;
+    try {
+        writes();
+    } catch (...) {
+        m_inBatch = false;
+        db().rollback();
+        throw;
+    }
+    m_inBatch = false;
+    if (!db().commit()) {
+        const QString error = db().lastError().text();
+        db().rollback();
+        throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.").arg(operation, Translation::shown(error)), m_path,
+                      advice());
+    }
+}
+
+qint64 ContestRecord::newClassPlay()
+{
+    QSqlQuery last(db());
+    if (!last.exec(QStringLiteral("select coalesce(max(class_play), 0) + 1 from contest")) || !last.next())
+        throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.")
+                          .arg(QCoreApplication::translate("ContestRecord", "write a new contest"), Translation::shown(last.lastError().text())),
+                      m_path, advice());
+    return last.value(0).toLongLong();
+}
+
+qint64 ContestRecord::startContest(const QString &player, const QString &settings, const QDateTime &at, qint64 classPlay)
+{
+    write(QStringLiteral("insert into contest (player, started, settings, class_play) values (?, ?, ?, ?)"),
+          {player.isEmpty() ? QVariant() : QVariant(player), timeText(at), settings.isNull() ? QStringLiteral("") : settings,
+           classPlay > 0 ? QVariant(classPlay) : QVariant()},
           QCoreApplication::translate("ContestRecord", "write a new contest"));
     QSqlQuery last(db());
     if (!last.exec(QStringLiteral("select max(number) from contest")) || !last.next())

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 // The record of a contest folder's contests: results.sqlite in the folder,
 // beside the bank and never inside it, so a bank made again keeps its
@@ -19,7 +20,8 @@
 class ContestRecord {
 public:
     static constexpr auto kFileName = "results.sqlite";
-    static constexpr int kSchemaVersion = 1;
+    // 2: a contest played in a class play names it (class_play).
+    static constexpr int kSchemaVersion = 2;
 
     enum class Ending { Completed, BankExhausted, Exit, NewContest };
     // How an ending is stored: "completed", "bank exhausted", "exit",
@@ -43,7 +45,17 @@ public:
     ContestRecord &operator=(ContestRecord &&) = delete;
 
     // A new contest's number (1, 2, ...).
-    qint64 startContest(const QString &player, const QString &settings, const QDateTime &at);
+    // classPlay: the class play it is played in (from newClassPlay()), 0 for
+    // the game's own.
+    qint64 startContest(const QString &player, const QString &settings, const QDateTime &at, qint64 classPlay = 0);
+    // A number for a new class play (1, 2, ...).
+    qint64 newClassPlay();
+    // Runs writes in one transaction: every write in it stands, or none
+    // does (the answers of a whole class written at once).
+    void batch(const std::function<void()> &writes);
+    // The schema version the file is read with (the older one a file read
+    // as it is may have).
+    int version() const { return m_version; }
     void recordDraw(qint64 contest, int position, qint64 question, const QString &text, const std::array<QString, 4> &answers, const QDateTime &at);
     // field: 1..4 for a1..a4; slot: 1..4 counted from the top.
     void recordAnswer(qint64 contest, int position, int field, int slot, bool correct, qint64 milliseconds);
@@ -71,4 +83,6 @@ private:
     QString m_path;
     SqliteConnection m_connection;
     bool m_tables = true;
+    bool m_inBatch = false;
+    int m_version = kSchemaVersion;
 };

@@ -71,8 +71,17 @@ ContestSettings ContestSettings::load(const QString &folder)
             settings.reveal = flag(value, file, key);
         } else if (key == QLatin1String("hold")) {
             settings.hold = flag(value, file, key);
+        } else if (key == QLatin1String("time")) {
+            bool ok = false;
+            settings.time = value.toInt(&ok);
+            if (!ok || settings.time < 0 || settings.time > kMaxTime)
+                refuse(file, key, QCoreApplication::translate("ContestSettings", "a whole number of seconds from 0 (no time limit) to %1").arg(kMaxTime));
+        } else if (key == QLatin1String("speed")) {
+            settings.speed = flag(value, file, key);
+        } else if (key == QLatin1String("podium")) {
+            settings.podium = flag(value, file, key);
         } else {
-            refuse(file, key.isEmpty() ? line : key, QCoreApplication::translate("ContestSettings", "one of length, order, names, reveal and hold"));
+            refuse(file, key.isEmpty() ? line : key, QCoreApplication::translate("ContestSettings", "one of length, order, names, reveal, hold, time, speed and podium"));
         }
     }
     return settings;
@@ -106,11 +115,21 @@ void ContestSettings::Overrides::applyTo(ContestSettings &settings) const
     settings.names = names.value_or(settings.names);
     settings.reveal = reveal.value_or(settings.reveal);
     settings.hold = hold.value_or(settings.hold);
+    settings.time = time.value_or(settings.time);
 }
 
 QString ContestSettings::text() const
 {
-    return QStringLiteral("length=%1 order=%2 names=%3 reveal=%4 hold=%5")
-        .arg(length)
-        .arg(order == Order::Fixed ? QStringLiteral("fixed") : QStringLiteral("random"), onOff(names), onOff(reveal), onOff(hold));
+    QString line = QStringLiteral("length=%1 order=%2 names=%3 reveal=%4 hold=%5")
+                       .arg(length)
+                       .arg(order == Order::Fixed ? QStringLiteral("fixed") : QStringLiteral("random"), onOff(names), onOff(reveal), onOff(hold));
+    // The class play's settings only where they differ from the game's, so
+    // that the game's contests read as they always did.
+    if (time != 0)
+        line += QStringLiteral(" time=%1").arg(time);
+    if (speed)
+        line += QStringLiteral(" speed=true");
+    if (podium)
+        line += QStringLiteral(" podium=true");
+    return line;
 }

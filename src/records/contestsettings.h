@@ -21,6 +21,13 @@ public:
     bool names = false;          // ask the player's name at each contest's start
     bool reveal = false;         // mark the correct answer after a wrong one
     bool hold = false;           // keep the verdict until the player goes on
+    // Class play only: seconds a question stays open (0: until everyone
+    // answered or the teacher closes it), points for speed, the three best
+    // shown at the end.
+    int time = 0;
+    bool speed = false;
+    bool podium = false;
+    static constexpr int kMaxTime = 3600;
 
     // The folder's settings, the defaults where the file or a key is
     // missing. Throws a Failure naming contest.ini, the key and the values
@@ -46,6 +53,7 @@ public:
         std::optional<int> length;
         std::optional<Order> order;
         std::optional<bool> names, reveal, hold;
+        std::optional<int> time;
         void applyTo(ContestSettings &settings) const;
     };
 };

@@ -1,6 +1,8 @@
 #include "game.h"
 
 #include "application.h"
+#include "classhost.h"
+#include "contestfolder.h"
 #include "conteststart.h"
 #include "form1.h"
 #include "qtmessages.h"
@@ -73,7 +75,8 @@ void print(std::FILE *stream, const QString &text)
 
 // Reads the command line before any window system is needed. Gives the exit
 // status when the program ends here (help, version, a usage error).
-std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bool &fullScreen, ContestSettings::Overrides &overrides)
+std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bool &fullScreen, ContestSettings::Overrides &overrides,
+                                    std::optional<ClassHost::Options> &classPlay)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -94,7 +97,17 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bo
     const QCommandLineOption reveal(QStringLiteral("reveal"), QCoreApplication::translate("Game", "After a wrong answer, marks the correct one."));
     const QCommandLineOption hold(QStringLiteral("hold"),
                                   QCoreApplication::translate("Game", "Keeps the verdict until Space, Enter or the question button, for the class to talk it over."));
-    parser.addOptions({help, version, fullScreenOption, length, fixed, names, reveal, hold});
+    // Class play: every pupil answers on a phone or tablet.
+    const QCommandLineOption classOption(QStringLiteral("class"),
+                                         QCoreApplication::translate("Game", "Starts class play: every pupil answers on a phone or tablet over this network, "
+                                                                             "at the address shown (and printed)."));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QCoreApplication::translate("Game", "Class play listens on port N (default %1; 0 picks a free one).").arg(ClassServer::kDefaultPort),
+                                  QStringLiteral("N"));
+    const QCommandLineOption bindOption(QStringLiteral("bind"),
+                                        QCoreApplication::translate("Game", "Class play listens on ADDRESS only (default: every address of this computer)."),
+                                        QStringLiteral("ADDRESS"));
+    parser.addOptions({help, version, fullScreenOption, length, fixed, names, reveal, hold, classOption, port, bindOption});
     const bool parsed = parser.parse(arguments);
     if (parsed && parser.isSet(help)) {
         // The usage line names the program as it is installed, not by the
@@ -113,16 +126,31 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bo
     bool lengthIsNumber = true;
     if (parsed && parser.isSet(length))
         overrides.length = parser.value(length).toInt(&lengthIsNumber);
+    ClassHost::Options host;
+    bool portIsNumber = true;
+    if (parsed && parser.isSet(port))
+        host.port = parser.value(port).toUShort(&portIsNumber);
+    if (parsed && parser.isSet(bindOption))
+        host.bind = QHostAddress(parser.value(bindOption));
     const QString error = !parsed ? parser.errorText()
         : parser.positionalArguments().size() > 1 ? QCoreApplication::translate("Game", "more than one contest folder or file given")
         : !lengthIsNumber                         ? QCoreApplication::translate("Game", "--length needs a whole number, such as --length 10")
-                                                  : QString();
+        : !portIsNumber                           ? QCoreApplication::translate("Game", "--port needs a port number from 0 to 65535, such as --port 8765")
+        : parser.isSet(bindOption) && host.bind.isNull()
+            ? QCoreApplication::translate("Game", "--bind needs an address of this computer, such as --bind 192.168.1.10")
+        : (parser.isSet(port) || parser.isSet(bindOption)) && !parser.isSet(classOption)
+            ? QCoreApplication::translate("Game", "--port and --bind are for class play: add --class")
+            : QString();
     if (!error.isEmpty()) {
         print(stderr, QStringLiteral("mathcontest: %1\n%2\n").arg(error, QCoreApplication::translate("Game", "Try 'mathcontest --help'.")));
         return 2;
     }
     argument = parser.positionalArguments().value(0);
     fullScreen = parser.isSet(fullScreenOption);
+    if (parser.isSet(classOption)) {
+        host.fullScreen = fullScreen;
+        classPlay = host;
+    }
     if (parser.isSet(fixed))
         overrides.order = ContestSettings::Order::Fixed;
     for (const auto &[option, setting] : {std::pair{&names, &overrides.names}, std::pair{&reveal, &overrides.reveal}, std::pair{&hold, &overrides.hold}}) {
@@ -139,13 +167,14 @@ int Game::run(int argc, char **argv, std::function<void()> splashShown)
     QString argument;
     bool fullScreen = false;
     ContestSettings::Overrides overrides;
+    std::optional<ClassHost::Options> classPlay;
     QtMessages::install();
     {
         // The command line is read in the user's language before any window
         // system is needed, so that --help works without a display.
         QCoreApplication early(argc, argv);
         Translation::install();
-        if (const std::optional<int> status = parseCommandLine(argc, argv, argument, fullScreen, overrides))
+        if (const std::optional<int> status = parseCommandLine(argc, argv, argument, fullScreen, overrides, classPlay))
             return *status;
     }
     Application app(argc, argv);
@@ -156,8 +185,15 @@ int Game::run(int argc, char **argv, std::function<void()> splashShown)
     std::unique_ptr<ProgramLock> lock;
     std::unique_ptr<Form1> splash;
     std::unique_ptr<FirstPaint> firstPaint;
+    std::unique_ptr<ClassHost> host;
     return app.run([&] {
         lock = ContestStart::open(argument);
+        if (classPlay) {
+            classPlay->overrides = overrides;
+            host = std::make_unique<ClassHost>(ContestFolder::path(), *classPlay);
+            print(stdout, host->line() + u'\n');
+            return;
+        }
         splash = std::make_unique<Form1>();
         splash->setQuizFullScreen(fullScreen);
         splash->setOverrides(overrides);

@@ -30,7 +30,9 @@ private slots:
         QTest::newRow("not a number") << QByteArray("length=ten") << "length must be a whole number";
         QTest::newRow("an unknown order") << QByteArray("order=shuffled") << "order must be random or fixed";
         QTest::newRow("yes for true") << QByteArray("names=yes") << "names must be true or false";
-        QTest::newRow("an unknown key") << QByteArray("colour=red") << "colour must be one of length, order, names, reveal and hold";
+        QTest::newRow("class play") << QByteArray("time=30\nspeed=true\npodium=true") << "hold=false time=30 speed=true podium=true";
+        QTest::newRow("a time over an hour") << QByteArray("time=3601") << "time must be a whole number of seconds from 0";
+        QTest::newRow("an unknown key") << QByteArray("colour=red") << "colour must be one of length, order, names, reveal, hold, time, speed and podium";
         QTest::newRow("a FIFO") << QByteArray("fifo") << "is not a regular file";
         QTest::newRow("larger than any settings file") << QByteArray(70 * 1024, '#') << "is too large to be read: 70 KiB, more than 64 KiB";
     }

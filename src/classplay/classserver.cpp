@@ -1,0 +1,427 @@
+#include "classserver.h"
+
+#include "classpictures.h"
+#include "contest.h"
+#include "failure.h"
+#include "translation.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkInterface>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QWebSocket>
+
+namespace {
+
+// What a device is told when it cannot sit down, in the page's language.
+QString refusal(ClassPlay::Join join)
+{
+    switch (join) {
+    case ClassPlay::Join::WrongCode:
+        return QStringLiteral("رمز الغرفة غير صحيح. انظر إلى الشاشة واكتبه مرة أخرى.");
+    case ClassPlay::Join::Slowed:
+        return QStringLiteral("محاولات كثيرة برمز خاطئ. انتظر قليلًا ثم حاول مرة أخرى.");
+    case ClassPlay::Join::Locked:
+        return QStringLiteral("الغرفة مقفلة. اطلب من المعلم فتحها.");
+    case ClassPlay::Join::Full:
+        return QStringLiteral("الغرفة ممتلئة.");
+    case ClassPlay::Join::NoName:
+        return QStringLiteral("اكتب اسمك.");
+    case ClassPlay::Join::NameTaken:
+        return QStringLiteral("هذا الاسم في الغرفة. اختر اسمًا آخر، أو اطلب من المعلم إخراج المقعد القديم.");
+    case ClassPlay::Join::NotInClass:
+        return QStringLiteral("اختر اسمك من القائمة.");
+    case ClassPlay::Join::Over:
+        return Contest::overText();
+    case ClassPlay::Join::Seated:
+        break;
+    }
+    return QString();
+}
+
+QByteArray json(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+// Every response: never cached, never framed by another page, nothing read
+// from outside the program, no type guessed.
+void respond(QHttpServerResponder &responder, const QByteArray &body, const QByteArray &type, QHttpServerResponder::StatusCode status = QHttpServerResponder::StatusCode::Ok)
+{
+    responder.write(body,
+                    {{"Content-Type", type},
+                     {"Cache-Control", "no-store"},
+                     {"X-Content-Type-Options", "nosniff"},
+                     {"X-Frame-Options", "DENY"},
+                     {"Referrer-Policy", "no-referrer"},
+                     {"Content-Security-Policy", "default-src 'self'; img-src 'self' data:; connect-src 'self'; frame-ancestors 'none'"}},
+                    status);
+}
+
+// The listening socket: a device whose request head runs past
+// kMaxRequestBytes, or that sends a body (the page asks for nothing with
+// one), is cut off before the server reads it.
+class BoundedServer : public QTcpServer {
+public:
+    using QTcpServer::QTcpServer;
+
+protected:
+    void incomingConnection(qintptr handle) override
+    {
+        auto *socket = new QTcpSocket(this);
+        if (!socket->setSocketDescriptor(handle)) {
+            delete socket;
+            return;
+        }
+        // Connected before the server's own reading, so it sees each piece
+        // first; once the head is whole it has nothing more to watch.
+        auto watch = std::make_shared<QMetaObject::Connection>();
+        *watch = connect(socket, &QTcpSocket::readyRead, socket, [socket, watch] {
+            const QByteArray head = socket->peek(ClassServer::kMaxRequestBytes + 1);
+            const qsizetype end = head.indexOf("\r\n\r\n");
+            if (end < 0) {
+                if (head.size() > ClassServer::kMaxRequestBytes)
+                    socket->abort();
+                return;
+            }
+            const QByteArray lower = head.left(end).toLower();
+            if ((lower.contains("\ncontent-length:") && !lower.contains("\ncontent-length: 0")) || lower.contains("\ntransfer-encoding:")) {
+                socket->abort();
+                return;
+            }
+            QObject::disconnect(*watch);
+        });
+        addPendingConnection(socket);
+    }
+};
+
+} // namespace
+
+struct ClassServer::Device {
+    std::unique_ptr<QWebSocket> socket;
+    QString address;
+    int seat = -1;
+    QByteArray stamp; // what it was last told, in short
+    qint64 second = 0;
+    int messages = 0;
+};
+
+ClassServer::ClassServer(ClassPlay &play, QObject *parent)
+    : QAbstractHttpServer(parent)
+    , m_play(play)
+{
+    connect(this, &QAbstractHttpServer::newWebSocketConnection, this, &ClassServer::acceptDevices);
+    connect(&m_play, &ClassPlay::changed, this, &ClassServer::update);
+    // The page's own font: the first of the Arabic fonts the program uses.
+    for (const char *path : {"/usr/share/fonts/truetype/noto/NotoNaskhArabic-Regular.ttf", "/usr/share/fonts/truetype/fonts-hosny-amiri/Amiri-Regular.ttf",
+                             "/usr/share/fonts/opentype/fonts-hosny-amiri/Amiri-Regular.ttf"}) {
+        QFile font(QString::fromLatin1(path));
+        if (font.open(QIODevice::ReadOnly) && font.size() < 4 * 1024 * 1024) {
+            m_font = font.readAll();
+            break;
+        }
+    }
+    m_page = page();
+}
+
+ClassServer::~ClassServer() = default;
+
+quint16 ClassServer::start(const QHostAddress &address, quint16 port)
+{
+    auto *server = new BoundedServer(this);
+    if (!server->listen(address, port)) {
+        const QString error = server->errorString();
+        delete server;
+        throw Failure(QCoreApplication::translate("ClassServer", "Class play could not listen on the network: %1.").arg(Translation::shown(error)),
+                      QStringLiteral("%1:%2").arg(address.toString()).arg(port),
+                      QCoreApplication::translate("ClassServer", "Choose another port with --port (0 picks a free one), or an address of this computer with --bind."));
+    }
+    bind(server);
+    return server->serverPort();
+}
+
+QString ClassServer::joinAddress(const QHostAddress &address, quint16 port)
+{
+    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol ? QStringLiteral("[%1]").arg(address.toString()) : address.toString();
+    return QStringLiteral("http://%1:%2/").arg(host).arg(port);
+}
+
+QList<QHostAddress> ClassServer::localAddresses()
+{
+    QList<QHostAddress> found;
+    for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces()) {
+        const auto flags = interface.flags();
+        if (!flags.testFlag(QNetworkInterface::IsUp) || !flags.testFlag(QNetworkInterface::IsRunning) || flags.testFlag(QNetworkInterface::IsLoopBack))
+            continue;
+        for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
+            const QHostAddress address = entry.ip();
+            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback() && !address.isLinkLocal())
+                found.append(address);
+        }
+    }
+    return found;
+}
+
+void ClassServer::setPictures(const QByteArray &question, const std::array<QByteArray, 4> &answers)
+{
+    m_questionPicture = question;
+    for (size_t i = 0; i < answers.size(); ++i)
+        m_answerPictures[i] = QStringLiteral("data:image/png;base64,") + QString::fromLatin1(answers[i].toBase64());
+}
+
+int ClassServer::devices() const
+{
+    return int(m_devices.size());
+}
+
+QByteArray ClassServer::page() const
+{
+    QFile file(QStringLiteral(":/classplay/index.html"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool ClassServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
+{
+    // The live channel: the server turns the connection over to the
+    // WebSocket side when this says yes, and answers nothing itself.
+    if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0)
+        return request.url().path() == QLatin1String("/live") && request.method() == QHttpServerRequest::Method::Get;
+    QHttpServerResponder responder = makeResponder(request, socket);
+    if (request.method() != QHttpServerRequest::Method::Get) {
+        respond(responder, QByteArray(), "text/plain", QHttpServerResponder::StatusCode::MethodNotAllowed);
+        return true;
+    }
+    // Only these paths, compared whole as they came: nothing in a path is
+    // ever a file's name.
+    const QByteArray path = request.url().path(QUrl::FullyEncoded).toLatin1();
+    static const QHash<QByteArray, std::pair<const char *, const char *>> assets{
+        {"/", {":/classplay/index.html", "text/html; charset=utf-8"}},
+        {"/page.js", {":/classplay/page.js", "text/javascript; charset=utf-8"}},
+        {"/page.css", {":/classplay/page.css", "text/css; charset=utf-8"}},
+    };
+    if (const auto asset = assets.constFind(path); asset != assets.constEnd()) {
+        QFile file(QString::fromLatin1(asset->first));
+        respond(responder, path == "/" ? m_page : (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()), asset->second);
+        return true;
+    }
+    if (path == "/font.ttf" && !m_font.isEmpty()) {
+        respond(responder, m_font, "font/ttf");
+        return true;
+    }
+    const QByteArray shown = "/question/" + QByteArray::number(m_play.asked()) + ".png";
+    if (path == shown && m_play.asked() > 0 && m_play.state() != ClassPlay::State::Over && !m_questionPicture.isEmpty()) {
+        respond(responder, m_questionPicture, "image/png");
+        return true;
+    }
+    respond(responder, "not found\n", "text/plain; charset=utf-8", QHttpServerResponder::StatusCode::NotFound);
+    return true;
+}
+
+void ClassServer::missingHandler(const QHttpServerRequest &request, QTcpSocket *socket)
+{
+    QHttpServerResponder responder = makeResponder(request, socket);
+    respond(responder, "not found\n", "text/plain; charset=utf-8", QHttpServerResponder::StatusCode::NotFound);
+}
+
+void ClassServer::acceptDevices()
+{
+    while (hasPendingWebSocketConnections()) {
+        std::unique_ptr<QWebSocket> socket = nextPendingWebSocketConnection();
+        if (!socket)
+            continue;
+        if (int(m_devices.size()) >= kMaxDevices || socket->requestUrl().path() != QLatin1String("/live")) {
+            socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
+            continue;
+        }
+        socket->setMaxAllowedIncomingFrameSize(kMaxMessageBytes);
+        socket->setMaxAllowedIncomingMessageSize(kMaxMessageBytes);
+        auto device = std::make_unique<Device>();
+        QWebSocket *raw = socket.get();
+        device->address = raw->peerAddress().toString();
+        device->socket = std::move(socket);
+        connect(raw, &QWebSocket::textMessageReceived, this, [this, raw](const QString &text) { received(raw, text); });
+        connect(raw, &QWebSocket::binaryMessageReceived, raw, [raw] { raw->close(QWebSocketProtocol::CloseCodeDatatypeNotSupported); });
+        connect(raw, &QWebSocket::disconnected, this, [this, raw] {
+            // Gone later, not while its own signal runs.
+            QTimer::singleShot(0, this, [this, raw] {
+                std::erase_if(m_pending, [raw](const Pending &pending) { return pending.socket == raw; });
+                std::erase_if(m_devices, [raw](const std::unique_ptr<Device> &device) { return device->socket.get() == raw; });
+            });
+        });
+        m_devices.push_back(std::move(device));
+        m_devices.back()->stamp = welcome();
+        send(*m_devices.back(), m_devices.back()->stamp);
+    }
+}
+
+QByteArray ClassServer::welcome() const
+{
+    QJsonObject message{{QStringLiteral("t"), QStringLiteral("welcome")}};
+    if (m_play.hasClassList())
+        message.insert(QStringLiteral("names"), QJsonArray::fromStringList(m_play.freeNames()));
+    return json(message);
+}
+
+void ClassServer::received(QWebSocket *socket, const QString &text)
+{
+    const auto found = std::find_if(m_devices.begin(), m_devices.end(), [socket](const std::unique_ptr<Device> &device) { return device->socket.get() == socket; });
+    if (found == m_devices.end())
+        return;
+    Device &device = **found;
+    const qint64 second = QDateTime::currentMSecsSinceEpoch() / 1000;
+    device.messages = second == device.second ? device.messages + 1 : 1;
+    device.second = second;
+    if (device.messages > kMaxMessagesPerSecond || text.size() > kMaxMessageBytes) {
+        socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
+        return;
+    }
+    const QJsonObject message = QJsonDocument::fromJson(text.toUtf8()).object();
+    const QString type = message.value(QStringLiteral("t")).toString();
+    if (type == QLatin1String("join") || type == QLatin1String("resume")) {
+        int seat = -1;
+        if (type == QLatin1String("join")) {
+            const ClassPlay::Joined joined = m_play.join(message.value(QStringLiteral("room")).toString().left(16),
+                                                         message.value(QStringLiteral("name")).toString().left(4 * ClassPlay::kMaxNameLength), device.address);
+            if (joined.result != ClassPlay::Join::Seated) {
+                send(device, json({{QStringLiteral("t"), QStringLiteral("refused")}, {QStringLiteral("why"), refusal(joined.result)}}));
+                return;
+            }
+            seat = joined.seat;
+        } else {
+            seat = m_play.seatOf(message.value(QStringLiteral("token")).toString().toLatin1());
+            if (seat < 0) {
+                send(device, json({{QStringLiteral("t"), QStringLiteral("unknown")}}));
+                return;
+            }
+        }
+        const ClassPlay::Seat &sitting = m_play.seats()[size_t(seat)];
+        device.seat = seat;
+        device.stamp.clear();
+        send(device, json({{QStringLiteral("t"), QStringLiteral("seat")}, {QStringLiteral("token"), QString::fromLatin1(sitting.token)}, {QStringLiteral("name"), sitting.name}}));
+        update();
+    } else if (type == QLatin1String("answer") && device.seat >= 0) {
+        // Only for the question now asked, and only for the device's own
+        // seat; written with the others of the moment, then told.
+        if (message.value(QStringLiteral("q")).toInt() != m_play.asked())
+            return;
+        m_pending.push_back({socket, device.seat, message.value(QStringLiteral("slot")).toInt()});
+        if (!m_flushScheduled) {
+            m_flushScheduled = true;
+            QTimer::singleShot(0, this, &ClassServer::flushAnswers);
+        }
+    }
+}
+
+void ClassServer::flushAnswers()
+{
+    m_flushScheduled = false;
+    std::vector<std::pair<int, int>> answers;
+    for (const Pending &pending : m_pending)
+        answers.emplace_back(pending.seat, pending.slot);
+    m_pending.clear();
+    if (answers.empty())
+        return;
+    try {
+        m_play.answerAll(answers);
+    } catch (const Failure &failure) {
+        emit failed(failure.message());
+    }
+}
+
+QByteArray ClassServer::stateOf(int seat, QByteArray &stamp) const
+{
+    const ClassPlay::Seat &pupil = m_play.seats()[size_t(seat)];
+    const ClassPlay::State state = m_play.state();
+    const QByteArray asked = QByteArray::number(m_play.asked());
+    switch (state) {
+    case ClassPlay::State::Gathering:
+        stamp = "wait";
+        return json({{QStringLiteral("t"), QStringLiteral("wait")}});
+    case ClassPlay::State::Asking: {
+        stamp = "question " + asked + (pupil.field ? " answered" : "") + (pupil.asked == 0 ? " late" : "");
+        if (pupil.asked == 0)
+            return json({{QStringLiteral("t"), QStringLiteral("wait")}});
+        QJsonArray answers;
+        const Contest::Question &question = m_play.question();
+        for (const int field : pupil.order)
+            answers.append(QJsonObject{{QStringLiteral("img"), m_answerPictures[size_t(field - 1)]}, {QStringLiteral("label"), question.answers[size_t(field - 1)]}});
+        return json({{QStringLiteral("t"), QStringLiteral("question")},
+                     {QStringLiteral("q"), m_play.asked()},
+                     {QStringLiteral("of"), m_play.settings().length},
+                     {QStringLiteral("picture"), QStringLiteral("/question/%1.png").arg(m_play.asked())},
+                     {QStringLiteral("text"), question.text},
+                     {QStringLiteral("answers"), answers},
+                     {QStringLiteral("answered"), pupil.field != 0},
+                     {QStringLiteral("ms"), m_play.remainingMs()}});
+    }
+    case ClassPlay::State::Closed: {
+        stamp = "closed " + asked;
+        const bool answered = pupil.field != 0 && pupil.asked == m_play.asked();
+        const bool correct = answered && Contest::judge(pupil.field);
+        return json({{QStringLiteral("t"), QStringLiteral("verdict")},
+                     {QStringLiteral("answered"), answered},
+                     {QStringLiteral("correct"), correct},
+                     {QStringLiteral("text"), answered ? Contest::verdict(correct) : QStringLiteral("لم تُرسل إجابة")},
+                     {QStringLiteral("answer"), QJsonObject{{QStringLiteral("img"), m_answerPictures[0]}, {QStringLiteral("label"), m_play.question().answers[0]}}}});
+    }
+    case ClassPlay::State::Over:
+        stamp = "over";
+        return json({{QStringLiteral("t"), QStringLiteral("end")},
+                     {QStringLiteral("text"), Contest::overText()},
+                     {QStringLiteral("score"), QStringLiteral("الدرجة: %1").arg(Contest::scoreText(pupil.correct, pupil.asked))}});
+    }
+    return QByteArray();
+}
+
+void ClassServer::update()
+{
+    // The pictures of a question, made once it is asked.
+    if (m_picturesOf != m_play.asked() && m_play.question().id > 0) {
+        m_picturesOf = m_play.asked();
+        try {
+            setPictures(ClassPictures::question(m_play.folder(), m_play.question().id), ClassPictures::answers(m_play.question().answers));
+        } catch (const Failure &failure) {
+            // The question is asked without its picture (its text stays
+            // the picture's description); the host says why.
+            setPictures(QByteArray(), ClassPictures::answers(m_play.question().answers));
+            emit failed(failure.message());
+        }
+    }
+    // Devices still choosing a name see the class list's free names.
+    const QByteArray names = m_play.hasClassList() ? welcome() : QByteArray();
+    for (const std::unique_ptr<Device> &device : m_devices) {
+        if (device->seat >= 0 && m_play.seatOf(m_play.seats()[size_t(device->seat)].token) < 0) {
+            device->seat = -1;
+            device->stamp.clear();
+            send(*device, json({{QStringLiteral("t"), QStringLiteral("removed")}}));
+            continue;
+        }
+        if (device->seat < 0) {
+            if (!names.isEmpty() && device->stamp != names) {
+                device->stamp = names;
+                send(*device, names);
+            }
+            continue;
+        }
+        QByteArray stamp;
+        const QByteArray message = stateOf(device->seat, stamp);
+        if (stamp != device->stamp) {
+            device->stamp = stamp;
+            send(*device, message);
+        }
+    }
+}
+
+void ClassServer::send(Device &device, const QByteArray &message)
+{
+    device.socket->sendTextMessage(QString::fromUtf8(message));
+}

@@ -335,8 +335,23 @@ int results(const Options &options, QTextStream &out)
         return BankTool::kOk;
     }
     out << BankTool::tr("Contests:") << "\n";
-    for (const ContestResults::Contest &c : ResultsReport::shownContests(results))
-        out << "  " << ResultsReport::contestLine(c) << "\n";
+    const std::vector<ContestResults::Contest> shown = ResultsReport::shownContests(results);
+    for (const ContestResults::Contest &c : shown) {
+        if (c.classPlay == 0)
+            out << "  " << ResultsReport::contestLine(c) << "\n";
+    }
+    // A class play: one row a pupil, the name and the score apart by a tab,
+    // to be copied into a mark book.
+    qint64 classPlay = 0;
+    for (const ContestResults::Contest &c : shown) {
+        if (c.classPlay == 0)
+            continue;
+        if (c.classPlay != classPlay) {
+            classPlay = c.classPlay;
+            out << BankTool::tr("Class play %1, %2:").arg(classPlay).arg(Translation::isolate(ResultsReport::startedText(c.started))) << "\n";
+        }
+        out << "  " << (c.player.isEmpty() ? BankTool::tr("(no name)") : Translation::shown(c.player)) << "\t" << ResultsReport::scoreText(c) << "\n";
+    }
     out << BankTool::tr("Questions, hardest first:") << "\n";
     for (const ContestResults::Question &q : results.questions) {
         out << "  " << BankTool::tr("question %1: %2% right of %n answer(s)", nullptr, q.asked).arg(q.id).arg(qRound(q.percentCorrect()));

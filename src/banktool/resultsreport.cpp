@@ -33,8 +33,9 @@ std::vector<ContestResults::Contest> ResultsReport::shownContests(const ContestR
     std::unordered_set<qint64> answered;
     for (const ContestResults::Answer &a : results.answers)
         answered.insert(a.contest);
+    // A pupil of a class play who answered nothing still has a mark.
     for (const ContestResults::Contest &c : results.contests) {
-        if (answered.count(c.number))
+        if (answered.count(c.number) || c.classPlay > 0)
             shown.push_back(c);
     }
     return shown;
@@ -48,7 +49,8 @@ QString ResultsReport::startedText(const QString &started)
 
 QString ResultsReport::scoreText(const ContestResults::Contest &contest)
 {
-    return QCoreApplication::translate("BankTool", "%1 of %2").arg(contest.correct).arg(contest.asked);
+    // In class play, a question left unanswered counts as asked.
+    return QCoreApplication::translate("BankTool", "%1 of %2").arg(contest.correct).arg(contest.classPlay > 0 ? contest.drawn : contest.asked);
 }
 
 QString ResultsReport::contestLine(const ContestResults::Contest &c)

@@ -42,12 +42,15 @@ ContestResults ContestResults::read(const QString &folder)
     if (!record.hasContests())
         return results;
     const QSqlDatabase db = record.database();
+    // A record of the first version has no class plays.
+    const QByteArray classPlay = record.version() >= 2 ? "ifnull(c.class_play, 0)" : "0";
     each(db, record.path(),
-         "select c.number, ifnull(c.player, ''), c.started, ifnull(c.ending, ''), count(a.chosen), ifnull(sum(a.correct), 0) "
-         "from contest c left join asked a on a.contest = c.number group by c.number order by c.number",
+         QByteArray("select c.number, ifnull(c.player, ''), c.started, ifnull(c.ending, ''), count(a.chosen), ifnull(sum(a.correct), 0), " + classPlay
+             + ", count(a.position) from contest c left join asked a on a.contest = c.number group by c.number order by c.number")
+             .constData(),
          [&](const QSqlQuery &q) {
              results.contests.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(), q.value(5).toInt(), q.value(4).toInt(),
-                                         q.value(3).toString()});
+                                         q.value(3).toString(), q.value(6).toLongLong(), q.value(7).toInt()});
          });
     // Each question answered with its text as it was last asked (SQLite
     // takes a bare column from the row that gives max() its value), then

@@ -18,6 +18,8 @@ public:
         int correct = 0;
         int asked = 0;
         QString ending;  // "completed", ..., or empty (the program was killed)
+        qint64 classPlay = 0; // the class play it was played in, 0 for the game's
+        int drawn = 0;        // questions asked, answered or not
     };
     struct Question {
         qint64 id = 0;

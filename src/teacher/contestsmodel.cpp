@@ -32,6 +32,7 @@ QVariant ContestsModel::data(const QModelIndex &index, int role) const
     case Started: return ResultsReport::startedText(c.started);
     case Score: return ResultsReport::scoreText(c);
     case Ending: return ResultsReport::endingText(c.ending);
+    case ClassPlay: return c.classPlay > 0 ? QVariant(QString::number(c.classPlay)) : QVariant();
     default: return {};
     }
 }
@@ -46,6 +47,7 @@ QVariant ContestsModel::headerData(int section, Qt::Orientation orientation, int
     case Started: return QCoreApplication::translate("ContestsModel", "Started");
     case Score: return QCoreApplication::translate("ContestsModel", "Score");
     case Ending: return QCoreApplication::translate("ContestsModel", "How it ended");
+    case ClassPlay: return QCoreApplication::translate("ContestsModel", "Class play");
     default: return {};
     }
 }

@@ -9,7 +9,7 @@
 class ContestsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Number, Player, Started, Score, Ending, ColumnCount };
+    enum Column { Number, Player, Started, Score, Ending, ClassPlay, ColumnCount };
 
     using QAbstractTableModel::QAbstractTableModel;
     void setResults(const ContestResults &results);

@@ -30,7 +30,7 @@ private slots:
         QTest::newRow("not a number") << QByteArray("length=ten") << "length must be a whole number";
         QTest::newRow("an unknown order") << QByteArray("order=shuffled") << "order must be random or fixed";
         QTest::newRow("yes for true") << QByteArray("names=yes") << "names must be true or false";
-        QTest::newRow("class play") << QByteArray("time=30\nspeed=true\npodium=true") << "hold=false time=30 speed=true podium=true";
+        QTest::newRow("class play") << QByteArray("time=30\nspeed=true\npodium=true") << "length=25 order=random names=false reveal=false hold=false time=30 speed=true podium=true";
         QTest::newRow("a time over an hour") << QByteArray("time=3601") << "time must be a whole number of seconds from 0";
         QTest::newRow("an unknown key") << QByteArray("colour=red") << "colour must be one of length, order, names, reveal, hold, time, speed and podium";
         QTest::newRow("a FIFO") << QByteArray("fifo") << "is not a regular file";
@@ -108,6 +108,8 @@ private slots:
                                                          << "Trigger or view gone";
         QTest::newRow("a view in a table's place") << QStringList{"drop table asked", "create view asked as select * from contest"} << "Trigger or view asked";
         QTest::newRow("empty, the game never started") << QStringList{kEmptyFile} << QString();
+        QTest::newRow("of the first version, before class play")
+            << QStringList{"alter table contest drop column class_play", "PRAGMA user_version = 1"} << QString();
     }
     void recordIsReadAsItIsOrRefused()
     {
@@ -140,6 +142,10 @@ private slots:
             return;
         }
         QCOMPARE(results.contests.size(), before.isEmpty() ? 0u : 2u);
+        // The game plays on it, brought up to date, every contest kept.
+        ContestRecord::open(dir.path()).startContest(QString(), QString(), at, 4);
+        QCOMPARE(ContestResults::read(dir.path()).contests.back().classPlay, 4);
+        QCOMPARE(ContestResults::read(dir.path()).contests.size(), before.isEmpty() ? 1u : 3u);
         if (!before.isEmpty()) {
             QCOMPARE(results.questions.size(), 1u);
             const ContestResults::Question &q = results.questions.front();

@@ -882,6 +882,32 @@ Exit status: 0 done, 1 failed, 2 bad usage.
         <source>create needs --from FILE.csv and --out DIR, and --digits, when given, is western, eastern or typed</source>
         <translation>الأمر create يحتاج إلى ‎--from FILE.csv‎ و‎--out DIR‎، و‎--digits‎، إن أُعطي، هو western أو eastern أو typed</translation>
     </message>
+    <message>
+        <source>Class play %1, %2:</source>
+        <translation>لعب الصف %1، %2:</translation>
+    </message>
+</context>
+<context>
+    <name>ClassPlay</name>
+    <message>
+        <source>The class list</source>
+        <translation>قائمة الصف</translation>
+    </message>
+    <message>
+        <source>Make it a text file of one name a line, or remove it to let pupils type their names.</source>
+        <translation>اجعله ملفًا نصيًا فيه اسم في كل سطر، أو احذفه ليكتب التلاميذ أسماءهم.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassServer</name>
+    <message>
+        <source>Class play could not listen on the network: %1.</source>
+        <translation>تعذّر على لعب الصف الاستماع على الشبكة: %1.</translation>
+    </message>
+    <message>
+        <source>Choose another port with --port (0 picks a free one), or an address of this computer with --bind.</source>
+        <translation>اختر منفذًا آخر بالخيار ‎--port‏ (‏0 يختار منفذًا حرًا)، أو عنوانًا لهذا الحاسوب بالخيار ‎--bind‏.</translation>
+    </message>
 </context>
 <context>
     <name>ContestFolder</name>
@@ -980,6 +1006,10 @@ Exit status: 0 done, 1 failed, 2 bad usage.
         <source>Remove it from the file (or move the file away to start a new record), then start again.</source>
         <translation>احذفه من الملف (أو انقل الملف إلى مكان آخر لبدء سجل جديد)، ثم ابدأ من جديد.</translation>
     </message>
+    <message>
+        <source>write the answers</source>
+        <translation>تسجيل الإجابات</translation>
+    </message>
 </context>
 <context>
     <name>ContestResults</name>
@@ -1019,10 +1049,6 @@ Exit status: 0 done, 1 failed, 2 bad usage.
         <translation>random أو fixed</translation>
     </message>
     <message>
-        <source>one of length, order, names, reveal and hold</source>
-        <translation>واحداً من length وorder وnames وreveal وhold</translation>
-    </message>
-    <message>
         <source>Make sure the contest folder can be written to and the disk is not full.</source>
         <translation>تأكّد أن الكتابة في مجلد المسابقة ممكنة وأن القرص غير ممتلئ.</translation>
     </message>
@@ -1037,6 +1063,14 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     <message>
         <source>The contest&apos;s settings could not be written: %1.</source>
         <translation>تعذّرت كتابة إعدادات المسابقة: %1.</translation>
+    </message>
+    <message>
+        <source>a whole number of seconds from 0 (no time limit) to %1</source>
+        <translation>عددًا صحيحًا من الثواني من 0 (بلا حد للوقت) إلى %1</translation>
+    </message>
+    <message>
+        <source>one of length, order, names, reveal, hold, time, speed and podium</source>
+        <translation>واحداً من length وorder وnames وreveal وhold وtime وspeed وpodium</translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1121,10 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     <message>
         <source>How it ended</source>
         <translation>كيف انتهت</translation>
+    </message>
+    <message>
+        <source>Class play</source>
+        <translation>لعب الصف</translation>
     </message>
 </context>
 <context>
@@ -1348,6 +1386,30 @@ questions were asked. It is chosen at start:
     <message>
         <source>The contest folder, a bank in it, or a question file (CSV or a spreadsheet).</source>
         <translation>مجلد المسابقة، أو بنك فيه، أو ملف أسئلة (CSV أو ملف جداول).</translation>
+    </message>
+    <message>
+        <source>Starts class play: every pupil answers on a phone or tablet over this network, at the address shown (and printed).</source>
+        <translation>يبدأ لعب الصف: يجيب كل تلميذ على هاتف أو جهاز لوحي عبر هذه الشبكة، على العنوان المعروض (والمطبوع).</translation>
+    </message>
+    <message>
+        <source>Class play listens on port N (default %1; 0 picks a free one).</source>
+        <translation>يستمع لعب الصف على المنفذ N (الافتراضي %1؛ و0 يختار منفذًا حرًا).</translation>
+    </message>
+    <message>
+        <source>Class play listens on ADDRESS only (default: every address of this computer).</source>
+        <translation>يستمع لعب الصف على العنوان ADDRESS وحده (الافتراضي: كل عناوين هذا الحاسوب).</translation>
+    </message>
+    <message>
+        <source>--port needs a port number from 0 to 65535, such as --port 8765</source>
+        <translation>يحتاج ‎--port‏ إلى رقم منفذ من 0 إلى 65535، مثل ‎--port 8765‏</translation>
+    </message>
+    <message>
+        <source>--bind needs an address of this computer, such as --bind 192.168.1.10</source>
+        <translation>يحتاج ‎--bind‏ إلى عنوان لهذا الحاسوب، مثل ‎--bind 192.168.1.10‏</translation>
+    </message>
+    <message>
+        <source>--port and --bind are for class play: add --class</source>
+        <translation>الخياران ‎--port‏ و‎--bind‏ للعب الصف: أضف ‎--class‏</translation>
     </message>
 </context>
 <context>
@@ -2375,6 +2437,18 @@ Its contest folder: %2</source>
     <message>
         <source>Opening %1…</source>
         <translation>يُفتح %1…</translation>
+    </message>
+    <message>
+        <source>&amp;Class play</source>
+        <translation>&amp;لعب الصف</translation>
+    </message>
+    <message>
+        <source>Every pupil answers on a phone or tablet over this network</source>
+        <translation>يجيب كل تلميذ على هاتف أو جهاز لوحي عبر هذه الشبكة</translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation>F7</translation>
     </message>
 </context>
 <context>

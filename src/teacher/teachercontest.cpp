@@ -122,10 +122,12 @@ QByteArray TeacherContest::resultsStamp() const
     return stamp;
 }
 
-bool TeacherContest::startGame(bool fullScreen) const
+bool TeacherContest::startGame(bool fullScreen, bool classPlay) const
 {
     QStringList arguments{m_folder};
     if (fullScreen)
         arguments.prepend(QStringLiteral("--fullscreen"));
+    if (classPlay)
+        arguments.prepend(QStringLiteral("--class"));
     return QProcess::startDetached(QDir(InstallPaths::programFolder()).filePath(QStringLiteral("mathcontest")), arguments);
 }

@@ -52,7 +52,8 @@ public:
 
     // The game on this contest, in a window or full screen; false when it
     // could not be started.
-    bool startGame(bool fullScreen) const;
+    // classPlay: the whole class on phones and tablets (mathcontest --class).
+    bool startGame(bool fullScreen, bool classPlay = false) const;
 
 private:
     // The rows without a fault of a question file that could not be made

@@ -79,6 +79,7 @@ TeacherWindow::TeacherWindow(QWidget *parent)
     });
     connect(ui->actionStart, &QAction::triggered, this, [this] { startGame(false); });
     connect(ui->actionStartFullScreen, &QAction::triggered, this, [this] { startGame(true); });
+    connect(ui->actionClassPlay, &QAction::triggered, this, [this] { startGame(true, true); });
     connect(ui->actionPrintWorksheet, &QAction::triggered, this, [this] {
         const QString path = askSavePath(tr("Worksheet"), tr("worksheet.pdf"), tr("PDF (*.pdf)"));
         if (!path.isEmpty())
@@ -183,7 +184,7 @@ void TeacherWindow::tell(const QString &message)
     statusBar()->showMessage(Translation::forWindow(message));
 }
 
-bool TeacherWindow::startGame(bool fullScreen)
+bool TeacherWindow::startGame(bool fullScreen, bool classPlay)
 {
     // The game plays what the contest folder holds: while the file on disk
     // is refused, that is the last version that could be made of it.
@@ -192,7 +193,7 @@ bool TeacherWindow::startGame(bool fullScreen)
                                "version of it that could be made. Start it all the same?"),
                             windowTitle()))
         return false;
-    if (m_contest.startGame(fullScreen))
+    if (m_contest.startGame(fullScreen, classPlay))
         return true;
     MessageBox::warning(tr("The game could not be started from %1. Reinstall mathcontest, or start the game from the menu.")
                             .arg(Translation::isolate(InstallPaths::programFolder())),

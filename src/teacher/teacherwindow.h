@@ -47,7 +47,7 @@ public:
     bool exportResultsPdf(const QString &pdfPath);
     // The game on the contest, in a window or full screen; asks first while
     // the question file on disk is refused, says why when it cannot start.
-    bool startGame(bool fullScreen);
+    bool startGame(bool fullScreen, bool classPlay = false);
 
 signals:
     void opened();

@@ -1,7 +1,8 @@
 // Three pupils in real Chromium against the real host, through a whole
 // class play of three questions: a wrong room code, joining (one name with
 // markup), answering, a reload that keeps its seat, the verdicts, the end
-// and the record. Run under a virtual display (the host is driven with
+// and the record. Then a host killed outright keeps the answer a device was
+// told it received. Run under a virtual display (the host is driven with
 // xdotool): node pupils.mjs PROGRAM_FOLDER NODE_MODULES
 import { spawn, execFileSync } from "node:child_process";
 import { createRequire } from "node:module";
@@ -17,9 +18,10 @@ cpSync(join(programFolder, "db1.sqlite"), join(folder, "db1.sqlite"));
 cpSync(join(programFolder, "img"), join(folder, "img"), { recursive: true });
 writeFileSync(join(folder, "contest.ini"), "length=3\n");
 
-const host = spawn(join(programFolder, "mathcontest"), ["--class", folder, "--bind", "127.0.0.1", "--port", "0"], {
+const startHost = () => spawn(join(programFolder, "mathcontest"), ["--class", folder, "--bind", "127.0.0.1", "--port", "0"], {
   stdio: ["ignore", "pipe", "inherit"],
 });
+let host = startHost();
 let browser;
 const done = (status) => {
   if (browser) browser.close().catch(() => {});
@@ -30,17 +32,20 @@ const done = (status) => {
 setTimeout(() => { console.error("FAIL: timed out"); done(1); }, 150000).unref();
 
 try {
-  const line = await new Promise((resolve, reject) => {
-    let text = "";
-    host.stdout.on("data", (chunk) => {
-      text += chunk;
-      if (text.includes("\n")) resolve(text.split("\n")[0]);
+  const started = async () => {
+    const line = await new Promise((resolve, reject) => {
+      let text = "";
+      host.stdout.on("data", (chunk) => {
+        text += chunk;
+        if (text.includes("\n")) resolve(text.split("\n")[0]);
+      });
+      host.on("exit", () => reject(new Error("the host ended before it printed its address")));
     });
-    host.on("exit", () => reject(new Error("the host ended before it printed its address")));
-  });
-  const match = /^class: (http:\/\/127\.0\.0\.1:\d+\/) room (\d+)$/.exec(line);
-  assert.ok(match, `the host printed "${line}"`);
-  const [, address, code] = match;
+    const match = /^class: (http:\/\/127\.0\.0\.1:\d+\/) room (\d+)$/.exec(line);
+    assert.ok(match, `the host printed "${line}"`);
+    return match.slice(1);
+  };
+  const [address, code] = await started();
 
   const window = () => execFileSync("xdotool", ["search", "--onlyvisible", "--pid", String(host.pid)]).toString().trim().split("\n")[0];
   const press = (key) => {
@@ -120,6 +125,28 @@ try {
   const rows = execFileSync("sqlite3", [join(folder, "results.sqlite"),
     "select c.player, count(a.position), sum(a.correct), count(distinct c.class_play), c.ending from contest c join asked a on a.contest = c.number group by c.number order by c.number"]).toString().trim().split("\n");
   assert.deepEqual(rows, pupils.map((p) => `${p.name}|3|${p.right}|1|completed`));
+
+  // An answer told received outlives the host killed the moment after.
+  host.kill("SIGKILL");
+  await new Promise((resolve) => host.on("exit", resolve));
+  host = startHost();
+  const [again, room] = await started();
+  const late = await (await browser.createBrowserContext()).newPage();
+  await late.goto(again);
+  await late.waitForSelector("#join:not([hidden])");
+  await late.type("#room", room);
+  await late.type("#name", "Killed");
+  await late.click("#join-button");
+  await late.waitForSelector("#waiting:not([hidden])");
+  press("space");
+  await late.waitForFunction(() => document.querySelectorAll("#answers button").length === 4);
+  await late.$$eval("#answers button", (b) => b[2].click());
+  await late.waitForSelector("#received:not([hidden])");
+  host.kill("SIGKILL");
+  await new Promise((resolve) => host.on("exit", resolve));
+  const kept = execFileSync("sqlite3", [join(folder, "results.sqlite"),
+    "select count(*) from contest c join asked a on a.contest = c.number where c.player = 'Killed' and a.chosen is not null"]).toString().trim();
+  assert.equal(kept, "1");
   console.log("PASS: three pupils played a class play through");
   done(0);
 } catch (error) {

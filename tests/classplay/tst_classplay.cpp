@@ -182,17 +182,26 @@ private slots:
                  QList<QVariant>{1});
     }
 
-    void aLateComerAndAnEmptyBank()
+    void aLateComerTheTimeAndAnEmptyBank()
     {
         TestFolder folder;
-        folder.prepareContest(1);
-        ClassPlay play(folder.path(), {});
+        folder.prepareContest(2);
+        ContestSettings settings;
+        settings.time = 1;
+        ClassPlay play(folder.path(), settings);
         QCOMPARE(play.next(), Contest::Draw::Drawn);
-        // A pupil who comes in while a question is open may answer it.
+        QVERIFY(play.remainingMs() > 0 && play.remainingMs() <= 1000);
+        // A pupil who comes in while a question is open may answer it; the
+        // one seated answered, it closes before its time.
         const int late = play.join(play.code(), QStringLiteral("Late"), {}).seat;
-        QCOMPARE(int(play.answer(late, slotOf(play, late, 1))), int(ClassPlay::Answer::Received));
+        const int slot = slotOf(play, late, 1);
+        QCOMPARE(int(play.answer(late, slot)), int(ClassPlay::Answer::Received));
+        QCOMPARE(int(play.state()), int(ClassPlay::State::Closed));
+        // Unanswered, the next closes when its time is up.
+        QCOMPARE(play.next(), Contest::Draw::Drawn);
+        QTRY_COMPARE_WITH_TIMEOUT(int(play.state()), int(ClassPlay::State::Closed), 3000);
         QCOMPARE(play.next(), Contest::Draw::Exhausted);
-        QCOMPARE(recorded(folder), QStringList{QStringLiteral("Late:bank exhausted:1/%1/1").arg(slotOf(play, late, 1))});
+        QCOMPARE(recorded(folder), QStringList{QStringLiteral("Late:bank exhausted:1/%1/1 -").arg(slot)});
     }
 
     void everyOrderIsDrawn()

@@ -1,6 +1,7 @@
 #include "answerchart.h"
 
 #include "answerbutton.h"
+#include "classpictures.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -32,9 +33,8 @@ void AnswerChart::paintEvent(QPaintEvent *)
     const int rowHeight = height() / 4;
     const int captionWidth = width() * 2 / 5;
     const int countWidth = 70;
-    QFont font = this->font();
-    font.setBold(true);
-    font.setPointSizeF(20);
+    // The captions as the game's answer buttons draw them.
+    const QFont font = ClassPictures::answerFont();
     const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
     for (int i = 0; i < 4; ++i) {
         const Bar &bar = m_bars[size_t(i)];

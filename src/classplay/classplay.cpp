@@ -67,6 +67,8 @@ ClassPlay::ClassPlay(const QString &folder, const ContestSettings &settings, con
     m_number = m_record.newClassPlay();
     m_code = QString::number(QRandomGenerator::system()->bounded(1000, 10000));
     m_time.setSingleShot(true);
+    // A countdown on every screen: to the millisecond, not within 5 %.
+    m_time.setTimerType(Qt::PreciseTimer);
     connect(&m_time, &QTimer::timeout, this, &ClassPlay::close);
 }
 

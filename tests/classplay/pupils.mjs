@@ -18,8 +18,10 @@ cpSync(join(programFolder, "db1.sqlite"), join(folder, "db1.sqlite"));
 cpSync(join(programFolder, "img"), join(folder, "img"), { recursive: true });
 writeFileSync(join(folder, "contest.ini"), "length=3\n");
 
+// On the virtual display, whatever platform the tests around it use.
 const startHost = () => spawn(join(programFolder, "mathcontest"), ["--class", folder, "--bind", "127.0.0.1", "--port", "0"], {
   stdio: ["ignore", "pipe", "inherit"],
+  env: { ...process.env, QT_QPA_PLATFORM: "xcb" },
 });
 let host = startHost();
 let browser;
@@ -47,7 +49,17 @@ try {
   };
   const [address, code] = await started();
 
-  const window = () => execFileSync("xdotool", ["search", "--onlyvisible", "--pid", String(host.pid)]).toString().trim().split("\n")[0];
+  // The host's window, once the window system shows it.
+  const window = () => {
+    for (let tries = 0; ; ++tries) {
+      try {
+        return execFileSync("xdotool", ["search", "--onlyvisible", "--pid", String(host.pid)]).toString().trim().split("\n")[0];
+      } catch (error) {
+        if (tries === 100) throw error;
+        Atomics.wait(new Int32Array(new SharedArrayBuffer(4)), 0, 0, 100);
+      }
+    }
+  };
   const press = (key) => {
     const id = window();
     execFileSync("xdotool", ["windowfocus", "--sync", id]);

@@ -19,6 +19,7 @@ ClassHost::ClassHost(const QString &folder, const Options &options)
     m_line = QStringLiteral("class: %1 room %2").arg(address, m_play->code());
     m_window = std::make_unique<ClassWindow>(*m_play, address);
     QObject::connect(m_server.get(), &ClassServer::failed, m_window.get(), &ClassWindow::report);
+    QObject::connect(m_play.get(), &ClassPlay::failed, m_window.get(), &ClassWindow::report);
     Application::showCentred(m_window.get());
     if (options.fullScreen)
         m_window->setFullScreen(true);

@@ -1,6 +1,7 @@
 #include "classplay.h"
 
 #include "clock.h"
+#include "failure.h"
 #include "random.h"
 #include "regularfile.h"
 
@@ -69,7 +70,14 @@ ClassPlay::ClassPlay(const QString &folder, const ContestSettings &settings, con
     m_time.setSingleShot(true);
     // A countdown on every screen: to the millisecond, not within 5 %.
     m_time.setTimerType(Qt::PreciseTimer);
-    connect(&m_time, &QTimer::timeout, this, &ClassPlay::close);
+    // The time is up: nobody's hand to catch a failure but ours.
+    connect(&m_time, &QTimer::timeout, this, [this] {
+        try {
+            close();
+        } catch (const Failure &failure) {
+            emit failed(failure.message());
+        }
+    });
 }
 
 ClassPlay::~ClassPlay()

@@ -83,7 +83,9 @@ protected:
             return;
         }
         // Connected before the server's own reading, so it sees each piece
-        // first; once the head is whole it has nothing more to watch.
+        // first: every request on the connection (a browser keeps it for
+        // the next), until it turns into the live channel, whose messages
+        // the WebSocket side bounds.
         auto watch = std::make_shared<QMetaObject::Connection>();
         *watch = connect(socket, &QTcpSocket::readyRead, socket, [socket, watch] {
             const QByteArray head = socket->peek(ClassServer::kMaxRequestBytes + 1);
@@ -98,7 +100,8 @@ protected:
                 socket->abort();
                 return;
             }
-            QObject::disconnect(*watch);
+            if (lower.contains("\nupgrade:"))
+                QObject::disconnect(*watch);
         });
         addPendingConnection(socket);
     }
@@ -284,11 +287,29 @@ void ClassServer::received(QWebSocket *socket, const QString &text)
         socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
         return;
     }
-    const QJsonObject message = QJsonDocument::fromJson(text.toUtf8()).object();
+    try {
+        take(device, QJsonDocument::fromJson(text.toUtf8()).object());
+    } catch (const Failure &failure) {
+        // The record could not take a new seat: the device is told to try
+        // again, the teacher why.
+        send(device, json({{QStringLiteral("t"), QStringLiteral("refused")}, {QStringLiteral("why"), QStringLiteral("تعذّر الانضمام الآن. حاول مرة أخرى بعد قليل.")}}));
+        emit failed(failure.message());
+    }
+}
+
+void ClassServer::take(Device &device, const QJsonObject &message)
+{
     const QString type = message.value(QStringLiteral("t")).toString();
     if (type == QLatin1String("join") || type == QLatin1String("resume")) {
-        int seat = -1;
-        if (type == QLatin1String("join")) {
+        // A device sits on one seat: joining again keeps it there.
+        int seat = device.seat;
+        if (type == QLatin1String("resume")) {
+            seat = m_play.seatOf(message.value(QStringLiteral("token")).toString().toLatin1());
+            if (seat < 0) {
+                send(device, json({{QStringLiteral("t"), QStringLiteral("unknown")}}));
+                return;
+            }
+        } else if (seat < 0) {
             const ClassPlay::Joined joined = m_play.join(message.value(QStringLiteral("room")).toString().left(16),
                                                          message.value(QStringLiteral("name")).toString().left(4 * ClassPlay::kMaxNameLength), device.address);
             if (joined.result != ClassPlay::Join::Seated) {
@@ -296,12 +317,6 @@ void ClassServer::received(QWebSocket *socket, const QString &text)
                 return;
             }
             seat = joined.seat;
-        } else {
-            seat = m_play.seatOf(message.value(QStringLiteral("token")).toString().toLatin1());
-            if (seat < 0) {
-                send(device, json({{QStringLiteral("t"), QStringLiteral("unknown")}}));
-                return;
-            }
         }
         const ClassPlay::Seat &sitting = m_play.seats()[size_t(seat)];
         device.seat = seat;
@@ -313,7 +328,7 @@ void ClassServer::received(QWebSocket *socket, const QString &text)
         // seat; written with the others of the moment, then told.
         if (message.value(QStringLiteral("q")).toInt() != m_play.asked())
             return;
-        m_pending.push_back({socket, device.seat, message.value(QStringLiteral("slot")).toInt()});
+        m_pending.push_back({device.socket.get(), device.seat, message.value(QStringLiteral("slot")).toInt()});
         if (!m_flushScheduled) {
             m_flushScheduled = true;
             QTimer::singleShot(0, this, &ClassServer::flushAnswers);

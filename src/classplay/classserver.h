@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+class QJsonObject;
 class QWebSocket;
 
 // The class play on the school's network: the pupils' page and its assets,
@@ -61,6 +62,8 @@ private:
     struct Device;
     void acceptDevices();
     void received(QWebSocket *socket, const QString &text);
+    // What a device asks: to join, to come back to its seat, to answer.
+    void take(Device &device, const QJsonObject &message);
     void flushAnswers();
     void update();
     void send(Device &device, const QByteArray &message);

@@ -231,6 +231,7 @@ Contest::Draw ClassPlay::next()
         }
     });
     Contest::markUsed(m_folder, m_question.id);
+    m_hostOrder = drawOrder();
     ++m_asked;
     m_state = State::Asking;
     m_shown.start();

@@ -102,6 +102,8 @@ public:
     // correct answer, and it alone, to another slot).
     std::array<int, 4> fieldsFor(int seat) const;
     static std::array<int, 4> drawOrder();
+    // The order the host screen shows the answers in, its own.
+    const std::array<int, 4> &hostOrder() const { return m_hostOrder; }
     // The answer in slot 1..4 of the seat's device; written to the record
     // before it is Received. The first answer counts.
     Answer answer(int seat, int slot);
@@ -152,6 +154,7 @@ private:
     QHash<QString, Tries> m_tries;
     Contest::Question m_question;
     int m_asked = 0;
+    std::array<int, 4> m_hostOrder{1, 2, 3, 4};
     QElapsedTimer m_shown;
     QTimer m_time;
 };

@@ -120,7 +120,10 @@ void ClassWindow::showState()
             int place = 0;
             for (const int seat : m_play.podium()) {
                 const ClassPlay::Seat &pupil = m_play.seats()[size_t(seat)];
-                lines.append(QStringLiteral("%1. %2 — %3").arg(arabicNumber(++place), pupil.name, Contest::scoreText(pupil.correct, pupil.asked)));
+                QString line = QStringLiteral("%1. %2 — %3").arg(arabicNumber(++place), pupil.name, Contest::scoreText(pupil.correct, pupil.asked));
+                if (m_play.settings().speed)
+                    line += QStringLiteral(" (%1 نقطة)").arg(arabicNumber(pupil.points));
+                lines.append(line);
             }
         }
         ui->podium->setText(lines.join(u'\n'));
@@ -136,7 +139,6 @@ void ClassWindow::showQuestion()
     const Contest::Question &question = m_play.question();
     if (m_shownQuestion != m_play.asked()) {
         m_shownQuestion = m_play.asked();
-        m_order = ClassPlay::drawOrder();
         ui->picture->clear();
         ui->picture->setAccessibleName(question.text);
         attempt([&] {
@@ -148,7 +150,7 @@ void ClassWindow::showQuestion()
         });
         for (int slot = 1; slot <= 4; ++slot) {
             auto *button = findChild<AnswerButton *>(QStringLiteral("answer%1").arg(slot));
-            button->setText(question.answers[size_t(m_order[size_t(slot - 1)] - 1)]);
+            button->setText(question.answers[size_t(m_play.hostOrder()[size_t(slot - 1)] - 1)]);
             button->setAccessibleName(button->text());
             button->setBackColor(QColor(0xFF, 0xFF, 0xC0));
         }
@@ -161,7 +163,7 @@ void ClassWindow::showQuestion()
         const std::array<int, 4> tally = m_play.tally();
         std::array<AnswerChart::Bar, 4> bars;
         for (size_t i = 0; i < 4; ++i) {
-            const int field = m_order[i];
+            const int field = m_play.hostOrder()[i];
             bars[i] = {question.answers[size_t(field - 1)], tally[size_t(field - 1)], Contest::judge(field)};
         }
         ui->chart->setBars(bars);

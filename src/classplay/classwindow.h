@@ -51,6 +51,5 @@ private:
     std::unique_ptr<ScaledView> m_view;
     QTimer m_clock;
     int m_shownQuestion = 0;
-    std::array<int, 4> m_order{1, 2, 3, 4};
     QPixmap m_qr;
 };

@@ -114,6 +114,12 @@ void ContestRecord::checkWritesStick() const
     }
 }
 
+void ContestRecord::failed(const QString &operation, const QString &error) const
+{
+    throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.").arg(operation, Translation::shown(error)),
+                  m_path, advice());
+}
+
 void ContestRecord::write(const QString &statement, const QVariantList &values, const QString &operation)
 {
     QSqlQuery query(db());
@@ -129,8 +135,7 @@ void ContestRecord::write(const QString &statement, const QVariantList &values, 
     const QString error = (query.lastError().isValid() ? query.lastError() : db().lastError()).text();
     if (own)
         db().rollback();
-    throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.").arg(operation, Translation::shown(error)),
-                  m_path, advice());
+    failed(operation, error);
 }
 
 void ContestRecord::batch(const std::function<void()> &writes)
@@ -141,8 +146,7 @@ void ContestRecord::batch(const std::function<void()> &writes)
     }
     const QString operation = QCoreApplication::translate("ContestRecord", "write the answers");
     if (!db().transaction())
-        throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.").arg(operation, Translation::shown(db().lastError().text())),
-                      m_path, advice());
+        failed(operation, db().lastError().text());
     m_inBatch = true;
     try {
         writes();
@@ -155,8 +159,7 @@ void ContestRecord::batch(const std::function<void()> &writes)
     if (!db().commit()) {
         const QString error = db().lastError().text();
         db().rollback();
-        throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.").arg(operation, Translation::shown(error)), m_path,
-                      advice());
+        failed(operation, error);
     }
 }
 
@@ -164,9 +167,7 @@ qint64 ContestRecord::newClassPlay()
 {
     QSqlQuery last(db());
     if (!last.exec(QStringLiteral("select coalesce(max(class_play), 0) + 1 from contest")) || !last.next())
-        throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.")
-                          .arg(QCoreApplication::translate("ContestRecord", "write a new contest"), Translation::shown(last.lastError().text())),
-                      m_path, advice());
+        failed(QCoreApplication::translate("ContestRecord", "write a new contest"), last.lastError().text());
     return last.value(0).toLongLong();
 }
 
@@ -178,9 +179,7 @@ qint64 ContestRecord::startContest(const QString &player, const QString &setting
           QCoreApplication::translate("ContestRecord", "write a new contest"));
     QSqlQuery last(db());
     if (!last.exec(QStringLiteral("select max(number) from contest")) || !last.next())
-        throw Failure(QCoreApplication::translate("ContestRecord", "The program could not %1 in the record of the contests: %2.")
-                          .arg(QCoreApplication::translate("ContestRecord", "write a new contest"), Translation::shown(last.lastError().text())),
-                      m_path, advice());
+        failed(QCoreApplication::translate("ContestRecord", "write a new contest"), last.lastError().text());
     return last.value(0).toLongLong();
 }
 

@@ -73,6 +73,8 @@ private:
     // Runs statement with values bound in order, in a transaction of its
     // own; operation names it in a failure.
     void write(const QString &statement, const QVariantList &values, const QString &operation);
+    // Throws the Failure of a write: what could not be written, and why.
+    [[noreturn]] void failed(const QString &operation, const QString &error) const;
     // Throws a Failure when the file holds a trigger or a view that can undo
     // or swallow the record's writes.
     void checkWritesStick() const;

@@ -75,10 +75,11 @@ private:
     void told(Device &device, int index, const QString &text)
     {
         const QJsonObject message = QJsonDocument::fromJson(text.toUtf8()).object();
-        if (message.value("t").toString() != QLatin1String("question"))
+        const QString type = message.value("t").toString();
+        if (type != QLatin1String("question") && type != QLatin1String("received"))
             return;
         const int question = message.value("q").toInt();
-        if (message.value("answered").toBool()) {
+        if (type == QLatin1String("received") || message.value("answered").toBool()) {
             if (device.answeredQuestion == question && device.sent.isValid()) {
                 latencies.push_back(double(device.sent.nsecsElapsed()) / 1e6);
                 device.sent.invalidate();

@@ -352,19 +352,35 @@ void ClassServer::flushAnswers()
     }
 }
 
-QByteArray ClassServer::stateOf(int seat, QByteArray &stamp) const
+QByteArray ClassServer::stampOf(int seat) const
 {
     const ClassPlay::Seat &pupil = m_play.seats()[size_t(seat)];
-    const ClassPlay::State state = m_play.state();
     const QByteArray asked = QByteArray::number(m_play.asked());
-    switch (state) {
+    switch (m_play.state()) {
     case ClassPlay::State::Gathering:
-        stamp = "wait";
+        return "wait";
+    case ClassPlay::State::Asking:
+        return pupil.asked == 0 ? "wait " + asked : "question " + asked + (pupil.field ? " answered" : "");
+    case ClassPlay::State::Closed:
+        return "closed " + asked;
+    case ClassPlay::State::Over:
+        return "over";
+    }
+    return QByteArray();
+}
+
+QByteArray ClassServer::stateOf(int seat, const QByteArray &told) const
+{
+    const ClassPlay::Seat &pupil = m_play.seats()[size_t(seat)];
+    switch (m_play.state()) {
+    case ClassPlay::State::Gathering:
         return json({{QStringLiteral("t"), QStringLiteral("wait")}});
     case ClassPlay::State::Asking: {
-        stamp = "question " + asked + (pupil.field ? " answered" : "") + (pupil.asked == 0 ? " late" : "");
         if (pupil.asked == 0)
             return json({{QStringLiteral("t"), QStringLiteral("wait")}});
+        // A device that has the question is only told its answer came.
+        if (pupil.field != 0 && told == "question " + QByteArray::number(m_play.asked()))
+            return json({{QStringLiteral("t"), QStringLiteral("received")}, {QStringLiteral("q"), m_play.asked()}});
         QJsonArray answers;
         const Contest::Question &question = m_play.question();
         for (const int field : pupil.order)
@@ -379,7 +395,6 @@ QByteArray ClassServer::stateOf(int seat, QByteArray &stamp) const
                      {QStringLiteral("ms"), m_play.remainingMs()}});
     }
     case ClassPlay::State::Closed: {
-        stamp = "closed " + asked;
         const bool answered = pupil.field != 0 && pupil.asked == m_play.asked();
         const bool correct = answered && Contest::judge(pupil.field);
         return json({{QStringLiteral("t"), QStringLiteral("verdict")},
@@ -389,7 +404,6 @@ QByteArray ClassServer::stateOf(int seat, QByteArray &stamp) const
                      {QStringLiteral("answer"), QJsonObject{{QStringLiteral("img"), m_answerPictures[0]}, {QStringLiteral("label"), m_play.question().answers[0]}}}});
     }
     case ClassPlay::State::Over:
-        stamp = "over";
         return json({{QStringLiteral("t"), QStringLiteral("end")},
                      {QStringLiteral("text"), Contest::overText()},
                      {QStringLiteral("score"), QStringLiteral("الدرجة: %1").arg(Contest::scoreText(pupil.correct, pupil.asked))}});
@@ -427,11 +441,12 @@ void ClassServer::update()
             }
             continue;
         }
-        QByteArray stamp;
-        const QByteArray message = stateOf(device->seat, stamp);
+        // Told again only what changed for it, and the message made only
+        // then.
+        const QByteArray stamp = stampOf(device->seat);
         if (stamp != device->stamp) {
+            send(*device, stateOf(device->seat, device->stamp));
             device->stamp = stamp;
-            send(*device, message);
         }
     }
 }

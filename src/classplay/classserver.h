@@ -67,7 +67,11 @@ private:
     void flushAnswers();
     void update();
     void send(Device &device, const QByteArray &message);
-    QByteArray stateOf(int seat, QByteArray &stamp) const;
+    // What the seat's device is to show, in short: it is told again when
+    // this changes.
+    QByteArray stampOf(int seat) const;
+    // The message that tells it, for a device last told told.
+    QByteArray stateOf(int seat, const QByteArray &told) const;
     QByteArray page() const;
     QByteArray welcome() const;
 

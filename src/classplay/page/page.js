@@ -137,6 +137,11 @@ const handlers = {
   refused(message) { $("refused").textContent = message.why; },
   wait() { stopCountdown(); only("waiting"); },
   question: showQuestion,
+  received(message) {
+    if (message.q !== asked) return;
+    $("received").hidden = false;
+    for (const button of $("answers").children) button.disabled = true;
+  },
   verdict: showVerdict,
   end(message) {
     stopCountdown();

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <QHash>
 
 #include "contest.h"
@@ -113,6 +114,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Runs a handler's work; a failure in it is reported where it happened
+    // (the error box, the program ended), never unwound through the event
+    // loop. Gives whether the work was done.
+    bool attempt(const std::function<void()> &work);
     AnswerButton *answerButton(int number) const;
     void setAnswerCaptions(const std::array<QString, 4> &captions);
     void showPlaceholderQuestion();

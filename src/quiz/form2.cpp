@@ -160,17 +160,28 @@ void Form2::setAnswerCaptions(const std::array<QString, 4> &captions)
 
 void Form2::showPlaceholderQuestion()
 {
-    ui->q->setPicture(Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kPlaceholderPicture)), placeholderRole()));
+    m_questionPicture.clear();
+    ui->q->setPicture(m_placeholder);
     setAccessibleText(ui->q, QString(), QAccessible::DescriptionChanged);
+}
+
+void Form2::loadPictures()
+{
+    // Each picture is held once, as it is drawn; the one it replaces goes.
+    const qreal scale = m_view ? 0 : devicePixelRatioF();
+    m_pictureScale = scale;
+    m_background = Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kBackgroundPicture)), QCoreApplication::translate("Form2", "the quiz window's background"), scale);
+    update();
+    m_placeholder = Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kPlaceholderPicture)), placeholderRole(), scale);
+    ui->q->setPicture(m_questionPicture.isEmpty() ? m_placeholder : Picture::load(m_questionPicture, m_questionRole, scale));
+    ui->soal->setPicture(Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kQuestionButtonPicture)), QCoreApplication::translate("Form2", "the face of the question button"), scale));
 }
 
 void Form2::Form_Load()
 {
     apppath = ContestFolder::withSeparator();
-    m_background = Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kBackgroundPicture)), QCoreApplication::translate("Form2", "the quiz window's background"));
-    update();
+    loadPictures();
     showPlaceholderQuestion();
-    ui->soal->setPicture(Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kQuestionButtonPicture)), QCoreApplication::translate("Form2", "the face of the question button")));
     top1 = ui->tta1->y();
     top2 = ui->tta2->y();
     top3 = ui->tta3->y();
@@ -280,7 +291,9 @@ void Form2::soal_Click()
             return;
         }
         const Contest::Question &question = m_contest->question();
-        ui->q->setPicture(Picture::load(ContestFolder::questionPicture(apppath, question.id), QCoreApplication::translate("Form2", "the picture of question %1").arg(question.id)));
+        m_questionPicture = ContestFolder::questionPicture(apppath, question.id);
+        m_questionRole = QCoreApplication::translate("Form2", "the picture of question %1").arg(question.id);
+        ui->q->setPicture(Picture::load(m_questionPicture, m_questionRole, m_pictureScale));
         m_contest->shown();
         setAccessibleText(ui->q, question.text, QAccessible::DescriptionChanged);
         setAnswerCaptions(question.answers);
@@ -484,7 +497,7 @@ void Form2::requestFullScreen(bool fullScreen)
         this,
         [this] {
             m_fullScreenSwitchPending = false;
-            setFullScreenView(m_fullScreenWanted);
+            attempt([this] { setFullScreenView(m_fullScreenWanted); });
         },
         Qt::QueuedConnection);
 }
@@ -496,12 +509,15 @@ void Form2::setFullScreenView(bool fullScreen)
         return;
     if (fullScreen) {
         QScreen *onScreen = m_view ? m_view->screen() : screen();
-        if (!m_view)
+        if (!m_view) {
             m_view = std::make_unique<ScaledView>(this);
+            loadPictures();
+        }
         m_view->showOn(onScreen);
         return;
     }
     m_view.reset();
+    loadPictures();
     resize(m_designSize);
     Application::showCentred(this);
 }
@@ -524,6 +540,7 @@ void Form2::resizeEvent(QResizeEvent *event)
             setWindowState(Qt::WindowNoState);
             resize(m_designSize);
             m_view = std::make_unique<ScaledView>(this);
+            attempt([this] { loadPictures(); });
             m_view->setGeometry(area);
             if (maximised)
                 m_view->showMaximized();
@@ -553,6 +570,18 @@ void Form2::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     painter.drawPixmap(0, 0, m_background);
+    // Moved to a screen of another pixel ratio, the window decodes its
+    // pictures again for it, once this paint is done.
+    const auto stale = [this] { return !m_view && m_pictureScale > 0 && !qFuzzyCompare(m_pictureScale, devicePixelRatioF()); };
+    if (stale()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, stale] {
+                if (stale())
+                    attempt([this] { loadPictures(); });
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void Form2::mouseMoveEvent(QMouseEvent *event)

@@ -121,6 +121,10 @@ private:
     AnswerButton *answerButton(int number) const;
     void setAnswerCaptions(const std::array<QString, 4> &captions);
     void showPlaceholderQuestion();
+    // The window's pictures and the question's, decoded at the pixels they
+    // take on the screen now: the window's device pixel ratio, or their
+    // whole density while the scaled view enlarges them.
+    void loadPictures();
     void showVerdict(const QString &verdict);
     // A click on the button of answer field (1 is tta1, the correct one).
     void judge(int field);
@@ -147,6 +151,12 @@ private:
     QTimer *Timermove;
     QTimer *Timeranswar;
     QPixmap m_background;
+    QPixmap m_placeholder;
+    // The scale the pictures were decoded for; 0 for their whole density.
+    qreal m_pictureScale = -1;
+    // The picture of the question on show and what it is; none for the
+    // placeholder.
+    QString m_questionPicture, m_questionRole;
     std::unique_ptr<ScaledView> m_view;
     ContestSettings m_settings;
     std::unique_ptr<Contest> m_contest;

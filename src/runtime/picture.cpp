@@ -94,7 +94,7 @@ QByteArray Picture::jpegBytes(const QString &path, const QString &role)
     return data;
 }
 
-QImage Picture::decode(const QString &path, const QString &role)
+QImage Picture::decode(const QString &path, const QString &role, qreal scale)
 {
     QByteArray data = jpegBytes(path, role);
     const QString place = where(path, role);
@@ -107,7 +107,13 @@ QImage Picture::decode(const QString &path, const QString &role)
     if (limitBytes > 0 && qint64(size.width()) * size.height() * 4 > limitBytes)
         throw Failure(QCoreApplication::translate("Picture", "A picture is too large for the game to show: %1 pixels.").arg(sizeText(size)),
                       place, tooLargeAdvice());
-    const qreal density = densityOf(reader);
+    qreal density = densityOf(reader);
+    // The decoder scales as it goes, reading all of the file's data (so
+    // finding the same faults) without ever holding its whole size.
+    if (scale > 0 && density > scale) {
+        reader.setScaledSize((QSizeF(size) / density * scale).toSize());
+        density = scale;
+    }
     QImage image = readWhole(reader, place);
     image.setDevicePixelRatio(density);
     return image;
@@ -138,6 +144,13 @@ void Picture::setDensity(QImage &image, qreal density)
 QPixmap Picture::load(const QString &path, const QString &role)
 {
     return QPixmap::fromImage(decode(path, role));
+}
+
+QPixmap Picture::load(const QString &path, const QString &role, qreal scale)
+{
+    // Held in three bytes a pixel, as the file has them, not the screen's
+    // four: drawn, it is the same.
+    return QPixmap::fromImage(decode(path, role, scale).convertToFormat(QImage::Format_RGB888), Qt::NoFormatConversion);
 }
 
 QSize Picture::verify(const QString &path, const QString &role)

@@ -31,6 +31,11 @@ public:
     static QString sizeText(QSize size);
 
     static QPixmap load(const QString &path, const QString &role = QString());
+    // The same, with no more pixels than it has on the screen at scale
+    // device pixels to one of its size (the window's device pixel ratio): a
+    // picture of a higher density is scaled down as it is decoded, its size
+    // on the screen the same. It is held in three bytes a pixel.
+    static QPixmap load(const QString &path, const QString &role, qreal scale);
     // The same, as an image (for printing, and where no screen is).
     static QImage image(const QString &path, const QString &role = QString()) { return decode(path, role); }
 
@@ -58,5 +63,7 @@ public:
 private:
     // The file's bytes, once it is known to be a whole JPEG file.
     static QByteArray jpegBytes(const QString &path, const QString &role);
-    static QImage decode(const QString &path, const QString &role);
+    // Decoded whole, at no more than scale pixels to one of its size when
+    // scale is given.
+    static QImage decode(const QString &path, const QString &role, qreal scale = 0);
 };

@@ -170,7 +170,11 @@ void Form2::loadPictures()
     // Each picture is held once, as it is drawn; the one it replaces goes.
     const qreal scale = m_view ? 0 : devicePixelRatioF();
     m_pictureScale = scale;
-    m_background = Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kBackgroundPicture)), QCoreApplication::translate("Form2", "the quiz window's background"), scale);
+    const QString background = ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kBackgroundPicture));
+    const QString backgroundRole = QCoreApplication::translate("Form2", "the quiz window's background");
+    m_background = m_view ? Picture::load(background, backgroundRole, scale) : QPixmap();
+    m_backgroundFile = m_view ? QByteArray() : Picture::compressed(background, backgroundRole);
+    m_backgroundSize = m_view ? m_background.deviceIndependentSize().toSize() : Picture::shownSize(m_backgroundFile);
     update();
     m_placeholder = Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kPlaceholderPicture)), placeholderRole(), scale);
     ui->q->setPicture(m_questionPicture.isEmpty() ? m_placeholder : Picture::load(m_questionPicture, m_questionRole, scale));
@@ -563,13 +567,21 @@ void Form2::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
-void Form2::paintEvent(QPaintEvent *)
+void Form2::paintEvent(QPaintEvent *event)
 {
     // The background picture at its own size at the top-left corner, cut at
     // the edges; the window colour shows where it does not reach.
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    painter.drawPixmap(0, 0, m_background);
+    if (m_backgroundFile.isEmpty()) {
+        painter.drawPixmap(0, 0, m_background);
+    } else {
+        const QRect area = event->rect() & QRect(QPoint(0, 0), m_backgroundSize);
+        for (int top = area.top(); top <= area.bottom(); top += kBackgroundBand) {
+            const QRect band(area.left(), top, area.width(), std::min(kBackgroundBand, area.bottom() + 1 - top));
+            painter.drawImage(band.topLeft(), Picture::part(m_backgroundFile, band, m_pictureScale));
+        }
+    }
     // Moved to a screen of another pixel ratio, the window decodes its
     // pictures again for it, once this paint is done.
     const auto stale = [this] { return !m_view && m_pictureScale > 0 && !qFuzzyCompare(m_pictureScale, devicePixelRatioF()); };

@@ -30,6 +30,8 @@ class Form2 : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kTimermoveIntervalMs = 50;
+    // The rows of the background decoded at a time, to paint it.
+    static constexpr int kBackgroundBand = 64;
     static constexpr int kTimeranswarIntervalMs = 3000;
     // A key's repeat that comes sooner than this after it went down is a
     // new press: no keyboard repeats that fast, but quick presses arrive so.
@@ -150,7 +152,11 @@ private:
     std::unique_ptr<Ui::Form2> ui;
     QTimer *Timermove;
     QTimer *Timeranswar;
+    // The background while the scaled view enlarges it; in a window, its
+    // file and its size, and only the part painted is decoded.
     QPixmap m_background;
+    QByteArray m_backgroundFile;
+    QSize m_backgroundSize;
     QPixmap m_placeholder;
     // The scale the pictures were decoded for; 0 for their whole density.
     qreal m_pictureScale = -1;

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QCoreApplication>
 
+#include <memory>
+
 namespace {
 
 // The largest picture the bank tool reads to scale down (a 20000 x 20000
@@ -97,7 +99,11 @@ QByteArray Picture::jpegBytes(const QString &path, const QString &role)
 QImage Picture::decode(const QString &path, const QString &role, qreal scale)
 {
     QByteArray data = jpegBytes(path, role);
-    const QString place = where(path, role);
+    return decode(data, where(path, role), scale);
+}
+
+QImage Picture::decode(QByteArray &data, const QString &place, qreal scale)
+{
     QBuffer buffer(&data);
     QImageReader reader(&buffer, "JPEG");
     // What the game can decode: Qt refuses pictures over its allocation
@@ -139,6 +145,48 @@ void Picture::setDensity(QImage &image, qreal density)
 {
     image.setDevicePixelRatio(density);
     image.setText(QString::fromLatin1(kDensityKey), QString::number(density));
+}
+
+QByteArray Picture::compressed(const QString &path, const QString &role)
+{
+    QByteArray data = jpegBytes(path, role);
+    // At an eighth of a pixel to one of its size: the decoder still reads
+    // all of the data, so finds every fault.
+    decode(data, where(path, role), 0.125);
+    return data;
+}
+
+namespace {
+
+// A reader of a checked picture's bytes, and the picture's density.
+std::pair<std::unique_ptr<QBuffer>, std::unique_ptr<QImageReader>> readerOf(const QByteArray &data)
+{
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(data);
+    auto reader = std::make_unique<QImageReader>(buffer.get(), "JPEG");
+    return {std::move(buffer), std::move(reader)};
+}
+
+} // namespace
+
+QImage Picture::part(const QByteArray &data, QRect part, qreal scale)
+{
+    const auto [buffer, reader] = readerOf(data);
+    const qreal density = densityOf(*reader);
+    const qreal pixels = scale > 0 && density > scale ? scale : density;
+    // The decoder reads the part's rows only, and scales them as it goes.
+    reader->setClipRect(QRectF(QPointF(part.topLeft()) * density, QSizeF(part.size()) * density).toRect());
+    reader->setScaledSize((QSizeF(part.size()) * pixels).toSize());
+    QImage image = reader->read();
+    image.setDevicePixelRatio(pixels);
+    return image;
+}
+
+QSize Picture::shownSize(const QByteArray &data)
+{
+    const auto [buffer, reader] = readerOf(data);
+    const qreal density = densityOf(*reader);
+    return (QSizeF(reader->size()) / density).toSize();
 }
 
 QPixmap Picture::load(const QString &path, const QString &role)

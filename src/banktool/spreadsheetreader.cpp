@@ -1207,6 +1207,130 @@ qint64 referencedColumn(const QString &reference)
     return column - 1;
 }
 
+// A worksheet of a workbook, as its workbook lists it.
+struct XlsxSheet {
+    QString name, part;
+    bool visible;
+};
+
+// The worksheets of an Excel workbook in their order, and its date system
+// (1900, or 1904 of old Macintosh workbooks) in zero.
+std::vector<XlsxSheet> xlsxSheets(const Archive &zip, const QString &path, QDate *zero)
+{
+    const QString workbookPart = QStringLiteral("xl/workbook.xml");
+    const QByteArray workbookXml = zip.xml(workbookPart);
+    if (workbookXml.isEmpty())
+        damaged(path, QCoreApplication::translate("SpreadsheetReader", "it is not an Excel workbook (it has no xl/workbook.xml)"));
+    const std::map<QString, Relationship> parts = relationships(zip, workbookPart, {QStringLiteral("/worksheet")});
+    std::vector<XlsxSheet> sheets;
+    QXmlStreamReader workbook(workbookXml);
+    while (!workbook.atEnd()) {
+        workbook.readNext();
+        if (workbook.isStartElement() && workbook.name() == QLatin1String("sheet")) {
+            const auto part = parts.find(attribute(workbook, u"id"));
+            if (part != parts.end() && qint64(sheets.size()) < R::kMaxEntries)
+                sheets.push_back({attribute(workbook, u"name"), part->second.target, attribute(workbook, u"state").isEmpty() || attribute(workbook, u"state") == QLatin1String("visible")});
+        } else if (workbook.isStartElement() && workbook.name() == QLatin1String("workbookPr")) {
+            const QString date1904 = attribute(workbook, u"date1904");
+            if (date1904 == QLatin1String("1") || date1904 == QLatin1String("true"))
+                *zero = QDate(1904, 1, 1);
+        }
+    }
+    zip.checkXml(workbook, workbookPart);
+    if (sheets.empty())
+        damaged(path, QCoreApplication::translate("SpreadsheetReader", "it has no sheet"));
+    return sheets;
+}
+
+// The workbook's shared texts, each the runs of its rich text.
+std::vector<QString> sharedStrings(const Archive &zip, const QString &path)
+{
+    const QString stringsPart = QStringLiteral("xl/sharedStrings.xml");
+    std::vector<QString> shared;
+    const QByteArray bytes = zip.xml(stringsPart);
+    if (bytes.isEmpty())
+        return shared;
+    QXmlStreamReader strings(bytes);
+    bool inPhonetic = false;
+    while (!strings.atEnd()) {
+        strings.readNext();
+        if (strings.isStartElement() && strings.name() == QLatin1String("si")) {
+            if (qint64(shared.size()) >= R::kMaxEntries)
+                zip.tooMany(stringsPart);
+            shared.emplace_back();
+        } else if (strings.isStartElement() && strings.name() == QLatin1String("rPh")) {
+            inPhonetic = true;
+        } else if (strings.isEndElement() && strings.name() == QLatin1String("rPh")) {
+            inPhonetic = false;
+        } else if (strings.isStartElement() && strings.name() == QLatin1String("t") && !inPhonetic && !shared.empty()) {
+            shared.back() += strings.readElementText();
+            if (shared.back().size() > R::kMaxCellChars)
+                damaged(path, QCoreApplication::translate("SpreadsheetReader", "its text number %1 is longer than %2 characters, more than a spreadsheet's cell holds")
+                                  .arg(shared.size())
+                                  .arg(R::kMaxCellChars));
+        }
+    }
+    zip.checkXml(strings, stringsPart);
+    return shared;
+}
+
+// The text of the cell the reader stands on (a "c" element), read to its
+// end, and how its value was changed on the way, if it was.
+std::pair<QString, QString> xlsxCell(QXmlStreamReader &xml, const std::vector<QString> &shared, const std::vector<QString> &formats, QDate zero)
+{
+    const QString type = attribute(xml, u"t");
+    const int style = attribute(xml, u"s").toInt();
+    QString value, inlineText;
+    bool formula = false, hasValue = false;
+    while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("c"))) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("v")) {
+            value = xml.readElementText();
+            hasValue = true;
+        } else if (xml.name() == QLatin1String("f")) {
+            formula = true;
+            xml.skipCurrentElement();
+        } else if (xml.name() == QLatin1String("t")) {
+            inlineText += xml.readElementText();
+            hasValue = true;
+        } else if (xml.name() == QLatin1String("rPh")) {
+            xml.skipCurrentElement();
+        }
+    }
+    QString text, changed;
+    if (formula && !hasValue) {
+        changed = formulaWithoutValue();
+    } else if (!hasValue) {
+        // An empty cell with a format of its own.
+    } else if (type == QLatin1String("s")) {
+        bool ok = false;
+        const qint64 index = value.toLongLong(&ok);
+        if (ok && index >= 0 && index < qint64(shared.size()))
+            text = shared[size_t(index)];
+        else
+            changed = damagedCell(value);
+    } else if (type == QLatin1String("inlineStr")) {
+        text = inlineText;
+    } else if (type == QLatin1String("str") || type == QLatin1String("e")) {
+        text = value;
+    } else if (type == QLatin1String("b")) {
+        text = value == QLatin1String("1") ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    } else if (type == QLatin1String("d")) {
+        text = value;
+        changed = dateChanged(QDate::fromString(value.left(10), Qt::ISODate), value);
+    } else if (!value.isEmpty()) {
+        bool ok = false;
+        const double number = value.toDouble(&ok);
+        if (!ok || !std::isfinite(number))
+            changed = damagedCell(value);
+        else
+            numberCell(number, style >= 0 && size_t(style) < formats.size() ? formats[size_t(style)] : QString(), zero, &text, &changed);
+    }
+    return {text, changed};
+}
+
 } // namespace
 
 SpreadsheetReader::Shown SpreadsheetReader::kindOf(const QString &code)
@@ -1275,66 +1399,12 @@ QString SpreadsheetReader::builtinFormat(int id)
 QuestionFile::Table SpreadsheetReader::readXlsx(const QString &path, const QByteArray &data)
 {
     const Archive zip(path, data);
-    const QString workbookPart = QStringLiteral("xl/workbook.xml");
-    const QByteArray workbookXml = zip.xml(workbookPart);
-    if (workbookXml.isEmpty())
-        damaged(path, QCoreApplication::translate("SpreadsheetReader", "it is not an Excel workbook (it has no xl/workbook.xml)"));
-    // The worksheets in their order, the one of the questions, and the date
-    // system (1900, or 1904 of old Macintosh workbooks).
-    const std::map<QString, Relationship> parts = relationships(zip, workbookPart, {QStringLiteral("/worksheet")});
-    struct Sheet {
-        QString name, part;
-        bool visible;
-    };
-    std::vector<Sheet> sheets;
     QDate zero(1899, 12, 30);
-    QXmlStreamReader workbook(workbookXml);
-    while (!workbook.atEnd()) {
-        workbook.readNext();
-        if (workbook.isStartElement() && workbook.name() == QLatin1String("sheet")) {
-            const auto part = parts.find(attribute(workbook, u"id"));
-            if (part != parts.end() && qint64(sheets.size()) < R::kMaxEntries)
-                sheets.push_back({attribute(workbook, u"name"), part->second.target, attribute(workbook, u"state").isEmpty() || attribute(workbook, u"state") == QLatin1String("visible")});
-        } else if (workbook.isStartElement() && workbook.name() == QLatin1String("workbookPr")) {
-            const QString date1904 = attribute(workbook, u"date1904");
-            if (date1904 == QLatin1String("1") || date1904 == QLatin1String("true"))
-                zero = QDate(1904, 1, 1);
-        }
-    }
-    zip.checkXml(workbook, workbookPart);
-    if (sheets.empty())
-        damaged(path, QCoreApplication::translate("SpreadsheetReader", "it has no sheet"));
-    const Sheet &chosen = sheets[chosenSheet(sheets, [](const Sheet &s) { return s.name; }, [](const Sheet &s) { return s.visible; })];
+    const std::vector<XlsxSheet> sheets = xlsxSheets(zip, path, &zero);
+    const XlsxSheet &chosen = sheets[chosenSheet(sheets, [](const XlsxSheet &s) { return s.name; }, [](const XlsxSheet &s) { return s.visible; })];
     if (!zip.has(chosen.part))
         damaged(path, QCoreApplication::translate("SpreadsheetReader", "its sheet \"%1\" is missing").arg(Translation::shown(chosen.name)));
-
-    // The workbook's shared texts, each the runs of its rich text.
-    const QString stringsPart = QStringLiteral("xl/sharedStrings.xml");
-    std::vector<QString> shared;
-    if (const QByteArray bytes = zip.xml(stringsPart); !bytes.isEmpty()) {
-        QXmlStreamReader strings(bytes);
-        bool inPhonetic = false;
-        while (!strings.atEnd()) {
-            strings.readNext();
-            if (strings.isStartElement() && strings.name() == QLatin1String("si")) {
-                if (qint64(shared.size()) >= R::kMaxEntries)
-                    zip.tooMany(stringsPart);
-                shared.emplace_back();
-            } else if (strings.isStartElement() && strings.name() == QLatin1String("rPh")) {
-                inPhonetic = true;
-            } else if (strings.isEndElement() && strings.name() == QLatin1String("rPh")) {
-                inPhonetic = false;
-            } else if (strings.isStartElement() && strings.name() == QLatin1String("t") && !inPhonetic && !shared.empty()) {
-                shared.back() += strings.readElementText();
-                if (shared.back().size() > R::kMaxCellChars)
-                    damaged(path, QCoreApplication::translate("SpreadsheetReader", "its text number %1 is longer than %2 characters, more than a spreadsheet's cell holds")
-                                      .arg(shared.size())
-                                      .arg(R::kMaxCellChars));
-            }
-        }
-        zip.checkXml(strings, stringsPart);
-    }
-
+    const std::vector<QString> shared = sharedStrings(zip, path);
     qint64 cells = 0;
     SheetBuilder sheet(path, chosen.name, &cells);
     const std::vector<QString> formats = cellNumberFormats(zip);
@@ -1361,56 +1431,7 @@ QuestionFile::Table SpreadsheetReader::readXlsx(const QString &path, const QByte
             const qint64 named = referencedColumn(attribute(xml, u"r"));
             const qint64 column = named >= 0 ? named : nextColumn;
             nextColumn = column + 1;
-            const QString type = attribute(xml, u"t");
-            const int style = attribute(xml, u"s").toInt();
-            QString value, inlineText;
-            bool formula = false, hasValue = false;
-            while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("c"))) {
-                xml.readNext();
-                if (!xml.isStartElement())
-                    continue;
-                if (xml.name() == QLatin1String("v")) {
-                    value = xml.readElementText();
-                    hasValue = true;
-                } else if (xml.name() == QLatin1String("f")) {
-                    formula = true;
-                    xml.skipCurrentElement();
-                } else if (xml.name() == QLatin1String("t")) {
-                    inlineText += xml.readElementText();
-                    hasValue = true;
-                } else if (xml.name() == QLatin1String("rPh")) {
-                    xml.skipCurrentElement();
-                }
-            }
-            QString text, changed;
-            if (formula && !hasValue) {
-                changed = formulaWithoutValue();
-            } else if (!hasValue) {
-                // An empty cell with a format of its own.
-            } else if (type == QLatin1String("s")) {
-                bool ok = false;
-                const qint64 index = value.toLongLong(&ok);
-                if (ok && index >= 0 && index < qint64(shared.size()))
-                    text = shared[size_t(index)];
-                else
-                    changed = damagedCell(value);
-            } else if (type == QLatin1String("inlineStr")) {
-                text = inlineText;
-            } else if (type == QLatin1String("str") || type == QLatin1String("e")) {
-                text = value;
-            } else if (type == QLatin1String("b")) {
-                text = value == QLatin1String("1") ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-            } else if (type == QLatin1String("d")) {
-                text = value;
-                changed = dateChanged(QDate::fromString(value.left(10), Qt::ISODate), value);
-            } else if (!value.isEmpty()) {
-                bool ok = false;
-                const double number = value.toDouble(&ok);
-                if (!ok || !std::isfinite(number))
-                    changed = damagedCell(value);
-                else
-                    numberCell(number, style >= 0 && size_t(style) < formats.size() ? formats[size_t(style)] : QString(), zero, &text, &changed);
-            }
+            const auto [text, changed] = xlsxCell(xml, shared, formats, zero);
             if (!text.trimmed().isEmpty() || !changed.isEmpty())
                 sheet.cell(line, column, text, changed);
         }

@@ -1207,6 +1207,100 @@ qint64 referencedColumn(const QString &reference)
     return column - 1;
 }
 
+qint64 saturated(qint64 a, qint64 b)
+{
+    return std::min<qint64>(a + b, qint64(1) << 60);
+}
+
+// A repeat count of an OpenDocument element: at least 1, at most 2^40.
+qint64 odsCount(const QXmlStreamReader &xml, QStringView name)
+{
+    const qint64 n = attribute(xml, name).toLongLong();
+    return std::clamp<qint64>(n, 1, qint64(1) << 40);
+}
+
+// The text of the OpenDocument cell the reader stands on, read to its end:
+// its paragraphs, one a line, their spaces and tabs, at most kMaxCellChars
+// of them; the first picture anchored in it in imageHref.
+QString odsCellText(QXmlStreamReader &xml, SheetBuilder &sheet, qint64 line, qint64 column, QString *imageHref)
+{
+    QString text;
+    int depth = 1, paragraphs = 0;
+    auto add = [&](qint64 n, QChar c) {
+        if (n > R::kMaxCellChars - text.size())
+            sheet.tooLong(line, column);
+        text += QString(qsizetype(n), c);
+    };
+    while (depth > 0 && !xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            ++depth;
+            const QStringView name = xml.name();
+            if (name == QLatin1String("annotation")) {
+                xml.skipCurrentElement();
+                --depth;
+            } else if (name == QLatin1String("frame")) {
+                // A picture anchored to the cell, not its text.
+                while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("frame"))) {
+                    xml.readNext();
+                    if (xml.isStartElement() && xml.name() == QLatin1String("image") && imageHref->isEmpty())
+                        *imageHref = attribute(xml, u"href");
+                }
+                --depth;
+            } else if (name == QLatin1String("p")) {
+                if (paragraphs++ > 0)
+                    add(1, u'\n');
+            } else if (name == QLatin1String("s")) {
+                add(odsCount(xml, u"c"), u' ');
+            } else if (name == QLatin1String("tab")) {
+                add(1, u'\t');
+            } else if (name == QLatin1String("line-break")) {
+                add(1, u'\n');
+            }
+        } else if (xml.isEndElement()) {
+            --depth;
+        } else if (xml.isCharacters()) {
+            if (xml.text().size() > R::kMaxCellChars - text.size())
+                sheet.tooLong(line, column);
+            text += xml.text();
+        }
+    }
+    return text;
+}
+
+// What an OpenDocument cell holds besides the text it shows.
+struct OdsValue {
+    QString type, value, dateValue, timeValue;
+    bool formula;
+};
+
+// How the value of a cell showing text was changed on its way to the text,
+// if it was.
+QString odsChanged(const OdsValue &held, const QString &text)
+{
+    const QString &type = held.type;
+    if (type == QLatin1String("date"))
+        return dateChanged(QDate::fromString(held.dateValue.left(10), Qt::ISODate), held.dateValue);
+    if (type == QLatin1String("time")) {
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("PT(\\d+)H(\\d+)M(\\d+)")).match(held.timeValue);
+        return timeChanged(QTime(m.captured(1).toInt() % 24, m.captured(2).toInt(), m.captured(3).toInt()));
+    }
+    if (type == QLatin1String("float") || type == QLatin1String("percentage") || type == QLatin1String("currency")) {
+        bool ok = false;
+        const double number = held.value.toDouble(&ok);
+        if (text.contains(u'/'))
+            return fractionChanged(text);
+        if (!ok || !std::isfinite(number))
+            return damagedCell(held.value);
+        // Calc's General drops the zeros typed at a number's end: a number
+        // shown as it is held may have lost them.
+        return numberChanged(number, text, type == QLatin1String("percentage"));
+    }
+    if (held.formula && type.isEmpty() && text.isEmpty())
+        return formulaWithoutValue();
+    return QString();
+}
+
 // A worksheet of a workbook, as its workbook lists it.
 struct XlsxSheet {
     QString name, part;
@@ -1461,57 +1555,6 @@ QuestionFile::Table SpreadsheetReader::readOds(const QString &path, const QByteA
     SheetBuilder *sheet = nullptr;
     qint64 line = 0, nextLine = 1, column = 0, rowRepeat = 1;
     bool inRow = false;
-    auto saturated = [](qint64 a, qint64 b) { return std::min<qint64>(a + b, qint64(1) << 60); };
-    auto count = [&](QStringView name) {
-        const qint64 n = attribute(xml, name).toLongLong();
-        return std::clamp<qint64>(n, 1, qint64(1) << 40);
-    };
-    // A cell's text: its paragraphs, one a line, their spaces and tabs, at
-    // most kMaxCellChars of them.
-    auto cellText = [&](QString *imageHref) {
-        QString text;
-        int depth = 1, paragraphs = 0;
-        auto add = [&](qint64 n, QChar c) {
-            if (n > R::kMaxCellChars - text.size())
-                sheet->tooLong(line, column);
-            text += QString(qsizetype(n), c);
-        };
-        while (depth > 0 && !xml.atEnd()) {
-            xml.readNext();
-            if (xml.isStartElement()) {
-                ++depth;
-                const QStringView name = xml.name();
-                if (name == QLatin1String("annotation")) {
-                    xml.skipCurrentElement();
-                    --depth;
-                } else if (name == QLatin1String("frame")) {
-                    // A picture anchored to the cell, not its text.
-                    while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("frame"))) {
-                        xml.readNext();
-                        if (xml.isStartElement() && xml.name() == QLatin1String("image") && imageHref->isEmpty())
-                            *imageHref = attribute(xml, u"href");
-                    }
-                    --depth;
-                } else if (name == QLatin1String("p")) {
-                    if (paragraphs++ > 0)
-                        add(1, u'\n');
-                } else if (name == QLatin1String("s")) {
-                    add(count(u"c"), u' ');
-                } else if (name == QLatin1String("tab")) {
-                    add(1, u'\t');
-                } else if (name == QLatin1String("line-break")) {
-                    add(1, u'\n');
-                }
-            } else if (xml.isEndElement()) {
-                --depth;
-            } else if (xml.isCharacters()) {
-                if (xml.text().size() > R::kMaxCellChars - text.size())
-                    sheet->tooLong(line, column);
-                text += xml.text();
-            }
-        }
-        return text;
-    };
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isEndElement()) {
@@ -1549,40 +1592,20 @@ QuestionFile::Table SpreadsheetReader::readOds(const QString &path, const QByteA
             }
             nextLine = 1;
         } else if (name == QLatin1String("table-row") && sheet) {
-            rowRepeat = count(u"number-rows-repeated");
+            rowRepeat = odsCount(xml, u"number-rows-repeated");
             line = nextLine;
             nextLine = saturated(nextLine, rowRepeat);
             column = 0;
             inRow = true;
         } else if ((name == QLatin1String("table-cell") || name == QLatin1String("covered-table-cell")) && inRow) {
-            const qint64 repeated = count(u"number-columns-repeated");
-            const QString type = attribute(xml, u"value-type");
-            const QString value = attribute(xml, u"value"), dateValue = attribute(xml, u"date-value"), timeValue = attribute(xml, u"time-value");
-            const bool formula = !attribute(xml, u"formula").isEmpty();
+            const qint64 repeated = odsCount(xml, u"number-columns-repeated");
+            const OdsValue held{attribute(xml, u"value-type"), attribute(xml, u"value"), attribute(xml, u"date-value"), attribute(xml, u"time-value"),
+                                !attribute(xml, u"formula").isEmpty()};
             QString imageHref;
-            const QString text = cellText(&imageHref);
+            const QString text = odsCellText(xml, *sheet, line, column, &imageHref);
             if (!imageHref.isEmpty())
                 sheet->picture(line, column, zip.copy(imageHref.startsWith(QLatin1String("./")) ? imageHref.mid(2) : imageHref));
-            QString changed;
-            if (type == QLatin1String("date")) {
-                changed = dateChanged(QDate::fromString(dateValue.left(10), Qt::ISODate), dateValue);
-            } else if (type == QLatin1String("time")) {
-                const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("PT(\\d+)H(\\d+)M(\\d+)")).match(timeValue);
-                changed = timeChanged(QTime(m.captured(1).toInt() % 24, m.captured(2).toInt(), m.captured(3).toInt()));
-            } else if (type == QLatin1String("float") || type == QLatin1String("percentage") || type == QLatin1String("currency")) {
-                bool ok = false;
-                const double number = value.toDouble(&ok);
-                if (text.contains(u'/'))
-                    changed = fractionChanged(text);
-                else if (!ok || !std::isfinite(number))
-                    changed = damagedCell(value);
-                else
-                    // Calc's General drops the zeros typed at a number's end:
-                    // a number shown as it is held may have lost them.
-                    changed = numberChanged(number, text, type == QLatin1String("percentage"));
-            } else if (formula && type.isEmpty() && text.isEmpty()) {
-                changed = formulaWithoutValue();
-            }
+            const QString changed = odsChanged(held, text);
             if (!text.trimmed().isEmpty() || !changed.isEmpty()) {
                 for (qint64 k = 0; k < repeated; ++k)
                     sheet->cell(line, saturated(column, k), text, changed);

@@ -1301,6 +1301,44 @@ QString odsChanged(const OdsValue &held, const QString &text)
     return QString();
 }
 
+// The text of an Excel 97-2003 cell at row r, column c, and how its value
+// was changed on its way to the text, if it was.
+std::pair<QString, QString> xlsCell(const FreeXL_CellValue &value, const XlsRecords &records, int r, int c, QDate zero)
+{
+    QString text, changed;
+    // A number in its number format, General when the records do not give
+    // it.
+    auto number = [&](double n) {
+        const std::optional<int> id = records.formatId(r, c);
+        const auto custom = id ? records.formats().find(*id) : records.formats().end();
+        numberCell(n, custom != records.formats().end() ? custom->second : R::builtinFormat(id.value_or(0)), zero, &text, &changed);
+    };
+    switch (value.type) {
+    case FREEXL_CELL_INT:
+        number(double(value.value.int_value));
+        break;
+    case FREEXL_CELL_DOUBLE:
+        number(value.value.double_value);
+        break;
+    case FREEXL_CELL_TEXT:
+    case FREEXL_CELL_SST_TEXT:
+        text = QString::fromUtf8(value.value.text_value);
+        break;
+    case FREEXL_CELL_DATE:
+    case FREEXL_CELL_DATETIME:
+        text = QString::fromUtf8(value.value.text_value);
+        changed = dateChanged(QDate::fromString(text.left(10), Qt::ISODate), text);
+        break;
+    case FREEXL_CELL_TIME:
+        text = QString::fromUtf8(value.value.text_value);
+        changed = timeChanged(QTime::fromString(text, QStringLiteral("HH:mm:ss")));
+        break;
+    default:
+        break;
+    }
+    return {text, changed};
+}
+
 // A worksheet of a workbook, as its workbook lists it.
 struct XlsxSheet {
     QString name, part;
@@ -1680,39 +1718,9 @@ QuestionFile::Table SpreadsheetReader::readXls(const QString &path, const QByteA
     for (unsigned int r = 0; r < rows; ++r) {
         for (unsigned short c = 0; c < columns; ++c) {
             FreeXL_CellValue value;
-            QString text, changed;
             if (freexl_get_cell_value(handle, r, c, &value) != FREEXL_OK)
                 continue;
-            // A number in its number format, General when the records do not
-            // give it.
-            auto number = [&](double n) {
-                const std::optional<int> id = records.formatId(int(r), int(c));
-                const auto custom = id ? records.formats().find(*id) : records.formats().end();
-                numberCell(n, custom != records.formats().end() ? custom->second : builtinFormat(id.value_or(0)), zero, &text, &changed);
-            };
-            switch (value.type) {
-            case FREEXL_CELL_INT:
-                number(double(value.value.int_value));
-                break;
-            case FREEXL_CELL_DOUBLE:
-                number(value.value.double_value);
-                break;
-            case FREEXL_CELL_TEXT:
-            case FREEXL_CELL_SST_TEXT:
-                text = QString::fromUtf8(value.value.text_value);
-                break;
-            case FREEXL_CELL_DATE:
-            case FREEXL_CELL_DATETIME:
-                text = QString::fromUtf8(value.value.text_value);
-                changed = dateChanged(QDate::fromString(text.left(10), Qt::ISODate), text);
-                break;
-            case FREEXL_CELL_TIME:
-                text = QString::fromUtf8(value.value.text_value);
-                changed = timeChanged(QTime::fromString(text, QStringLiteral("HH:mm:ss")));
-                break;
-            default:
-                break;
-            }
+            const auto [text, changed] = xlsCell(value, records, int(r), int(c), zero);
             if (!text.trimmed().isEmpty() || !changed.isEmpty())
                 sheet.cell(qint64(r) + 1, c, text, changed);
         }

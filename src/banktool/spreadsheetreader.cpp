@@ -355,6 +355,223 @@ QString generalText(double magnitude)
     return stored(magnitude);
 }
 
+qsizetype countOf(const std::vector<Token> &tokens, Token::Kind kind, size_t from, size_t to)
+{
+    return std::count_if(tokens.begin() + qsizetype(from), tokens.begin() + qsizetype(to), [&](const Token &t) { return t.kind == kind; });
+}
+
+// Where the parts of a number section stand among its tokens.
+struct SectionPlaces {
+    size_t end = 0, exponent = 0, point = 0;
+    size_t wholeEnd = 0; // the whole part's end
+    size_t numberEnd = 0; // the number's end, before any exponent
+    qsizetype wholePlaces = 0, places = 0;
+    qsizetype firstDigit = -1, lastWholeDigit = -1, lastDigit = -1;
+    std::vector<int> commaRole; // 0 shown, 1 groups, 2 scales
+    bool grouped = false;
+    int scale = 0;
+};
+
+// The places of a section's parts; nothing when it has two points or two
+// exponents.
+std::optional<SectionPlaces> placesOf(const std::vector<Token> &tokens)
+{
+    SectionPlaces at;
+    at.end = tokens.size();
+    at.exponent = at.point = at.end;
+    for (size_t i = 0; i < at.end; ++i) {
+        if (tokens[i].kind == Token::Exponent && at.exponent == at.end)
+            at.exponent = i;
+        else if (tokens[i].kind == Token::Point && at.point == at.end && at.exponent == at.end)
+            at.point = i;
+        else if (tokens[i].kind == Token::Point || tokens[i].kind == Token::Exponent)
+            return std::nullopt;
+    }
+    at.wholeEnd = std::min(at.point, at.exponent);
+    at.numberEnd = at.exponent;
+    at.wholePlaces = countOf(tokens, Token::Digit, 0, at.wholeEnd);
+    at.places = at.point < at.numberEnd ? countOf(tokens, Token::Digit, at.point, at.numberEnd) : 0;
+    for (size_t i = 0; i < at.numberEnd; ++i) {
+        if (tokens[i].kind != Token::Digit)
+            continue;
+        if (at.firstDigit < 0)
+            at.firstDigit = qsizetype(i);
+        if (i < at.wholeEnd)
+            at.lastWholeDigit = qsizetype(i);
+        at.lastDigit = qsizetype(i);
+    }
+    // Commas: between the whole part's placeholders they group its digits;
+    // after the last placeholder of the number each divides it by 1000;
+    // elsewhere they are shown as they are.
+    at.commaRole.assign(at.end, 0);
+    for (size_t i = 0; i < at.numberEnd; ++i) {
+        if (tokens[i].kind != Token::Comma || at.firstDigit < 0 || qsizetype(i) < at.firstDigit)
+            continue;
+        if (qsizetype(i) < at.lastWholeDigit) {
+            at.commaRole[i] = 1;
+            at.grouped = true;
+        } else if (qsizetype(i) > at.lastDigit) {
+            at.commaRole[i] = 2;
+            ++at.scale;
+        }
+    }
+    return at;
+}
+
+// A section without placeholders: General among literals ("General cm"),
+// the number as General shows it; literals alone ("zero", "-"), shown as
+// they are. Nothing for a section with placeholders.
+std::optional<Rendered> withoutPlaceholders(const std::vector<Token> &tokens, const SectionPlaces &at, double magnitude, const QString &sign, bool percent)
+{
+    Rendered shown;
+    shown.percent = percent;
+    if (countOf(tokens, Token::General, 0, at.end) > 0) {
+        if (countOf(tokens, Token::Digit, 0, at.end) > 0 || at.point != at.end || at.exponent != at.end || percent)
+            return shown;
+        const QString general = generalText(magnitude);
+        if (general.isNull())
+            return shown;
+        shown.text = sign;
+        for (const Token &t : tokens)
+            shown.text += t.kind == Token::General ? general : t.kind == Token::Comma ? QStringLiteral(",") : t.text;
+        return shown;
+    }
+    if (countOf(tokens, Token::Digit, 0, at.end) > 0)
+        return std::nullopt;
+    shown.text = sign;
+    for (const Token &t : tokens)
+        shown.text += t.kind == Token::Comma ? QStringLiteral(",") : t.kind == Token::Percent ? QStringLiteral("%") : t.text;
+    return shown;
+}
+
+// The digits a section shows of a number.
+struct SectionDigits {
+    QByteArray whole, fraction;
+    int exponent = 0; // of a scientific section
+    qsizetype significant = 0; // the fraction's digits up to its last that is not 0
+    qsizetype minimum = 0; // the digits a grouped whole part shows, from its first 0
+};
+
+// The number's digits in a section's places, rounded to them; nothing when
+// the bank tool does not show the section as the spreadsheet does.
+std::optional<SectionDigits> digitsOf(double magnitude, const std::vector<Token> &tokens, const SectionPlaces &at)
+{
+    SectionDigits digits;
+    Decimal d = decimalOf(magnitude);
+    if (!d.digits.isEmpty())
+        d.point += 2 * int(countOf(tokens, Token::Percent, 0, at.end)) - 3 * at.scale;
+    if (at.exponent != at.end) {
+        // Scientific: as many whole digits as the whole part has places; an
+        // engineering format (##0.0E+0) keeps the exponent a multiple of them.
+        if (at.wholePlaces == 0 || at.grouped)
+            return std::nullopt;
+        const bool engineering = at.wholePlaces > 1 && tokens[size_t(at.firstDigit)].text == u'#';
+        if (!d.digits.isEmpty()) {
+            const int e10 = d.point - 1;
+            digits.exponent = engineering ? int(std::floor(double(e10) / double(at.wholePlaces))) * int(at.wholePlaces) : e10 - int(at.wholePlaces - 1);
+        }
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            Decimal mantissa = d;
+            if (!mantissa.digits.isEmpty())
+                mantissa.point -= digits.exponent;
+            std::tie(digits.whole, digits.fraction) = rounded(mantissa, int(at.places));
+            if (digits.whole.size() <= at.wholePlaces)
+                break;
+            digits.exponent += engineering ? int(at.wholePlaces) : 1;
+        }
+    } else {
+        std::tie(digits.whole, digits.fraction) = rounded(d, int(at.places));
+    }
+    digits.significant = digits.fraction.size();
+    while (digits.significant > 0 && digits.fraction[digits.significant - 1] == '0')
+        --digits.significant;
+    for (size_t i = 0; i < at.wholeEnd; ++i) {
+        if (tokens[i].kind == Token::Digit && (digits.minimum > 0 || tokens[i].text == u'0'))
+            ++digits.minimum;
+    }
+    return digits;
+}
+
+// Writes what digit placeholder t, token i of the section, shows; counts
+// the whole and fraction placeholders written.
+void writeDigit(QString &text, const Token &t, size_t i, const SectionPlaces &at, const SectionDigits &digits, qsizetype &wholeIndex, qsizetype &fractionIndex)
+{
+    const QByteArray &whole = digits.whole;
+    if (i < at.wholeEnd) {
+        if (at.grouped) {
+            if (wholeIndex++ == 0) {
+                QByteArray grouped = whole.rightJustified(std::max(whole.size(), digits.minimum), '0');
+                for (qsizetype place = grouped.size() - 3; place > 0; place -= 3)
+                    grouped.insert(place, ',');
+                text += QString::fromLatin1(grouped);
+            }
+            return;
+        }
+        // Digits fill the placeholders from the right; those left over
+        // stand before the first.
+        const qsizetype fromRight = at.wholePlaces - 1 - wholeIndex;
+        if (wholeIndex++ == 0 && whole.size() > at.wholePlaces)
+            text += QString::fromLatin1(whole.left(whole.size() - at.wholePlaces));
+        if (fromRight < whole.size())
+            text += QChar::fromLatin1(whole[whole.size() - 1 - fromRight]);
+        else if (t.text == u'0')
+            text += u'0';
+        else if (t.text == u'?')
+            text += u' ';
+    } else if (i < at.numberEnd) {
+        const qsizetype place = fractionIndex++;
+        if (place < digits.significant)
+            text += QChar::fromLatin1(digits.fraction[place]);
+        else if (t.text == u'0')
+            text += u'0';
+        else if (t.text == u'?')
+            text += u' ';
+    }
+    // The exponent's placeholders are written with its sign.
+}
+
+// The section's text for the number's digits, token by token.
+QString sectionText(const std::vector<Token> &tokens, const SectionPlaces &at, const SectionDigits &digits, const QString &sign)
+{
+    QString text = sign;
+    qsizetype wholeIndex = 0, fractionIndex = 0;
+    for (size_t i = 0; i < at.end; ++i) {
+        const Token &t = tokens[i];
+        switch (t.kind) {
+        case Token::Digit:
+            writeDigit(text, t, i, at, digits, wholeIndex, fractionIndex);
+            break;
+        case Token::Point:
+            text += u'.';
+            break;
+        case Token::Comma:
+            if (at.commaRole[i] == 0)
+                text += u',';
+            break;
+        case Token::Percent:
+            text += u'%';
+            break;
+        case Token::Exponent: {
+            qsizetype zeros = 0;
+            for (size_t k = i + 1; k < at.end && tokens[k].kind == Token::Digit; ++k)
+                zeros += tokens[k].text == u'0';
+            text += u'E';
+            text += digits.exponent < 0 ? QStringLiteral("-") : t.text == u'+' ? QStringLiteral("+") : QString();
+            text += QString::number(std::abs(digits.exponent)).rightJustified(std::max<qsizetype>(zeros, 1), u'0');
+            break;
+        }
+        case Token::Literal:
+            text += t.text;
+            break;
+        case Token::General:
+            break;
+        }
+    }
+    // Without the blanks at its ends that pad it to the cell's width (_) or
+    // stand for missing digits (?).
+    return text.trimmed();
+}
+
 Rendered renderSection(double number, const QString &section, bool minus)
 {
     Rendered shown;
@@ -368,188 +585,23 @@ Rendered renderSection(double number, const QString &section, bool minus)
         return {general.isNull() ? QString() : sign + general, false};
     }
     const std::optional<std::vector<Token>> parsed = tokensOf(section);
-    if (!parsed)
+    const std::optional<SectionPlaces> at = parsed ? placesOf(*parsed) : std::nullopt;
+    if (!at)
         return shown;
     const std::vector<Token> &tokens = *parsed;
-    auto count = [&](Token::Kind kind, size_t from, size_t to) {
-        return std::count_if(tokens.begin() + qsizetype(from), tokens.begin() + qsizetype(to), [&](const Token &t) { return t.kind == kind; });
-    };
-    const size_t end = tokens.size();
-    size_t exponent = end, point = end;
-    for (size_t i = 0; i < end; ++i) {
-        if (tokens[i].kind == Token::Exponent && exponent == end)
-            exponent = i;
-        else if (tokens[i].kind == Token::Point && point == end && exponent == end)
-            point = i;
-        else if (tokens[i].kind == Token::Point || tokens[i].kind == Token::Exponent)
-            return shown;
-    }
-    shown.percent = count(Token::Percent, 0, end) > 0;
-    const size_t wholeEnd = std::min(point, exponent); // the whole part's end
-    const size_t numberEnd = exponent; // the number's end, before any exponent
-    const qsizetype wholePlaces = count(Token::Digit, 0, wholeEnd);
-    const qsizetype places = point < numberEnd ? count(Token::Digit, point, numberEnd) : 0;
-
-    if (count(Token::General, 0, end) > 0) {
-        // General among literals ("General cm"): the number as General shows it.
-        if (count(Token::Digit, 0, end) > 0 || point != end || exponent != end || shown.percent)
-            return shown;
-        const QString general = generalText(magnitude);
-        if (general.isNull())
-            return shown;
-        shown.text = sign;
-        for (const Token &t : tokens)
-            shown.text += t.kind == Token::General ? general : t.kind == Token::Comma ? QStringLiteral(",") : t.text;
-        return shown;
-    }
-    if (count(Token::Digit, 0, end) == 0) {
-        // Literals alone ("zero", "-"): shown as they are.
-        shown.text = sign;
-        for (const Token &t : tokens)
-            shown.text += t.kind == Token::Comma ? QStringLiteral(",") : t.kind == Token::Percent ? QStringLiteral("%") : t.text;
-        return shown;
-    }
-
-    // Commas: between the whole part's placeholders they group its digits;
-    // after the last placeholder of the number each divides it by 1000;
-    // elsewhere they are shown as they are.
-    qsizetype firstDigit = -1, lastWholeDigit = -1, lastDigit = -1;
-    for (size_t i = 0; i < numberEnd; ++i) {
-        if (tokens[i].kind != Token::Digit)
-            continue;
-        if (firstDigit < 0)
-            firstDigit = qsizetype(i);
-        if (i < wholeEnd)
-            lastWholeDigit = qsizetype(i);
-        lastDigit = qsizetype(i);
-    }
-    std::vector<int> commaRole(end, 0); // 0 shown, 1 groups, 2 scales
-    bool grouped = false;
-    int scale = 0;
-    for (size_t i = 0; i < numberEnd; ++i) {
-        if (tokens[i].kind != Token::Comma || firstDigit < 0 || qsizetype(i) < firstDigit)
-            continue;
-        if (qsizetype(i) < lastWholeDigit) {
-            commaRole[i] = 1;
-            grouped = true;
-        } else if (qsizetype(i) > lastDigit) {
-            commaRole[i] = 2;
-            ++scale;
-        }
-    }
+    shown.percent = countOf(tokens, Token::Percent, 0, at->end) > 0;
+    if (const std::optional<Rendered> literal = withoutPlaceholders(tokens, *at, magnitude, sign, shown.percent))
+        return *literal;
     // Literals between the whole part's placeholders take digits' places
     // ("000-000"); with grouping too, the bank tool does not show them.
     bool literalsWithin = false;
-    for (qsizetype i = firstDigit; i >= 0 && i < lastWholeDigit; ++i)
+    for (qsizetype i = at->firstDigit; i >= 0 && i < at->lastWholeDigit; ++i)
         literalsWithin = literalsWithin || tokens[size_t(i)].kind == Token::Literal;
-    if (grouped && (literalsWithin || std::any_of(tokens.begin(), tokens.begin() + qsizetype(wholeEnd), [](const Token &t) { return t.text == u'?'; })))
+    if (at->grouped && (literalsWithin || std::any_of(tokens.begin(), tokens.begin() + qsizetype(at->wholeEnd), [](const Token &t) { return t.text == u'?'; })))
         return shown;
-
-    Decimal d = decimalOf(magnitude);
-    if (!d.digits.isEmpty())
-        d.point += 2 * int(count(Token::Percent, 0, end)) - 3 * scale;
-    QByteArray whole, fraction;
-    int exponentValue = 0;
-    if (exponent != end) {
-        // Scientific: as many whole digits as the whole part has places; an
-        // engineering format (##0.0E+0) keeps the exponent a multiple of them.
-        if (wholePlaces == 0 || grouped)
-            return shown;
-        const bool engineering = wholePlaces > 1 && tokens[size_t(firstDigit)].text == u'#';
-        if (!d.digits.isEmpty()) {
-            const int e10 = d.point - 1;
-            exponentValue = engineering ? int(std::floor(double(e10) / double(wholePlaces))) * int(wholePlaces) : e10 - int(wholePlaces - 1);
-        }
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            Decimal mantissa = d;
-            if (!mantissa.digits.isEmpty())
-                mantissa.point -= exponentValue;
-            std::tie(whole, fraction) = rounded(mantissa, int(places));
-            if (whole.size() <= wholePlaces)
-                break;
-            exponentValue += engineering ? int(wholePlaces) : 1;
-        }
-    } else {
-        std::tie(whole, fraction) = rounded(d, int(places));
-    }
-    // The fraction's digits up to its last one that is not 0.
-    qsizetype significant = fraction.size();
-    while (significant > 0 && fraction[significant - 1] == '0')
-        --significant;
-
-    QString text = sign;
-    qsizetype wholeIndex = 0, fractionIndex = 0;
-    // The minimum digits a grouped whole part shows: from its first 0.
-    qsizetype minimum = 0;
-    for (size_t i = 0; i < wholeEnd; ++i) {
-        if (tokens[i].kind == Token::Digit && (minimum > 0 || tokens[i].text == u'0'))
-            ++minimum;
-    }
-    for (size_t i = 0; i < end; ++i) {
-        const Token &t = tokens[i];
-        switch (t.kind) {
-        case Token::Digit:
-            if (i < wholeEnd) {
-                if (grouped) {
-                    if (wholeIndex++ == 0) {
-                        QByteArray digits = whole.rightJustified(std::max(whole.size(), minimum), '0');
-                        for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-                            digits.insert(at, ',');
-                        text += QString::fromLatin1(digits);
-                    }
-                    break;
-                }
-                // Digits fill the placeholders from the right; those left over
-                // stand before the first.
-                const qsizetype fromRight = wholePlaces - 1 - wholeIndex;
-                if (wholeIndex++ == 0 && whole.size() > wholePlaces)
-                    text += QString::fromLatin1(whole.left(whole.size() - wholePlaces));
-                if (fromRight < whole.size())
-                    text += QChar::fromLatin1(whole[whole.size() - 1 - fromRight]);
-                else if (t.text == u'0')
-                    text += u'0';
-                else if (t.text == u'?')
-                    text += u' ';
-            } else if (i < numberEnd) {
-                const qsizetype at = fractionIndex++;
-                if (at < significant)
-                    text += QChar::fromLatin1(fraction[at]);
-                else if (t.text == u'0')
-                    text += u'0';
-                else if (t.text == u'?')
-                    text += u' ';
-            }
-            // The exponent's placeholders are written with its sign.
-            break;
-        case Token::Point:
-            text += u'.';
-            break;
-        case Token::Comma:
-            if (commaRole[i] == 0)
-                text += u',';
-            break;
-        case Token::Percent:
-            text += u'%';
-            break;
-        case Token::Exponent: {
-            qsizetype zeros = 0;
-            for (size_t k = i + 1; k < end && tokens[k].kind == Token::Digit; ++k)
-                zeros += tokens[k].text == u'0';
-            text += u'E';
-            text += exponentValue < 0 ? QStringLiteral("-") : t.text == u'+' ? QStringLiteral("+") : QString();
-            text += QString::number(std::abs(exponentValue)).rightJustified(std::max<qsizetype>(zeros, 1), u'0');
-            break;
-        }
-        case Token::Literal:
-            text += t.text;
-            break;
-        case Token::General:
-            break;
-        }
-    }
-    // Without the blanks at its ends that pad it to the cell's width (_) or
-    // stand for missing digits (?).
-    shown.text = text.trimmed();
+    const std::optional<SectionDigits> digits = digitsOf(magnitude, tokens, *at);
+    if (digits)
+        shown.text = sectionText(tokens, *at, *digits, sign);
     return shown;
 }
 

@@ -258,8 +258,10 @@ void QuestionBank::checkWritesStick()
         if (type == QLatin1String("view"))
             throw Failure(QCoreApplication::translate("QuestionBank", "soaal in the question bank is a view, not a table: the game cannot write its used marks there."), m_path,
                           advice());
+        if (type != QLatin1String("trigger"))
+            continue;
         const QString body = schema.value(2).toString().section(QRegularExpression(QStringLiteral("\\bbegin\\b"), QRegularExpression::CaseInsensitiveOption), 1);
-        if (type == QLatin1String("trigger") && undoes.match(body).hasMatch())
+        if (undoes.match(body).hasMatch())
             throw Failure(QCoreApplication::translate("QuestionBank", "Trigger %1 of table soaal can undo what the game writes: questions already asked would come again.")
                               .arg(Translation::shown(schema.value(1).toString())),
                           m_path, advice());

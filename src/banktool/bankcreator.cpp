@@ -161,6 +161,98 @@ void writeDigits(std::vector<QuestionFile::Question> &questions, NumberDigits::S
     }
 }
 
+// What of the notation could not be read is drawn as typed: said in the
+// note, with its place, before a pupil sees it.
+void noteUnreadNotation(const std::vector<QuestionFile::Question> &questions, QString *note)
+{
+    for (const QuestionFile::Question &question : questions) {
+        for (int field = 0; field < 5; ++field) {
+            for (const QString &unread : MathText::unreadNotation(field == 0 ? question.question : question.answers[field - 1]))
+                QuestionFile::addNote(note, QCoreApplication::translate("BankCreator", "%1, %2: %3")
+                                                .arg(question.place(),
+                                                     field == 0 ? QCoreApplication::translate("BankCreator", "the question")
+                                                                : QCoreApplication::translate("BankCreator", "answer a%1").arg(field),
+                                                     unread));
+        }
+    }
+}
+
+// The bank of the questions at path, with their texts, the digits they are
+// written in and which were given a picture.
+void writeBank(const std::vector<QuestionFile::Question> &questions, NumberDigits::Set digits, const QString &path)
+{
+    std::vector<BankFile::Answers> answers;
+    BankFile::Extras extras;
+    if (digits != NumberDigits::Set::AsTyped)
+        extras.digits = NumberDigits::name(digits);
+    answers.reserve(questions.size());
+    for (const auto &question : questions) {
+        answers.push_back({question.answers[0], question.answers[1], question.answers[2], question.answers[3]});
+        extras.texts.push_back(question.question);
+        extras.givenPictures.push_back(!question.picture.isEmpty() || !question.pastedPicture.isEmpty());
+    }
+    BankFile::write(path, answers, extras);
+}
+
+// The question pictures in the folder stagedImg, rendered, copied or scaled
+// down on every core; every one that could not be made is reported, in the
+// file's order, with its line.
+void writeQuestionPictures(const std::vector<QuestionFile::Question> &questions, const std::vector<QString> &givenPictures, const QString &stagedImg,
+                           const QString &csvPath)
+{
+    std::vector<int> order(questions.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::vector<std::optional<Failure>> faults(questions.size());
+    QtConcurrent::blockingMap(order, [&](int i) {
+        const auto index = static_cast<size_t>(i);
+        try {
+            writeQuestionPicture(questions[index], givenPictures[index], QDir(stagedImg).filePath(ContestFolder::questionPictureName(i + 1)),
+                                 QStringLiteral("%1/%2%3.png").arg(stagedImg, QString::fromLatin1(BankCreator::kFigurePrefix)).arg(i + 1));
+        } catch (const Failure &failure) {
+            faults[index] = failure;
+        }
+    });
+    std::vector<Failure> pictureFaults;
+    for (size_t i = 0; i < questions.size(); ++i) {
+        if (!faults[i])
+            continue;
+        const auto &question = questions[i];
+        if (givenPictures[i].isEmpty())
+            pictureFaults.push_back(Failure(QCoreApplication::translate("BankCreator", "%1:%2: the picture of question %3 could not be made: %4")
+                              .arg(Translation::isolate(csvPath))
+                              .arg(question.line)
+                              .arg(i + 1)
+                              .arg(faults[i]->whatFailed()),
+                          QCoreApplication::translate("BankCreator", "%1, line %2").arg(Translation::isolate(csvPath)).arg(question.line), faults[i]->whatToDo()));
+        else
+            pictureFaults.push_back(Failure(QCoreApplication::translate("BankCreator", "%1:%2: picture \"%3\": %4").arg(Translation::isolate(csvPath)).arg(question.line).arg(Translation::isolate(question.picture), faults[i]->whatFailed()),
+                                            QCoreApplication::translate("BankCreator", "%1, line %2").arg(Translation::isolate(csvPath)).arg(question.line),
+                                            QCoreApplication::translate("BankCreator", "Give the path of a JPEG picture, relative to the question file's folder or absolute.")));
+    }
+    if (!pictureFaults.empty())
+        throw QuestionFile::allFaults(pictureFaults, csvPath);
+}
+
+// Moves each existing path of moves to its place, in order. Each move
+// records how to undo itself; a failed move undoes the ones before it, so
+// the folder keeps its old bank or gets the new one.
+void moveIntoPlace(const std::vector<std::pair<QString, QString>> &moves)
+{
+    std::vector<std::function<void()>> undo;
+    for (const auto &[from, to] : moves) {
+        if (!QFileInfo::exists(from))
+            continue;
+        try {
+            moveInto(from, to);
+        } catch (const Failure &) {
+            for (auto it = undo.rbegin(); it != undo.rend(); ++it)
+                (*it)();
+            throw;
+        }
+        undo.push_back([from, to] { QDir().rename(to, from); });
+    }
+}
+
 } // namespace
 
 NumberDigits::Set BankCreator::recordedDigits(const QString &folder)
@@ -202,18 +294,7 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     if (!digits)
         digits = NumberDigits::Set::AsTyped;
     writeDigits(questions, *digits, csvPath);
-    // What of the notation could not be read is drawn as typed: said now,
-    // with its place, before a pupil sees it.
-    for (const QuestionFile::Question &question : questions) {
-        for (int field = 0; field < 5; ++field) {
-            for (const QString &unread : MathText::unreadNotation(field == 0 ? question.question : question.answers[field - 1]))
-                QuestionFile::addNote(&note, QCoreApplication::translate("BankCreator", "%1, %2: %3")
-                                                 .arg(question.place(),
-                                                      field == 0 ? QCoreApplication::translate("BankCreator", "the question")
-                                                                 : QCoreApplication::translate("BankCreator", "answer a%1").arg(field),
-                                                      unread));
-        }
-    }
+    noteUnreadNotation(questions, &note);
     NewFolder outFolder(out.absolutePath());
 
     // Everything is made in a staging folder beside the output, then moved
@@ -223,54 +304,10 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
         throw Failure(QCoreApplication::translate("BankCreator", "A staging folder could not be made in the output folder."), out.absolutePath(),
                       QCoreApplication::translate("BankCreator", "Make sure the folder can be written to."));
     const QDir stage(staging.path());
-    std::vector<BankFile::Answers> answers;
-    BankFile::Extras extras;
-    if (*digits != NumberDigits::Set::AsTyped)
-        extras.digits = NumberDigits::name(*digits);
-    answers.reserve(questions.size());
-    for (const auto &question : questions) {
-        answers.push_back({question.answers[0], question.answers[1], question.answers[2], question.answers[3]});
-        extras.texts.push_back(question.question);
-        extras.givenPictures.push_back(!question.picture.isEmpty() || !question.pastedPicture.isEmpty());
-    }
-    BankFile::write(stage.filePath(QString::fromLatin1(QuestionBank::kFileName)), answers, extras);
-
+    writeBank(questions, *digits, stage.filePath(QString::fromLatin1(QuestionBank::kFileName)));
     const QString stagedImg = stage.filePath(QStringLiteral("img"));
     stage.mkdir(QStringLiteral("img"));
-    // The question pictures, rendered, copied or scaled down on every core;
-    // the first fault, in the file's order, is reported with its line.
-    std::vector<int> order(questions.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::vector<std::optional<Failure>> faults(questions.size());
-    QtConcurrent::blockingMap(order, [&](int i) {
-        const auto index = static_cast<size_t>(i);
-        try {
-            writeQuestionPicture(questions[index], givenPictures[index], QDir(stagedImg).filePath(ContestFolder::questionPictureName(i + 1)),
-                                 QStringLiteral("%1/%2%3.png").arg(stagedImg, QString::fromLatin1(BankCreator::kFigurePrefix)).arg(i + 1));
-        } catch (const Failure &failure) {
-            faults[index] = failure;
-        }
-    });
-    // Every picture that could not be made, in the file's order.
-    std::vector<Failure> pictureFaults;
-    for (size_t i = 0; i < questions.size(); ++i) {
-        if (!faults[i])
-            continue;
-        const auto &question = questions[i];
-        if (givenPictures[i].isEmpty())
-            pictureFaults.push_back(Failure(QCoreApplication::translate("BankCreator", "%1:%2: the picture of question %3 could not be made: %4")
-                              .arg(Translation::isolate(csvPath))
-                              .arg(question.line)
-                              .arg(i + 1)
-                              .arg(faults[i]->whatFailed()),
-                          QCoreApplication::translate("BankCreator", "%1, line %2").arg(Translation::isolate(csvPath)).arg(question.line), faults[i]->whatToDo()));
-        else
-            pictureFaults.push_back(Failure(QCoreApplication::translate("BankCreator", "%1:%2: picture \"%3\": %4").arg(Translation::isolate(csvPath)).arg(question.line).arg(Translation::isolate(question.picture), faults[i]->whatFailed()),
-                                            QCoreApplication::translate("BankCreator", "%1, line %2").arg(Translation::isolate(csvPath)).arg(question.line),
-                                            QCoreApplication::translate("BankCreator", "Give the path of a JPEG picture, relative to the question file's folder or absolute.")));
-    }
-    if (!pictureFaults.empty())
-        throw QuestionFile::allFaults(pictureFaults, csvPath);
+    writeQuestionPictures(questions, givenPictures, stagedImg, csvPath);
     save(QuestionPicture::background(), QDir(stagedImg).filePath(QString::fromLatin1(ContestFolder::kBackgroundPicture)));
     save(QuestionPicture::placeholder(), QDir(stagedImg).filePath(QString::fromLatin1(ContestFolder::kPlaceholderPicture)));
     save(QuestionPicture::questionButtonFace(), QDir(stagedImg).filePath(QString::fromLatin1(ContestFolder::kQuestionButtonPicture)));
@@ -278,25 +315,10 @@ BankCreator::Result BankCreator::create(const QString &csvPath, const QString &o
     inputs.push_back(QFileInfo(csvPath).absoluteFilePath());
     keepInputs(inputs, imgPath, stagedImg);
 
-    // Each move into place records how to undo itself; a failed move undoes
-    // the ones before it, so the folder keeps its old bank or gets the new one.
-    std::vector<std::function<void()>> undo;
-    auto step = [&](const QString &from, const QString &to) {
-        if (!QFileInfo::exists(from))
-            return;
-        try {
-            moveInto(from, to);
-        } catch (const Failure &) {
-            for (auto it = undo.rbegin(); it != undo.rend(); ++it)
-                (*it)();
-            throw;
-        }
-        undo.push_back([from, to] { QDir().rename(to, from); });
-    };
-    step(bankPath, stage.filePath(QStringLiteral("old-db1.sqlite")));
-    step(imgPath, stage.filePath(QStringLiteral("old-img")));
-    step(stagedImg, imgPath);
-    step(stage.filePath(QString::fromLatin1(QuestionBank::kFileName)), bankPath);
+    moveIntoPlace({{bankPath, stage.filePath(QStringLiteral("old-db1.sqlite"))},
+                   {imgPath, stage.filePath(QStringLiteral("old-img"))},
+                   {stagedImg, imgPath},
+                   {stage.filePath(QString::fromLatin1(QuestionBank::kFileName)), bankPath}});
     outFolder.keep();
     return {static_cast<int>(questions.size()), bankPath, note, *digits};
 }

@@ -355,6 +355,223 @@ QString generalText(double magnitude)
     return stored(magnitude);
 }
 
+qsizetype countOf(const std::vector<Token> &tokens, Token::Kind kind, size_t from, size_t to)
+{
+    return std::count_if(tokens.begin() + qsizetype(from), tokens.begin() + qsizetype(to), [&](const Token &t) { return t.kind == kind; });
+}
+
+// Where the parts of a number section stand among its tokens.
+struct SectionPlaces {
+    size_t end = 0, exponent = 0, point = 0;
+    size_t wholeEnd = 0; // the whole part's end
+    size_t numberEnd = 0; // the number's end, before any exponent
+    qsizetype wholePlaces = 0, places = 0;
+    qsizetype firstDigit = -1, lastWholeDigit = -1, lastDigit = -1;
+    std::vector<int> commaRole; // 0 shown, 1 groups, 2 scales
+    bool grouped = false;
+    int scale = 0;
+};
+
+// The places of a section's parts; nothing when it has two points or two
+// exponents.
+std::optional<SectionPlaces> placesOf(const std::vector<Token> &tokens)
+{
+    SectionPlaces at;
+    at.end = tokens.size();
+    at.exponent = at.point = at.end;
+    for (size_t i = 0; i < at.end; ++i) {
+        if (tokens[i].kind == Token::Exponent && at.exponent == at.end)
+            at.exponent = i;
+        else if (tokens[i].kind == Token::Point && at.point == at.end && at.exponent == at.end)
+            at.point = i;
+        else if (tokens[i].kind == Token::Point || tokens[i].kind == Token::Exponent)
+            return std::nullopt;
+    }
+    at.wholeEnd = std::min(at.point, at.exponent);
+    at.numberEnd = at.exponent;
+    at.wholePlaces = countOf(tokens, Token::Digit, 0, at.wholeEnd);
+    at.places = at.point < at.numberEnd ? countOf(tokens, Token::Digit, at.point, at.numberEnd) : 0;
+    for (size_t i = 0; i < at.numberEnd; ++i) {
+        if (tokens[i].kind != Token::Digit)
+            continue;
+        if (at.firstDigit < 0)
+            at.firstDigit = qsizetype(i);
+        if (i < at.wholeEnd)
+            at.lastWholeDigit = qsizetype(i);
+        at.lastDigit = qsizetype(i);
+    }
+    // Commas: between the whole part's placeholders they group its digits;
+    // after the last placeholder of the number each divides it by 1000;
+    // elsewhere they are shown as they are.
+    at.commaRole.assign(at.end, 0);
+    for (size_t i = 0; i < at.numberEnd; ++i) {
+        if (tokens[i].kind != Token::Comma || at.firstDigit < 0 || qsizetype(i) < at.firstDigit)
+            continue;
+        if (qsizetype(i) < at.lastWholeDigit) {
+            at.commaRole[i] = 1;
+            at.grouped = true;
+        } else if (qsizetype(i) > at.lastDigit) {
+            at.commaRole[i] = 2;
+            ++at.scale;
+        }
+    }
+    return at;
+}
+
+// A section without placeholders: General among literals ("General cm"),
+// the number as General shows it; literals alone ("zero", "-"), shown as
+// they are. Nothing for a section with placeholders.
+std::optional<Rendered> withoutPlaceholders(const std::vector<Token> &tokens, const SectionPlaces &at, double magnitude, const QString &sign, bool percent)
+{
+    Rendered shown;
+    shown.percent = percent;
+    if (countOf(tokens, Token::General, 0, at.end) > 0) {
+        if (countOf(tokens, Token::Digit, 0, at.end) > 0 || at.point != at.end || at.exponent != at.end || percent)
+            return shown;
+        const QString general = generalText(magnitude);
+        if (general.isNull())
+            return shown;
+        shown.text = sign;
+        for (const Token &t : tokens)
+            shown.text += t.kind == Token::General ? general : t.kind == Token::Comma ? QStringLiteral(",") : t.text;
+        return shown;
+    }
+    if (countOf(tokens, Token::Digit, 0, at.end) > 0)
+        return std::nullopt;
+    shown.text = sign;
+    for (const Token &t : tokens)
+        shown.text += t.kind == Token::Comma ? QStringLiteral(",") : t.kind == Token::Percent ? QStringLiteral("%") : t.text;
+    return shown;
+}
+
+// The digits a section shows of a number.
+struct SectionDigits {
+    QByteArray whole, fraction;
+    int exponent = 0; // of a scientific section
+    qsizetype significant = 0; // the fraction's digits up to its last that is not 0
+    qsizetype minimum = 0; // the digits a grouped whole part shows, from its first 0
+};
+
+// The number's digits in a section's places, rounded to them; nothing when
+// the bank tool does not show the section as the spreadsheet does.
+std::optional<SectionDigits> digitsOf(double magnitude, const std::vector<Token> &tokens, const SectionPlaces &at)
+{
+    SectionDigits digits;
+    Decimal d = decimalOf(magnitude);
+    if (!d.digits.isEmpty())
+        d.point += 2 * int(countOf(tokens, Token::Percent, 0, at.end)) - 3 * at.scale;
+    if (at.exponent != at.end) {
+        // Scientific: as many whole digits as the whole part has places; an
+        // engineering format (##0.0E+0) keeps the exponent a multiple of them.
+        if (at.wholePlaces == 0 || at.grouped)
+            return std::nullopt;
+        const bool engineering = at.wholePlaces > 1 && tokens[size_t(at.firstDigit)].text == u'#';
+        if (!d.digits.isEmpty()) {
+            const int e10 = d.point - 1;
+            digits.exponent = engineering ? int(std::floor(double(e10) / double(at.wholePlaces))) * int(at.wholePlaces) : e10 - int(at.wholePlaces - 1);
+        }
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            Decimal mantissa = d;
+            if (!mantissa.digits.isEmpty())
+                mantissa.point -= digits.exponent;
+            std::tie(digits.whole, digits.fraction) = rounded(mantissa, int(at.places));
+            if (digits.whole.size() <= at.wholePlaces)
+                break;
+            digits.exponent += engineering ? int(at.wholePlaces) : 1;
+        }
+    } else {
+        std::tie(digits.whole, digits.fraction) = rounded(d, int(at.places));
+    }
+    digits.significant = digits.fraction.size();
+    while (digits.significant > 0 && digits.fraction[digits.significant - 1] == '0')
+        --digits.significant;
+    for (size_t i = 0; i < at.wholeEnd; ++i) {
+        if (tokens[i].kind == Token::Digit && (digits.minimum > 0 || tokens[i].text == u'0'))
+            ++digits.minimum;
+    }
+    return digits;
+}
+
+// Writes what digit placeholder t, token i of the section, shows; counts
+// the whole and fraction placeholders written.
+void writeDigit(QString &text, const Token &t, size_t i, const SectionPlaces &at, const SectionDigits &digits, qsizetype &wholeIndex, qsizetype &fractionIndex)
+{
+    const QByteArray &whole = digits.whole;
+    if (i < at.wholeEnd) {
+        if (at.grouped) {
+            if (wholeIndex++ == 0) {
+                QByteArray grouped = whole.rightJustified(std::max(whole.size(), digits.minimum), '0');
+                for (qsizetype place = grouped.size() - 3; place > 0; place -= 3)
+                    grouped.insert(place, ',');
+                text += QString::fromLatin1(grouped);
+            }
+            return;
+        }
+        // Digits fill the placeholders from the right; those left over
+        // stand before the first.
+        const qsizetype fromRight = at.wholePlaces - 1 - wholeIndex;
+        if (wholeIndex++ == 0 && whole.size() > at.wholePlaces)
+            text += QString::fromLatin1(whole.left(whole.size() - at.wholePlaces));
+        if (fromRight < whole.size())
+            text += QChar::fromLatin1(whole[whole.size() - 1 - fromRight]);
+        else if (t.text == u'0')
+            text += u'0';
+        else if (t.text == u'?')
+            text += u' ';
+    } else if (i < at.numberEnd) {
+        const qsizetype place = fractionIndex++;
+        if (place < digits.significant)
+            text += QChar::fromLatin1(digits.fraction[place]);
+        else if (t.text == u'0')
+            text += u'0';
+        else if (t.text == u'?')
+            text += u' ';
+    }
+    // The exponent's placeholders are written with its sign.
+}
+
+// The section's text for the number's digits, token by token.
+QString sectionText(const std::vector<Token> &tokens, const SectionPlaces &at, const SectionDigits &digits, const QString &sign)
+{
+    QString text = sign;
+    qsizetype wholeIndex = 0, fractionIndex = 0;
+    for (size_t i = 0; i < at.end; ++i) {
+        const Token &t = tokens[i];
+        switch (t.kind) {
+        case Token::Digit:
+            writeDigit(text, t, i, at, digits, wholeIndex, fractionIndex);
+            break;
+        case Token::Point:
+            text += u'.';
+            break;
+        case Token::Comma:
+            if (at.commaRole[i] == 0)
+                text += u',';
+            break;
+        case Token::Percent:
+            text += u'%';
+            break;
+        case Token::Exponent: {
+            qsizetype zeros = 0;
+            for (size_t k = i + 1; k < at.end && tokens[k].kind == Token::Digit; ++k)
+                zeros += tokens[k].text == u'0';
+            text += u'E';
+            text += digits.exponent < 0 ? QStringLiteral("-") : t.text == u'+' ? QStringLiteral("+") : QString();
+            text += QString::number(std::abs(digits.exponent)).rightJustified(std::max<qsizetype>(zeros, 1), u'0');
+            break;
+        }
+        case Token::Literal:
+            text += t.text;
+            break;
+        case Token::General:
+            break;
+        }
+    }
+    // Without the blanks at its ends that pad it to the cell's width (_) or
+    // stand for missing digits (?).
+    return text.trimmed();
+}
+
 Rendered renderSection(double number, const QString &section, bool minus)
 {
     Rendered shown;
@@ -368,188 +585,23 @@ Rendered renderSection(double number, const QString &section, bool minus)
         return {general.isNull() ? QString() : sign + general, false};
     }
     const std::optional<std::vector<Token>> parsed = tokensOf(section);
-    if (!parsed)
+    const std::optional<SectionPlaces> at = parsed ? placesOf(*parsed) : std::nullopt;
+    if (!at)
         return shown;
     const std::vector<Token> &tokens = *parsed;
-    auto count = [&](Token::Kind kind, size_t from, size_t to) {
-        return std::count_if(tokens.begin() + qsizetype(from), tokens.begin() + qsizetype(to), [&](const Token &t) { return t.kind == kind; });
-    };
-    const size_t end = tokens.size();
-    size_t exponent = end, point = end;
-    for (size_t i = 0; i < end; ++i) {
-        if (tokens[i].kind == Token::Exponent && exponent == end)
-            exponent = i;
-        else if (tokens[i].kind == Token::Point && point == end && exponent == end)
-            point = i;
-        else if (tokens[i].kind == Token::Point || tokens[i].kind == Token::Exponent)
-            return shown;
-    }
-    shown.percent = count(Token::Percent, 0, end) > 0;
-    const size_t wholeEnd = std::min(point, exponent); // the whole part's end
-    const size_t numberEnd = exponent; // the number's end, before any exponent
-    const qsizetype wholePlaces = count(Token::Digit, 0, wholeEnd);
-    const qsizetype places = point < numberEnd ? count(Token::Digit, point, numberEnd) : 0;
-
-    if (count(Token::General, 0, end) > 0) {
-        // General among literals ("General cm"): the number as General shows it.
-        if (count(Token::Digit, 0, end) > 0 || point != end || exponent != end || shown.percent)
-            return shown;
-        const QString general = generalText(magnitude);
-        if (general.isNull())
-            return shown;
-        shown.text = sign;
-        for (const Token &t : tokens)
-            shown.text += t.kind == Token::General ? general : t.kind == Token::Comma ? QStringLiteral(",") : t.text;
-        return shown;
-    }
-    if (count(Token::Digit, 0, end) == 0) {
-        // Literals alone ("zero", "-"): shown as they are.
-        shown.text = sign;
-        for (const Token &t : tokens)
-            shown.text += t.kind == Token::Comma ? QStringLiteral(",") : t.kind == Token::Percent ? QStringLiteral("%") : t.text;
-        return shown;
-    }
-
-    // Commas: between the whole part's placeholders they group its digits;
-    // after the last placeholder of the number each divides it by 1000;
-    // elsewhere they are shown as they are.
-    qsizetype firstDigit = -1, lastWholeDigit = -1, lastDigit = -1;
-    for (size_t i = 0; i < numberEnd; ++i) {
-        if (tokens[i].kind != Token::Digit)
-            continue;
-        if (firstDigit < 0)
-            firstDigit = qsizetype(i);
-        if (i < wholeEnd)
-            lastWholeDigit = qsizetype(i);
-        lastDigit = qsizetype(i);
-    }
-    std::vector<int> commaRole(end, 0); // 0 shown, 1 groups, 2 scales
-    bool grouped = false;
-    int scale = 0;
-    for (size_t i = 0; i < numberEnd; ++i) {
-        if (tokens[i].kind != Token::Comma || firstDigit < 0 || qsizetype(i) < firstDigit)
-            continue;
-        if (qsizetype(i) < lastWholeDigit) {
-            commaRole[i] = 1;
-            grouped = true;
-        } else if (qsizetype(i) > lastDigit) {
-            commaRole[i] = 2;
-            ++scale;
-        }
-    }
+    shown.percent = countOf(tokens, Token::Percent, 0, at->end) > 0;
+    if (const std::optional<Rendered> literal = withoutPlaceholders(tokens, *at, magnitude, sign, shown.percent))
+        return *literal;
     // Literals between the whole part's placeholders take digits' places
     // ("000-000"); with grouping too, the bank tool does not show them.
     bool literalsWithin = false;
-    for (qsizetype i = firstDigit; i >= 0 && i < lastWholeDigit; ++i)
+    for (qsizetype i = at->firstDigit; i >= 0 && i < at->lastWholeDigit; ++i)
         literalsWithin = literalsWithin || tokens[size_t(i)].kind == Token::Literal;
-    if (grouped && (literalsWithin || std::any_of(tokens.begin(), tokens.begin() + qsizetype(wholeEnd), [](const Token &t) { return t.text == u'?'; })))
+    if (at->grouped && (literalsWithin || std::any_of(tokens.begin(), tokens.begin() + qsizetype(at->wholeEnd), [](const Token &t) { return t.text == u'?'; })))
         return shown;
-
-    Decimal d = decimalOf(magnitude);
-    if (!d.digits.isEmpty())
-        d.point += 2 * int(count(Token::Percent, 0, end)) - 3 * scale;
-    QByteArray whole, fraction;
-    int exponentValue = 0;
-    if (exponent != end) {
-        // Scientific: as many whole digits as the whole part has places; an
-        // engineering format (##0.0E+0) keeps the exponent a multiple of them.
-        if (wholePlaces == 0 || grouped)
-            return shown;
-        const bool engineering = wholePlaces > 1 && tokens[size_t(firstDigit)].text == u'#';
-        if (!d.digits.isEmpty()) {
-            const int e10 = d.point - 1;
-            exponentValue = engineering ? int(std::floor(double(e10) / double(wholePlaces))) * int(wholePlaces) : e10 - int(wholePlaces - 1);
-        }
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            Decimal mantissa = d;
-            if (!mantissa.digits.isEmpty())
-                mantissa.point -= exponentValue;
-            std::tie(whole, fraction) = rounded(mantissa, int(places));
-            if (whole.size() <= wholePlaces)
-                break;
-            exponentValue += engineering ? int(wholePlaces) : 1;
-        }
-    } else {
-        std::tie(whole, fraction) = rounded(d, int(places));
-    }
-    // The fraction's digits up to its last one that is not 0.
-    qsizetype significant = fraction.size();
-    while (significant > 0 && fraction[significant - 1] == '0')
-        --significant;
-
-    QString text = sign;
-    qsizetype wholeIndex = 0, fractionIndex = 0;
-    // The minimum digits a grouped whole part shows: from its first 0.
-    qsizetype minimum = 0;
-    for (size_t i = 0; i < wholeEnd; ++i) {
-        if (tokens[i].kind == Token::Digit && (minimum > 0 || tokens[i].text == u'0'))
-            ++minimum;
-    }
-    for (size_t i = 0; i < end; ++i) {
-        const Token &t = tokens[i];
-        switch (t.kind) {
-        case Token::Digit:
-            if (i < wholeEnd) {
-                if (grouped) {
-                    if (wholeIndex++ == 0) {
-                        QByteArray digits = whole.rightJustified(std::max(whole.size(), minimum), '0');
-                        for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-                            digits.insert(at, ',');
-                        text += QString::fromLatin1(digits);
-                    }
-                    break;
-                }
-                // Digits fill the placeholders from the right; those left over
-                // stand before the first.
-                const qsizetype fromRight = wholePlaces - 1 - wholeIndex;
-                if (wholeIndex++ == 0 && whole.size() > wholePlaces)
-                    text += QString::fromLatin1(whole.left(whole.size() - wholePlaces));
-                if (fromRight < whole.size())
-                    text += QChar::fromLatin1(whole[whole.size() - 1 - fromRight]);
-                else if (t.text == u'0')
-                    text += u'0';
-                else if (t.text == u'?')
-                    text += u' ';
-            } else if (i < numberEnd) {
-                const qsizetype at = fractionIndex++;
-                if (at < significant)
-                    text += QChar::fromLatin1(fraction[at]);
-                else if (t.text == u'0')
-                    text += u'0';
-                else if (t.text == u'?')
-                    text += u' ';
-            }
-            // The exponent's placeholders are written with its sign.
-            break;
-        case Token::Point:
-            text += u'.';
-            break;
-        case Token::Comma:
-            if (commaRole[i] == 0)
-                text += u',';
-            break;
-        case Token::Percent:
-            text += u'%';
-            break;
-        case Token::Exponent: {
-            qsizetype zeros = 0;
-            for (size_t k = i + 1; k < end && tokens[k].kind == Token::Digit; ++k)
-                zeros += tokens[k].text == u'0';
-            text += u'E';
-            text += exponentValue < 0 ? QStringLiteral("-") : t.text == u'+' ? QStringLiteral("+") : QString();
-            text += QString::number(std::abs(exponentValue)).rightJustified(std::max<qsizetype>(zeros, 1), u'0');
-            break;
-        }
-        case Token::Literal:
-            text += t.text;
-            break;
-        case Token::General:
-            break;
-        }
-    }
-    // Without the blanks at its ends that pad it to the cell's width (_) or
-    // stand for missing digits (?).
-    shown.text = text.trimmed();
+    const std::optional<SectionDigits> digits = digitsOf(magnitude, tokens, *at);
+    if (digits)
+        shown.text = sectionText(tokens, *at, *digits, sign);
     return shown;
 }
 
@@ -1207,6 +1259,262 @@ qint64 referencedColumn(const QString &reference)
     return column - 1;
 }
 
+qint64 saturated(qint64 a, qint64 b)
+{
+    return std::min<qint64>(a + b, qint64(1) << 60);
+}
+
+// A repeat count of an OpenDocument element: at least 1, at most 2^40.
+qint64 odsCount(const QXmlStreamReader &xml, QStringView name)
+{
+    const qint64 n = attribute(xml, name).toLongLong();
+    return std::clamp<qint64>(n, 1, qint64(1) << 40);
+}
+
+// The text of the OpenDocument cell the reader stands on, read to its end:
+// its paragraphs, one a line, their spaces and tabs, at most kMaxCellChars
+// of them; the first picture anchored in it in imageHref.
+QString odsCellText(QXmlStreamReader &xml, SheetBuilder &sheet, qint64 line, qint64 column, QString *imageHref)
+{
+    QString text;
+    int depth = 1, paragraphs = 0;
+    auto add = [&](qint64 n, QChar c) {
+        if (n > R::kMaxCellChars - text.size())
+            sheet.tooLong(line, column);
+        text += QString(qsizetype(n), c);
+    };
+    while (depth > 0 && !xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            ++depth;
+            const QStringView name = xml.name();
+            if (name == QLatin1String("annotation")) {
+                xml.skipCurrentElement();
+                --depth;
+            } else if (name == QLatin1String("frame")) {
+                // A picture anchored to the cell, not its text.
+                while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("frame"))) {
+                    xml.readNext();
+                    if (xml.isStartElement() && xml.name() == QLatin1String("image") && imageHref->isEmpty())
+                        *imageHref = attribute(xml, u"href");
+                }
+                --depth;
+            } else if (name == QLatin1String("p")) {
+                if (paragraphs++ > 0)
+                    add(1, u'\n');
+            } else if (name == QLatin1String("s")) {
+                add(odsCount(xml, u"c"), u' ');
+            } else if (name == QLatin1String("tab")) {
+                add(1, u'\t');
+            } else if (name == QLatin1String("line-break")) {
+                add(1, u'\n');
+            }
+        } else if (xml.isEndElement()) {
+            --depth;
+        } else if (xml.isCharacters()) {
+            if (xml.text().size() > R::kMaxCellChars - text.size())
+                sheet.tooLong(line, column);
+            text += xml.text();
+        }
+    }
+    return text;
+}
+
+// What an OpenDocument cell holds besides the text it shows.
+struct OdsValue {
+    QString type, value, dateValue, timeValue;
+    bool formula;
+};
+
+// How the value of a cell showing text was changed on its way to the text,
+// if it was.
+QString odsChanged(const OdsValue &held, const QString &text)
+{
+    const QString &type = held.type;
+    if (type == QLatin1String("date"))
+        return dateChanged(QDate::fromString(held.dateValue.left(10), Qt::ISODate), held.dateValue);
+    if (type == QLatin1String("time")) {
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("PT(\\d+)H(\\d+)M(\\d+)")).match(held.timeValue);
+        return timeChanged(QTime(m.captured(1).toInt() % 24, m.captured(2).toInt(), m.captured(3).toInt()));
+    }
+    if (type == QLatin1String("float") || type == QLatin1String("percentage") || type == QLatin1String("currency")) {
+        bool ok = false;
+        const double number = held.value.toDouble(&ok);
+        if (text.contains(u'/'))
+            return fractionChanged(text);
+        if (!ok || !std::isfinite(number))
+            return damagedCell(held.value);
+        // Calc's General drops the zeros typed at a number's end: a number
+        // shown as it is held may have lost them.
+        return numberChanged(number, text, type == QLatin1String("percentage"));
+    }
+    if (held.formula && type.isEmpty() && text.isEmpty())
+        return formulaWithoutValue();
+    return QString();
+}
+
+// The text of an Excel 97-2003 cell at row r, column c, and how its value
+// was changed on its way to the text, if it was.
+std::pair<QString, QString> xlsCell(const FreeXL_CellValue &value, const XlsRecords &records, int r, int c, QDate zero)
+{
+    QString text, changed;
+    // A number in its number format, General when the records do not give
+    // it.
+    auto number = [&](double n) {
+        const std::optional<int> id = records.formatId(r, c);
+        const auto custom = id ? records.formats().find(*id) : records.formats().end();
+        numberCell(n, custom != records.formats().end() ? custom->second : R::builtinFormat(id.value_or(0)), zero, &text, &changed);
+    };
+    switch (value.type) {
+    case FREEXL_CELL_INT:
+        number(double(value.value.int_value));
+        break;
+    case FREEXL_CELL_DOUBLE:
+        number(value.value.double_value);
+        break;
+    case FREEXL_CELL_TEXT:
+    case FREEXL_CELL_SST_TEXT:
+        text = QString::fromUtf8(value.value.text_value);
+        break;
+    case FREEXL_CELL_DATE:
+    case FREEXL_CELL_DATETIME:
+        text = QString::fromUtf8(value.value.text_value);
+        changed = dateChanged(QDate::fromString(text.left(10), Qt::ISODate), text);
+        break;
+    case FREEXL_CELL_TIME:
+        text = QString::fromUtf8(value.value.text_value);
+        changed = timeChanged(QTime::fromString(text, QStringLiteral("HH:mm:ss")));
+        break;
+    default:
+        break;
+    }
+    return {text, changed};
+}
+
+// A worksheet of a workbook, as its workbook lists it.
+struct XlsxSheet {
+    QString name, part;
+    bool visible;
+};
+
+// The worksheets of an Excel workbook in their order, and its date system
+// (1900, or 1904 of old Macintosh workbooks) in zero.
+std::vector<XlsxSheet> xlsxSheets(const Archive &zip, const QString &path, QDate *zero)
+{
+    const QString workbookPart = QStringLiteral("xl/workbook.xml");
+    const QByteArray workbookXml = zip.xml(workbookPart);
+    if (workbookXml.isEmpty())
+        damaged(path, QCoreApplication::translate("SpreadsheetReader", "it is not an Excel workbook (it has no xl/workbook.xml)"));
+    const std::map<QString, Relationship> parts = relationships(zip, workbookPart, {QStringLiteral("/worksheet")});
+    std::vector<XlsxSheet> sheets;
+    QXmlStreamReader workbook(workbookXml);
+    while (!workbook.atEnd()) {
+        workbook.readNext();
+        if (workbook.isStartElement() && workbook.name() == QLatin1String("sheet")) {
+            const auto part = parts.find(attribute(workbook, u"id"));
+            if (part != parts.end() && qint64(sheets.size()) < R::kMaxEntries)
+                sheets.push_back({attribute(workbook, u"name"), part->second.target, attribute(workbook, u"state").isEmpty() || attribute(workbook, u"state") == QLatin1String("visible")});
+        } else if (workbook.isStartElement() && workbook.name() == QLatin1String("workbookPr")) {
+            const QString date1904 = attribute(workbook, u"date1904");
+            if (date1904 == QLatin1String("1") || date1904 == QLatin1String("true"))
+                *zero = QDate(1904, 1, 1);
+        }
+    }
+    zip.checkXml(workbook, workbookPart);
+    if (sheets.empty())
+        damaged(path, QCoreApplication::translate("SpreadsheetReader", "it has no sheet"));
+    return sheets;
+}
+
+// The workbook's shared texts, each the runs of its rich text.
+std::vector<QString> sharedStrings(const Archive &zip, const QString &path)
+{
+    const QString stringsPart = QStringLiteral("xl/sharedStrings.xml");
+    std::vector<QString> shared;
+    const QByteArray bytes = zip.xml(stringsPart);
+    if (bytes.isEmpty())
+        return shared;
+    QXmlStreamReader strings(bytes);
+    bool inPhonetic = false;
+    while (!strings.atEnd()) {
+        strings.readNext();
+        if (strings.isStartElement() && strings.name() == QLatin1String("si")) {
+            if (qint64(shared.size()) >= R::kMaxEntries)
+                zip.tooMany(stringsPart);
+            shared.emplace_back();
+        } else if (strings.isStartElement() && strings.name() == QLatin1String("rPh")) {
+            inPhonetic = true;
+        } else if (strings.isEndElement() && strings.name() == QLatin1String("rPh")) {
+            inPhonetic = false;
+        } else if (strings.isStartElement() && strings.name() == QLatin1String("t") && !inPhonetic && !shared.empty()) {
+            shared.back() += strings.readElementText();
+            if (shared.back().size() > R::kMaxCellChars)
+                damaged(path, QCoreApplication::translate("SpreadsheetReader", "its text number %1 is longer than %2 characters, more than a spreadsheet's cell holds")
+                                  .arg(shared.size())
+                                  .arg(R::kMaxCellChars));
+        }
+    }
+    zip.checkXml(strings, stringsPart);
+    return shared;
+}
+
+// The text of the cell the reader stands on (a "c" element), read to its
+// end, and how its value was changed on the way, if it was.
+std::pair<QString, QString> xlsxCell(QXmlStreamReader &xml, const std::vector<QString> &shared, const std::vector<QString> &formats, QDate zero)
+{
+    const QString type = attribute(xml, u"t");
+    const int style = attribute(xml, u"s").toInt();
+    QString value, inlineText;
+    bool formula = false, hasValue = false;
+    while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("c"))) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("v")) {
+            value = xml.readElementText();
+            hasValue = true;
+        } else if (xml.name() == QLatin1String("f")) {
+            formula = true;
+            xml.skipCurrentElement();
+        } else if (xml.name() == QLatin1String("t")) {
+            inlineText += xml.readElementText();
+            hasValue = true;
+        } else if (xml.name() == QLatin1String("rPh")) {
+            xml.skipCurrentElement();
+        }
+    }
+    QString text, changed;
+    if (formula && !hasValue) {
+        changed = formulaWithoutValue();
+    } else if (!hasValue) {
+        // An empty cell with a format of its own.
+    } else if (type == QLatin1String("s")) {
+        bool ok = false;
+        const qint64 index = value.toLongLong(&ok);
+        if (ok && index >= 0 && index < qint64(shared.size()))
+            text = shared[size_t(index)];
+        else
+            changed = damagedCell(value);
+    } else if (type == QLatin1String("inlineStr")) {
+        text = inlineText;
+    } else if (type == QLatin1String("str") || type == QLatin1String("e")) {
+        text = value;
+    } else if (type == QLatin1String("b")) {
+        text = value == QLatin1String("1") ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    } else if (type == QLatin1String("d")) {
+        text = value;
+        changed = dateChanged(QDate::fromString(value.left(10), Qt::ISODate), value);
+    } else if (!value.isEmpty()) {
+        bool ok = false;
+        const double number = value.toDouble(&ok);
+        if (!ok || !std::isfinite(number))
+            changed = damagedCell(value);
+        else
+            numberCell(number, style >= 0 && size_t(style) < formats.size() ? formats[size_t(style)] : QString(), zero, &text, &changed);
+    }
+    return {text, changed};
+}
+
 } // namespace
 
 SpreadsheetReader::Shown SpreadsheetReader::kindOf(const QString &code)
@@ -1275,66 +1583,12 @@ QString SpreadsheetReader::builtinFormat(int id)
 QuestionFile::Table SpreadsheetReader::readXlsx(const QString &path, const QByteArray &data)
 {
     const Archive zip(path, data);
-    const QString workbookPart = QStringLiteral("xl/workbook.xml");
-    const QByteArray workbookXml = zip.xml(workbookPart);
-    if (workbookXml.isEmpty())
-        damaged(path, QCoreApplication::translate("SpreadsheetReader", "it is not an Excel workbook (it has no xl/workbook.xml)"));
-    // The worksheets in their order, the one of the questions, and the date
-    // system (1900, or 1904 of old Macintosh workbooks).
-    const std::map<QString, Relationship> parts = relationships(zip, workbookPart, {QStringLiteral("/worksheet")});
-    struct Sheet {
-        QString name, part;
-        bool visible;
-    };
-    std::vector<Sheet> sheets;
     QDate zero(1899, 12, 30);
-    QXmlStreamReader workbook(workbookXml);
-    while (!workbook.atEnd()) {
-        workbook.readNext();
-        if (workbook.isStartElement() && workbook.name() == QLatin1String("sheet")) {
-            const auto part = parts.find(attribute(workbook, u"id"));
-            if (part != parts.end() && qint64(sheets.size()) < R::kMaxEntries)
-                sheets.push_back({attribute(workbook, u"name"), part->second.target, attribute(workbook, u"state").isEmpty() || attribute(workbook, u"state") == QLatin1String("visible")});
-        } else if (workbook.isStartElement() && workbook.name() == QLatin1String("workbookPr")) {
-            const QString date1904 = attribute(workbook, u"date1904");
-            if (date1904 == QLatin1String("1") || date1904 == QLatin1String("true"))
-                zero = QDate(1904, 1, 1);
-        }
-    }
-    zip.checkXml(workbook, workbookPart);
-    if (sheets.empty())
-        damaged(path, QCoreApplication::translate("SpreadsheetReader", "it has no sheet"));
-    const Sheet &chosen = sheets[chosenSheet(sheets, [](const Sheet &s) { return s.name; }, [](const Sheet &s) { return s.visible; })];
+    const std::vector<XlsxSheet> sheets = xlsxSheets(zip, path, &zero);
+    const XlsxSheet &chosen = sheets[chosenSheet(sheets, [](const XlsxSheet &s) { return s.name; }, [](const XlsxSheet &s) { return s.visible; })];
     if (!zip.has(chosen.part))
         damaged(path, QCoreApplication::translate("SpreadsheetReader", "its sheet \"%1\" is missing").arg(Translation::shown(chosen.name)));
-
-    // The workbook's shared texts, each the runs of its rich text.
-    const QString stringsPart = QStringLiteral("xl/sharedStrings.xml");
-    std::vector<QString> shared;
-    if (const QByteArray bytes = zip.xml(stringsPart); !bytes.isEmpty()) {
-        QXmlStreamReader strings(bytes);
-        bool inPhonetic = false;
-        while (!strings.atEnd()) {
-            strings.readNext();
-            if (strings.isStartElement() && strings.name() == QLatin1String("si")) {
-                if (qint64(shared.size()) >= R::kMaxEntries)
-                    zip.tooMany(stringsPart);
-                shared.emplace_back();
-            } else if (strings.isStartElement() && strings.name() == QLatin1String("rPh")) {
-                inPhonetic = true;
-            } else if (strings.isEndElement() && strings.name() == QLatin1String("rPh")) {
-                inPhonetic = false;
-            } else if (strings.isStartElement() && strings.name() == QLatin1String("t") && !inPhonetic && !shared.empty()) {
-                shared.back() += strings.readElementText();
-                if (shared.back().size() > R::kMaxCellChars)
-                    damaged(path, QCoreApplication::translate("SpreadsheetReader", "its text number %1 is longer than %2 characters, more than a spreadsheet's cell holds")
-                                      .arg(shared.size())
-                                      .arg(R::kMaxCellChars));
-            }
-        }
-        zip.checkXml(strings, stringsPart);
-    }
-
+    const std::vector<QString> shared = sharedStrings(zip, path);
     qint64 cells = 0;
     SheetBuilder sheet(path, chosen.name, &cells);
     const std::vector<QString> formats = cellNumberFormats(zip);
@@ -1361,56 +1615,7 @@ QuestionFile::Table SpreadsheetReader::readXlsx(const QString &path, const QByte
             const qint64 named = referencedColumn(attribute(xml, u"r"));
             const qint64 column = named >= 0 ? named : nextColumn;
             nextColumn = column + 1;
-            const QString type = attribute(xml, u"t");
-            const int style = attribute(xml, u"s").toInt();
-            QString value, inlineText;
-            bool formula = false, hasValue = false;
-            while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("c"))) {
-                xml.readNext();
-                if (!xml.isStartElement())
-                    continue;
-                if (xml.name() == QLatin1String("v")) {
-                    value = xml.readElementText();
-                    hasValue = true;
-                } else if (xml.name() == QLatin1String("f")) {
-                    formula = true;
-                    xml.skipCurrentElement();
-                } else if (xml.name() == QLatin1String("t")) {
-                    inlineText += xml.readElementText();
-                    hasValue = true;
-                } else if (xml.name() == QLatin1String("rPh")) {
-                    xml.skipCurrentElement();
-                }
-            }
-            QString text, changed;
-            if (formula && !hasValue) {
-                changed = formulaWithoutValue();
-            } else if (!hasValue) {
-                // An empty cell with a format of its own.
-            } else if (type == QLatin1String("s")) {
-                bool ok = false;
-                const qint64 index = value.toLongLong(&ok);
-                if (ok && index >= 0 && index < qint64(shared.size()))
-                    text = shared[size_t(index)];
-                else
-                    changed = damagedCell(value);
-            } else if (type == QLatin1String("inlineStr")) {
-                text = inlineText;
-            } else if (type == QLatin1String("str") || type == QLatin1String("e")) {
-                text = value;
-            } else if (type == QLatin1String("b")) {
-                text = value == QLatin1String("1") ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-            } else if (type == QLatin1String("d")) {
-                text = value;
-                changed = dateChanged(QDate::fromString(value.left(10), Qt::ISODate), value);
-            } else if (!value.isEmpty()) {
-                bool ok = false;
-                const double number = value.toDouble(&ok);
-                if (!ok || !std::isfinite(number))
-                    changed = damagedCell(value);
-                else
-                    numberCell(number, style >= 0 && size_t(style) < formats.size() ? formats[size_t(style)] : QString(), zero, &text, &changed);
-            }
+            const auto [text, changed] = xlsxCell(xml, shared, formats, zero);
             if (!text.trimmed().isEmpty() || !changed.isEmpty())
                 sheet.cell(line, column, text, changed);
         }
@@ -1440,57 +1645,6 @@ QuestionFile::Table SpreadsheetReader::readOds(const QString &path, const QByteA
     SheetBuilder *sheet = nullptr;
     qint64 line = 0, nextLine = 1, column = 0, rowRepeat = 1;
     bool inRow = false;
-    auto saturated = [](qint64 a, qint64 b) { return std::min<qint64>(a + b, qint64(1) << 60); };
-    auto count = [&](QStringView name) {
-        const qint64 n = attribute(xml, name).toLongLong();
-        return std::clamp<qint64>(n, 1, qint64(1) << 40);
-    };
-    // A cell's text: its paragraphs, one a line, their spaces and tabs, at
-    // most kMaxCellChars of them.
-    auto cellText = [&](QString *imageHref) {
-        QString text;
-        int depth = 1, paragraphs = 0;
-        auto add = [&](qint64 n, QChar c) {
-            if (n > R::kMaxCellChars - text.size())
-                sheet->tooLong(line, column);
-            text += QString(qsizetype(n), c);
-        };
-        while (depth > 0 && !xml.atEnd()) {
-            xml.readNext();
-            if (xml.isStartElement()) {
-                ++depth;
-                const QStringView name = xml.name();
-                if (name == QLatin1String("annotation")) {
-                    xml.skipCurrentElement();
-                    --depth;
-                } else if (name == QLatin1String("frame")) {
-                    // A picture anchored to the cell, not its text.
-                    while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("frame"))) {
-                        xml.readNext();
-                        if (xml.isStartElement() && xml.name() == QLatin1String("image") && imageHref->isEmpty())
-                            *imageHref = attribute(xml, u"href");
-                    }
-                    --depth;
-                } else if (name == QLatin1String("p")) {
-                    if (paragraphs++ > 0)
-                        add(1, u'\n');
-                } else if (name == QLatin1String("s")) {
-                    add(count(u"c"), u' ');
-                } else if (name == QLatin1String("tab")) {
-                    add(1, u'\t');
-                } else if (name == QLatin1String("line-break")) {
-                    add(1, u'\n');
-                }
-            } else if (xml.isEndElement()) {
-                --depth;
-            } else if (xml.isCharacters()) {
-                if (xml.text().size() > R::kMaxCellChars - text.size())
-                    sheet->tooLong(line, column);
-                text += xml.text();
-            }
-        }
-        return text;
-    };
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isEndElement()) {
@@ -1528,40 +1682,20 @@ QuestionFile::Table SpreadsheetReader::readOds(const QString &path, const QByteA
             }
             nextLine = 1;
         } else if (name == QLatin1String("table-row") && sheet) {
-            rowRepeat = count(u"number-rows-repeated");
+            rowRepeat = odsCount(xml, u"number-rows-repeated");
             line = nextLine;
             nextLine = saturated(nextLine, rowRepeat);
             column = 0;
             inRow = true;
         } else if ((name == QLatin1String("table-cell") || name == QLatin1String("covered-table-cell")) && inRow) {
-            const qint64 repeated = count(u"number-columns-repeated");
-            const QString type = attribute(xml, u"value-type");
-            const QString value = attribute(xml, u"value"), dateValue = attribute(xml, u"date-value"), timeValue = attribute(xml, u"time-value");
-            const bool formula = !attribute(xml, u"formula").isEmpty();
+            const qint64 repeated = odsCount(xml, u"number-columns-repeated");
+            const OdsValue held{attribute(xml, u"value-type"), attribute(xml, u"value"), attribute(xml, u"date-value"), attribute(xml, u"time-value"),
+                                !attribute(xml, u"formula").isEmpty()};
             QString imageHref;
-            const QString text = cellText(&imageHref);
+            const QString text = odsCellText(xml, *sheet, line, column, &imageHref);
             if (!imageHref.isEmpty())
                 sheet->picture(line, column, zip.copy(imageHref.startsWith(QLatin1String("./")) ? imageHref.mid(2) : imageHref));
-            QString changed;
-            if (type == QLatin1String("date")) {
-                changed = dateChanged(QDate::fromString(dateValue.left(10), Qt::ISODate), dateValue);
-            } else if (type == QLatin1String("time")) {
-                const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("PT(\\d+)H(\\d+)M(\\d+)")).match(timeValue);
-                changed = timeChanged(QTime(m.captured(1).toInt() % 24, m.captured(2).toInt(), m.captured(3).toInt()));
-            } else if (type == QLatin1String("float") || type == QLatin1String("percentage") || type == QLatin1String("currency")) {
-                bool ok = false;
-                const double number = value.toDouble(&ok);
-                if (text.contains(u'/'))
-                    changed = fractionChanged(text);
-                else if (!ok || !std::isfinite(number))
-                    changed = damagedCell(value);
-                else
-                    // Calc's General drops the zeros typed at a number's end:
-                    // a number shown as it is held may have lost them.
-                    changed = numberChanged(number, text, type == QLatin1String("percentage"));
-            } else if (formula && type.isEmpty() && text.isEmpty()) {
-                changed = formulaWithoutValue();
-            }
+            const QString changed = odsChanged(held, text);
             if (!text.trimmed().isEmpty() || !changed.isEmpty()) {
                 for (qint64 k = 0; k < repeated; ++k)
                     sheet->cell(line, saturated(column, k), text, changed);
@@ -1636,39 +1770,9 @@ QuestionFile::Table SpreadsheetReader::readXls(const QString &path, const QByteA
     for (unsigned int r = 0; r < rows; ++r) {
         for (unsigned short c = 0; c < columns; ++c) {
             FreeXL_CellValue value;
-            QString text, changed;
             if (freexl_get_cell_value(handle, r, c, &value) != FREEXL_OK)
                 continue;
-            // A number in its number format, General when the records do not
-            // give it.
-            auto number = [&](double n) {
-                const std::optional<int> id = records.formatId(int(r), int(c));
-                const auto custom = id ? records.formats().find(*id) : records.formats().end();
-                numberCell(n, custom != records.formats().end() ? custom->second : builtinFormat(id.value_or(0)), zero, &text, &changed);
-            };
-            switch (value.type) {
-            case FREEXL_CELL_INT:
-                number(double(value.value.int_value));
-                break;
-            case FREEXL_CELL_DOUBLE:
-                number(value.value.double_value);
-                break;
-            case FREEXL_CELL_TEXT:
-            case FREEXL_CELL_SST_TEXT:
-                text = QString::fromUtf8(value.value.text_value);
-                break;
-            case FREEXL_CELL_DATE:
-            case FREEXL_CELL_DATETIME:
-                text = QString::fromUtf8(value.value.text_value);
-                changed = dateChanged(QDate::fromString(text.left(10), Qt::ISODate), text);
-                break;
-            case FREEXL_CELL_TIME:
-                text = QString::fromUtf8(value.value.text_value);
-                changed = timeChanged(QTime::fromString(text, QStringLiteral("HH:mm:ss")));
-                break;
-            default:
-                break;
-            }
+            const auto [text, changed] = xlsCell(value, records, int(r), int(c), zero);
             if (!text.trimmed().isEmpty() || !changed.isEmpty())
                 sheet.cell(qint64(r) + 1, c, text, changed);
         }

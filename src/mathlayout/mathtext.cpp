@@ -118,11 +118,13 @@ bool isProductAfterDigit(const QString &text, qsizetype at, QStringView word)
 
 } // namespace
 
-QList<MathText::Expression> MathText::expressions(const QString &text)
+namespace {
+
+// Each character's kind by itself, before its neighbours are looked at.
+std::vector<Kind> characterKinds(const QString &text)
 {
-    const qsizetype n = text.size();
-    std::vector<Kind> kinds(static_cast<size_t>(n), Kind::Other);
-    for (qsizetype i = 0; i < n; ++i) {
+    std::vector<Kind> kinds(static_cast<size_t>(text.size()), Kind::Other);
+    for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         kinds[size_t(i)] = c == u' ' || c == u'\t'                                       ? Kind::Blank
             : isNumberLike(c) || (c.isLetter() && !isArabicLetter(c))                   ? Kind::Operand
@@ -132,29 +134,50 @@ QList<MathText::Expression> MathText::expressions(const QString &text)
             : isSymbol(c)                                                               ? Kind::Symbol
                                                                                         : Kind::Other;
     }
-    // The nearest kind past blanks on one side of i, and where it stands.
-    auto beside = [&](qsizetype i, int step) {
-        qsizetype j = i + step;
-        while (j >= 0 && j < n && kinds[size_t(j)] == Kind::Blank)
-            j += step;
-        return j;
-    };
-    auto kindAt = [&](qsizetype j) { return j >= 0 && j < n ? kinds[size_t(j)] : Kind::Other; };
-    auto isMathematics = [](Kind k) { return k == Kind::Symbol || k == Kind::Operand || k == Kind::Variable || k == Kind::Function; };
+    return kinds;
+}
 
-    // A question mark beside an operator or relation (or after a list's
-    // comma) is the unknown: "= ?", "3 + ? = 7", "2, 4, 6, ?".
+// Where the nearest character past blanks on one side of i stands.
+qsizetype beside(const std::vector<Kind> &kinds, qsizetype i, int step)
+{
+    const auto n = qsizetype(kinds.size());
+    qsizetype j = i + step;
+    while (j >= 0 && j < n && kinds[size_t(j)] == Kind::Blank)
+        j += step;
+    return j;
+}
+
+Kind kindAt(const std::vector<Kind> &kinds, qsizetype j)
+{
+    return j >= 0 && j < qsizetype(kinds.size()) ? kinds[size_t(j)] : Kind::Other;
+}
+
+bool isMathematics(Kind k)
+{
+    return k == Kind::Symbol || k == Kind::Operand || k == Kind::Variable || k == Kind::Function;
+}
+
+// A question mark beside an operator or relation (or after a list's comma)
+// is the unknown: "= ?", "3 + ? = 7", "2, 4, 6, ?".
+void markUnknowns(const QString &text, std::vector<Kind> &kinds)
+{
+    const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         if (kinds[size_t(i)] == Kind::Question) {
-            const qsizetype before = beside(i, -1), after = beside(i, 1);
+            const qsizetype before = beside(kinds, i, -1), after = beside(kinds, i, 1);
             const bool unknown = (before >= 0 && isRelationOrOperator(text[before])) || (after < n && isRelationOrOperator(text[after]));
             kinds[size_t(i)] = unknown ? Kind::Operand : Kind::Other;
         }
     }
-    // Arabic words that may be variables: one letter, or a product touching
-    // its coefficient.
+}
+
+// Arabic words that may be variables (one letter, or a product touching its
+// coefficient) marked as letters; gives every Arabic word, where it stands
+// and its length.
+std::vector<std::pair<qsizetype, qsizetype>> markLetters(const QString &text, std::vector<Kind> &kinds)
+{
     std::vector<std::pair<qsizetype, qsizetype>> words;
-    for (qsizetype i = 0; i < n; ++i) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
         if (const qsizetype length = arabicWordAt(text, i)) {
             const QStringView word = QStringView(text).sliced(i, length);
             words.push_back({i, length});
@@ -163,52 +186,67 @@ QList<MathText::Expression> MathText::expressions(const QString &text)
             i += length - 1;
         }
     }
-    // A point, comma, colon or semicolon between mathematics (or letters
-    // that may be variables) on both sides is mathematics, punctuation
-    // elsewhere; an Arabic comma only where one side is in Eastern digits or
-    // an Arabic letter (a list of Western numbers in a sentence reads as
-    // the sentence does). Each looks past the blanks beside it only, so a
-    // row of blanks is crossed at most twice.
-    auto joinable = [&](qsizetype j) { return isMathematics(kindAt(j)) || kindAt(j) == Kind::Letter; };
+    return words;
+}
+
+// A point, comma, colon or semicolon between mathematics (or letters that
+// may be variables) on both sides is mathematics, punctuation elsewhere; an
+// Arabic comma only where one side is in Eastern digits or an Arabic letter
+// (a list of Western numbers in a sentence reads as the sentence does).
+// Each looks past the blanks beside it only, so a row of blanks is crossed
+// at most twice.
+void markPunctuation(const QString &text, std::vector<Kind> &kinds)
+{
+    const qsizetype n = text.size();
+    auto joinable = [&](qsizetype j) { return isMathematics(kindAt(kinds, j)) || kindAt(kinds, j) == Kind::Letter; };
     auto arabicSide = [&](qsizetype j) { return j >= 0 && j < n && (isEasternDigit(text[j]) || kinds[size_t(j)] == Kind::Letter); };
     for (qsizetype i = 0; i < n; ++i) {
         if (kinds[size_t(i)] == Kind::Punctuation) {
-            const qsizetype before = beside(i, -1), after = beside(i, 1);
+            const qsizetype before = beside(kinds, i, -1), after = beside(kinds, i, 1);
             const bool joins = joinable(before) && joinable(after) && (!isArabicPunctuation(text[i]) || arabicSide(before) || arabicSide(after));
             kinds[size_t(i)] = joins ? Kind::Symbol : Kind::Other;
         }
     }
-    // Arabic letters beside mathematics are variables, and the names of
-    // functions before an operand, a bracket, ^ or _ are functions; twice,
-    // for a function's variable ("جا س") and a variable's function
-    // ("جا^٢ س").
+}
+
+// Arabic letters beside mathematics are variables, and the names of
+// functions before an operand, a bracket, ^ or _ are functions; twice, for a
+// function's variable ("جا س") and a variable's function ("جا^٢ س"). Then a
+// prime after a letter, a bracket or another prime: f'(x), د'(س).
+void markVariables(const QString &text, const std::vector<std::pair<qsizetype, qsizetype>> &words, std::vector<Kind> &kinds)
+{
+    const qsizetype n = text.size();
     auto primeAfter = [&](qsizetype j) { return j + 1 < n && kinds[size_t(j + 1)] == Kind::Prime; };
     for (int pass = 0; pass < 2; ++pass) {
         for (const auto &[at, length] : words) {
             const QStringView word = QStringView(text).sliced(at, length);
             Kind kind = kinds[size_t(at)] == Kind::Letter ? Kind::Letter : Kind::Other;
-            const qsizetype after = beside(at + length - 1, 1);
+            const qsizetype after = beside(kinds, at + length - 1, 1);
             if (isArabicFunction(word)) {
-                const Kind next = kindAt(after);
+                const Kind next = kindAt(kinds, after);
                 const QChar c = after < n ? text[after] : QChar();
                 if (next == Kind::Operand || (word != u"لو" && (next == Kind::Variable || next == Kind::Letter)) || c == u'(' || c == u'^' || c == u'_')
                     kind = Kind::Function;
             }
-            if (kind == Kind::Letter && (isMathematics(kindAt(beside(at, -1))) || isMathematics(kindAt(after)) || primeAfter(at + length - 1)))
+            if (kind == Kind::Letter && (isMathematics(kindAt(kinds, beside(kinds, at, -1))) || isMathematics(kindAt(kinds, after)) || primeAfter(at + length - 1)))
                 kind = Kind::Variable;
             if (kind == Kind::Function || kind == Kind::Variable)
                 std::fill(kinds.begin() + at, kinds.begin() + at + length, kind);
         }
     }
-    // A prime after a letter, a bracket or another prime: f'(x), د'(س).
     for (qsizetype i = 0; i < n; ++i) {
         if (kinds[size_t(i)] == Kind::Prime)
             kinds[size_t(i)] = i > 0 && (isMathematics(kinds[size_t(i - 1)]) && text[i - 1] != u'(') ? Kind::Symbol : Kind::Other;
         else if (kinds[size_t(i)] == Kind::Letter)
             kinds[size_t(i)] = Kind::Other;
     }
+}
 
-    QList<Expression> found;
+// The runs of mathematics in text, by the kinds of its characters.
+QList<MathText::Expression> runsOf(const QString &text, const std::vector<Kind> &kinds)
+{
+    const qsizetype n = text.size();
+    QList<MathText::Expression> found;
     qsizetype i = 0;
     while (i < n) {
         if (kinds[size_t(i)] == Kind::Other || kinds[size_t(i)] == Kind::Blank) {
@@ -240,6 +278,19 @@ QList<MathText::Expression> MathText::expressions(const QString &text)
         i = next;
     }
     return found;
+}
+
+
+} // namespace
+
+QList<MathText::Expression> MathText::expressions(const QString &text)
+{
+    std::vector<Kind> kinds = characterKinds(text);
+    markUnknowns(text, kinds);
+    const std::vector<std::pair<qsizetype, qsizetype>> words = markLetters(text, kinds);
+    markPunctuation(text, kinds);
+    markVariables(text, words, kinds);
+    return runsOf(text, kinds);
 }
 
 namespace {

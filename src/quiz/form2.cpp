@@ -3,6 +3,8 @@
 #include "accessibility.h"
 #include "answerbutton.h"
 #include "application.h"
+#include "failure.h"
+#include "failurereport.h"
 #include "messagebox.h"
 #include "picture.h"
 #include "contestfolder.h"
@@ -105,6 +107,19 @@ Form2::Form2(QWidget *parent)
 
 Form2::~Form2() = default;
 
+bool Form2::attempt(const std::function<void()> &work)
+{
+    try {
+        work();
+        return true;
+    } catch (const Failure &failure) {
+        FailureReport::report(failure);
+    } catch (const std::exception &error) {
+        FailureReport::report(error);
+    }
+    return false;
+}
+
 AnswerButton *Form2::answerButton(int number) const
 {
     switch (number) {
@@ -145,17 +160,32 @@ void Form2::setAnswerCaptions(const std::array<QString, 4> &captions)
 
 void Form2::showPlaceholderQuestion()
 {
-    ui->q->setPicture(Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kPlaceholderPicture)), placeholderRole()));
+    m_questionPicture.clear();
+    ui->q->setPicture(m_placeholder);
     setAccessibleText(ui->q, QString(), QAccessible::DescriptionChanged);
+}
+
+void Form2::loadPictures()
+{
+    // Each picture is held once, as it is drawn; the one it replaces goes.
+    const qreal scale = m_view ? 0 : devicePixelRatioF();
+    m_pictureScale = scale;
+    const QString background = ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kBackgroundPicture));
+    const QString backgroundRole = QCoreApplication::translate("Form2", "the quiz window's background");
+    m_background = m_view ? Picture::load(background, backgroundRole, scale) : QPixmap();
+    m_backgroundFile = m_view ? QByteArray() : Picture::compressed(background, backgroundRole);
+    m_backgroundSize = m_view ? m_background.deviceIndependentSize().toSize() : Picture::shownSize(m_backgroundFile);
+    update();
+    m_placeholder = Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kPlaceholderPicture)), placeholderRole(), scale);
+    ui->q->setPicture(m_questionPicture.isEmpty() ? m_placeholder : Picture::load(m_questionPicture, m_questionRole, scale));
+    ui->soal->setPicture(Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kQuestionButtonPicture)), QCoreApplication::translate("Form2", "the face of the question button"), scale));
 }
 
 void Form2::Form_Load()
 {
     apppath = ContestFolder::withSeparator();
-    m_background = Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kBackgroundPicture)), QCoreApplication::translate("Form2", "the quiz window's background"));
-    update();
+    loadPictures();
     showPlaceholderQuestion();
-    ui->soal->setPicture(Picture::load(ContestFolder::picture(apppath, QString::fromLatin1(ContestFolder::kQuestionButtonPicture)), QCoreApplication::translate("Form2", "the face of the question button")));
     top1 = ui->tta1->y();
     top2 = ui->tta2->y();
     top3 = ui->tta3->y();
@@ -174,7 +204,7 @@ void Form2::Form_Load()
         // when the teacher asked for it), over the game rather than over
         // whatever stood on the screen before it; nothing is drawn before.
         m_awaitingName = true;
-        QMetaObject::invokeMethod(this, &Form2::beginContest, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] { attempt([this] { beginContest(); }); }, Qt::QueuedConnection);
     } else {
         beginContest();
     }
@@ -212,75 +242,83 @@ void Form2::contestEnded()
 
 void Form2::newContest()
 {
-    if (m_contest->underWay() && !MessageBox::ask(QStringLiteral("هل تريد إنهاء هذه المسابقة وبدء مسابقة جديدة؟"), kNewContestTitle))
-        return;
-    // Everything as at the start: every mark cleared by the same sweep, the
-    // counters, the score, the pictures, the buttons in their slots, waiting.
-    Timermove->stop();
-    Timeranswar->stop();
-    m_contest->renew();
-    showPlaceholderQuestion();
-    setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
-    for (int i = 1; i <= 4; ++i) {
-        answerButton(i)->move(slot(i));
-        answerButton(i)->setEnabled(false);
-        answerButton(i)->setBackColor(QColor(kNormalColour));
-    }
-    showCounters();
-    ui->Lanatija25->setText(QStringLiteral("00"));
-    ui->natijatrueorfalse->setVisible(false);
-    ui->nextPlayerHint->setVisible(false);
-    ui->finalScore->setVisible(false);
-    ui->playerName->clear();
-    ui->playerName->setVisible(false);
-    ui->soal->setEnabled(true);
-    beginContest();
-    describe();
+    attempt([this] {
+        if (m_contest->underWay() && !MessageBox::ask(QStringLiteral("هل تريد إنهاء هذه المسابقة وبدء مسابقة جديدة؟"), kNewContestTitle))
+            return;
+        // Everything as at the start: every mark cleared by the same sweep, the
+        // counters, the score, the pictures, the buttons in their slots, waiting.
+        Timermove->stop();
+        Timeranswar->stop();
+        m_contest->renew();
+        showPlaceholderQuestion();
+        setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
+        for (int i = 1; i <= 4; ++i) {
+            answerButton(i)->move(slot(i));
+            answerButton(i)->setEnabled(false);
+            answerButton(i)->setBackColor(QColor(kNormalColour));
+        }
+        showCounters();
+        ui->Lanatija25->setText(QStringLiteral("00"));
+        ui->natijatrueorfalse->setVisible(false);
+        ui->nextPlayerHint->setVisible(false);
+        ui->finalScore->setVisible(false);
+        ui->playerName->clear();
+        ui->playerName->setVisible(false);
+        ui->soal->setEnabled(true);
+        beginContest();
+        describe();
+    });
 }
 
 void Form2::soal_Click()
 {
-    // With hold on, the question button ends the round the verdict stayed on.
-    if (m_contest->holding()) {
-        Timeranswar_Timer();
-        return;
-    }
-    if (m_awaitingName)
-        return;
-    showPlaceholderQuestion();
-    setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
-    // A button lit in the round before (the one clicked, or the one the
-    // pointer rested on) would move with the shuffle and point at an answer
-    // before anyone reads the question: every draw starts yellow, and only a
-    // move of the pointer lights a button again.
-    for (int b = 1; b <= 4; ++b)
-        answerButton(b)->setBackColor(QColor(kNormalColour));
-    if (m_contest->draw() == Contest::Draw::Exhausted) {
-        contestEnded();
-        MessageBox::warning(kExhaustedPrompt, kExhaustedTitle);
-        return;
-    }
-    const Contest::Question &question = m_contest->question();
-    ui->q->setPicture(Picture::load(ContestFolder::questionPicture(apppath, question.id), QCoreApplication::translate("Form2", "the picture of question %1").arg(question.id)));
-    m_contest->shown();
-    setAccessibleText(ui->q, question.text, QAccessible::DescriptionChanged);
-    setAnswerCaptions(question.answers);
-    for (int i = 1; i <= 4; ++i)
-        answerButton(i)->setEnabled(true);
-    Timermove->start();
-    ui->soal->setEnabled(false);
-    showCounters();
-    describe();
+    attempt([this] {
+        // With hold on, the question button ends the round the verdict stayed on.
+        if (m_contest->holding()) {
+            Timeranswar_Timer();
+            return;
+        }
+        if (m_awaitingName)
+            return;
+        showPlaceholderQuestion();
+        setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
+        // A button lit in the round before (the one clicked, or the one the
+        // pointer rested on) would move with the shuffle and point at an answer
+        // before anyone reads the question: every draw starts yellow, and only a
+        // move of the pointer lights a button again.
+        for (int b = 1; b <= 4; ++b)
+            answerButton(b)->setBackColor(QColor(kNormalColour));
+        if (m_contest->draw() == Contest::Draw::Exhausted) {
+            contestEnded();
+            MessageBox::warning(kExhaustedPrompt, kExhaustedTitle);
+            return;
+        }
+        const Contest::Question &question = m_contest->question();
+        m_questionPicture = ContestFolder::questionPicture(apppath, question.id);
+        m_questionRole = QCoreApplication::translate("Form2", "the picture of question %1").arg(question.id);
+        ui->q->setPicture(Picture::load(m_questionPicture, m_questionRole, m_pictureScale));
+        m_contest->shown();
+        setAccessibleText(ui->q, question.text, QAccessible::DescriptionChanged);
+        setAnswerCaptions(question.answers);
+        for (int i = 1; i <= 4; ++i)
+            answerButton(i)->setEnabled(true);
+        Timermove->start();
+        ui->soal->setEnabled(false);
+        showCounters();
+        describe();
+    });
 }
 
 void Form2::Timermove_Timer()
 {
-    m_contest->shuffle();
-    // Every button goes to a recorded slot, never relative to where it stands.
-    for (int slotNumber = 1; slotNumber <= 4; ++slotNumber)
-        answerButton(m_contest->fieldInSlot(slotNumber))->move(slot(slotNumber));
-    Timermove->stop();
-    describe();
+    attempt([this] {
+        m_contest->shuffle();
+        // Every button goes to a recorded slot, never relative to where it stands.
+        for (int slotNumber = 1; slotNumber <= 4; ++slotNumber)
+            answerButton(m_contest->fieldInSlot(slotNumber))->move(slot(slotNumber));
+        Timermove->stop();
+        describe();
+    });
 }
 
 void Form2::showVerdict(const QString &verdict)
@@ -297,18 +335,20 @@ void Form2::showVerdict(const QString &verdict)
 
 void Form2::judge(int field)
 {
-    for (int i = 1; i <= 4; ++i)
-        answerButton(i)->setEnabled(false);
-    const bool correct = m_contest->answer(field);
-    showVerdict(correct ? kCorrectVerdict : kWrongVerdict);
-    showCounters();
-    if (m_contest->revealing())
-        ui->tta1->setBackColor(QColor(kRevealColour));
-    if (m_contest->holding())
-        ui->soal->setEnabled(true);
-    else
-        Timeranswar->start();
-    describe();
+    attempt([this, field] {
+        for (int i = 1; i <= 4; ++i)
+            answerButton(i)->setEnabled(false);
+        const bool correct = m_contest->answer(field);
+        showVerdict(correct ? kCorrectVerdict : kWrongVerdict);
+        showCounters();
+        if (m_contest->revealing())
+            ui->tta1->setBackColor(QColor(kRevealColour));
+        if (m_contest->holding())
+            ui->soal->setEnabled(true);
+        else
+            Timeranswar->start();
+        describe();
+    });
 }
 
 // Correctness belongs to the button: tta1 always carries the correct answer,
@@ -320,21 +360,23 @@ void Form2::tta4_Click() { judge(4); }
 
 void Form2::Timeranswar_Timer()
 {
-    if (m_contest->revealing())
-        ui->tta1->setBackColor(QColor(kNormalColour));
-    showPlaceholderQuestion();
-    setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
-    m_contest->endRound();
-    ui->Lanatija25->setText(QString::number(m_contest->score()));
-    ui->soal->setEnabled(true);
-    ui->natijatrueorfalse->setVisible(false);
-    if (m_contest->state() == Contest::State::Over) {
-        showVerdict(kContestOver);
-        ui->soal->setEnabled(false);
-        contestEnded();
-    }
-    Timeranswar->stop();
-    describe();
+    attempt([this] {
+        if (m_contest->revealing())
+            ui->tta1->setBackColor(QColor(kNormalColour));
+        showPlaceholderQuestion();
+        setAnswerCaptions({kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder, kAnswerPlaceholder});
+        m_contest->endRound();
+        ui->Lanatija25->setText(QString::number(m_contest->score()));
+        ui->soal->setEnabled(true);
+        ui->natijatrueorfalse->setVisible(false);
+        if (m_contest->state() == Contest::State::Over) {
+            showVerdict(kContestOver);
+            ui->soal->setEnabled(false);
+            contestEnded();
+        }
+        Timeranswar->stop();
+        describe();
+    });
 }
 
 void Form2::Form_MouseMove()
@@ -355,9 +397,13 @@ void Form2::tta4_MouseMove() { ui->tta4->setBackColor(QColor(kHighlightColour));
 
 void Form2::Label1_Click()
 {
-    if (m_contest)
-        m_contest->leave();
-    Application::endProgram(0);
+    // The program ends however leaving went: a failure is reported, and
+    // the report ends it with its own status.
+    if (attempt([this] {
+            if (m_contest)
+                m_contest->leave();
+        }))
+        Application::endProgram(0);
 }
 
 
@@ -454,7 +500,7 @@ void Form2::requestFullScreen(bool fullScreen)
         this,
         [this] {
             m_fullScreenSwitchPending = false;
-            setFullScreenView(m_fullScreenWanted);
+            attempt([this] { setFullScreenView(m_fullScreenWanted); });
         },
         Qt::QueuedConnection);
 }
@@ -466,12 +512,15 @@ void Form2::setFullScreenView(bool fullScreen)
         return;
     if (fullScreen) {
         QScreen *onScreen = m_view ? m_view->screen() : screen();
-        if (!m_view)
+        if (!m_view) {
             m_view = std::make_unique<ScaledView>(this);
+            loadPictures();
+        }
         m_view->showOn(onScreen);
         return;
     }
     m_view.reset();
+    loadPictures();
     resize(m_designSize);
     Application::showCentred(this);
 }
@@ -494,6 +543,7 @@ void Form2::resizeEvent(QResizeEvent *event)
             setWindowState(Qt::WindowNoState);
             resize(m_designSize);
             m_view = std::make_unique<ScaledView>(this);
+            attempt([this] { loadPictures(); });
             m_view->setGeometry(area);
             if (maximised)
                 m_view->showMaximized();
@@ -516,13 +566,33 @@ void Form2::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
-void Form2::paintEvent(QPaintEvent *)
+void Form2::paintEvent(QPaintEvent *event)
 {
     // The background picture at its own size at the top-left corner, cut at
     // the edges; the window colour shows where it does not reach.
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    painter.drawPixmap(0, 0, m_background);
+    if (m_backgroundFile.isEmpty()) {
+        painter.drawPixmap(0, 0, m_background);
+    } else {
+        const QRect area = event->rect() & QRect(QPoint(0, 0), m_backgroundSize);
+        for (int top = area.top(); top <= area.bottom(); top += kBackgroundBand) {
+            const QRect band(area.left(), top, area.width(), std::min(kBackgroundBand, area.bottom() + 1 - top));
+            painter.drawImage(band.topLeft(), Picture::part(m_backgroundFile, band, m_pictureScale));
+        }
+    }
+    // Moved to a screen of another pixel ratio, the window decodes its
+    // pictures again for it, once this paint is done.
+    const auto stale = [this] { return !m_view && m_pictureScale > 0 && !qFuzzyCompare(m_pictureScale, devicePixelRatioF()); };
+    if (stale()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, stale] {
+                if (stale())
+                    attempt([this] { loadPictures(); });
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void Form2::mouseMoveEvent(QMouseEvent *event)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <QHash>
 
 #include "contest.h"
@@ -29,6 +30,8 @@ class Form2 : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kTimermoveIntervalMs = 50;
+    // The rows of the background decoded at a time, to paint it.
+    static constexpr int kBackgroundBand = 64;
     static constexpr int kTimeranswarIntervalMs = 3000;
     // A key's repeat that comes sooner than this after it went down is a
     // new press: no keyboard repeats that fast, but quick presses arrive so.
@@ -113,9 +116,17 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Runs a handler's work; a failure in it is reported where it happened
+    // (the error box, the program ended), never unwound through the event
+    // loop. Gives whether the work was done.
+    bool attempt(const std::function<void()> &work);
     AnswerButton *answerButton(int number) const;
     void setAnswerCaptions(const std::array<QString, 4> &captions);
     void showPlaceholderQuestion();
+    // The window's pictures and the question's, decoded at the pixels they
+    // take on the screen now: the window's device pixel ratio, or their
+    // whole density while the scaled view enlarges them.
+    void loadPictures();
     void showVerdict(const QString &verdict);
     // A click on the button of answer field (1 is tta1, the correct one).
     void judge(int field);
@@ -141,7 +152,17 @@ private:
     std::unique_ptr<Ui::Form2> ui;
     QTimer *Timermove;
     QTimer *Timeranswar;
+    // The background while the scaled view enlarges it; in a window, its
+    // file and its size, and only the part painted is decoded.
     QPixmap m_background;
+    QByteArray m_backgroundFile;
+    QSize m_backgroundSize;
+    QPixmap m_placeholder;
+    // The scale the pictures were decoded for; 0 for their whole density.
+    qreal m_pictureScale = -1;
+    // The picture of the question on show and what it is; none for the
+    // placeholder.
+    QString m_questionPicture, m_questionRole;
     std::unique_ptr<ScaledView> m_view;
     ContestSettings m_settings;
     std::unique_ptr<Contest> m_contest;

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QCoreApplication>
 
+#include <memory>
+
 namespace {
 
 // The largest picture the bank tool reads to scale down (a 20000 x 20000
@@ -94,10 +96,14 @@ QByteArray Picture::jpegBytes(const QString &path, const QString &role)
     return data;
 }
 
-QImage Picture::decode(const QString &path, const QString &role)
+QImage Picture::decode(const QString &path, const QString &role, qreal scale)
 {
     QByteArray data = jpegBytes(path, role);
-    const QString place = where(path, role);
+    return decode(data, where(path, role), scale);
+}
+
+QImage Picture::decode(QByteArray &data, const QString &place, qreal scale)
+{
     QBuffer buffer(&data);
     QImageReader reader(&buffer, "JPEG");
     // What the game can decode: Qt refuses pictures over its allocation
@@ -107,7 +113,13 @@ QImage Picture::decode(const QString &path, const QString &role)
     if (limitBytes > 0 && qint64(size.width()) * size.height() * 4 > limitBytes)
         throw Failure(QCoreApplication::translate("Picture", "A picture is too large for the game to show: %1 pixels.").arg(sizeText(size)),
                       place, tooLargeAdvice());
-    const qreal density = densityOf(reader);
+    qreal density = densityOf(reader);
+    // The decoder scales as it goes, reading all of the file's data (so
+    // finding the same faults) without ever holding its whole size.
+    if (scale > 0 && density > scale) {
+        reader.setScaledSize((QSizeF(size) / density * scale).toSize());
+        density = scale;
+    }
     QImage image = readWhole(reader, place);
     image.setDevicePixelRatio(density);
     return image;
@@ -135,9 +147,58 @@ void Picture::setDensity(QImage &image, qreal density)
     image.setText(QString::fromLatin1(kDensityKey), QString::number(density));
 }
 
+QByteArray Picture::compressed(const QString &path, const QString &role)
+{
+    QByteArray data = jpegBytes(path, role);
+    // At an eighth of a pixel to one of its size: the decoder still reads
+    // all of the data, so finds every fault.
+    decode(data, where(path, role), 0.125);
+    return data;
+}
+
+namespace {
+
+// A reader of a checked picture's bytes, and the picture's density.
+std::pair<std::unique_ptr<QBuffer>, std::unique_ptr<QImageReader>> readerOf(const QByteArray &data)
+{
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(data);
+    auto reader = std::make_unique<QImageReader>(buffer.get(), "JPEG");
+    return {std::move(buffer), std::move(reader)};
+}
+
+} // namespace
+
+QImage Picture::part(const QByteArray &data, QRect part, qreal scale)
+{
+    const auto [buffer, reader] = readerOf(data);
+    const qreal density = densityOf(*reader);
+    const qreal pixels = scale > 0 && density > scale ? scale : density;
+    // The decoder reads the part's rows only, and scales them as it goes.
+    reader->setClipRect(QRectF(QPointF(part.topLeft()) * density, QSizeF(part.size()) * density).toRect());
+    reader->setScaledSize((QSizeF(part.size()) * pixels).toSize());
+    QImage image = reader->read();
+    image.setDevicePixelRatio(pixels);
+    return image;
+}
+
+QSize Picture::shownSize(const QByteArray &data)
+{
+    const auto [buffer, reader] = readerOf(data);
+    const qreal density = densityOf(*reader);
+    return (QSizeF(reader->size()) / density).toSize();
+}
+
 QPixmap Picture::load(const QString &path, const QString &role)
 {
     return QPixmap::fromImage(decode(path, role));
+}
+
+QPixmap Picture::load(const QString &path, const QString &role, qreal scale)
+{
+    // Held in three bytes a pixel, as the file has them, not the screen's
+    // four: drawn, it is the same.
+    return QPixmap::fromImage(decode(path, role, scale).convertToFormat(QImage::Format_RGB888), Qt::NoFormatConversion);
 }
 
 QSize Picture::verify(const QString &path, const QString &role)

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -31,6 +32,22 @@ public:
     static QString sizeText(QSize size);
 
     static QPixmap load(const QString &path, const QString &role = QString());
+    // The same, with no more pixels than it has on the screen at scale
+    // device pixels to one of its size (the window's device pixel ratio): a
+    // picture of a higher density is scaled down as it is decoded, its size
+    // on the screen the same. It is held in three bytes a pixel.
+    static QPixmap load(const QString &path, const QString &role, qreal scale);
+    // A picture's file checked as load() checks it (all of its data read,
+    // at a fraction of its pixels), given as its bytes: a window that shows
+    // a large picture at its size holds only these, and decodes the part it
+    // paints (part()).
+    static QByteArray compressed(const QString &path, const QString &role = QString());
+    // The part of a checked picture's file within part of its size on the
+    // screen, decoded at no more than scale pixels to one of its size; null
+    // when it cannot be read.
+    static QImage part(const QByteArray &data, QRect part, qreal scale);
+    // The size on the screen of a checked picture's file.
+    static QSize shownSize(const QByteArray &data);
     // The same, as an image (for printing, and where no screen is).
     static QImage image(const QString &path, const QString &role = QString()) { return decode(path, role); }
 
@@ -58,5 +75,8 @@ public:
 private:
     // The file's bytes, once it is known to be a whole JPEG file.
     static QByteArray jpegBytes(const QString &path, const QString &role);
-    static QImage decode(const QString &path, const QString &role);
+    // Decoded whole, at no more than scale pixels to one of its size when
+    // scale is given.
+    static QImage decode(const QString &path, const QString &role, qreal scale = 0);
+    static QImage decode(QByteArray &data, const QString &place, qreal scale);
 };

@@ -73,6 +73,9 @@ void Form1::Timer1_Timer()
     // quiz window never opens on a bank that was not checked and swept.
     prepareBank();
     hide();
+    // Hidden, the splash keeps no surface on the screen: it stays loaded,
+    // and a window of its own is made again were it shown again.
+    destroy();
     if (!m_form2) {
         // Kept only once loaded: a load that fails leaves no half-made window.
         auto quiz = std::make_unique<Form2>();

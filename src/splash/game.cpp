@@ -4,12 +4,12 @@
 #include "classhost.h"
 #include "contestfolder.h"
 #include "conteststart.h"
+#include "firstpaint.h"
 #include "form1.h"
 #include "qtmessages.h"
 #include "translation.h"
 
 #include <QCommandLineParser>
-#include <QEvent>
 #include <QStringList>
 
 #include <cstdio>
@@ -18,30 +18,6 @@
 #include <QCoreApplication>
 
 namespace {
-
-// Calls back once, on the first paint of the watched window.
-class FirstPaint : public QObject {
-public:
-    explicit FirstPaint(std::function<void()> callback)
-        : m_callback(std::move(callback))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && m_callback) {
-            auto callback = std::move(m_callback);
-            m_callback = nullptr;
-            watched->removeEventFilter(this);
-            callback();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_callback;
-};
 
 // The help's description, translated when asked.
 QString description()

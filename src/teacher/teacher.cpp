@@ -1,17 +1,19 @@
 #include "teacher.h"
 
 #include "application.h"
+#include "firstpaint.h"
 #include "qtmessages.h"
 #include "teacherwindow.h"
 #include "translation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
 
-int Teacher::run(int argc, char **argv)
+int Teacher::run(int argc, char **argv, std::function<void()> windowShown)
 {
     QtMessages::install();
     QString argument;
@@ -56,11 +58,18 @@ int Teacher::run(int argc, char **argv)
     }
     Application app(argc, argv);
     std::unique_ptr<TeacherWindow> window;
+    std::unique_ptr<FirstPaint> firstPaint;
     return app.run([&] {
-        // The window first, filled once its contest is read.
+        // The window first, filled once its contest is read: the reading
+        // starts once the window has painted, so that it does not delay it.
         window = std::make_unique<TeacherWindow>();
+        firstPaint = std::make_unique<FirstPaint>([&, shown = std::move(windowShown)] {
+            if (shown)
+                shown();
+            if (!argument.isEmpty())
+                QTimer::singleShot(0, window.get(), [&] { window->openInBackground(argument); });
+        });
+        window->installEventFilter(firstPaint.get());
         window->show();
-        if (!argument.isEmpty())
-            window->openInBackground(argument);
     });
 }

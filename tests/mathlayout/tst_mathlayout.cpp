@@ -618,6 +618,14 @@ private slots:
         PictureBox box;
         box.setPicture(Picture::load(path));
         QCOMPARE(box.size(), shown + QSize(2, 2));
+        // Decoded for a screen of a pixel a unit, whole or a part at a time
+        // from its checked file, it has the same size and the same pixels.
+        const QImage window = Picture::load(path, QString(), 1).toImage().convertToFormat(QImage::Format_RGB32);
+        const QByteArray file = Picture::compressed(path);
+        QCOMPARE(window.deviceIndependentSize().toSize(), shown);
+        QCOMPARE(Picture::shownSize(file), shown);
+        const QRect part(151, 21, 289, 89);
+        QCOMPARE(Picture::part(file, part, 1).convertToFormat(QImage::Format_RGB32), window.copy(part));
         // The quiz window's own pictures are made at the same density.
         QCOMPARE(QuestionPicture::placeholder().deviceIndependentSize().toSize(), QSize(450, 130));
         QCOMPARE(QuestionPicture::questionButtonFace().size(), QSize(208, 114));

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
+#include <QPainter>
 #include <QFile>
 #include <QString>
 #include <QTest>
@@ -83,6 +84,23 @@ inline QByteArray jpeg(QSize size, QColor colour = Qt::darkCyan)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "JPEG");
+    return bytes;
+}
+
+// A picture in format: a blue diagonal on a transparent ground.
+inline QByteArray picture(const char *format, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setPen(QPen(QColor(0, 0, 200), 6));
+    painter.drawLine(0, 0, size.width(), size.height());
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format))
+        qFatal("cannot write a %s picture", format);
     return bytes;
 }
 

@@ -888,6 +888,17 @@ Exit status: 0 done, 1 failed, 2 bad usage.
     </message>
 </context>
 <context>
+    <name>ClassHost</name>
+    <message>
+        <source>Class play cannot listen on %1: it is not an address.</source>
+        <translation>لا يستطيع لعب الصف الاستماع على %1: فهو ليس عنوانًا.</translation>
+    </message>
+    <message>
+        <source>Give an address of this computer, such as --bind 192.168.1.10, or leave --bind out.</source>
+        <translation>أعطِ عنوانًا لهذا الحاسوب، مثل ‎--bind 192.168.1.10‏، أو احذف ‎--bind‏.</translation>
+    </message>
+</context>
+<context>
     <name>ClassPlay</name>
     <message>
         <source>The class list</source>
@@ -1404,12 +1415,16 @@ questions were asked. It is chosen at start:
         <translation>يحتاج ‎--port‏ إلى رقم منفذ من 0 إلى 65535، مثل ‎--port 8765‏</translation>
     </message>
     <message>
-        <source>--bind needs an address of this computer, such as --bind 192.168.1.10</source>
-        <translation>يحتاج ‎--bind‏ إلى عنوان لهذا الحاسوب، مثل ‎--bind 192.168.1.10‏</translation>
-    </message>
-    <message>
         <source>--port and --bind are for class play: add --class</source>
         <translation>الخياران ‎--port‏ و‎--bind‏ للعب الصف: أضف ‎--class‏</translation>
+    </message>
+    <message>
+        <source>Class play could not be started from %1: %2.</source>
+        <translation>تعذّر تشغيل لعب الصف من %1: %2.</translation>
+    </message>
+    <message>
+        <source>Install the program again: %1 belongs beside it, or in ../libexec/mathcontest/ from it.</source>
+        <translation>ثبّت البرنامج من جديد: يجب أن يكون %1 بجانبه، أو في ‎../libexec/mathcontest/‎ نسبةً إلى مجلده.</translation>
     </message>
 </context>
 <context>

@@ -2,17 +2,25 @@
 
 #include "application.h"
 #include "contest.h"
+#include "failure.h"
+#include "translation.h"
 
-ClassHost::ClassHost(const QString &folder, const Options &options)
+#include <QCoreApplication>
+
+ClassHost::ClassHost(const QString &folder, const ClassOptions &options)
 {
+    const QHostAddress bind(options.bind);
+    if (!options.bind.isEmpty() && bind.isNull())
+        throw Failure(QCoreApplication::translate("ClassHost", "Class play cannot listen on %1: it is not an address.").arg(Translation::isolate(options.bind)),
+                      QStringLiteral("--bind"), QCoreApplication::translate("ClassHost", "Give an address of this computer, such as --bind 192.168.1.10, or leave --bind out."));
     const ContestSettings settings = Contest::prepare(folder, options.overrides);
     m_play = std::make_unique<ClassPlay>(folder, settings, ClassPlay::readClassList(folder));
     m_server = std::make_unique<ClassServer>(*m_play);
-    const QHostAddress listenOn = options.bind.isNull() ? QHostAddress(QHostAddress::AnyIPv4) : options.bind;
+    const QHostAddress listenOn = bind.isNull() ? QHostAddress(QHostAddress::AnyIPv4) : bind;
     const quint16 port = m_server->start(listenOn, options.port);
     // The address pupils type: the one asked for, else the machine's first
     // on a local network (loopback only on a machine with none).
-    QHostAddress shown = options.bind;
+    QHostAddress shown = bind;
     if (shown.isNull() || shown == QHostAddress(QHostAddress::AnyIPv4) || shown == QHostAddress(QHostAddress::Any))
         shown = ClassServer::localAddresses().value(0, QHostAddress(QHostAddress::LocalHost));
     const QString address = ClassServer::joinAddress(shown, port);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classoptions.h"
 #include "classplay.h"
 #include "classserver.h"
 #include "classwindow.h"
@@ -15,15 +16,9 @@
 // host screen.
 class ClassHost {
 public:
-    struct Options {
-        quint16 port = ClassServer::kDefaultPort;
-        QHostAddress bind; // null: every local network address
-        bool fullScreen = false;
-        ContestSettings::Overrides overrides;
-    };
-
-    // Throws a Failure (the bank, the record, the class list, the network).
-    ClassHost(const QString &folder, const Options &options);
+    // Throws a Failure (the bank, the record, the class list, the network,
+    // an address that is none).
+    ClassHost(const QString &folder, const ClassOptions &options);
     ~ClassHost();
 
     // The line printed for scripts: "class: http://ADDRESS:PORT/ room CODE".

@@ -25,7 +25,6 @@ class QWebSocket;
 class ClassServer : public QAbstractHttpServer {
     Q_OBJECT
 public:
-    static constexpr quint16 kDefaultPort = 8765;
     // A request's head and a message, at most.
     static constexpr qint64 kMaxRequestBytes = 8 * 1024;
     static constexpr qint64 kMaxMessageBytes = 4 * 1024;

@@ -6,7 +6,10 @@
 #include "regularfile.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
+
+#include <cstring>
 #include <QPainter>
 #include <QCoreApplication>
 
@@ -38,6 +41,47 @@ QString Picture::sizeText(QSize size)
 }
 
 namespace {
+
+// A checked JPEG picture's bytes, read as Qt's reader reads a file named
+// *.jpg: it then asks the JPEG decoder alone, where for a format given it
+// loads every image plugin installed, one after the other, until one takes
+// it (each kept for good, 1.4 MiB in all).
+class JpegBytes : public QFile {
+public:
+    explicit JpegBytes(const QByteArray &data)
+        : QFile(QStringLiteral("picture.jpg"))
+        , m_data(data)
+    {
+        QIODevice::open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    ~JpegBytes() override { QIODevice::close(); }
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return m_data.size(); }
+    bool seek(qint64 pos) override
+    {
+        if (pos < 0 || pos > m_data.size())
+            return false;
+        m_at = pos;
+        return QIODevice::seek(pos);
+    }
+    bool atEnd() const override { return m_at >= m_data.size(); }
+    void close() override { QIODevice::close(); }
+
+protected:
+    qint64 readData(char *out, qint64 most) override
+    {
+        const qint64 n = std::min(most, m_data.size() - m_at);
+        std::memcpy(out, m_data.constData() + m_at, size_t(n));
+        m_at += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+    qint64 m_at = 0;
+};
+
 
 QString where(const QString &path, const QString &role)
 {
@@ -104,8 +148,8 @@ QImage Picture::decode(const QString &path, const QString &role, qreal scale)
 
 QImage Picture::decode(QByteArray &data, const QString &place, qreal scale)
 {
-    QBuffer buffer(&data);
-    QImageReader reader(&buffer, "JPEG");
+    JpegBytes buffer(data);
+    QImageReader reader(&buffer);
     // What the game can decode: Qt refuses pictures over its allocation
     // limit, so one is refused from its header, as too large, not damaged.
     const QSize size = headerSize(reader, place);
@@ -159,11 +203,10 @@ QByteArray Picture::compressed(const QString &path, const QString &role)
 namespace {
 
 // A reader of a checked picture's bytes, and the picture's density.
-std::pair<std::unique_ptr<QBuffer>, std::unique_ptr<QImageReader>> readerOf(const QByteArray &data)
+std::pair<std::unique_ptr<JpegBytes>, std::unique_ptr<QImageReader>> readerOf(const QByteArray &data)
 {
-    auto buffer = std::make_unique<QBuffer>();
-    buffer->setData(data);
-    auto reader = std::make_unique<QImageReader>(buffer.get(), "JPEG");
+    auto buffer = std::make_unique<JpegBytes>(data);
+    auto reader = std::make_unique<QImageReader>(buffer.get());
     return {std::move(buffer), std::move(reader)};
 }
 
@@ -210,8 +253,8 @@ std::optional<QImage> Picture::fitted(const QString &path, QSize box, const QStr
 {
     QByteArray data = jpegBytes(path, role);
     const QString place = where(path, role);
-    QBuffer buffer(&data);
-    QImageReader reader(&buffer, "JPEG");
+    JpegBytes buffer(data);
+    QImageReader reader(&buffer);
     const QSize size = headerSize(reader, place);
     if (qint64(size.width()) * size.height() > kMaxFittedPixels)
         throw Failure(QCoreApplication::translate("Picture", "A JPEG picture claims to be %1 pixels, more than any real picture; the file is damaged.")

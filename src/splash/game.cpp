@@ -1,8 +1,8 @@
 #include "game.h"
 
 #include "application.h"
-#include "classhost.h"
 #include "contestfolder.h"
+#include "installpaths.h"
 #include "conteststart.h"
 #include "firstpaint.h"
 #include "form1.h"
@@ -12,7 +12,12 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+#include <QFile>
 #include <memory>
 #include <optional>
 #include <QCoreApplication>
@@ -52,7 +57,7 @@ void print(std::FILE *stream, const QString &text)
 // Reads the command line before any window system is needed. Gives the exit
 // status when the program ends here (help, version, a usage error).
 std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bool &fullScreen, ContestSettings::Overrides &overrides,
-                                    std::optional<ClassHost::Options> &classPlay)
+                                    std::optional<ClassOptions> &classPlay)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -78,7 +83,7 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bo
                                          QCoreApplication::translate("Game", "Starts class play: every pupil answers on a phone or tablet over this network, "
                                                                              "at the address shown (and printed)."));
     const QCommandLineOption port(QStringLiteral("port"),
-                                  QCoreApplication::translate("Game", "Class play listens on port N (default %1; 0 picks a free one).").arg(ClassServer::kDefaultPort),
+                                  QCoreApplication::translate("Game", "Class play listens on port N (default %1; 0 picks a free one).").arg(ClassOptions::kDefaultPort),
                                   QStringLiteral("N"));
     const QCommandLineOption bindOption(QStringLiteral("bind"),
                                         QCoreApplication::translate("Game", "Class play listens on ADDRESS only (default: every address of this computer)."),
@@ -102,18 +107,16 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bo
     bool lengthIsNumber = true;
     if (parsed && parser.isSet(length))
         overrides.length = parser.value(length).toInt(&lengthIsNumber);
-    ClassHost::Options host;
+    ClassOptions host;
     bool portIsNumber = true;
     if (parsed && parser.isSet(port))
         host.port = parser.value(port).toUShort(&portIsNumber);
     if (parsed && parser.isSet(bindOption))
-        host.bind = QHostAddress(parser.value(bindOption));
+        host.bind = parser.value(bindOption);
     const QString error = !parsed ? parser.errorText()
         : parser.positionalArguments().size() > 1 ? QCoreApplication::translate("Game", "more than one contest folder or file given")
         : !lengthIsNumber                         ? QCoreApplication::translate("Game", "--length needs a whole number, such as --length 10")
         : !portIsNumber                           ? QCoreApplication::translate("Game", "--port needs a port number from 0 to 65535, such as --port 8765")
-        : parser.isSet(bindOption) && host.bind.isNull()
-            ? QCoreApplication::translate("Game", "--bind needs an address of this computer, such as --bind 192.168.1.10")
         : (parser.isSet(port) || parser.isSet(bindOption)) && !parser.isSet(classOption)
             ? QCoreApplication::translate("Game", "--port and --bind are for class play: add --class")
             : QString();
@@ -138,12 +141,13 @@ std::optional<int> parseCommandLine(int argc, char **argv, QString &argument, bo
 
 } // namespace
 
-int Game::run(int argc, char **argv, std::function<void()> splashShown)
+int Game::run(int argc, char **argv, std::function<void()> splashShown, const ClassStart &classStart)
 {
     QString argument;
     bool fullScreen = false;
     ContestSettings::Overrides overrides;
-    std::optional<ClassHost::Options> classPlay;
+    std::optional<ClassOptions> classPlay;
+    QString classHost;
     QtMessages::install();
     {
         // The command line is read in the user's language before any window
@@ -152,6 +156,23 @@ int Game::run(int argc, char **argv, std::function<void()> splashShown)
         Translation::install();
         if (const std::optional<int> status = parseCommandLine(argc, argv, argument, fullScreen, overrides, classPlay))
             return *status;
+        if (classPlay && !classStart)
+            classHost = InstallPaths::helper(QString::fromLatin1(ClassOptions::kHostProgram));
+    }
+    // Class play runs in a program of its own, the same command line given
+    // over: the game never carries a server's libraries.
+    if (!classHost.isEmpty()) {
+        const QByteArray program = QFile::encodeName(classHost);
+        argv[0] = const_cast<char *>(program.constData());
+        ::execv(program.constData(), argv);
+        const QString error = QString::fromLocal8Bit(std::strerror(errno));
+        QCoreApplication early(argc, argv);
+        Translation::install();
+        print(stderr, QStringLiteral("mathcontest: %1\n%2\n")
+                          .arg(QCoreApplication::translate("Game", "Class play could not be started from %1: %2.").arg(classHost, error),
+                               QCoreApplication::translate("Game", "Install the program again: %1 belongs beside it, or in ../libexec/mathcontest/ from it.")
+                                   .arg(QString::fromLatin1(ClassOptions::kHostProgram))));
+        return 1;
     }
     Application app(argc, argv);
     // The game ends by its own exit (the label, Ctrl+Q, closing the quiz
@@ -161,13 +182,15 @@ int Game::run(int argc, char **argv, std::function<void()> splashShown)
     std::unique_ptr<ProgramLock> lock;
     std::unique_ptr<Form1> splash;
     std::unique_ptr<FirstPaint> firstPaint;
-    std::unique_ptr<ClassHost> host;
+    // Goes before the application, as every window does.
+    std::shared_ptr<void> classHosting;
     return app.run([&] {
         lock = ContestStart::open(argument);
         if (classPlay) {
             classPlay->overrides = overrides;
-            host = std::make_unique<ClassHost>(ContestFolder::path(), *classPlay);
-            print(stdout, host->line() + u'\n');
+            QString line;
+            classHosting = classStart(ContestFolder::path(), *classPlay, line);
+            print(stdout, line + u'\n');
             return;
         }
         splash = std::make_unique<Form1>();

@@ -141,7 +141,7 @@ Columns headerColumns(const QuestionFile::Row &header, const Places &places)
     }
     for (int i = 0; i < 5; ++i) {
         if (column[i] < 0)
-            places.fail(header.line, 0, QCoreApplication::translate("CsvReader", "the header has no column \"%1\"").arg(kColumns[i][0]));
+            places.fail(header.line, 0, QCoreApplication::translate("CsvReader", "the header has no column \"%1\"").arg(QLatin1String(kColumns[i][0])));
     }
 
     return column;
@@ -152,7 +152,7 @@ Columns headerColumns(const QuestionFile::Row &header, const Places &places)
 QString columnNamed(const QuestionFile::Row &header, const Columns &column, int which)
 {
     const QString name = header.cells[size_t(column[size_t(which)])].trimmed();
-    return kColumns[which][0] == name ? name : QStringLiteral("\"%1\"").arg(Translation::shown(name));
+    return QLatin1String(kColumns[which][0]) == name ? name : QStringLiteral("\"%1\"").arg(Translation::shown(name));
 }
 
 // The question of a row, or nothing when the row has a fault: each fault is

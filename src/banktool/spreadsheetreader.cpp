@@ -579,7 +579,7 @@ Rendered renderSection(double number, const QString &section, bool minus)
     const QString sign = minus ? QStringLiteral("-") : QString();
     const QString trimmed = section.trimmed();
     if (trimmed.isEmpty() && section.isEmpty())
-        return {QString(""), false};
+        return {QStringLiteral(""), false};
     if (trimmed.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0 || trimmed == QLatin1String("@")) {
         const QString general = generalText(magnitude);
         return {general.isNull() ? QString() : sign + general, false};

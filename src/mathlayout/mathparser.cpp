@@ -75,9 +75,10 @@ bool isBlank(const MathNode &node)
 // units and notation's own words as typed), other Latin words as variables.
 MathNode::Role wordRole(const QString &word, bool latin)
 {
-    static const QStringList functions = {"sin", "cos", "tan", "cot", "sec", "csc", "log", "ln", "exp", "lim", "max", "min", "gcd", "lcm",
-                                          "جا", "جتا", "ظا", "ظتا", "قا", "قتا", "لو", "لط"};
-    static const QStringList asTyped = {"cm", "mm", "km", "dm", "kg", "mg", "ml", "cl", "dl", "sqrt", "root"};
+    using namespace Qt::Literals::StringLiterals;
+    static const QStringList functions = {u"sin"_s, u"cos"_s, u"tan"_s, u"cot"_s, u"sec"_s, u"csc"_s, u"log"_s, u"ln"_s, u"exp"_s, u"lim"_s, u"max"_s, u"min"_s, u"gcd"_s, u"lcm"_s,
+                                          u"جا"_s, u"جتا"_s, u"ظا"_s, u"ظتا"_s, u"قا"_s, u"قتا"_s, u"لو"_s, u"لط"_s};
+    static const QStringList asTyped = {u"cm"_s, u"mm"_s, u"km"_s, u"dm"_s, u"kg"_s, u"mg"_s, u"ml"_s, u"cl"_s, u"dl"_s, u"sqrt"_s, u"root"_s};
     if (functions.contains(word))
         return MathNode::Role::Function;
     if (!latin || asTyped.contains(word))

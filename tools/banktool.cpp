@@ -15,126 +15,12 @@
 #include "programlock.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
+#include <vector>
 #include <QDir>
 
 namespace {
-
-// The help of each command, and the tool's, which lists them.
-QString commandHelp(const QString &command)
-{
-    if (command == QLatin1String("create"))
-        return BankTool::tr("Usage: mathcontest-bank create --from FILE.csv|.xlsx|.ods|.xls --out DIR [--digits SET] [--force]\n"
-                  "Makes DIR/db1.sqlite (questions numbered 1..N in file order, none used,\n"
-                  "each with its text) and DIR/img/ (one picture per question and the quiz\n"
-                  "window's pictures bak.jpg, soal.jpg, bsoal.jpg) from a question file:\n"
-                  "CSV as spreadsheets save it (separated by commas, semicolons or tabs;\n"
-                  "UTF-8, UTF-16 or Windows-1256), or a spreadsheet (.xlsx, .ods, or .xls\n"
-                  "of Excel 97-2003: the sheet named questions or الأسئلة, else the first,\n"
-                  "each cell as the spreadsheet shows it). Its header names the columns,\n"
-                  "in English or in Arabic:\n"
-                  "  question  السؤال            the question's text\n"
-                  "  a1        الإجابة الصحيحة   the correct answer\n"
-                  "  a2..a4    إجابة خاطئة 1..3  the wrong answers\n"
-                  "  picture   الصورة            (if wanted) a picture for the question (JPEG,\n"
-                  "                              PNG, GIF, BMP or WebP), relative to the\n"
-                  "                              file's folder or absolute; a larger one\n"
-                  "                              than 450 x 130 is scaled down; with a text,\n"
-                  "                              the two are shown side by side; a picture\n"
-                  "                              pasted into a question's row of a sheet\n"
-                  "                              is its picture when this cell is empty\n"
-                  "A date, a time or a number shown as a fraction that the spreadsheet made\n"
-                  "of what was typed, and two equal answers, are errors naming the cell.\n"
-                  "Mathematics is written as in a textbook: 3/4 and (x + 1)/3 (fractions),\n"
-                  "2 1/2 and ½ (mixed numbers), x^2 and 2^(n + 1) (powers), sqrt(16 + 9),\n"
-                  "√3, root(3)(8) and ∛8 (roots); \\/ and \\^ are a slash and a caret as\n"
-                  "they are. With an Arabic letter an expression reads from the right.\n"
-                  "Templates, their columns Text: /usr/share/doc/mathcontest/examples/\n"
-                  "questions-template.xlsx and questions-template.csv\n"
-                  "--digits western|eastern|typed writes every number of the questions'\n"
-                  "pictures and of the answers in one digit set: western 0-9 with 3.5 and\n"
-                  "25%, or eastern ٠-٩ with ٣٫٥ and ٢٥٪ (x² becomes x^٢, ½ becomes ١/٢);\n"
-                  "typed leaves them as typed. Digits in a word (A4, CO2) or before a\n"
-                  "file name's suffix (2.png) are left as they are. The set is recorded\n"
-                  "with the bank and kept when the bank is made again without --digits;\n"
-                  "settings shows it. A new bank's numbers are as typed.\n"
-                  "--force replaces a bank and img folder that DIR already holds.\n");
-    if (command == QLatin1String("import"))
-        return BankTool::tr("Usage: mathcontest-bank import FILE.mdb --out DIR [--force]\n"
-                  "Makes DIR/db1.sqlite from table soaal (ID, YN, a1..a4) of an Access\n"
-                  "question bank (.mdb or .accdb), none used. The Access file and the img\n"
-                  "folder are not touched. --force replaces a bank DIR already holds.\n");
-    if (command == QLatin1String("export"))
-        return BankTool::tr("Usage: mathcontest-bank export DIR --csv FILE.csv|--xlsx FILE.xlsx [--force]\n"
-                  "Writes the bank of contest folder DIR as a question file that create\n"
-                  "reads back into the same bank: each question's text and answers, and\n"
-                  "the pictures that were given (not those made from a text), copied into\n"
-                  "FILE-pictures/ beside it. --csv writes UTF-8 with a byte-order mark;\n"
-                  "--xlsx an Excel workbook with every column as Text, so that 7/8 stays\n"
-                  "7/8. --force replaces an existing file and its pictures, never a file\n"
-                  "of the contest folder.\n");
-    if (command == QLatin1String("check"))
-        return BankTool::tr("Usage: mathcontest-bank check DIR\n"
-                  "Lists, one a line, everything that would stop or spoil a contest in\n"
-                  "contest folder DIR. Exit status 0 when it is ready, 1 when not.\n");
-    if (command == QLatin1String("reset"))
-        return BankTool::tr("Usage: mathcontest-bank reset DIR\n"
-                  "Clears every used mark of DIR's bank, as the game does at start.\n");
-    if (command == QLatin1String("results"))
-        return BankTool::tr("Usage: mathcontest-bank results DIR [--csv FILE.csv | --pdf FILE.pdf] [--force]\n"
-                  "Lists the contests played in contest folder DIR (DIR/results.sqlite): a\n"
-                  "line a contest (player, start, right answers of those asked, how it\n"
-                  "ended), then a line a question asked, hardest first. --csv writes\n"
-                  "one row an answered question instead: contest, player, started,\n"
-                  "question, question_text, chosen (a1..a4), chosen_text, correct (1 or\n"
-                  "0), seconds; UTF-8 with a byte-order mark. --pdf writes a report of\n"
-                  "the contests, a chart of each question's right answers and the\n"
-                  "questions. --force replaces the file.\n");
-    if (command == QLatin1String("print"))
-        return BankTool::tr("Usage: mathcontest-bank print DIR --pdf FILE.pdf [--key] [--force]\n"
-                  "Writes a worksheet of the questions of contest folder DIR as a PDF:\n"
-                  "each question's picture and its four answers labelled أ ب ج د, in an\n"
-                  "order shuffled once per question (the same on every print), several\n"
-                  "questions a page. --key writes its answer key instead. --force\n"
-                  "replaces FILE.pdf.\n");
-    if (command == QLatin1String("settings"))
-        return BankTool::tr("Usage: mathcontest-bank settings DIR [--length N] [--fixed|--random] [--names|--no-names]\n"
-                  "                                 [--reveal|--no-reveal] [--hold|--no-hold]\n"
-                  "Shows the settings of the contests in DIR (DIR/contest.ini), after\n"
-                  "changing those given:\n"
-                  "  --length N   questions in a contest, 1 to the bank's size (25)\n"
-                  "  --fixed      questions 1..N in order, the same for every player\n"
-                  "               (--random: drawn at random, as by default)\n"
-                  "  --names      the player's name asked at each contest's start\n"
-                  "  --reveal     after a wrong answer, the correct one is marked\n"
-                  "  --hold       the verdict stays until Space, Enter or the question\n"
-                  "               button, for the class to talk it over\n"
-                  "--no-names, --no-reveal and --no-hold switch them off again.\n"
-                  "Last, digits=western, eastern or typed: the digits the bank's numbers\n"
-                  "are written in, chosen by create --digits.\n");
-    return BankTool::tr("Usage: mathcontest-bank COMMAND [OPTIONS]\n"
-              "\n"
-              "Prepares question banks for mathcontest.\n"
-              "\n"
-              "Commands:\n"
-              "  create --from FILE.csv --out DIR [--force]   a bank from a question file\n"
-              "                           (--digits western|eastern: its numbers' digits)\n"
-              "                           (or FILE.xlsx, FILE.ods, FILE.xls)\n"
-              "  import FILE.mdb --out DIR [--force]          a bank from an Access bank\n"
-              "  export DIR --csv FILE.csv [--force]          a bank's questions as a file\n"
-              "                           (or --xlsx FILE.xlsx)\n"
-              "  check DIR                                    what would spoil a contest\n"
-              "  reset DIR                                    clears every used mark\n"
-              "  settings DIR [--length N] [--fixed] ...      the contests' settings\n"
-              "  results DIR [--csv FILE.csv] [--force]       the contests played\n"
-              "                           (or --pdf FILE.pdf, a report)\n"
-              "  print DIR --pdf FILE.pdf [--key] [--force]   a worksheet, or its key\n"
-              "\n"
-              "Options:\n"
-              "  -h, --help     show this help (after a command, that command's) and exit\n"
-              "  --version      show the version and exit\n"
-              "\n"
-              "Exit status: 0 done, 1 failed, 2 bad usage.\n");
-}
 
 int usageError(QTextStream &err, const QString &message)
 {
@@ -152,19 +38,49 @@ struct Options {
     QStringList switches; // settings given on or off: --fixed, --no-names, ...
 };
 
-// The settings switches, each with what it sets.
-const QStringList kSwitches{QStringLiteral("--fixed"), QStringLiteral("--random"), QStringLiteral("--names"), QStringLiteral("--no-names"),
-                            QStringLiteral("--reveal"), QStringLiteral("--no-reveal"), QStringLiteral("--hold"), QStringLiteral("--no-hold")};
+// An option of a command: its name (or its names, apart by |, one of which
+// may be given), the value it takes (none for a switch), and whether the
+// command needs it.
+struct Option {
+    const char *names;
+    const char *value = nullptr;
+    bool required = false;
+};
 
-// A command: the options it allows, whether it takes a plain argument, what
-// it cannot do without (and says so when missing), and its work.
+// A command: the plain argument it takes (none: nullptr), its options, what
+// it cannot do without (and says so when missing), its work, and its help:
+// one line for the tool's, what it does for its own. Its usage and the
+// options the parser allows both come from the same list.
 struct Command {
     const char *name;
-    QStringList allowed;
-    bool takesArgument;
+    const char *argument;
+    std::vector<Option> options;
     bool (*complete)(const Options &);
     const char *needs;
     int (*work)(const Options &, QTextStream &out);
+    const char *summary;
+    const char *help;
+
+    bool allows(const QString &option) const
+    {
+        return std::any_of(options.begin(), options.end(), [&](const Option &o) { return QString::fromLatin1(o.names).split(u'|').contains(option); });
+    }
+    bool takesValue(const QString &option) const
+    {
+        return std::any_of(options.begin(), options.end(), [&](const Option &o) { return o.value && QString::fromLatin1(o.names).split(u'|').contains(option); });
+    }
+    // "create --from FILE --out DIR [--digits SET] [--force]"
+    QString usage() const
+    {
+        QStringList words{QString::fromLatin1(name)};
+        if (argument)
+            words << QString::fromLatin1(argument);
+        for (const Option &o : options) {
+            const QString word = o.value ? QStringLiteral("%1 %2").arg(QLatin1String(o.names), QLatin1String(o.value)) : QString::fromLatin1(o.names);
+            words << (o.required ? word : QStringLiteral("[%1]").arg(word));
+        }
+        return words.join(u' ');
+    }
 };
 
 // Parses arguments for command; false, after a usage message, when an option
@@ -174,13 +90,13 @@ bool parseOptions(const Command &command, const QStringList &arguments, Options 
     const QString name = QString::fromLatin1(command.name);
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &option = arguments[i];
-        if (option.startsWith(QLatin1String("--")) && !command.allowed.contains(option)) {
+        if (option.startsWith(QLatin1String("--")) && !command.allows(option)) {
             status = usageError(err, BankTool::tr("%1: unknown option '%2'").arg(Translation::isolate(name), Translation::isolate(option)));
             return false;
         }
         if (option == QLatin1String("--force")) {
             options.force = true;
-        } else if (kSwitches.contains(option) || option == QLatin1String("--key")) {
+        } else if (option.startsWith(QLatin1String("--")) && !command.takesValue(option)) {
             options.switches << option;
         } else if (option.startsWith(QLatin1String("--"))) {
             if (i + 1 >= arguments.size()) {
@@ -195,7 +111,7 @@ bool parseOptions(const Command &command, const QStringList &arguments, Options 
                 : option == QLatin1String("--digits")           ? options.digits
                                                                 : options.csv;
             target = arguments[++i];
-        } else if (command.takesArgument && options.argument.isEmpty()) {
+        } else if (command.argument && options.argument.isEmpty()) {
             options.argument = option;
         } else {
             status = usageError(err, BankTool::tr("%1: unexpected argument '%2'").arg(Translation::isolate(name), Translation::isolate(option)));
@@ -364,26 +280,132 @@ int results(const Options &options, QTextStream &out)
     return BankTool::kOk;
 }
 
-const QString kForce = QStringLiteral("--force");
 const Command kCommands[] = {
-    {"create", {QStringLiteral("--from"), QStringLiteral("--out"), QStringLiteral("--digits"), kForce}, false,
+    {"create", nullptr, {{"--from", "FILE", true}, {"--out", "DIR", true}, {"--digits", "SET"}, {"--force"}},
      [](const Options &o) { return !o.from.isEmpty() && !o.out.isEmpty() && (o.digits.isEmpty() || NumberDigits::fromName(o.digits)); },
-     QT_TRANSLATE_NOOP("BankTool", "create needs --from FILE.csv and --out DIR, and --digits, when given, is western, eastern or typed"), create},
-    {"import", {QStringLiteral("--out"), kForce}, true, [](const Options &o) { return !o.argument.isEmpty() && !o.out.isEmpty(); },
-     QT_TRANSLATE_NOOP("BankTool", "import needs FILE.mdb and --out DIR"), import},
-    {"export", {QStringLiteral("--csv"), QStringLiteral("--xlsx"), kForce}, true,
-     [](const Options &o) { return !o.argument.isEmpty() && o.csv.isEmpty() != o.xlsx.isEmpty(); },
-     QT_TRANSLATE_NOOP("BankTool", "export needs DIR and one of --csv FILE.csv and --xlsx FILE.xlsx"), exportBank},
-    {"check", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "check needs DIR"), check},
-    {"reset", {}, true, [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "reset needs DIR"), reset},
-    {"settings", QStringList{QStringLiteral("--length")} + kSwitches, true, [](const Options &o) { return !o.argument.isEmpty(); },
-     QT_TRANSLATE_NOOP("BankTool", "settings needs DIR"), settings},
-    {"results", {QStringLiteral("--csv"), QStringLiteral("--pdf"), kForce}, true,
-     [](const Options &o) { return !o.argument.isEmpty() && (o.csv.isEmpty() || o.pdf.isEmpty()); },
-     QT_TRANSLATE_NOOP("BankTool", "results needs DIR, and at most one of --csv FILE.csv and --pdf FILE.pdf"), results},
-    {"print", {QStringLiteral("--pdf"), QStringLiteral("--key"), kForce}, true, [](const Options &o) { return !o.argument.isEmpty() && !o.pdf.isEmpty(); },
-     QT_TRANSLATE_NOOP("BankTool", "print needs DIR and --pdf FILE.pdf"), print},
+     QT_TRANSLATE_NOOP("BankTool", "create needs --from FILE.csv and --out DIR, and --digits, when given, is western, eastern or typed"), create,
+     QT_TRANSLATE_NOOP("BankTool", "a bank from a question file (CSV, .xlsx, .ods or .xls)"),
+     QT_TRANSLATE_NOOP("BankTool",
+     "Makes DIR/db1.sqlite (questions numbered 1..N in file order, none used,\n"
+     "each with its text) and DIR/img/ (one picture per question and the quiz\n"
+     "window's pictures bak.jpg, soal.jpg, bsoal.jpg) from a question file:\n"
+     "CSV as spreadsheets save it (separated by commas, semicolons or tabs;\n"
+     "UTF-8, UTF-16 or Windows-1256), or a spreadsheet (.xlsx, .ods, or .xls\n"
+     "of Excel 97-2003: the sheet named questions or الأسئلة, else the first,\n"
+     "each cell as the spreadsheet shows it). Its header names the columns,\n"
+     "in English or in Arabic:\n"
+     "  question  السؤال            the question's text\n"
+     "  a1        الإجابة الصحيحة   the correct answer\n"
+     "  a2..a4    إجابة خاطئة 1..3  the wrong answers\n"
+     "  picture   الصورة            (if wanted) a picture for the question (JPEG,\n"
+     "                              PNG, GIF, BMP or WebP), relative to the\n"
+     "                              file's folder or absolute; a larger one\n"
+     "                              than 450 x 130 is scaled down; with a text,\n"
+     "                              the two are shown side by side; a picture\n"
+     "                              pasted into a question's row of a sheet\n"
+     "                              is its picture when this cell is empty\n"
+     "A date, a time or a number shown as a fraction that the spreadsheet made\n"
+     "of what was typed, and two equal answers, are errors naming the cell.\n"
+     "Mathematics is written as in a textbook: 3/4 and (x + 1)/3 (fractions),\n"
+     "2 1/2 and ½ (mixed numbers), x^2 and 2^(n + 1) (powers), sqrt(16 + 9),\n"
+     "√3, root(3)(8) and ∛8 (roots); \\/ and \\^ are a slash and a caret as\n"
+     "they are. With an Arabic letter an expression reads from the right.\n"
+     "Templates, their columns Text: /usr/share/doc/mathcontest/examples/\n"
+     "questions-template.xlsx and questions-template.csv\n"
+     "--digits western|eastern|typed writes every number of the questions'\n"
+     "pictures and of the answers in one digit set: western 0-9 with 3.5 and\n"
+     "25%, or eastern ٠-٩ with ٣٫٥ and ٢٥٪ (x² becomes x^٢, ½ becomes ١/٢);\n"
+     "typed leaves them as typed. Digits in a word (A4, CO2) or before a\n"
+     "file name's suffix (2.png) are left as they are. The set is recorded\n"
+     "with the bank and kept when the bank is made again without --digits;\n"
+     "settings shows it. A new bank's numbers are as typed.\n"
+     "--force replaces a bank and img folder that DIR already holds.\n")},
+    {"import", "FILE.mdb", {{"--out", "DIR", true}, {"--force"}}, [](const Options &o) { return !o.argument.isEmpty() && !o.out.isEmpty(); },
+     QT_TRANSLATE_NOOP("BankTool", "import needs FILE.mdb and --out DIR"), import, QT_TRANSLATE_NOOP("BankTool", "a bank from an Access bank"),
+     QT_TRANSLATE_NOOP("BankTool",
+     "Makes DIR/db1.sqlite from table soaal (ID, YN, a1..a4) of an Access\n"
+     "question bank (.mdb or .accdb), none used. The Access file and the img\n"
+     "folder are not touched. --force replaces a bank DIR already holds.\n")},
+    {"export", "DIR", {{"--csv|--xlsx", "FILE", true}, {"--force"}}, [](const Options &o) { return !o.argument.isEmpty() && o.csv.isEmpty() != o.xlsx.isEmpty(); },
+     QT_TRANSLATE_NOOP("BankTool", "export needs DIR and one of --csv FILE.csv and --xlsx FILE.xlsx"), exportBank,
+     QT_TRANSLATE_NOOP("BankTool", "a bank's questions as a file"),
+     QT_TRANSLATE_NOOP("BankTool",
+     "Writes the bank of contest folder DIR as a question file that create\n"
+     "reads back into the same bank: each question's text and answers, and\n"
+     "the pictures that were given (not those made from a text), copied into\n"
+     "FILE-pictures/ beside it. --csv writes UTF-8 with a byte-order mark;\n"
+     "--xlsx an Excel workbook with every column as Text, so that 7/8 stays\n"
+     "7/8. --force replaces an existing file and its pictures, never a file\n"
+     "of the contest folder.\n")},
+    {"check", "DIR", {}, [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "check needs DIR"), check,
+     QT_TRANSLATE_NOOP("BankTool", "what would spoil a contest"),
+     QT_TRANSLATE_NOOP("BankTool",
+     "Lists, one a line, everything that would stop or spoil a contest in\n"
+     "contest folder DIR. Exit status 0 when it is ready, 1 when not.\n")},
+    {"reset", "DIR", {}, [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "reset needs DIR"), reset,
+     QT_TRANSLATE_NOOP("BankTool", "clears every used mark"),
+     QT_TRANSLATE_NOOP("BankTool",
+     "Clears every used mark of DIR's bank, as the game does at start.\n")},
+    {"settings", "DIR", {{"--length", "N"}, {"--fixed|--random"}, {"--names|--no-names"}, {"--reveal|--no-reveal"}, {"--hold|--no-hold"}},
+     [](const Options &o) { return !o.argument.isEmpty(); }, QT_TRANSLATE_NOOP("BankTool", "settings needs DIR"), settings,
+     QT_TRANSLATE_NOOP("BankTool", "the contests' settings"),
+     QT_TRANSLATE_NOOP("BankTool",
+     "Shows the settings of the contests in DIR (DIR/contest.ini), after\n"
+     "changing those given:\n"
+     "  --length N   questions in a contest, 1 to the bank's size (25)\n"
+     "  --fixed      questions 1..N in order, the same for every player\n"
+     "               (--random: drawn at random, as by default)\n"
+     "  --names      the player's name asked at each contest's start\n"
+     "  --reveal     after a wrong answer, the correct one is marked\n"
+     "  --hold       the verdict stays until Space, Enter or the question\n"
+     "               button, for the class to talk it over\n"
+     "--no-names, --no-reveal and --no-hold switch them off again.\n"
+     "Last, digits=western, eastern or typed: the digits the bank's numbers\n"
+     "are written in, chosen by create --digits.\n")},
+    {"results", "DIR", {{"--csv|--pdf", "FILE"}, {"--force"}}, [](const Options &o) { return !o.argument.isEmpty() && (o.csv.isEmpty() || o.pdf.isEmpty()); },
+     QT_TRANSLATE_NOOP("BankTool", "results needs DIR, and at most one of --csv FILE.csv and --pdf FILE.pdf"), results,
+     QT_TRANSLATE_NOOP("BankTool", "the contests played, as a list, a CSV file or a PDF report"),
+     QT_TRANSLATE_NOOP("BankTool",
+     "Lists the contests played in contest folder DIR (DIR/results.sqlite): a\n"
+     "line a contest (player, start, right answers of those asked, how it\n"
+     "ended), then a line a question asked, hardest first. --csv writes\n"
+     "one row an answered question instead: contest, player, started,\n"
+     "question, question_text, chosen (a1..a4), chosen_text, correct (1 or\n"
+     "0), seconds; UTF-8 with a byte-order mark. --pdf writes a report of\n"
+     "the contests, a chart of each question's right answers and the\n"
+     "questions. --force replaces the file.\n")},
+    {"print", "DIR", {{"--pdf", "FILE", true}, {"--key"}, {"--force"}}, [](const Options &o) { return !o.argument.isEmpty() && !o.pdf.isEmpty(); },
+     QT_TRANSLATE_NOOP("BankTool", "print needs DIR and --pdf FILE.pdf"), print, QT_TRANSLATE_NOOP("BankTool", "a worksheet, or its key"),
+     QT_TRANSLATE_NOOP("BankTool",
+     "Writes a worksheet of the questions of contest folder DIR as a PDF:\n"
+     "each question's picture and its four answers labelled أ ب ج د, in an\n"
+     "order shuffled once per question (the same on every print), several\n"
+     "questions a page. --key writes its answer key instead. --force\n"
+     "replaces FILE.pdf.\n")},
 };
+
+// The help of a command, or the tool's (command empty), which lists them.
+QString commandHelp(const QString &command)
+{
+    for (const Command &known : kCommands) {
+        if (command == QLatin1String(known.name))
+            return BankTool::tr("Usage: %1").arg(QStringLiteral("mathcontest-bank ") + known.usage()) + u'\n' + BankTool::tr(known.help);
+    }
+    QString text = BankTool::tr("Usage: mathcontest-bank COMMAND [OPTIONS]\n"
+                                "\n"
+                                "Prepares question banks for mathcontest.\n"
+                                "\n"
+                                "Commands:\n");
+    for (const Command &known : kCommands)
+        text += QStringLiteral("  %1\n      %2\n").arg(known.usage(), BankTool::tr(known.summary));
+    return text
+        + BankTool::tr("\n"
+                       "Options:\n"
+                       "  -h, --help     show this help (after a command, that command's) and exit\n"
+                       "  --version      show the version and exit\n"
+                       "\n"
+                       "Exit status: 0 done, 1 failed, 2 bad usage.\n");
+}
 
 } // namespace
 

@@ -410,36 +410,6 @@
 <context>
     <name>BankTool</name>
     <message>
-        <source>Usage: mathcontest-bank import FILE.mdb --out DIR [--force]
-Makes DIR/db1.sqlite from table soaal (ID, YN, a1..a4) of an Access
-question bank (.mdb or .accdb), none used. The Access file and the img
-folder are not touched. --force replaces a bank DIR already holds.
-</source>
-        <translation>الاستعمال: mathcontest-bank import FILE.mdb --out DIR [--force]
-يُنشئ DIR/db1.sqlite، وكل أسئلته غير مستعملة، من الجدول soaal (ID وYN وa1..a4)
-في بنك أسئلة Access ‏(‎.mdb‎ أو ‎.accdb‎). لا يُمسّ ملف Access ولا
-مجلد img. ‎--force‎ يستبدل بنكاً موجوداً في DIR.
-</translation>
-    </message>
-    <message>
-        <source>Usage: mathcontest-bank check DIR
-Lists, one a line, everything that would stop or spoil a contest in
-contest folder DIR. Exit status 0 when it is ready, 1 when not.
-</source>
-        <translation>الاستعمال: mathcontest-bank check DIR
-يسرد، بنداً في كل سطر، كل ما قد يوقف المسابقة أو يفسدها في
-مجلد المسابقة DIR. حالة الخروج 0 إذا كان جاهزاً، و1 إن لم يكن.
-</translation>
-    </message>
-    <message>
-        <source>Usage: mathcontest-bank reset DIR
-Clears every used mark of DIR&apos;s bank, as the game does at start.
-</source>
-        <translation>الاستعمال: mathcontest-bank reset DIR
-يمسح كل علامات الاستعمال في بنك DIR، كما تفعل اللعبة عند بدئها.
-</translation>
-    </message>
-    <message>
         <source>Try &apos;mathcontest-bank --help&apos;.</source>
         <translation>جرّب ‎&apos;mathcontest-bank --help&apos;‎.</translation>
     </message>
@@ -639,63 +609,8 @@ Clears every used mark of DIR&apos;s bank, as the game does at start.
         <translation> (الإجابات أقل من أن تدل على صعوبته)</translation>
     </message>
     <message>
-        <source>Usage: mathcontest-bank export DIR --csv FILE.csv|--xlsx FILE.xlsx [--force]
-Writes the bank of contest folder DIR as a question file that create
-reads back into the same bank: each question&apos;s text and answers, and
-the pictures that were given (not those made from a text), copied into
-FILE-pictures/ beside it. --csv writes UTF-8 with a byte-order mark;
---xlsx an Excel workbook with every column as Text, so that 7/8 stays
-7/8. --force replaces an existing file and its pictures, never a file
-of the contest folder.
-</source>
-        <translation>الاستعمال: mathcontest-bank export DIR --csv FILE.csv|--xlsx FILE.xlsx [--force]
-يكتب بنك مجلد المسابقة DIR في ملف أسئلة يقرؤه الأمر create فيُنشئ
-منه البنك نفسه: نص كل سؤال وإجاباته، والصور التي أُعطيت (لا التي
-رُسمت من نص)، منسوخةً إلى FILE-pictures/ بجانبه. ‎--csv‎ يكتب UTF-8
-مع علامة ترتيب البايتات؛ و‎--xlsx‎ مصنّف Excel كل أعمدته نصية، فيبقى
-‎7/8‎ كما هو. ‎--force‎ يستبدل ملفاً موجوداً وصوره، ولا يستبدل أبداً
-ملفاً من ملفات مجلد المسابقة.
-</translation>
-    </message>
-    <message>
         <source>export needs DIR and one of --csv FILE.csv and --xlsx FILE.xlsx</source>
         <translation>يحتاج export إلى DIR وإلى واحد من ‎--csv FILE.csv‎ و‎--xlsx FILE.xlsx‎</translation>
-    </message>
-    <message>
-        <source>Usage: mathcontest-bank results DIR [--csv FILE.csv | --pdf FILE.pdf] [--force]
-Lists the contests played in contest folder DIR (DIR/results.sqlite): a
-line a contest (player, start, right answers of those asked, how it
-ended), then a line a question asked, hardest first. --csv writes
-one row an answered question instead: contest, player, started,
-question, question_text, chosen (a1..a4), chosen_text, correct (1 or
-0), seconds; UTF-8 with a byte-order mark. --pdf writes a report of
-the contests, a chart of each question&apos;s right answers and the
-questions. --force replaces the file.
-</source>
-        <translation>الاستعمال: mathcontest-bank results DIR [--csv FILE.csv | --pdf FILE.pdf] [--force]
-يسرد المسابقات التي لُعبت في مجلد المسابقة DIR (DIR/results.sqlite): سطراً
-لكل مسابقة (اللاعب، والبدء، والإجابات الصحيحة مما طُرح، وكيف انتهت)، ثم
-سطراً لكل سؤال طُرح، من الأصعب. ‎--csv‎ يكتب بدلاً من ذلك صفاً لكل سؤال
-أُجيب عنه: contest وplayer وstarted وquestion وquestion_text وchosen
-(a1..a4) وchosen_text وcorrect (1 أو 0) وseconds؛ بترميز UTF-8 مع علامة
-ترتيب البايتات. ‎--pdf‎ يكتب تقريراً بالمسابقات ورسماً لنسبة الإجابات
-الصحيحة لكل سؤال والأسئلة. ‎--force‎ يستبدل الملف.
-</translation>
-    </message>
-    <message>
-        <source>Usage: mathcontest-bank print DIR --pdf FILE.pdf [--key] [--force]
-Writes a worksheet of the questions of contest folder DIR as a PDF:
-each question&apos;s picture and its four answers labelled أ ب ج د, in an
-order shuffled once per question (the same on every print), several
-questions a page. --key writes its answer key instead. --force
-replaces FILE.pdf.
-</source>
-        <translation>الاستعمال: mathcontest-bank print DIR --pdf FILE.pdf [--key] [--force]
-يكتب ورقة عمل بأسئلة مجلد المسابقة DIR بصيغة PDF: صورة كل سؤال وإجاباته
-الأربع معلَّمة بـ أ ب ج د، بترتيب يُخلط مرة واحدة لكل سؤال (هو نفسه في كل
-طباعة)، وعدة أسئلة في الصفحة. ‎--key‎ يكتب مفتاح إجابتها بدلاً منها.
-‎--force‎ يستبدل FILE.pdf.
-</translation>
     </message>
     <message numerus="yes">
         <source>wrote %n page(s) to %1</source>
@@ -725,8 +640,19 @@ replaces FILE.pdf.
         <translation>%1. %2، %3: %4 صحيحة، %5</translation>
     </message>
     <message>
-        <source>Usage: mathcontest-bank create --from FILE.csv|.xlsx|.ods|.xls --out DIR [--digits SET] [--force]
-Makes DIR/db1.sqlite (questions numbered 1..N in file order, none used,
+        <source>create needs --from FILE.csv and --out DIR, and --digits, when given, is western, eastern or typed</source>
+        <translation>الأمر create يحتاج إلى ‎--from FILE.csv‎ و‎--out DIR‎، و‎--digits‎، إن أُعطي، هو western أو eastern أو typed</translation>
+    </message>
+    <message>
+        <source>Class play %1, %2:</source>
+        <translation>لعب الصف %1، %2:</translation>
+    </message>
+    <message>
+        <source>a bank from a question file (CSV, .xlsx, .ods or .xls)</source>
+        <translation>بنك من ملف أسئلة (CSV أو ‎.xlsx‎ أو ‎.ods‎ أو ‎.xls‎)</translation>
+    </message>
+    <message>
+        <source>Makes DIR/db1.sqlite (questions numbered 1..N in file order, none used,
 each with its text) and DIR/img/ (one picture per question and the quiz
 window&apos;s pictures bak.jpg, soal.jpg, bsoal.jpg) from a question file:
 CSV as spreadsheets save it (separated by commas, semicolons or tabs;
@@ -761,8 +687,7 @@ with the bank and kept when the bank is made again without --digits;
 settings shows it. A new bank&apos;s numbers are as typed.
 --force replaces a bank and img folder that DIR already holds.
 </source>
-        <translation>الاستعمال: mathcontest-bank create --from FILE.csv|.xlsx|.ods|.xls --out DIR [--digits SET] [--force]
-يُنشئ DIR/db1.sqlite (أسئلة مرقّمة من 1 إلى N بترتيب الملف، غير مستعملة،
+        <translation>يُنشئ DIR/db1.sqlite (أسئلة مرقّمة من 1 إلى N بترتيب الملف، غير مستعملة،
 ولكل سؤال نصه) وDIR/img/ (صورة لكل سؤال وصور نافذة المسابقة
 bak.jpg وsoal.jpg وbsoal.jpg) من ملف أسئلة: CSV كما تحفظه برامج
 الجداول (مفصول بفواصل أو فواصل منقوطة أو علامات جدولة؛ بترميز UTF-8
@@ -797,9 +722,68 @@ Excel 97-2003: الورقة المسمّاة questions أو الأسئلة، و�
 </translation>
     </message>
     <message>
-        <source>Usage: mathcontest-bank settings DIR [--length N] [--fixed|--random] [--names|--no-names]
-                                 [--reveal|--no-reveal] [--hold|--no-hold]
-Shows the settings of the contests in DIR (DIR/contest.ini), after
+        <source>a bank from an Access bank</source>
+        <translation>بنك من بنك Access</translation>
+    </message>
+    <message>
+        <source>Makes DIR/db1.sqlite from table soaal (ID, YN, a1..a4) of an Access
+question bank (.mdb or .accdb), none used. The Access file and the img
+folder are not touched. --force replaces a bank DIR already holds.
+</source>
+        <translation>يُنشئ DIR/db1.sqlite، وكل أسئلته غير مستعملة، من الجدول soaal (ID وYN وa1..a4)
+في بنك أسئلة Access ‏(‎.mdb‎ أو ‎.accdb‎). لا يُمسّ ملف Access ولا
+مجلد img. ‎--force‎ يستبدل بنكاً موجوداً في DIR.
+</translation>
+    </message>
+    <message>
+        <source>a bank&apos;s questions as a file</source>
+        <translation>أسئلة بنك في ملف</translation>
+    </message>
+    <message>
+        <source>Writes the bank of contest folder DIR as a question file that create
+reads back into the same bank: each question&apos;s text and answers, and
+the pictures that were given (not those made from a text), copied into
+FILE-pictures/ beside it. --csv writes UTF-8 with a byte-order mark;
+--xlsx an Excel workbook with every column as Text, so that 7/8 stays
+7/8. --force replaces an existing file and its pictures, never a file
+of the contest folder.
+</source>
+        <translation>يكتب بنك مجلد المسابقة DIR في ملف أسئلة يقرؤه الأمر create فيُنشئ
+منه البنك نفسه: نص كل سؤال وإجاباته، والصور التي أُعطيت (لا التي
+رُسمت من نص)، منسوخةً إلى FILE-pictures/ بجانبه. ‎--csv‎ يكتب UTF-8
+مع علامة ترتيب البايتات؛ و‎--xlsx‎ مصنّف Excel كل أعمدته نصية، فيبقى
+‎7/8‎ كما هو. ‎--force‎ يستبدل ملفاً موجوداً وصوره، ولا يستبدل أبداً
+ملفاً من ملفات مجلد المسابقة.
+</translation>
+    </message>
+    <message>
+        <source>what would spoil a contest</source>
+        <translation>ما قد يفسد المسابقة</translation>
+    </message>
+    <message>
+        <source>Lists, one a line, everything that would stop or spoil a contest in
+contest folder DIR. Exit status 0 when it is ready, 1 when not.
+</source>
+        <translation>يسرد، بنداً في كل سطر، كل ما قد يوقف المسابقة أو يفسدها في
+مجلد المسابقة DIR. حالة الخروج 0 إذا كان جاهزاً، و1 إن لم يكن.
+</translation>
+    </message>
+    <message>
+        <source>clears every used mark</source>
+        <translation>يمسح كل علامات الاستعمال</translation>
+    </message>
+    <message>
+        <source>Clears every used mark of DIR&apos;s bank, as the game does at start.
+</source>
+        <translation>يمسح كل علامات الاستعمال في بنك DIR، كما تفعل اللعبة عند بدئها.
+</translation>
+    </message>
+    <message>
+        <source>the contests&apos; settings</source>
+        <translation>إعدادات المسابقات</translation>
+    </message>
+    <message>
+        <source>Shows the settings of the contests in DIR (DIR/contest.ini), after
 changing those given:
   --length N   questions in a contest, 1 to the bank&apos;s size (25)
   --fixed      questions 1..N in order, the same for every player
@@ -812,9 +796,7 @@ changing those given:
 Last, digits=western, eastern or typed: the digits the bank&apos;s numbers
 are written in, chosen by create --digits.
 </source>
-        <translation>الاستعمال: mathcontest-bank settings DIR [--length N] [--fixed|--random] [--names|--no-names]
-                                 [--reveal|--no-reveal] [--hold|--no-hold]
-يعرض إعدادات المسابقات في DIR (الملف DIR/contest.ini)، بعد تغيير
+        <translation>يعرض إعدادات المسابقات في DIR (الملف DIR/contest.ini)، بعد تغيير
 ما أُعطي منها:
   --length N   عدد أسئلة المسابقة، من 1 إلى عدد أسئلة البنك (25)
   --fixed      الأسئلة من 1 إلى N بالترتيب، نفسها لكل متسابق
@@ -829,62 +811,78 @@ are written in, chosen by create --digits.
 </translation>
     </message>
     <message>
+        <source>the contests played, as a list, a CSV file or a PDF report</source>
+        <translation>المسابقات التي لُعبت، قائمةً أو ملف CSV أو تقرير PDF</translation>
+    </message>
+    <message>
+        <source>Lists the contests played in contest folder DIR (DIR/results.sqlite): a
+line a contest (player, start, right answers of those asked, how it
+ended), then a line a question asked, hardest first. --csv writes
+one row an answered question instead: contest, player, started,
+question, question_text, chosen (a1..a4), chosen_text, correct (1 or
+0), seconds; UTF-8 with a byte-order mark. --pdf writes a report of
+the contests, a chart of each question&apos;s right answers and the
+questions. --force replaces the file.
+</source>
+        <translation>يسرد المسابقات التي لُعبت في مجلد المسابقة DIR (DIR/results.sqlite): سطراً
+لكل مسابقة (اللاعب، والبدء، والإجابات الصحيحة مما طُرح، وكيف انتهت)، ثم
+سطراً لكل سؤال طُرح، من الأصعب. ‎--csv‎ يكتب بدلاً من ذلك صفاً لكل سؤال
+أُجيب عنه: contest وplayer وstarted وquestion وquestion_text وchosen
+(a1..a4) وchosen_text وcorrect (1 أو 0) وseconds؛ بترميز UTF-8 مع علامة
+ترتيب البايتات. ‎--pdf‎ يكتب تقريراً بالمسابقات ورسماً لنسبة الإجابات
+الصحيحة لكل سؤال والأسئلة. ‎--force‎ يستبدل الملف.
+</translation>
+    </message>
+    <message>
+        <source>a worksheet, or its key</source>
+        <translation>ورقة عمل، أو مفتاحها</translation>
+    </message>
+    <message>
+        <source>Writes a worksheet of the questions of contest folder DIR as a PDF:
+each question&apos;s picture and its four answers labelled أ ب ج د, in an
+order shuffled once per question (the same on every print), several
+questions a page. --key writes its answer key instead. --force
+replaces FILE.pdf.
+</source>
+        <translation>يكتب ورقة عمل بأسئلة مجلد المسابقة DIR بصيغة PDF: صورة كل سؤال وإجاباته
+الأربع معلَّمة بـ أ ب ج د، بترتيب يُخلط مرة واحدة لكل سؤال (هو نفسه في كل
+طباعة)، وعدة أسئلة في الصفحة. ‎--key‎ يكتب مفتاح إجابتها بدلاً منها.
+‎--force‎ يستبدل FILE.pdf.
+</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>الاستعمال: %1</translation>
+    </message>
+    <message>
         <source>Usage: mathcontest-bank COMMAND [OPTIONS]
 
 Prepares question banks for mathcontest.
 
 Commands:
-  create --from FILE.csv --out DIR [--force]   a bank from a question file
-                           (--digits western|eastern: its numbers&apos; digits)
-                           (or FILE.xlsx, FILE.ods, FILE.xls)
-  import FILE.mdb --out DIR [--force]          a bank from an Access bank
-  export DIR --csv FILE.csv [--force]          a bank&apos;s questions as a file
-                           (or --xlsx FILE.xlsx)
-  check DIR                                    what would spoil a contest
-  reset DIR                                    clears every used mark
-  settings DIR [--length N] [--fixed] ...      the contests&apos; settings
-  results DIR [--csv FILE.csv] [--force]       the contests played
-                           (or --pdf FILE.pdf, a report)
-  print DIR --pdf FILE.pdf [--key] [--force]   a worksheet, or its key
-
-Options:
-  -h, --help     show this help (after a command, that command&apos;s) and exit
-  --version      show the version and exit
-
-Exit status: 0 done, 1 failed, 2 bad usage.
 </source>
         <translation>الاستعمال: mathcontest-bank COMMAND [OPTIONS]
 
 يُعِدّ بنوك الأسئلة للعبة mathcontest.
 
 الأوامر:
-  create --from FILE.csv --out DIR [--force]   بنك من ملف أسئلة
-                           (‎--digits western|eastern‎: أرقام أعداده)
-                           (أو FILE.xlsx أو FILE.ods أو FILE.xls)
-  import FILE.mdb --out DIR [--force]          بنك من بنك Access
-  export DIR --csv FILE.csv [--force]          أسئلة بنك في ملف
-                           (أو ‎--xlsx FILE.xlsx‎)
-  check DIR                                    ما قد يفسد المسابقة
-  reset DIR                                    يمسح كل علامات الاستعمال
-  settings DIR [--length N] [--fixed] ...      إعدادات المسابقات
-  results DIR [--csv FILE.csv] [--force]       المسابقات التي لُعبت
-                           (أو ‎--pdf FILE.pdf‎، تقرير)
-  print DIR --pdf FILE.pdf [--key] [--force]   ورقة عمل، أو مفتاحها
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+  -h, --help     show this help (after a command, that command&apos;s) and exit
+  --version      show the version and exit
 
+Exit status: 0 done, 1 failed, 2 bad usage.
+</source>
+        <translation>
 الخيارات:
   -h, --help     يعرض هذه المساعدة (وبعد أمرٍ، مساعدته) ويخرج
   --version      يعرض الإصدار ويخرج
 
 حالة الخروج: 0 تم، 1 فشل، 2 استعمال خاطئ.
 </translation>
-    </message>
-    <message>
-        <source>create needs --from FILE.csv and --out DIR, and --digits, when given, is western, eastern or typed</source>
-        <translation>الأمر create يحتاج إلى ‎--from FILE.csv‎ و‎--out DIR‎، و‎--digits‎، إن أُعطي، هو western أو eastern أو typed</translation>
-    </message>
-    <message>
-        <source>Class play %1, %2:</source>
-        <translation>لعب الصف %1، %2:</translation>
     </message>
 </context>
 <context>

@@ -365,7 +365,7 @@ const QList<CommandCase> kCommandCases = {
     // The numbering fault, and what can still be checked: question 4's picture.
     {"check: numbering, and on", [](const QDir &d) { sql(d, QStringLiteral("update soaal set ID=4 where ID=2")); }, {"check", "%D/app"}, 1,
      {"Question number 2 is missing", "img/4.jpg (the picture of question 4): A picture file is missing."}, kAlways},
-    {"a command's help", kNothing, {"create", "--help"}, 0, {"create --from FILE.csv"}, kAlways},
+    {"a command's help", kNothing, {"create", "--help"}, 0, {"Usage: mathcontest-bank create --from FILE --out DIR [--digits SET] [--force]"}, kAlways},
     {"no command", kNothing, {}, 2, {"no command given"}, kAlways},
     {"no --out", kNothing, {"create", "--from", "x.csv"}, 2, {"needs --from FILE.csv and --out DIR"}, kAlways},
     {"an option a command does not take", kNothing, {"reset", "--force", "/tmp"}, 2, {"reset: unknown option '--force'"}, kAlways},

@@ -126,19 +126,26 @@ QStringList ClassPlay::freeNames() const
     return names;
 }
 
-ClassPlay::Joined ClassPlay::join(const QString &code, const QString &name, const QString &from)
+ClassPlay::Join ClassPlay::checkCode(const QString &code, const QString &from)
 {
     Tries &tries = m_tries[from];
     const qint64 now = nowMs();
     if (now < tries.waitUntil)
-        return refuse(Join::Slowed);
+        return Join::Slowed;
     if (code.trimmed() != m_code) {
         ++tries.wrong;
         if (tries.wrong >= kFreeTries)
             tries.waitUntil = now + std::min(kLongestWaitMs, kFirstWaitMs << std::min(tries.wrong - kFreeTries, 16));
-        return refuse(Join::WrongCode);
+        return Join::WrongCode;
     }
     m_tries.remove(from);
+    return Join::Seated;
+}
+
+ClassPlay::Joined ClassPlay::join(const QString &code, const QString &name, const QString &from)
+{
+    if (const Join checked = checkCode(code, from); checked != Join::Seated)
+        return refuse(checked);
     if (m_state == State::Over)
         return refuse(Join::Over);
     if (m_locked)

@@ -78,6 +78,10 @@ public:
         QByteArray token; // the seat's, 32 hexadecimal digits (128 bits)
     };
     Joined join(const QString &code, const QString &name, const QString &from);
+    // Whether code is the room's, for a device at from that has not sat
+    // yet: Seated when it is (its wrong tries forgotten), else WrongCode or
+    // Slowed, counted as a join's are.
+    Join checkCode(const QString &code, const QString &from);
     // The seat a token acts for, -1 for none (or one removed).
     int seatOf(const QByteArray &token) const;
     const std::vector<Seat> &seats() const { return m_seats; }

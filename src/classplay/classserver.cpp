@@ -114,6 +114,7 @@ struct ClassServer::Device {
     QString address;
     int seat = -1;
     QByteArray stamp; // what it was last told, in short
+    bool knowsCode = false; // gave the room's code, to see the class list
     qint64 second = 0;
     int messages = 0;
 };
@@ -268,10 +269,13 @@ void ClassServer::acceptDevices()
 
 QByteArray ClassServer::welcome() const
 {
-    QJsonObject message{{QStringLiteral("t"), QStringLiteral("welcome")}};
-    if (m_play.hasClassList())
-        message.insert(QStringLiteral("names"), QJsonArray::fromStringList(m_play.freeNames()));
-    return json(message);
+    // The class's names only to a device that knows the room's code.
+    return json({{QStringLiteral("t"), QStringLiteral("welcome")}, {QStringLiteral("list"), m_play.hasClassList()}});
+}
+
+QByteArray ClassServer::names() const
+{
+    return json({{QStringLiteral("t"), QStringLiteral("names")}, {QStringLiteral("names"), QJsonArray::fromStringList(m_play.freeNames())}});
 }
 
 void ClassServer::received(QWebSocket *socket, const QString &text)
@@ -323,6 +327,15 @@ void ClassServer::take(Device &device, const QJsonObject &message)
         device.stamp.clear();
         send(device, json({{QStringLiteral("t"), QStringLiteral("seat")}, {QStringLiteral("token"), QString::fromLatin1(sitting.token)}, {QStringLiteral("name"), sitting.name}}));
         update();
+    } else if (type == QLatin1String("names") && m_play.hasClassList() && device.seat < 0) {
+        const ClassPlay::Join checked = m_play.checkCode(message.value(QStringLiteral("room")).toString().left(16), device.address);
+        if (checked != ClassPlay::Join::Seated) {
+            send(device, json({{QStringLiteral("t"), QStringLiteral("refused")}, {QStringLiteral("why"), refusal(checked)}}));
+            return;
+        }
+        device.knowsCode = true;
+        device.stamp = names();
+        send(device, device.stamp);
     } else if (type == QLatin1String("answer") && device.seat >= 0) {
         // Only for the question now asked, and only for the device's own
         // seat; written with the others of the moment, then told.
@@ -425,8 +438,9 @@ void ClassServer::update()
             emit failed(failure.message());
         }
     }
-    // Devices still choosing a name see the class list's free names.
-    const QByteArray names = m_play.hasClassList() ? welcome() : QByteArray();
+    // Devices still choosing a name, once they gave the room's code, see the
+    // class list's free names.
+    const QByteArray names = m_play.hasClassList() ? this->names() : QByteArray();
     for (const std::unique_ptr<Device> &device : m_devices) {
         if (device->seat >= 0 && m_play.seatOf(m_play.seats()[size_t(device->seat)].token) < 0) {
             device->seat = -1;
@@ -435,7 +449,7 @@ void ClassServer::update()
             continue;
         }
         if (device->seat < 0) {
-            if (!names.isEmpty() && device->stamp != names) {
+            if (device->knowsCode && !names.isEmpty() && device->stamp != names) {
                 device->stamp = names;
                 send(*device, names);
             }

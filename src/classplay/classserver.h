@@ -73,6 +73,7 @@ private:
     QByteArray stateOf(int seat, const QByteArray &told) const;
     QByteArray page() const;
     QByteArray welcome() const;
+    QByteArray names() const;
 
     ClassPlay &m_play;
     std::vector<std::unique_ptr<Device>> m_devices;

@@ -253,6 +253,22 @@ private slots:
         QCOMPARE(statusOf(port, request), status);
     }
 
+    void theClassListOnlyForTheRoomsCode()
+    {
+        TestFolder folder;
+        folder.prepareContest(3);
+        ClassPlay play(folder.path(), {}, {QStringLiteral("Huda"), QStringLiteral("Omar")});
+        ClassServer server(play);
+        Device device(server.start(QHostAddress::LocalHost, 0));
+        QVERIFY(device.waitFor(QStringLiteral("welcome")));
+        QCOMPARE(device.told.back(), (QJsonObject{{"t", "welcome"}, {"list", true}}));
+        device.send({{"t", "names"}, {"room", play.code() + u'9'}});
+        QVERIFY(device.waitFor(QStringLiteral("refused")));
+        device.send({{"t", "names"}, {"room", play.code()}});
+        QVERIFY(device.waitFor(QStringLiteral("names")));
+        QCOMPARE(device.told.back().value(QStringLiteral("names")).toVariant().toStringList(), (QStringList{QStringLiteral("Huda"), QStringLiteral("Omar")}));
+    }
+
     void devicesAreToldOnlyWhatIsTheirs()
     {
         TestFolder folder;

@@ -127,10 +127,15 @@ function fillNames(names) {
 
 const handlers = {
   welcome(message) {
-    if (Array.isArray(message.names)) fillNames(message.names);
+    // A class list: the names come once the room's code is typed.
+    if (message.list) {
+      fillNames([]);
+      if ($("room").value) askNames();
+    }
     // With a token, the resume sent on opening answers instead.
     if (!localStorage.getItem(tokenKey) && $("seat").hidden) show("join");
   },
+  names(message) { fillNames(message.names); $("refused").textContent = ""; },
   seat: seated,
   unknown() { leaveSeat(""); },
   removed() { leaveSeat("أخرجك المعلم من الغرفة."); },
@@ -173,6 +178,14 @@ function connect() {
     retry = Math.min(retry * 2, 5000);
   });
 }
+
+function askNames() {
+  if (!$("names").hidden) send({ t: "names", room: $("room").value });
+}
+
+// The class list asked for once the code looks whole.
+$("room").addEventListener("change", askNames);
+$("room").addEventListener("input", () => { if ($("room").value.trim().length >= 4) askNames(); });
 
 $("join").addEventListener("submit", (event) => {
   event.preventDefault();

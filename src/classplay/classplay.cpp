@@ -146,7 +146,8 @@ ClassPlay::Joined ClassPlay::join(const QString &code, const QString &name, cons
 {
     if (const Join checked = checkCode(code, from); checked != Join::Seated)
         return refuse(checked);
-    if (m_state == State::Over)
+    // After the last question closed there is nothing left to play.
+    if (m_state == State::Over || (m_state == State::Closed && Contest::isLast(m_asked, m_settings)))
         return refuse(Join::Over);
     if (m_locked)
         return refuse(Join::Locked);
@@ -229,15 +230,24 @@ Contest::Draw ClassPlay::next()
         finish(ContestRecord::Ending::BankExhausted);
         return Contest::Draw::Exhausted;
     }
+    // Marked used first: a draw that cannot be recorded skips a question,
+    // never asks one twice.
+    Contest::markUsed(m_folder, question->id);
     m_question = *question;
-    // Recorded for every pupil before any device is told.
-    m_record.batch([&] {
-        for (Seat &seat : m_seats) {
-            if (!seat.removed)
-                recordQuestion(seat);
-        }
-    });
-    Contest::markUsed(m_folder, m_question.id);
+    // Recorded for every pupil before any device is told; nothing of it
+    // stays when the record cannot take it.
+    const std::vector<Seat> before = m_seats;
+    try {
+        m_record.batch([&] {
+            for (Seat &seat : m_seats) {
+                if (!seat.removed)
+                    recordQuestion(seat);
+            }
+        });
+    } catch (...) {
+        m_seats = before;
+        throw;
+    }
     m_hostOrder = drawOrder();
     ++m_asked;
     m_state = State::Asking;
@@ -349,8 +359,8 @@ void ClassPlay::close()
     if (m_state != State::Asking)
         return;
     m_time.stop();
-    m_state = State::Closed;
-    // The last question's verdicts complete every pupil's contest.
+    // The last question's verdicts complete every pupil's contest: written
+    // before it closes, so that a failure leaves it open, to close again.
     if (Contest::isLast(m_asked, m_settings)) {
         const QDateTime at = Clock::now();
         m_record.batch([&] {
@@ -360,6 +370,7 @@ void ClassPlay::close()
             }
         });
     }
+    m_state = State::Closed;
     emit questionClosed();
     emit changed();
 }

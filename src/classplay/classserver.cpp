@@ -59,17 +59,44 @@ void respond(QHttpServerResponder &responder, const QByteArray &body, const QByt
 {
     responder.write(body,
                     {{"Content-Type", type},
+                     {"Connection", "close"},
                      {"Cache-Control", "no-store"},
                      {"X-Content-Type-Options", "nosniff"},
                      {"X-Frame-Options", "DENY"},
                      {"Referrer-Policy", "no-referrer"},
                      {"Content-Security-Policy", "default-src 'self'; img-src 'self' data:; connect-src 'self'; frame-ancestors 'none'"}},
                     status);
+    // One request a connection: closed once its answer is out.
+    if (QTcpSocket *socket = responder.socket())
+        socket->disconnectFromHost();
 }
 
-// The listening socket: a device whose request head runs past
-// kMaxRequestBytes, or that sends a body (the page asks for nothing with
-// one), is cut off before the server reads it.
+// Whether a request's head (up to its blank line) asks for nothing with a
+// body: no Transfer-Encoding, and no Content-Length but 0.
+bool withoutBody(const QByteArray &head)
+{
+    for (const QByteArray &line : head.split('\n')) {
+        const qsizetype colon = line.indexOf(':');
+        const QByteArray field = line.left(colon).trimmed().toLower();
+        if (colon < 0)
+            continue;
+        if (field == "transfer-encoding")
+            return false;
+        if (field == "content-length") {
+            bool number = false;
+            if (line.mid(colon + 1).trimmed().toLongLong(&number) != 0 || !number)
+                return false;
+        }
+    }
+    return true;
+}
+
+// The listening socket. A connection reaches the server only once its
+// request's whole head is in, within kMaxRequestBytes and kHeadTimeMs, and
+// asks for nothing with a body; it carries that one request (the server
+// closes it once answered, unless it became the live channel, whose
+// messages the WebSocket side bounds). One address holds at most
+// kConnectionsPerAddress connections still sending their head.
 class BoundedServer : public QTcpServer {
 public:
     using QTcpServer::QTcpServer;
@@ -82,29 +109,48 @@ protected:
             delete socket;
             return;
         }
-        // Connected before the server's own reading, so it sees each piece
-        // first: every request on the connection (a browser keeps it for
-        // the next), until it turns into the live channel, whose messages
-        // the WebSocket side bounds.
+        const QString address = socket->peerAddress().toString();
+        if (m_waiting.value(address) >= ClassServer::kConnectionsPerAddress) {
+            socket->abort();
+            socket->deleteLater();
+            return;
+        }
+        ++m_waiting[address];
         auto watch = std::make_shared<QMetaObject::Connection>();
-        *watch = connect(socket, &QTcpSocket::readyRead, socket, [socket, watch] {
+        auto timer = new QTimer(socket);
+        auto settle = [this, socket, watch, timer, address](bool handOver) {
+            if (!*watch)
+                return;
+            QObject::disconnect(*watch);
+            *watch = {};
+            timer->stop();
+            if (--m_waiting[address] <= 0)
+                m_waiting.remove(address);
+            if (handOver) {
+                addPendingConnection(socket);
+                emit newConnection();
+                // The head came before the server listened to the socket.
+                QMetaObject::invokeMethod(socket, [socket] { emit socket->readyRead(); }, Qt::QueuedConnection);
+            } else {
+                socket->abort();
+                socket->deleteLater();
+            }
+        };
+        timer->setSingleShot(true);
+        connect(timer, &QTimer::timeout, socket, [settle] { settle(false); });
+        timer->start(ClassServer::kHeadTimeMs);
+        *watch = connect(socket, &QTcpSocket::readyRead, socket, [socket, settle] {
             const QByteArray head = socket->peek(ClassServer::kMaxRequestBytes + 1);
             const qsizetype end = head.indexOf("\r\n\r\n");
-            if (end < 0) {
-                if (head.size() > ClassServer::kMaxRequestBytes)
-                    socket->abort();
+            if (end < 0 && head.size() <= ClassServer::kMaxRequestBytes)
                 return;
-            }
-            const QByteArray lower = head.left(end).toLower();
-            if ((lower.contains("\ncontent-length:") && !lower.contains("\ncontent-length: 0")) || lower.contains("\ntransfer-encoding:")) {
-                socket->abort();
-                return;
-            }
-            if (lower.contains("\nupgrade:"))
-                QObject::disconnect(*watch);
+            settle(end >= 0 && end + 4 <= ClassServer::kMaxRequestBytes && withoutBody(head.left(end)));
         });
-        addPendingConnection(socket);
+        connect(socket, &QTcpSocket::disconnected, socket, [settle] { settle(false); });
     }
+
+private:
+    QHash<QString, int> m_waiting;
 };
 
 } // namespace

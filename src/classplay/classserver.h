@@ -28,6 +28,10 @@ public:
     // A request's head and a message, at most.
     static constexpr qint64 kMaxRequestBytes = 8 * 1024;
     static constexpr qint64 kMaxMessageBytes = 4 * 1024;
+    // How long a connection may take to send its request's head, and how
+    // many connections one address may have sending theirs.
+    static constexpr int kHeadTimeMs = 10000;
+    static constexpr int kConnectionsPerAddress = 64;
     // Messages a device may send in a second before it is cut off.
     static constexpr int kMaxMessagesPerSecond = 20;
     static constexpr int kMaxDevices = 3 * ClassPlay::kMaxSeats;

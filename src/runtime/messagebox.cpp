@@ -95,6 +95,9 @@ std::unique_ptr<QMessageBox> MessageBox::make(Icon icon, const QString &prompt, 
     const QMessageBox::Icon shown = icon == Icon::Warning ? QMessageBox::Warning : icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Question;
     auto box = std::make_unique<QMessageBox>(shown, title, Translation::forWindow(prompt), QMessageBox::Ok,
                                              QApplication::activeWindow());
+    // Shown as written: a name or a file's name that looks like markup is
+    // never taken for it.
+    box->setTextFormat(Qt::PlainText);
     box->setLayoutDirection(prompt.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     box->setWindowModality(Qt::ApplicationModal);
     return box;

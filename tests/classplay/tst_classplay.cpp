@@ -178,9 +178,10 @@ private slots:
         play.answerAll({{sami, slotOf(play, sami, 1)}, {amina, slotOf(play, amina, 1)}});
         QCOMPARE(int(play.state()), int(ClassPlay::State::Closed));
         QCOMPARE(play.podium(), (std::vector<int>{amina, sami}));
+        // Nothing is left to play once the last question closed.
+        QCOMPARE(int(play.join(play.code(), QStringLiteral("Late"), {}).result), int(ClassPlay::Join::Over));
         QCOMPARE(play.next(), Contest::Draw::Exhausted);
         QCOMPARE(int(play.state()), int(ClassPlay::State::Over));
-        QCOMPARE(int(play.join(play.code(), QStringLiteral("Late"), {}).result), int(ClassPlay::Join::Over));
 
         const QStringList rows = recorded(folder);
         QCOMPARE(rows.size(), 3);
@@ -239,6 +240,9 @@ private slots:
         QTest::newRow("a picture from the folder") << QByteArray("GET /img/1.jpg HTTP/1.1\r\nHost: x\r\n\r\n") << QByteArray("HTTP/1.1 404 Not Found");
         QTest::newRow("a body") << QByteArray("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 5\r\n\r\nhello") << QByteArray();
         QTest::newRow("a head without end") << QByteArray("GET / HTTP/1.1\r\nX: " + QByteArray(20000, 'x')) << QByteArray();
+        QTest::newRow("a length of zero that is none") << QByteArray("POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 0400\r\n\r\n") << QByteArray();
+        QTest::newRow("a body after a head that asked to upgrade")
+            << QByteArray("GET / HTTP/1.1\r\nHost: x\r\nUpgrade: x\r\n\r\n\0POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 5\r\n\r\nhello", 92) << QByteArray("HTTP/1.1 200 OK|");
         QTest::newRow("a body on a connection kept") << QByteArray("GET /page.css HTTP/1.1\r\nHost: x\r\n\r\n\0POST / HTTP/1.1\r\nHost: x\r\nContent-Length: 5\r\n\r\nhello", 88)
                                                      << QByteArray("HTTP/1.1 200 OK|");
     }

@@ -76,7 +76,12 @@ function showQuestion(message) {
     startCountdown(message.ms);
   }
   $("received").hidden = !message.answered;
-  if (message.answered) for (const button of $("answers").children) button.disabled = true;
+  // Not received (sent while the connection was down, or refused): the
+  // buttons are there to answer again.
+  for (const button of $("answers").children) {
+    button.disabled = message.answered;
+    if (!message.answered) button.setAttribute("aria-pressed", "false");
+  }
   only("question");
 }
 

@@ -288,7 +288,12 @@ void ClassServer::acceptDevices()
         std::unique_ptr<QWebSocket> socket = nextPendingWebSocketConnection();
         if (!socket)
             continue;
-        if (int(m_devices.size()) >= kMaxDevices || socket->requestUrl().path() != QLatin1String("/live")) {
+        // One address holds at most as many channels not yet seated as it
+        // may have connections: one device cannot fill the room's doors.
+        const QString address = socket->peerAddress().toString();
+        const auto waiting = std::count_if(m_devices.begin(), m_devices.end(),
+                                           [&](const std::unique_ptr<Device> &device) { return device->seat < 0 && device->address == address; });
+        if (int(m_devices.size()) >= kMaxDevices || waiting >= kConnectionsPerAddress || socket->requestUrl().path() != QLatin1String("/live")) {
             socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
             continue;
         }
@@ -296,7 +301,7 @@ void ClassServer::acceptDevices()
         socket->setMaxAllowedIncomingMessageSize(kMaxMessageBytes);
         auto device = std::make_unique<Device>();
         QWebSocket *raw = socket.get();
-        device->address = raw->peerAddress().toString();
+        device->address = address;
         device->socket = std::move(socket);
         connect(raw, &QWebSocket::textMessageReceived, this, [this, raw](const QString &text) { received(raw, text); });
         connect(raw, &QWebSocket::binaryMessageReceived, raw, [raw] { raw->close(QWebSocketProtocol::CloseCodeDatatypeNotSupported); });

@@ -4,7 +4,6 @@
 
 #include "application.h"
 #include "contestfolder.h"
-#include "failure.h"
 #include "fonts.h"
 #include "messagebox.h"
 #include "picture.h"
@@ -60,13 +59,7 @@ ClassWindow::~ClassWindow() = default;
 
 bool ClassWindow::attempt(const std::function<void()> &work)
 {
-    try {
-        work();
-        return true;
-    } catch (const Failure &failure) {
-        report(failure.message());
-        return false;
-    }
+    return MessageBox::attempt(work, kTitle);
 }
 
 void ClassWindow::report(const QString &message)

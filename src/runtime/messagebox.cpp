@@ -1,5 +1,6 @@
 #include "messagebox.h"
 
+#include "failure.h"
 #include "translation.h"
 
 #include <QApplication>
@@ -88,6 +89,17 @@ void MessageBox::show(Icon icon, const QString &prompt, const QString &title)
         return;
     }
     make(icon, prompt, title)->exec();
+}
+
+bool MessageBox::attempt(const std::function<void()> &work, const QString &title)
+{
+    try {
+        work();
+        return true;
+    } catch (const Failure &failure) {
+        warning(failure.message(), title);
+        return false;
+    }
 }
 
 std::unique_ptr<QMessageBox> MessageBox::make(Icon icon, const QString &prompt, const QString &title)

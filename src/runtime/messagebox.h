@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QMessageBox;
@@ -24,6 +25,10 @@ public:
 
     // The warning box: exclamation icon and a single OK button.
     static void warning(const QString &prompt, const QString &title);
+    // A window's edge: runs work; a Failure it throws is shown in the
+    // warning box under title, and goes no further. Whether work ran
+    // through.
+    static bool attempt(const std::function<void()> &work, const QString &title);
     // The error box of the failure report.
     static void critical(const QString &prompt, const QString &title);
     // A question with the buttons Yes and No; whether Yes was chosen.

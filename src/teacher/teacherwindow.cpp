@@ -111,13 +111,7 @@ TeacherWindow::~TeacherWindow() = default;
 
 bool TeacherWindow::attempt(const std::function<void()> &work)
 {
-    try {
-        work();
-        return true;
-    } catch (const Failure &failure) {
-        MessageBox::warning(failure.message(), windowTitle());
-        return false;
-    }
+    return MessageBox::attempt(work, windowTitle());
 }
 
 namespace {

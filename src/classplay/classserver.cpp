@@ -14,7 +14,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkInterface>
-#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -226,11 +225,6 @@ void ClassServer::setPictures(const QByteArray &question, const std::array<QByte
     m_questionPicture = question;
     for (size_t i = 0; i < answers.size(); ++i)
         m_answerPictures[i] = QStringLiteral("data:image/png;base64,") + QString::fromLatin1(answers[i].toBase64());
-}
-
-int ClassServer::devices() const
-{
-    return int(m_devices.size());
 }
 
 QByteArray ClassServer::page() const

@@ -47,11 +47,6 @@ public:
     // The machine's addresses on its local networks, the first one best.
     static QList<QHostAddress> localAddresses();
 
-    // The pictures of the question now asked: the question, and each answer
-    // as the game's buttons draw it, by field (PNG bytes). The host makes
-    // them once a question.
-    void setPictures(const QByteArray &question, const std::array<QByteArray, 4> &answers);
-    int devices() const;
 
 signals:
     // A write to the record failed: nobody was told an answer was received.
@@ -63,6 +58,10 @@ protected:
 
 private:
     struct Device;
+    // The pictures of the question now asked: the question, and each answer
+    // as the game's buttons draw it, by field (PNG bytes), made once a
+    // question.
+    void setPictures(const QByteArray &question, const std::array<QByteArray, 4> &answers);
     void acceptDevices();
     void received(QWebSocket *socket, const QString &text);
     // What a device asks: to join, to come back to its seat, to answer.

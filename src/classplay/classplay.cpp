@@ -371,7 +371,6 @@ void ClassPlay::close()
         });
     }
     m_state = State::Closed;
-    emit questionClosed();
     emit changed();
 }
 

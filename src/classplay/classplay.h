@@ -128,8 +128,6 @@ public:
 
 signals:
     void changed();
-    // A question closed (by everyone's answer, the time or the teacher).
-    void questionClosed();
     // The record could not be written when the time closed a question.
     void failed(const QString &message);
 

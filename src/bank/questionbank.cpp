@@ -375,14 +375,20 @@ bool hasTable(const QSqlDatabase &db, const QString &name)
 }
 } // namespace
 
-QString QuestionBank::accessSource()
+QString QuestionBank::singleValue(const QString &table, const QString &column, const QString &operation)
 {
-    if (!hasTable(db(), QStringLiteral("access_source")))
+    if (!hasTable(db(), table))
         return QString();
     QSqlQuery query(db());
-    if (!query.exec(QStringLiteral("select source from access_source")))
-        fail(QCoreApplication::translate("QuestionBank", "read which Access file the bank came from"), query.lastError());
+    if (!query.exec(QStringLiteral("select %1 from %2").arg(column, table)))
+        fail(operation, query.lastError());
     return query.next() ? query.value(0).toString() : QString();
+}
+
+QString QuestionBank::accessSource()
+{
+    return singleValue(QStringLiteral("access_source"), QStringLiteral("source"),
+                       QCoreApplication::translate("QuestionBank", "read which Access file the bank came from"));
 }
 
 std::map<qint64, QString> QuestionBank::questionTexts()
@@ -415,12 +421,7 @@ std::optional<std::set<qint64>> QuestionBank::givenPictures()
 
 QString QuestionBank::digitSet()
 {
-    if (!hasTable(db(), QStringLiteral("digit_set")))
-        return QString();
-    QSqlQuery query(db());
-    if (!query.exec(QStringLiteral("select digits from digit_set")))
-        fail(QCoreApplication::translate("QuestionBank", "read the digit set of its numbers"), query.lastError());
-    return query.next() ? query.value(0).toString() : QString();
+    return singleValue(QStringLiteral("digit_set"), QStringLiteral("digits"), QCoreApplication::translate("QuestionBank", "read the digit set of its numbers"));
 }
 
 QString QuestionBank::questionText(qint64 id)

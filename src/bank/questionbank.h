@@ -98,6 +98,9 @@ public:
     const QString &path() const { return m_path; }
 
 private:
+    // The value of a one-row table the bank tool writes (empty when the
+    // bank has no such table); operation names the read in a failure.
+    QString singleValue(const QString &table, const QString &column, const QString &operation);
     explicit QuestionBank(QString path);
     [[noreturn]] void fail(const QString &operation, const QSqlError &error, qint64 questionId = 0) const;
     qint64 scalar(const QString &sql, const QString &operation);
